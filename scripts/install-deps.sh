@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Installs every Debian package Tarnwick needs to build, test and run.
+# Idempotent: only missing packages are installed; sudo only when not root.
+set -euo pipefail
+
+packages=(
+    build-essential
+    cmake
+    ninja-build
+    pkg-config
+    qt6-base-dev
+    qt6-base-dev-tools
+    libqt6svg6
+    libglib2.0-dev
+    adwaita-icon-theme
+    hicolor-icon-theme
+    fonts-dejavu-core
+)
+if [ "${1:-}" = "--screenshot" ]; then
+    packages+=(xvfb xauth imagemagick x11-utils)
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+    status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
+    [ "$status" = "install ok installed" ] || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

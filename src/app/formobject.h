@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QWidget>
+
+namespace tarnwick {
+
+// A window object: it exists once, lives as long as the program, and builds
+// its on-screen window on demand. Closing the window destroys the widget and
+// its controls but not the object; the next show builds it afresh and runs
+// the load step again.
+class FormObject : public QObject
+{
+    Q_OBJECT
+public:
+    explicit FormObject(const QString &name, QObject *parent = nullptr);
+
+    QString name() const { return objectName(); }
+    bool isLoaded() const { return window_ != nullptr; }
+    QWidget *window() const { return window_; }
+
+    // Builds the window and runs its load step, unless already loaded.
+    void load();
+    void show();
+    // Destroys the on-screen window and its controls now.
+    void unload();
+
+    // The teardown step, run only at the orderly end of the program, and only
+    // for objects that were created in this run. Default: nothing.
+    virtual void teardown() {}
+
+signals:
+    void unloaded();
+
+protected:
+    // Builds the top-level widget and the controls (as members).
+    virtual QWidget *build() = 0;
+    virtual void Form_Load() {}
+    // The widget is gone: forget the controls.
+    virtual void released() {}
+
+private:
+    void onDestroyed();
+    QPointer<QWidget> window_;
+};
+
+} // namespace tarnwick

@@ -1,0 +1,233 @@
+#include "frmexplore.h"
+
+#include "explorercombo.h"
+#include "explorerlistview.h"
+#include "explorertreeview.h"
+#include "panels.h"
+#include "preferences.h"
+#include "toolbar.h"
+#include "usermessages.h"
+#include "windowregistry.h"
+
+#include <QComboBox>
+#include <QMenuBar>
+#include <QScreen>
+#include <QTextEdit>
+
+namespace tarnwick {
+
+frmExplore::frmExplore(WindowRegistry &windows, Preferences &prefs, UserMessages *messages)
+    : FormObject(QString::fromLatin1(Name)), CcXploreCombo1(&scale_), CcXploreListView1(&scale_),
+      CcXploreTreeView1(&scale_), Text1(&scale_), rtfPrintWindow(&scale_), cboFilter(&scale_),
+      txtStatus1(&scale_), picToolbar1(&scale_), CcXploreCombo12(&scale_), Toolbar1(&scale_),
+      Toolbar2(&scale_), picSplitter(&scale_), StatusBar1(&scale_), txtStatus2(&scale_),
+      windows_(windows), prefs_(prefs),
+      messages_(messages ? messages : &UserMessages::dialogs())
+{
+}
+
+frmExplore::~frmExplore()
+{
+    unload();
+}
+
+FormWindow *frmExplore::formWindow() const
+{
+    return static_cast<FormWindow *>(window());
+}
+
+float frmExplore::ScaleWidth() const
+{
+    const FormWindow *w = formWindow();
+    return w ? scale_.toTwips(w->client()->width()) : 0;
+}
+
+float frmExplore::ScaleHeight() const
+{
+    const FormWindow *w = formWindow();
+    return w ? scale_.toTwips(w->client()->height()) : 0;
+}
+
+QWidget *frmExplore::build()
+{
+    auto *window = new FormWindow;
+    window->setWindowTitle(QStringLiteral("Tarnwick"));
+    window->setAccessibleName(QStringLiteral("Tarnwick"));
+    scale_ = TwipsScale::forWidget(window);
+    buildMenus(window);
+    buildControls(window->client());
+
+    // Design place and size of the window: the client area is 9360 x 6420.
+    const int menuHeight = window->menuBar()->sizeHint().height();
+    window->move(scale_.toPixels(DesignLeft), scale_.toPixels(DesignTop));
+    window->resize(scale_.toPixels(DesignScaleWidth),
+                   scale_.toPixels(DesignScaleHeight) + menuHeight);
+
+    connect(window, &FormWindow::clientResized, this, [this] {
+        alignBars();
+        Form_Resize();
+    });
+    connect(window, &FormWindow::restored, this, &frmExplore::Form_Resize);
+    connect(window, &FormWindow::closing, this, [this] { windows_.endOrderly(); });
+    return window;
+}
+
+void frmExplore::buildMenus(FormWindow *window)
+{
+    QMenuBar *bar = window->menuBar();
+    mnuFileTop = bar->addMenu(tr("&File"));
+    mnuFileTop->setObjectName(QStringLiteral("mnuFileTop"));
+    mnuFileClose = mnuFileTop->addAction(tr("&Close"));
+    mnuFileClose->setObjectName(QStringLiteral("mnuFileClose"));
+    connect(mnuFileClose, &QAction::triggered, this, &frmExplore::mnuFileClose_Click);
+}
+
+void frmExplore::buildControls(QWidget *client)
+{
+    // Design order; the first listed lies on top.
+    auto *combo = new ExplorerCombo(client);
+    CcXploreCombo1.attach(combo, {720, 360, 5535, 360});
+
+    auto *list = new ExplorerListView(client);
+    list->setMessages(messages_);
+    CcXploreListView1.attach(list, {2760, 1440, 5175, 5775});
+
+    auto *tree = new ExplorerTreeView(client);
+    tree->setMessages(messages_);
+    CcXploreTreeView1.attach(tree, {0, 1440, 2655, 5775});
+
+    Text1.attach(new CaptionBox(tr("Filter"), client), {6240, 360, 495, 360});
+
+    auto *rtf = new QTextEdit(client);
+    rtf->setAccessibleName(tr("Print staging"));
+    rtfPrintWindow.attach(rtf, {8040, 5040, 2655, 1335});
+    rtf->hide();
+
+    auto *filter = new QComboBox(client);
+    filter->setEditable(true);
+    filter->setInsertPolicy(QComboBox::NoInsert);
+    filter->addItems({QStringLiteral("*.*"), QStringLiteral("*.doc"), QStringLiteral("*.txt")});
+    filter->setEditText(QStringLiteral("*.*"));
+    filter->setAccessibleName(tr("Filter"));
+    cboFilter.attach(filter, {6960, 360, 975, 315});
+
+    txtStatus1.attach(new CaptionBox(tr("Address"), client), {15, 360, 2595, 360});
+
+    auto *strip = new QWidget(client);
+    strip->setAccessibleName(tr("Toolbar strip"));
+    picToolbar1.attach(strip, {0, 0, 9360, 375});
+
+    auto *combo12 = new ExplorerCombo(strip);
+    CcXploreCombo12.attach(combo12, {120, 0, 2415, 360});
+    combo12->hide();
+
+    auto *small = new Toolbar(strip);
+    small->setAccessibleName(tr("Small toolbar"));
+    small->setButtonSize({scale_.toPixels(609), scale_.toPixels(582)});
+    Toolbar1.attach(small, {120, 0, 7575, 330});
+
+    auto *large = new Toolbar(strip);
+    large->setAccessibleName(tr("Large toolbar"));
+    large->setButtonSize({scale_.toPixels(1032), scale_.toPixels(1005)});
+    Toolbar2.attach(large, {120, -15, 9975, 570});
+    large->hide();
+
+    auto *splitter = new MousePanel(&scale_, client);
+    splitter->setAccessibleName(tr("Splitter"));
+    picSplitter.attach(splitter, {5520, 1440, 2415, 1440});
+    splitter->onMouseDown([this](auto b, auto s, float x, float y) { picSplitter_MouseDown(b, s, x, y); });
+    splitter->onMouseMove([this](auto b, auto s, float x, float y) { picSplitter_MouseMove(b, s, x, y); });
+    splitter->onMouseUp([this](auto b, auto s, float x, float y) { picSplitter_MouseUp(b, s, x, y); });
+
+    StatusBar1.attach(new StatusBarPanel(client), {0, 6075, 9360, 345});
+
+    txtStatus2.attach(new CaptionBox(tr("Filter"), client), {6240, 360, 690, 360});
+
+    // Stacking: raise from the bottom of the design order up.
+    const QList<QWidget *> bottomUp{txtStatus2.get(), StatusBar1.get(), picSplitter.get(),
+                                    picToolbar1.get(), txtStatus1.get(), cboFilter.get(),
+                                    rtfPrintWindow.get(), Text1.get(), CcXploreTreeView1.get(),
+                                    CcXploreListView1.get(), CcXploreCombo1.get()};
+    for (QWidget *w : bottomUp)
+        w->raise();
+
+    // Tab goes through the header row, then the panes.
+    QWidget::setTabOrder(combo, filter);
+    QWidget::setTabOrder(filter, tree);
+    QWidget::setTabOrder(tree, list);
+}
+
+void frmExplore::Form_Load()
+{
+    ExplorerTreeView *tree = CcXploreTreeView1.get();
+    ExplorerListView *list = CcXploreListView1.get();
+
+    // 1, 2: the tree drives the list and the address box from now on.
+    tree->setLinkedListView(list);
+    tree->setLinkedCombo(CcXploreCombo1.get());
+
+    // 3: the view mode.
+    list->setViewText(prefs_.read(Pref::View));
+
+    // 4: the small toolbar shows the stored view button pressed.
+    Toolbar1->press(prefs_.read(Pref::Button));
+    Toolbar1->update();
+
+    // 5: the custom filters, in key order, skipping empty ones.
+    for (int i = 1; i <= CustomFilterCount; ++i) {
+        const QString filter = prefs_.read(filterPref(i));
+        if (!filter.isEmpty())
+            cboFilter->addItem(filter);
+    }
+
+    // 6: which toolbar; anything but exactly "small" is the large one.
+    if (prefs_.read(Pref::Toolbar) == QLatin1String("small")) {
+        Toolbar2.setVisible(false);
+        Toolbar1.setVisible(true);
+        picToolbar1.setHeight(SmallStripHeight);
+    } else {
+        Toolbar1.setVisible(false);
+        Toolbar2.setVisible(true);
+        picToolbar1.setHeight(LargeStripHeight);
+    }
+
+    // 7, 8, 9: the list's switches.
+    list->setHiddenText(prefs_.read(Pref::HiddenFiles));
+    list->setAllowFileRenameText(prefs_.read(Pref::Rename));
+    list->setSystemText(prefs_.read(Pref::SystemFiles));
+}
+
+void frmExplore::alignBars()
+{
+    // The strip keeps to the top edge and the status bar to the bottom edge,
+    // both as wide as the client area.
+    const float width = ScaleWidth();
+    picToolbar1.move(0, 0, width, picToolbar1.Height());
+    StatusBar1.move(0, ScaleHeight() - StatusBar1.Height(), width, StatusBar1.Height());
+}
+
+void frmExplore::released()
+{
+    CcXploreCombo1.detach();
+    CcXploreListView1.detach();
+    CcXploreTreeView1.detach();
+    Text1.detach();
+    rtfPrintWindow.detach();
+    cboFilter.detach();
+    txtStatus1.detach();
+    picToolbar1.detach();
+    CcXploreCombo12.detach();
+    Toolbar1.detach();
+    Toolbar2.detach();
+    picSplitter.detach();
+    StatusBar1.detach();
+    txtStatus2.detach();
+    splitterDragging = false;
+}
+
+void frmExplore::mnuFileClose_Click()
+{
+    windows_.endNow();
+}
+
+} // namespace tarnwick

@@ -1,0 +1,112 @@
+#pragma once
+
+#include "formobject.h"
+#include "twips.h"
+
+#include <QPointer>
+
+class QAction;
+class QComboBox;
+class QMenu;
+class QTextEdit;
+
+namespace tarnwick {
+
+class CaptionBox;
+class ExplorerCombo;
+class ExplorerListView;
+class ExplorerTreeView;
+class FormWindow;
+class MousePanel;
+class Preferences;
+class StatusBarPanel;
+class Toolbar;
+class UserMessages;
+class WindowRegistry;
+
+// The main window: the folder tree and the file list under a header row with
+// the address box and the filter box, the toolbar strip above and the status
+// bar below. Its controls are members under their own names.
+class frmExplore : public FormObject
+{
+    Q_OBJECT
+public:
+    static constexpr const char *Name = "frmExplore";
+    // Design size of the client area, and the window's design position.
+    static constexpr float DesignScaleWidth = 9360;
+    static constexpr float DesignScaleHeight = 6420;
+    static constexpr float DesignLeft = 1155;
+    static constexpr float DesignTop = 1890;
+    // Height of the toolbar strip with each toolbar.
+    static constexpr float SmallStripHeight = 375;
+    static constexpr float LargeStripHeight = 560;
+    // The gap between the panes: the visible strip of the splitter panel.
+    static constexpr float PaneGap = 40;
+
+    frmExplore(WindowRegistry &windows, Preferences &prefs, UserMessages *messages = nullptr);
+    ~frmExplore() override;
+
+    // Client area in twips.
+    float ScaleWidth() const;
+    float ScaleHeight() const;
+    const TwipsScale &scale() const { return scale_; }
+    FormWindow *formWindow() const;
+
+    // Layout (whole window), resize handling.
+    void SizeControls();
+    void Form_Resize();
+
+    // The pane splitter.
+    void picSplitter_MouseDown(Qt::MouseButtons button, Qt::KeyboardModifiers shift, float x,
+                               float y);
+    void picSplitter_MouseMove(Qt::MouseButtons button, Qt::KeyboardModifiers shift, float x,
+                               float y);
+    void picSplitter_MouseUp(Qt::MouseButtons button, Qt::KeyboardModifiers shift, float x,
+                             float y);
+    bool splitterDragging = false;
+
+    void mnuFileClose_Click();
+
+    Control<ExplorerCombo> CcXploreCombo1;
+    Control<ExplorerListView> CcXploreListView1;
+    Control<ExplorerTreeView> CcXploreTreeView1;
+    Control<CaptionBox> Text1;
+    Control<QTextEdit> rtfPrintWindow;
+    Control<QComboBox> cboFilter;
+    Control<CaptionBox> txtStatus1;
+    Control<QWidget> picToolbar1;
+    Control<ExplorerCombo> CcXploreCombo12;
+    Control<Toolbar> Toolbar1;
+    Control<Toolbar> Toolbar2;
+    Control<MousePanel> picSplitter;
+    Control<StatusBarPanel> StatusBar1;
+    Control<CaptionBox> txtStatus2;
+
+    QPointer<QMenu> mnuFileTop;
+    QPointer<QMenu> mnuEditTop;
+    QPointer<QMenu> View;
+    QPointer<QMenu> mnuToolsTop;
+    QPointer<QMenu> mnuHelpTop;
+    QPointer<QAction> mnuFileClose;
+
+    Preferences &prefs() const { return prefs_; }
+    WindowRegistry &windows() const { return windows_; }
+    UserMessages *messages() const { return messages_; }
+
+protected:
+    QWidget *build() override;
+    void Form_Load() override;
+    void released() override;
+
+private:
+    void buildControls(QWidget *client);
+    void buildMenus(FormWindow *window);
+    void alignBars();
+
+    WindowRegistry &windows_;
+    Preferences &prefs_;
+    UserMessages *messages_;
+    TwipsScale scale_;
+};
+
+} // namespace tarnwick

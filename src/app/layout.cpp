@@ -1,0 +1,74 @@
+#include "explorerlistview.h"
+#include "explorertreeview.h"
+#include "frmexplore.h"
+#include "panels.h"
+
+#include <QComboBox>
+
+namespace tarnwick {
+
+namespace {
+constexpr float FilterCaptionOffset = 1500;
+constexpr float FilterBoxOffset = 1000;
+constexpr float BottomMargin = 50;
+constexpr float ListCaptionShortfall = 1035;
+constexpr float AddressBoxOverhang = 500;
+} // namespace
+
+void frmExplore::Form_Resize()
+{
+    const QWidget *w = window();
+    if (!w || w->isMinimized())
+        return;
+    SizeControls();
+}
+
+// Every step stands on its own: a size a control refuses leaves that control
+// as it was, and the next step runs.
+void frmExplore::SizeControls()
+{
+    if (!isLoaded())
+        return;
+    auto &tree = CcXploreTreeView1;
+    auto &list = CcXploreListView1;
+
+    tree->setRedraw(false);
+    list->setRedraw(false);
+
+    const float T = picToolbar1.Visible() ? picToolbar1.Height() : 0;
+    const float H = txtStatus1.Height();
+
+    txtStatus1.setTop(T);
+    txtStatus2.setTop(T);
+    cboFilter.setTop(T);
+    Text1.setTop(T);
+    Text1.setLeft(ScaleWidth() - FilterCaptionOffset);
+    cboFilter.setLeft(ScaleWidth() - FilterBoxOffset);
+    CcXploreCombo1.setTop(T);
+    picSplitter.setLeft(0);
+    picSplitter.setTop(T + H);
+    picSplitter.setWidth(ScaleWidth());
+    tree.setTop(T + H);
+    list.setTop(T + H);
+    list.setLeft(tree.Width() + PaneGap);
+
+    float B = 0;
+    if (picToolbar1.Visible())
+        B = picToolbar1.Height();
+    if (StatusBar1.Visible())
+        B += StatusBar1.Height();
+
+    picSplitter.setHeight(ScaleHeight() - B - BottomMargin - H);
+    tree.setHeight(picSplitter.Height());
+    list.setHeight(picSplitter.Height());
+    const float listWidth = picSplitter.Width() - tree.Width() - PaneGap;
+    if (listWidth > 0)
+        list.setWidth(listWidth);
+    txtStatus2.setWidth(list.Width() - ListCaptionShortfall);
+    CcXploreCombo1.setWidth(list.Width() + AddressBoxOverhang);
+
+    list->setRedraw(true);
+    tree->setRedraw(true);
+}
+
+} // namespace tarnwick

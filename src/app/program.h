@@ -1,0 +1,28 @@
+#pragma once
+
+#include "preferences.h"
+#include "settingsstore.h"
+#include "windowregistry.h"
+
+namespace tarnwick {
+
+// Everything one run of the program holds: the settings store, the
+// preferences over it and the window objects.
+class Program
+{
+public:
+    Program(const QString &settingsFile, WindowRegistry::Exit exit);
+
+    WindowRegistry &windows() { return windows_; }
+    Preferences &prefs() { return prefs_; }
+
+    // Main: create the main window and show it; returns at once.
+    void Main();
+
+private:
+    SettingsStore store_;
+    Preferences prefs_;
+    WindowRegistry windows_;
+};
+
+} // namespace tarnwick

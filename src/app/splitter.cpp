@@ -1,0 +1,44 @@
+#include "explorerlistview.h"
+#include "explorertreeview.h"
+#include "frmexplore.h"
+#include "panels.h"
+
+#include <algorithm>
+
+namespace tarnwick {
+
+void frmExplore::picSplitter_MouseDown(Qt::MouseButtons, Qt::KeyboardModifiers, float, float)
+{
+    splitterDragging = true;
+}
+
+void frmExplore::picSplitter_MouseUp(Qt::MouseButtons, Qt::KeyboardModifiers, float, float)
+{
+    splitterDragging = false;
+}
+
+void frmExplore::picSplitter_MouseMove(Qt::MouseButtons, Qt::KeyboardModifiers, float x, float)
+{
+    picSplitter->setCursor(Qt::SplitHCursor);
+    if (!splitterDragging)
+        return;
+    const float panelWidth = picSplitter.Width();
+    if (x <= 0) {
+        CcXploreTreeView1.setWidth(1);
+        return;
+    }
+    if (x >= panelWidth) {
+        CcXploreTreeView1.setWidth(panelWidth - PaneGap);
+        return;
+    }
+    CcXploreTreeView1.setWidth(x);
+    CcXploreListView1.setLeft(x + PaneGap);
+    // Within the last 40 twips the list would get a negative width: it
+    // closes to nothing instead.
+    CcXploreListView1.setWidth(std::max(panelWidth - x - PaneGap, 0.0f));
+    txtStatus1.setWidth(x);
+    txtStatus2.setWidth(CcXploreListView1.Width());
+    txtStatus2.setLeft(CcXploreListView1.Left());
+}
+
+} // namespace tarnwick

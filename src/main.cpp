@@ -1,0 +1,28 @@
+#include "icons.h"
+#include "program.h"
+#include "settingsstore.h"
+#include "unixsignals.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationDisplayName(QStringLiteral("Tarnwick"));
+    QApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION));
+    // The program ends by its own rules (the close box, File > Close), not
+    // when the last visible window goes.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    using namespace tarnwick;
+    Icons::useDesktopTheme();
+    const QString appName = SettingsStore::applicationNameFromPath(QApplication::applicationFilePath());
+    Program program(SettingsStore::defaultFilePath(appName), [](int code) { QApplication::exit(code); });
+
+    TerminationWatcher termination;
+    QObject::connect(&termination, &TerminationWatcher::terminationRequested, &app,
+                     [&program] { program.windows().endOrderly(); });
+
+    program.Main();
+    return QApplication::exec();
+}

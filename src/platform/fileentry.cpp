@@ -1,0 +1,85 @@
+#include "fileentry.h"
+
+#include <QFile>
+#include <algorithm>
+#include <vector>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace tarnwick {
+namespace {
+
+// Decided from the mode bits rather than by access(2): one system call less
+// per entry, which matters in folders of a hundred thousand files. ACLs and
+// read-only mounts are not seen here; the file operations report those.
+bool userMayWrite(const struct stat &st)
+{
+    static const uid_t uid = geteuid();
+    static const std::vector<gid_t> groups = [] {
+        std::vector<gid_t> g(std::max(getgroups(0, nullptr), 0));
+        g.resize(std::max(getgroups(int(g.size()), g.data()), 0));
+        g.push_back(getegid());
+        return g;
+    }();
+    if (uid == 0)
+        return true;
+    if (st.st_uid == uid)
+        return st.st_mode & S_IWUSR;
+    if (std::find(groups.begin(), groups.end(), st.st_gid) != groups.end())
+        return st.st_mode & S_IWGRP;
+    return st.st_mode & S_IWOTH;
+}
+
+} // namespace
+
+QByteArray FileEntry::encodedName() const
+{
+    return rawName.isEmpty() ? QFile::encodeName(name) : rawName;
+}
+
+bool statEntry(int dirFd, const char *name, FileEntry &out)
+{
+    struct stat st;
+    if (fstatat(dirFd, name, &st, AT_SYMLINK_NOFOLLOW) != 0)
+        return false;
+
+    const QByteArray bytes(name);
+    out.name = QFile::decodeName(bytes);
+    if (QFile::encodeName(out.name) != bytes)
+        out.rawName = bytes;
+    out.mode = st.st_mode;
+    out.size = st.st_size;
+    out.mtime = st.st_mtim.tv_sec;
+    out.isSymlink = S_ISLNK(st.st_mode);
+    out.isDir = S_ISDIR(st.st_mode);
+    if (out.isSymlink) {
+        struct stat target;
+        if (fstatat(dirFd, name, &target, 0) == 0 && S_ISDIR(target.st_mode))
+            out.isDir = true;
+    }
+    // A directory's link count is 2 + its subdirectories on file systems that
+    // keep it; 2 therefore means "no subfolders". Others report 1: unknown.
+    out.mayHaveSubdirs = out.isDir && !(S_ISDIR(st.st_mode) && st.st_nlink == 2);
+
+    std::uint32_t attrs = 0;
+    if (name[0] == '.')
+        attrs |= AttrHidden;
+    if (out.isDir)
+        attrs |= AttrDirectory;
+    if (!S_ISREG(st.st_mode) && !S_ISDIR(st.st_mode) && !S_ISLNK(st.st_mode))
+        attrs |= AttrSystem;
+    if (!userMayWrite(st))
+        attrs |= AttrReadOnly;
+    out.attributes = attrs;
+    return true;
+}
+
+QString joinPath(const QString &folder, const QString &name)
+{
+    if (folder.endsWith(QLatin1Char('/')))
+        return folder + name;
+    return folder + QLatin1Char('/') + name;
+}
+
+} // namespace tarnwick

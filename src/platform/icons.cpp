@@ -1,0 +1,90 @@
+#include "icons.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+
+namespace tarnwick::Icons {
+namespace {
+
+enum class Shape { Folder, File, Link };
+
+QPixmap draw(Shape shape, int size)
+{
+    QPixmap pm(size, size);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    const qreal s = size;
+    p.setPen(QPen(QColor(60, 60, 60), std::max(1.0, s / 24)));
+    if (shape == Shape::Folder) {
+        QPainterPath tab;
+        tab.addRoundedRect(QRectF(s * 0.08, s * 0.18, s * 0.4, s * 0.2), s * 0.05, s * 0.05);
+        p.setBrush(QColor(214, 170, 60));
+        p.drawPath(tab);
+        p.setBrush(QColor(240, 196, 80));
+        p.drawRoundedRect(QRectF(s * 0.06, s * 0.28, s * 0.88, s * 0.6), s * 0.06, s * 0.06);
+    } else {
+        QPainterPath page;
+        page.moveTo(s * 0.2, s * 0.06);
+        page.lineTo(s * 0.62, s * 0.06);
+        page.lineTo(s * 0.82, s * 0.26);
+        page.lineTo(s * 0.82, s * 0.94);
+        page.lineTo(s * 0.2, s * 0.94);
+        page.closeSubpath();
+        p.setBrush(Qt::white);
+        p.drawPath(page);
+        p.drawLine(QPointF(s * 0.62, s * 0.06), QPointF(s * 0.62, s * 0.26));
+        p.drawLine(QPointF(s * 0.62, s * 0.26), QPointF(s * 0.82, s * 0.26));
+        if (shape == Shape::Link) {
+            p.setBrush(QColor(40, 110, 200));
+            p.drawRect(QRectF(s * 0.1, s * 0.58, s * 0.36, s * 0.36));
+            p.setPen(QPen(Qt::white, std::max(1.0, s / 16)));
+            p.drawLine(QPointF(s * 0.18, s * 0.86), QPointF(s * 0.38, s * 0.66));
+        }
+    }
+    return pm;
+}
+
+QIcon drawn(Shape shape)
+{
+    QIcon icon;
+    for (int size : {16, 22, 32, 48, 64})
+        icon.addPixmap(draw(shape, size));
+    return icon;
+}
+
+} // namespace
+
+void useDesktopTheme()
+{
+    if (QIcon::themeName().isEmpty() || QIcon::themeName() == QLatin1String("hicolor"))
+        QIcon::setThemeName(QStringLiteral("Adwaita"));
+    QIcon::setFallbackThemeName(QStringLiteral("Adwaita"));
+}
+
+QIcon themed(const QString &name, const QIcon &fallback)
+{
+    QIcon icon = QIcon::fromTheme(name);
+    return icon.isNull() ? fallback : icon;
+}
+
+QIcon folder()
+{
+    static const QIcon icon = themed(QStringLiteral("folder"), drawn(Shape::Folder));
+    return icon;
+}
+
+QIcon file()
+{
+    static const QIcon icon = themed(QStringLiteral("text-x-generic"), drawn(Shape::File));
+    return icon;
+}
+
+QIcon symlink()
+{
+    static const QIcon icon = themed(QStringLiteral("emblem-symbolic-link"), drawn(Shape::Link));
+    return icon;
+}
+
+} // namespace tarnwick::Icons

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QIcon>
+
+namespace tarnwick {
+
+// Icons from the desktop's theme, with pictures drawn here where the theme
+// has none, so that no item is ever shown blank.
+namespace Icons {
+// Without a desktop platform theme Qt looks only in "hicolor"; fall back to
+// a full theme so that file types and toolbar pictures are found.
+void useDesktopTheme();
+QIcon folder();
+QIcon file();
+QIcon symlink();
+// A theme icon by name, or the drawn fallback of the given kind.
+QIcon themed(const QString &name, const QIcon &fallback);
+} // namespace Icons
+
+} // namespace tarnwick

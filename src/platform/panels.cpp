@@ -1,0 +1,102 @@
+#include "panels.h"
+
+#include <QCloseEvent>
+#include <QMouseEvent>
+
+namespace tarnwick {
+
+CaptionBox::CaptionBox(const QString &text, QWidget *parent) : QLineEdit(text, parent)
+{
+    setReadOnly(true);
+    setFocusPolicy(Qt::NoFocus);
+    setFrame(true);
+    setBackgroundRole(QPalette::Button);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Base, pal.color(QPalette::Button));
+    setPalette(pal);
+    setAccessibleName(text);
+}
+
+void CaptionBox::setCaption(const QString &text)
+{
+    setText(text);
+    setCursorPosition(0);
+    setAccessibleName(text);
+}
+
+StatusBarPanel::StatusBarPanel(QWidget *parent) : QLabel(parent)
+{
+    setFrameShape(QFrame::Panel);
+    setFrameShadow(QFrame::Sunken);
+    setIndent(4);
+    setAccessibleName(tr("Status bar"));
+    setTextFormat(Qt::PlainText);
+}
+
+void StatusBarPanel::setSimpleText(const QString &text)
+{
+    setText(text);
+    setAccessibleDescription(text);
+}
+
+MousePanel::MousePanel(const TwipsScale *scale, QWidget *parent) : QWidget(parent), scale_(scale)
+{
+    setMouseTracking(true);
+}
+
+void MousePanel::deliver(const Handler &h, QMouseEvent *e, Qt::MouseButtons buttons)
+{
+    if (!h)
+        return;
+    const QPointF p = e->position();
+    h(buttons, e->modifiers(), float(p.x()) * scale_->twipsPerPixel(),
+      float(p.y()) * scale_->twipsPerPixel());
+}
+
+void MousePanel::mousePressEvent(QMouseEvent *e)
+{
+    deliver(down_, e, e->button());
+}
+
+void MousePanel::mouseMoveEvent(QMouseEvent *e)
+{
+    deliver(move_, e, e->buttons());
+}
+
+void MousePanel::mouseReleaseEvent(QMouseEvent *e)
+{
+    deliver(up_, e, e->button());
+}
+
+FormWindow::FormWindow(QWidget *parent) : QMainWindow(parent), client_(new QWidget(this))
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setCentralWidget(client_);
+    client_->installEventFilter(this);
+}
+
+bool FormWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == client_ && event->type() == QEvent::Resize)
+        emit clientResized();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void FormWindow::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange)
+        return;
+    const bool minimized = isMinimized();
+    if (wasMinimized_ && !minimized)
+        emit restored();
+    wasMinimized_ = minimized;
+}
+
+void FormWindow::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    emit closing();
+}
+
+} // namespace tarnwick

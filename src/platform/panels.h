@@ -1,0 +1,81 @@
+#pragma once
+
+#include "twips.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <functional>
+
+namespace tarnwick {
+
+// A read-only text box used as a caption, on the button-face background.
+class CaptionBox : public QLineEdit
+{
+    Q_OBJECT
+public:
+    explicit CaptionBox(const QString &text, QWidget *parent = nullptr);
+    void setCaption(const QString &text);
+};
+
+// The status bar: one line of text along the bottom of the window.
+class StatusBarPanel : public QLabel
+{
+    Q_OBJECT
+public:
+    explicit StatusBarPanel(QWidget *parent = nullptr);
+    QString SimpleText() const { return text(); }
+    void setSimpleText(const QString &text);
+};
+
+// A panel reporting mouse presses, moves and releases with twips coordinates
+// relative to itself. Moves arrive with no button held too; while a button is
+// held the panel keeps the pointer, so X may lie outside it.
+class MousePanel : public QWidget
+{
+    Q_OBJECT
+public:
+    using Handler = std::function<void(Qt::MouseButtons buttons, Qt::KeyboardModifiers shift,
+                                       float x, float y)>;
+    MousePanel(const TwipsScale *scale, QWidget *parent = nullptr);
+    void onMouseDown(Handler h) { down_ = std::move(h); }
+    void onMouseMove(Handler h) { move_ = std::move(h); }
+    void onMouseUp(Handler h) { up_ = std::move(h); }
+
+protected:
+    void mousePressEvent(QMouseEvent *e) override;
+    void mouseMoveEvent(QMouseEvent *e) override;
+    void mouseReleaseEvent(QMouseEvent *e) override;
+
+private:
+    void deliver(const Handler &h, QMouseEvent *e, Qt::MouseButtons buttons);
+    const TwipsScale *scale_;
+    Handler down_, move_, up_;
+};
+
+// The top-level window of a form: a menu bar over a client area whose
+// children are placed by the form itself. It reports resizes of the client
+// area, changes of window state and the close box.
+class FormWindow : public QMainWindow
+{
+    Q_OBJECT
+public:
+    explicit FormWindow(QWidget *parent = nullptr);
+    QWidget *client() const { return client_; }
+
+signals:
+    void clientResized();
+    void restored();
+    void closing();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    QWidget *client_;
+    bool wasMinimized_ = false;
+};
+
+} // namespace tarnwick

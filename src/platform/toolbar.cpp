@@ -1,0 +1,100 @@
+#include "toolbar.h"
+
+#include <QToolButton>
+
+namespace tarnwick {
+
+// Width of a separator's gap, in pixels.
+constexpr int SeparatorWidth = 8;
+
+Toolbar::Toolbar(QWidget *parent) : QWidget(parent) {}
+
+void Toolbar::setButtonSize(QSize pixels)
+{
+    buttonSize_ = pixels;
+    rebuild();
+}
+
+void Toolbar::setButtons(std::vector<Button> buttons)
+{
+    buttons_ = std::move(buttons);
+    rebuild();
+}
+
+int Toolbar::indexOf(const QString &key) const
+{
+    if (key.isEmpty())
+        return -1;
+    for (size_t i = 0; i < buttons_.size(); ++i) {
+        if (buttons_[i].key == key && buttons_[i].style != Style::Separator)
+            return int(i);
+    }
+    return -1;
+}
+
+bool Toolbar::press(const QString &key)
+{
+    const int i = indexOf(key);
+    if (i < 0 || buttons_[size_t(i)].style != Style::Group)
+        return false;
+    for (size_t k = 0; k < buttons_.size(); ++k) {
+        if (buttons_[k].style == Style::Group)
+            widgets_[k]->setChecked(int(k) == i);
+    }
+    return true;
+}
+
+bool Toolbar::isPressed(const QString &key) const
+{
+    const int i = indexOf(key);
+    return i >= 0 && widgets_[size_t(i)]->isChecked();
+}
+
+QString Toolbar::pressedKey() const
+{
+    for (size_t k = 0; k < buttons_.size(); ++k) {
+        if (buttons_[k].style == Style::Group && widgets_[k]->isChecked())
+            return buttons_[k].key;
+    }
+    return {};
+}
+
+void Toolbar::rebuild()
+{
+    const QString pressed = pressedKey();
+    for (QToolButton *w : widgets_)
+        delete w;
+    widgets_.clear();
+    int x = 0;
+    for (const Button &b : buttons_) {
+        auto *w = new QToolButton(this);
+        widgets_.push_back(w);
+        if (b.style == Style::Separator) {
+            w->setEnabled(false);
+            w->hide();
+            x += SeparatorWidth;
+            continue;
+        }
+        w->setAutoRaise(true);
+        w->setIcon(b.picture);
+        w->setIconSize(buttonSize_ - QSize(8, 8));
+        w->setToolTip(b.toolTip);
+        w->setAccessibleName(b.toolTip.isEmpty() ? b.description : b.toolTip);
+        w->setFocusPolicy(Qt::NoFocus);
+        w->setCheckable(b.style == Style::Group);
+        w->setGeometry(x, 0, buttonSize_.width(), buttonSize_.height());
+        w->show();
+        x += buttonSize_.width();
+        const QString key = b.key;
+        const bool group = b.style == Style::Group;
+        connect(w, &QToolButton::clicked, this, [this, key, group] {
+            if (group)
+                press(key);
+            emit ButtonClick(key);
+        });
+    }
+    if (!pressed.isEmpty())
+        press(pressed);
+}
+
+} // namespace tarnwick

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QIcon>
+#include <QString>
+#include <QWidget>
+#include <vector>
+
+class QToolButton;
+
+namespace tarnwick {
+
+// A toolbar of keyed buttons laid side by side at one button size. Group
+// buttons hold one pressed button per toolbar: pressing one releases the
+// others, and a click leaves it pressed.
+class Toolbar : public QWidget
+{
+    Q_OBJECT
+public:
+    enum class Style { Plain, Group, Separator };
+    struct Button
+    {
+        QString key;
+        QIcon picture;
+        Style style = Style::Plain;
+        QString description; // what the customise dialog lists
+        QString toolTip;
+    };
+
+    explicit Toolbar(QWidget *parent = nullptr);
+
+    void setButtonSize(QSize pixels);
+    QSize buttonSize() const { return buttonSize_; }
+
+    void setButtons(std::vector<Button> buttons);
+    const std::vector<Button> &buttons() const { return buttons_; }
+    int indexOf(const QString &key) const;
+
+    // Presses the group button with `key`; false when there is none.
+    bool press(const QString &key);
+    bool isPressed(const QString &key) const;
+    // The pressed group button's key, or empty.
+    QString pressedKey() const;
+
+signals:
+    void ButtonClick(const QString &key);
+
+private:
+    void rebuild();
+
+    std::vector<Button> buttons_;
+    std::vector<QToolButton *> widgets_;
+    QSize buttonSize_{24, 22};
+};
+
+} // namespace tarnwick

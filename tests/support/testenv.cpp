@@ -1,0 +1,41 @@
+#include "testenv.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace tarnwick::test {
+
+IsolatedHome::IsolatedHome()
+{
+    const QString root = dir_.path();
+    const struct
+    {
+        const char *var;
+        const char *sub;
+    } dirs[] = {{"HOME", "home"},
+                {"XDG_CONFIG_HOME", "home/.config"},
+                {"XDG_DATA_HOME", "home/.local/share"},
+                {"XDG_CACHE_HOME", "home/.cache"},
+                {"XDG_STATE_HOME", "home/.local/state"}};
+    for (const auto &d : dirs) {
+        const QString p = root + QLatin1Char('/') + QLatin1String(d.sub);
+        QDir().mkpath(p);
+        qputenv(d.var, QFile::encodeName(p));
+    }
+}
+
+QString IsolatedHome::configHome() const
+{
+    return dir_.path() + QStringLiteral("/home/.config");
+}
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
+}
+
+} // namespace tarnwick::test

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "usermessages.h"
+
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace tarnwick::test {
+
+// Points HOME and the XDG folders at a fresh temporary folder, so nothing a
+// test does touches the real home. Must run before the application object.
+class IsolatedHome
+{
+public:
+    IsolatedHome();
+    QString path() const { return dir_.path(); }
+    QString configHome() const;
+
+private:
+    QTemporaryDir dir_;
+};
+
+// Records what the controls would have told the user.
+class RecordingMessages : public UserMessages
+{
+public:
+    void error(QWidget *, const QString &text) override { errors.append(text); }
+    QStringList errors;
+};
+
+// Writes `bytes` to `path`, creating folders on the way.
+bool writeFile(const QString &path, const QByteArray &bytes = {});
+
+} // namespace tarnwick::test
+
+// Like QTEST_MAIN, with the isolated home set up first.
+#define TARNWICK_TEST_MAIN(TestClass)                                                               \
+    int main(int argc, char *argv[])                                                               \
+    {                                                                                              \
+        tarnwick::test::IsolatedHome home;                                                         \
+        QApplication app(argc, argv);                                                              \
+        app.setAttribute(Qt::AA_Use96Dpi, true);                                                   \
+        TestClass tc;                                                                              \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                 \
+        return QTest::qExec(&tc, argc, argv);                                                      \
+    }
