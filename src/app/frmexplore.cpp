@@ -10,7 +10,9 @@
 #include "windowregistry.h"
 
 #include <QComboBox>
+#include <QListView>
 #include <QMenuBar>
+#include <QTreeView>
 #include <QScreen>
 #include <QTextEdit>
 
@@ -153,8 +155,14 @@ void frmExplore::buildControls(QWidget *client)
 
     // Tab goes through the header row, then the panes.
     QWidget::setTabOrder(combo, filter);
-    QWidget::setTabOrder(filter, tree);
-    QWidget::setTabOrder(tree, list);
+    QWidget *previous = filter;
+    QList<QWidget *> panes{static_cast<QWidget *>(tree->view())};
+    for (QWidget *w : list->views())
+        panes << w;
+    for (QWidget *w : panes) {
+        QWidget::setTabOrder(previous, w);
+        previous = w;
+    }
 }
 
 void frmExplore::Form_Load()

@@ -1,26 +1,22 @@
 #pragma once
 
+#include "explorercombo.h"
+#include "explorerlistview.h"
+#include "explorertreeview.h"
 #include "formobject.h"
+#include "panels.h"
+#include "toolbar.h"
 #include "twips.h"
 
+#include <QAction>
+#include <QComboBox>
+#include <QMenu>
 #include <QPointer>
-
-class QAction;
-class QComboBox;
-class QMenu;
-class QTextEdit;
+#include <QTextEdit>
 
 namespace tarnwick {
 
-class CaptionBox;
-class ExplorerCombo;
-class ExplorerListView;
-class ExplorerTreeView;
-class FormWindow;
-class MousePanel;
 class Preferences;
-class StatusBarPanel;
-class Toolbar;
 class UserMessages;
 class WindowRegistry;
 

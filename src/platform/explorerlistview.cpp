@@ -143,6 +143,11 @@ QAbstractItemView *ExplorerListView::currentView() const
     return icons_;
 }
 
+QList<QAbstractItemView *> ExplorerListView::views() const
+{
+    return {icons_, details_};
+}
+
 QString ExplorerListView::Pattern() const
 {
     return model_->pattern();

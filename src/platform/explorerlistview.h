@@ -64,6 +64,8 @@ public:
 
     FolderModel *model() const { return model_; }
     QAbstractItemView *currentView() const;
+    // Both inner views, for the window's tab order.
+    QList<QAbstractItemView *> views() const;
 
     // Text "1"/"0" as a switch; nullopt for anything else.
     static std::optional<bool> switchFromText(const QString &text);

@@ -24,11 +24,29 @@ IsolatedHome::IsolatedHome()
         QDir().mkpath(p);
         qputenv(d.var, QFile::encodeName(p));
     }
+    const QString runtime = root + QStringLiteral("/runtime");
+    QDir().mkpath(runtime);
+    QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
 }
 
 QString IsolatedHome::configHome() const
 {
     return dir_.path() + QStringLiteral("/home/.config");
+}
+
+void quietPlatformNotes()
+{
+    static QtMessageHandler previous = nullptr;
+    static bool installed = false;
+    if (installed)
+        return;
+    installed = true;
+    previous = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &ctx, const QString &msg) {
+        if (msg.contains(QLatin1String("does not support propagateSizeHints")))
+            return;
+        previous(type, ctx, msg);
+    });
 }
 
 bool writeFile(const QString &path, const QByteArray &bytes)

@@ -32,6 +32,10 @@ public:
 // Writes `bytes` to `path`, creating folders on the way.
 bool writeFile(const QString &path, const QByteArray &bytes = {});
 
+// Drops the offscreen platform's notes that say nothing about the program.
+// Call once the test run has started (QtTest installs its own handler then).
+void quietPlatformNotes();
+
 } // namespace tarnwick::test
 
 // Like QTEST_MAIN, with the isolated home set up first.

@@ -1,0 +1,40 @@
+#include "harness.h"
+
+#include "panels.h"
+
+namespace tarnwick::test {
+
+ExploreHarness::ExploreHarness()
+    : settings(settingsFile()), prefs(settings), windows([this](int code) {
+          ++exits;
+          exitCode = code;
+      })
+{
+    quietPlatformNotes();
+    windows.define(QString::fromLatin1(frmExplore::Name), [this](WindowRegistry &w) {
+        return std::make_unique<frmExplore>(w, prefs, &messages);
+    });
+}
+
+ExploreHarness::~ExploreHarness() = default;
+
+frmExplore &ExploreHarness::open()
+{
+    frmExplore &f = form();
+    f.show();
+    if (!QTest::qWaitForWindowExposed(f.window()))
+        qWarning("main window not exposed");
+    return f;
+}
+
+void ExploreHarness::setClient(float w, float h)
+{
+    frmExplore &f = form();
+    FormWindow *win = f.formWindow();
+    const QSize want(f.scale().toPixels(w), f.scale().toPixels(h));
+    const QSize extra = win->size() - win->client()->size();
+    win->resize(want + extra);
+    QTRY_COMPARE(win->client()->size(), want);
+}
+
+} // namespace tarnwick::test

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "frmexplore.h"
+#include "preferences.h"
+#include "settingsstore.h"
+#include "testenv.h"
+#include "windowregistry.h"
+
+#include <memory>
+
+namespace tarnwick::test {
+
+// A main window over a settings file of its own, with the program's end
+// recorded instead of carried out.
+class ExploreHarness
+{
+public:
+    ExploreHarness();
+    ~ExploreHarness();
+
+    QString settingsFile() const { return dir_.filePath(QStringLiteral("tarnwick.ini")); }
+    void store(Pref pref, const QString &value) { prefs.write(pref, value); }
+
+    // Creates (first use) and shows the main window.
+    frmExplore &open();
+    frmExplore &form() { return windows.get<frmExplore>(QString::fromLatin1(frmExplore::Name)); }
+    // Resizes the window so that its client area is w x h twips.
+    void setClient(float w, float h);
+
+    QTemporaryDir dir_;
+    SettingsStore settings;
+    Preferences prefs;
+    RecordingMessages messages;
+    int exits = 0;
+    int exitCode = -1;
+    WindowRegistry windows;
+};
+
+} // namespace tarnwick::test
