@@ -6,6 +6,7 @@
 #include "usermessages.h"
 
 #include <QDir>
+#include <QStringList>
 #include <QEvent>
 #include <QFileInfo>
 #include <QHeaderView>
@@ -68,7 +69,15 @@ QString ExplorerTreeView::resolvePath(const QString &text, const QString &curren
         path = QDir::homePath() + path.mid(1);
     if (!path.startsWith(QLatin1Char('/')))
         path = (current.isEmpty() ? QDir::homePath() : current) + QLatin1Char('/') + path;
-    return QDir::cleanPath(path);
+    // ".." climbs, "." stays, empty parts vanish; nothing climbs above "/".
+    QStringList parts;
+    for (const QString &part : path.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
+        if (part == QLatin1String(".."))
+            parts.isEmpty() ? void() : parts.removeLast();
+        else if (part != QLatin1String("."))
+            parts.append(part);
+    }
+    return QLatin1Char('/') + parts.join(QLatin1Char('/'));
 }
 
 QString ExplorerTreeView::refusalFor(const QString &path)

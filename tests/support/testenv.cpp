@@ -4,6 +4,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <cerrno>
+#include <ftw.h>
+#include <unistd.h>
 
 namespace tarnwick::test {
 
@@ -47,6 +50,18 @@ void quietPlatformNotes()
             return;
         previous(type, ctx, msg);
     });
+}
+
+bool removeTree(const QString &path)
+{
+    const QByteArray top = QFile::encodeName(path);
+    const int rc = nftw(
+        top.constData(),
+        [](const char *p, const struct stat *, int type, struct FTW *) {
+            return type == FTW_DP ? rmdir(p) : unlink(p);
+        },
+        16, FTW_DEPTH | FTW_PHYS);
+    return rc == 0 || errno == ENOENT;
 }
 
 bool writeFile(const QString &path, const QByteArray &bytes)

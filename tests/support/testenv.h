@@ -29,6 +29,9 @@ public:
     QStringList errors;
 };
 
+// Removes a folder and everything below it, whatever the names' bytes.
+bool removeTree(const QString &path);
+
 // Writes `bytes` to `path`, creating folders on the way.
 bool writeFile(const QString &path, const QByteArray &bytes = {});
 
