@@ -17,7 +17,7 @@ packages=(
     fonts-dejavu-core
 )
 if [ "${1:-}" = "--screenshot" ]; then
-    packages+=(xvfb xauth imagemagick x11-utils)
+    packages+=(xvfb xauth imagemagick x11-utils xdotool)
 fi
 
 missing=()

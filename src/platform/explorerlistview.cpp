@@ -39,7 +39,9 @@ ExplorerListView::ExplorerListView(QWidget *parent)
     details_->setAllColumnsShowFocus(true);
     details_->setSortingEnabled(true);
     details_->sortByColumn(FolderModel::NameColumn, Qt::AscendingOrder);
-    details_->header()->resizeSection(FolderModel::NameColumn, 260);
+    details_->header()->resizeSection(FolderModel::NameColumn, 220);
+    details_->header()->resizeSection(FolderModel::SizeColumn, 80);
+    details_->header()->resizeSection(FolderModel::TypeColumn, 150);
     details_->header()->setStretchLastSection(true);
 
     for (QAbstractItemView *v : {static_cast<QAbstractItemView *>(icons_),

@@ -34,6 +34,9 @@ ExplorerTreeView::ExplorerTreeView(QWidget *parent)
     setFocusProxy(view_);
     connect(view_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex &current) { onCurrentChanged(current); });
+    // Siblings arriving above the current folder push it down: keep it in view.
+    connect(model_, &NamespaceModel::childrenLoaded, this,
+            [this] { view_->scrollTo(view_->currentIndex()); });
     setCurrentFolder(QStringLiteral("/"));
 }
 

@@ -9,7 +9,8 @@ CaptionBox::CaptionBox(const QString &text, QWidget *parent) : QLineEdit(text, p
 {
     setReadOnly(true);
     setFocusPolicy(Qt::NoFocus);
-    setFrame(true);
+    setFrame(false);
+    setTextMargins(2, 0, 0, 0);
     setBackgroundRole(QPalette::Button);
     QPalette pal = palette();
     pal.setColor(QPalette::Base, pal.color(QPalette::Button));
