@@ -8,6 +8,7 @@
 #include "testenv.h"
 
 #include <QAbstractItemModelTester>
+#include <QLineEdit>
 #include <QListView>
 #include <QTreeView>
 #include <algorithm>
@@ -223,6 +224,74 @@ private slots:
         QVERIFY(done.wait());
         QCOMPARE(done.first().first().toInt(), ENOENT);
         QCOMPARE(model.rowCount(), 0);
+    }
+
+    void renameInPlace_data()
+    {
+        QTest::addColumn<QString>("newName");
+        QTest::addColumn<QString>("refusal"); // empty: accepted
+        QTest::newRow("plain") << "renamed.txt" << "";
+        QTest::newRow("unchanged") << "old.txt" << "";
+        QTest::newRow("spaces kept") << "  spaced  " << "";
+        QTest::newRow("empty") << "" << "cannot be empty";
+        QTest::newRow("dot") << "." << "cannot be used";
+        QTest::newRow("dot dot") << ".." << "cannot be used";
+        QTest::newRow("slash") << "a/b" << "cannot contain";
+        QTest::newRow("existing file") << "other.txt" << "already an item";
+        QTest::newRow("existing hidden") << ".secret" << "already an item";
+        QTest::newRow("too long") << QString(256, QLatin1Char('x')) << "too long";
+        QTest::newRow("255 bytes") << QString(255, QLatin1Char('x')) << "";
+    }
+    void renameInPlace()
+    {
+        QFETCH(QString, newName);
+        QFETCH(QString, refusal);
+        makeTree({"old.txt", "other.txt", ".secret"});
+        test::RecordingMessages messages;
+        ExplorerListView list;
+        list.setMessages(&messages);
+        list.setShowHidden(false);
+        list.setFolder(root());
+        QVERIFY(waitLoaded(*list.model()));
+        const int row = list.model()->rowOfName("old.txt");
+        const bool ok = list.model()->setData(list.model()->index(row, 0), newName);
+        QCOMPARE(ok, refusal.isEmpty());
+        if (refusal.isEmpty()) {
+            QVERIFY(messages.errors.isEmpty());
+            QVERIFY(QFile::exists(root() + QLatin1Char('/') + newName));
+            QCOMPARE(QFile::exists(root() + "/old.txt"), newName == "old.txt");
+            QVERIFY(list.model()->rowOfName(newName) >= 0);
+        } else {
+            QCOMPARE(messages.errors.size(), 1);
+            QVERIFY2(messages.errors.first().contains(refusal), qPrintable(messages.errors.first()));
+            QVERIFY(QFile::exists(root() + "/old.txt"));
+            QCOMPARE(QDir(root()).entryList(QDir::Files | QDir::Hidden).size(), 3);
+        }
+    }
+
+    void renameByKeyboardAndItsSwitch()
+    {
+        makeTree({"old.txt"});
+        ExplorerListView list;
+        list.setFolder(root());
+        QVERIFY(waitLoaded(*list.model()));
+        list.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&list));
+        QAbstractItemView *view = list.currentView();
+        view->setCurrentIndex(list.model()->index(0, 0));
+        QVERIFY(list.setAllowFileRenameText("0"));
+        auto editor = [view] { return view->viewport()->findChild<QLineEdit *>(); };
+        QTest::keyClick(view, Qt::Key_F2);
+        QVERIFY(!editor());
+        QVERIFY(list.setAllowFileRenameText("1"));
+        QTest::keyClick(view, Qt::Key_F2);
+        QTRY_VERIFY(editor());
+        QLineEdit *edit = editor();
+        edit->selectAll();
+        QTest::keyClicks(edit, "new.txt");
+        QTest::keyClick(edit, Qt::Key_Return);
+        QTRY_VERIFY(QFile::exists(root() + "/new.txt"));
+        QVERIFY(!QFile::exists(root() + "/old.txt"));
     }
 
     void viewModes_data()

@@ -68,6 +68,9 @@ ExplorerListView::ExplorerListView(QWidget *parent)
                                        .arg(model_->folder(), QString::fromLocal8Bit(strerror(error))));
     });
 
+    connect(model_, &FolderModel::renameRefused, this,
+            [this](const QString &message) { messages_->error(this, message); });
+
     setView(SmallIcons);
     applyEditTriggers();
 }
@@ -212,6 +215,7 @@ bool ExplorerListView::setAllowFileRenameText(const QString &text)
 
 void ExplorerListView::applyEditTriggers()
 {
+    model_->setRenameAllowed(allowRename_);
     const auto triggers = allowRename_ ? QAbstractItemView::EditKeyPressed |
                                              QAbstractItemView::SelectedClicked
                                        : QAbstractItemView::NoEditTriggers;

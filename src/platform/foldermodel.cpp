@@ -6,7 +6,13 @@
 #include <QDateTime>
 #include <QLocale>
 #include <QMimeDatabase>
+#include <QFile>
 #include <algorithm>
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
 
 namespace tarnwick {
 
@@ -308,7 +314,73 @@ Qt::ItemFlags FolderModel::flags(const QModelIndex &index) const
 {
     if (!index.isValid())
         return Qt::NoItemFlags;
-    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
+    Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
+    if (renameAllowed_ && index.column() == NameColumn)
+        f |= Qt::ItemIsEditable;
+    return f;
+}
+
+bool FolderModel::setData(const QModelIndex &index, const QVariant &value, int role)
+{
+    if (role != Qt::EditRole || !index.isValid() || index.column() != NameColumn ||
+        !renameAllowed_)
+        return false;
+    const QString refusal = rename(index.row(), value.toString());
+    if (!refusal.isEmpty()) {
+        emit renameRefused(refusal);
+        return false;
+    }
+    return true;
+}
+
+QString FolderModel::nameRefusal(const QString &name, const FileEntry *self) const
+{
+    if (name.isEmpty())
+        return tr("A name cannot be empty.");
+    if (name == QLatin1String(".") || name == QLatin1String(".."))
+        return tr("“%1” cannot be used as a name.").arg(name);
+    if (name.contains(QLatin1Char('/')) || name.contains(QChar(0)))
+        return tr("A name cannot contain “/”.");
+    if (QFile::encodeName(name).size() > NAME_MAX)
+        return tr("The name “%1” is too long.").arg(name);
+    for (const FileEntry &e : entries_) {
+        if (&e != self && e.name == name)
+            return tr("There is already an item named “%1” in this folder.").arg(name);
+    }
+    return {};
+}
+
+QString FolderModel::rename(int row, const QString &newName)
+{
+    if (row < 0 || row >= int(rows_.size()))
+        return tr("The item is no longer there.");
+    FileEntry &e = entries_[size_t(rows_[size_t(row)])];
+    if (newName == e.name)
+        return {};
+    const QString refusal = nameRefusal(newName, &e);
+    if (!refusal.isEmpty())
+        return refusal;
+    const QByteArray dir = QFile::encodeName(folder_);
+    const QByteArray from = e.encodedName();
+    const QByteArray to = QFile::encodeName(newName);
+    // Never over an item that appeared meanwhile.
+    if (renameat2(AT_FDCWD, (dir + '/' + from).constData(), AT_FDCWD,
+                  (dir + '/' + to).constData(), RENAME_NOREPLACE) != 0) {
+        const int err = errno;
+        if (err == EEXIST)
+            return tr("There is already an item named “%1” in this folder.").arg(newName);
+        return tr("“%1” could not be renamed: %2.").arg(e.name, QString::fromLocal8Bit(strerror(err)));
+    }
+    changeLayout([&] {
+        e.name = newName;
+        e.rawName.clear();
+        if (newName.startsWith(QLatin1Char('.')))
+            e.attributes |= AttrHidden;
+        else
+            e.attributes &= ~std::uint32_t(AttrHidden);
+        rebuildRows();
+    });
+    return {};
 }
 
 } // namespace tarnwick

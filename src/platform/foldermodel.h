@@ -63,6 +63,15 @@ public:
                         int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex &index) const override;
     void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
+    // Renaming in place (column 0, edit role); refused names raise
+    // renameRefused and change nothing.
+    bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
+    void setRenameAllowed(bool on) { renameAllowed_ = on; }
+    bool renameAllowed() const { return renameAllowed_; }
+    // Renames the entry shown in `row`; returns why not, or empty on success.
+    QString rename(int row, const QString &newName);
+    // Why `name` cannot be given to an item here, or empty when it can.
+    QString nameRefusal(const QString &name, const FileEntry *self) const;
 
     static QString sizeText(qint64 bytes);
     QString typeText(const FileEntry &e) const;
@@ -70,6 +79,7 @@ public:
 signals:
     // error is 0 or the errno that stopped the listing.
     void loadingFinished(int error);
+    void renameRefused(const QString &message);
 
 private:
     void onEntries(quint64 request, const FileEntries &batch);
@@ -92,6 +102,7 @@ private:
     QString patternText_ = QStringLiteral("*.*");
     bool showHidden_ = true;
     bool showSystem_ = true;
+    bool renameAllowed_ = true;
     int sortColumn_ = NameColumn;
     Qt::SortOrder sortOrder_ = Qt::AscendingOrder;
     QIcon folderIcon_, fileIcon_, linkIcon_;
