@@ -16,8 +16,10 @@ int main(int argc, char *argv[])
 
     using namespace tarnwick;
     Icons::useDesktopTheme();
-    const QString appName = SettingsStore::applicationNameFromPath(QApplication::applicationFilePath());
-    Program program(SettingsStore::defaultFilePath(appName), [](int code) { QApplication::exit(code); });
+    const QString appName =
+        SettingsStore::applicationNameFromPath(QApplication::applicationFilePath());
+    Program program(SettingsStore::defaultFilePath(appName),
+                    [](int code) { QApplication::exit(code); });
 
     TerminationWatcher termination;
     QObject::connect(&termination, &TerminationWatcher::terminationRequested, &app,

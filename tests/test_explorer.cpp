@@ -64,14 +64,22 @@ private slots:
         QTest::addColumn<QString>("a");
         QTest::addColumn<QString>("b");
         QTest::addColumn<int>("sign");
-        QTest::newRow("numbers by value") << "file2" << "file10" << -1;
-        QTest::newRow("case ignored") << "Apple" << "banana" << -1;
-        QTest::newRow("prefix first") << "file" << "file1" << -1;
-        QTest::newRow("leading zeros tie-break") << "7" << "07" << -1;
-        QTest::newRow("big numbers") << "x99999999999999999999" << "x100000000000000000000" << -1;
-        QTest::newRow("equal") << "same" << "same" << 0;
-        QTest::newRow("case only differs, still total") << "a" << "A" << 1;
-        QTest::newRow("digits before letters") << "1abc" << "abc" << -1;
+        QTest::newRow("numbers by value") << "file2"
+                                          << "file10" << -1;
+        QTest::newRow("case ignored") << "Apple"
+                                      << "banana" << -1;
+        QTest::newRow("prefix first") << "file"
+                                      << "file1" << -1;
+        QTest::newRow("leading zeros tie-break") << "7"
+                                                 << "07" << -1;
+        QTest::newRow("big numbers") << "x99999999999999999999"
+                                     << "x100000000000000000000" << -1;
+        QTest::newRow("equal") << "same"
+                               << "same" << 0;
+        QTest::newRow("case only differs, still total") << "a"
+                                                        << "A" << 1;
+        QTest::newRow("digits before letters") << "1abc"
+                                               << "abc" << -1;
     }
     void naturalOrder()
     {
@@ -89,24 +97,41 @@ private slots:
         QTest::addColumn<QString>("pattern");
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("match");
-        QTest::newRow("star dot star, no dot") << "*.*" << "README" << true;
-        QTest::newRow("empty") << "" << "anything" << true;
-        QTest::newRow("only separators") << ";;" << "anything" << true;
-        QTest::newRow("extension") << "*.txt" << "notes.txt" << true;
-        QTest::newRow("extension case") << "*.TXT" << "notes.txt" << true;
-        QTest::newRow("extension miss") << "*.txt" << "notes.txt.bak" << false;
-        QTest::newRow("question mark") << "file?.c" << "file1.c" << true;
-        QTest::newRow("question needs one") << "file?.c" << "file.c" << false;
-        QTest::newRow("list second") << "*.doc;*.txt" << "a.txt" << true;
-        QTest::newRow("list with blanks") << "*.doc; *.txt" << "a.txt" << true;
-        QTest::newRow("list miss") << "*.doc;*.txt" << "a.md" << false;
-        QTest::newRow("name dot star without extension") << "Makefile.*" << "Makefile" << true;
-        QTest::newRow("star in middle") << "a*z" << "abcdz" << true;
-        QTest::newRow("star backtracks") << "*ab*ab" << "xabyabab" << true;
+        QTest::newRow("star dot star, no dot") << "*.*"
+                                               << "README" << true;
+        QTest::newRow("empty") << ""
+                               << "anything" << true;
+        QTest::newRow("only separators") << ";;"
+                                         << "anything" << true;
+        QTest::newRow("extension") << "*.txt"
+                                   << "notes.txt" << true;
+        QTest::newRow("extension case") << "*.TXT"
+                                        << "notes.txt" << true;
+        QTest::newRow("extension miss") << "*.txt"
+                                        << "notes.txt.bak" << false;
+        QTest::newRow("question mark") << "file?.c"
+                                       << "file1.c" << true;
+        QTest::newRow("question needs one") << "file?.c"
+                                            << "file.c" << false;
+        QTest::newRow("list second") << "*.doc;*.txt"
+                                     << "a.txt" << true;
+        QTest::newRow("list with blanks") << "*.doc; *.txt"
+                                          << "a.txt" << true;
+        QTest::newRow("list miss") << "*.doc;*.txt"
+                                   << "a.md" << false;
+        QTest::newRow("name dot star without extension") << "Makefile.*"
+                                                         << "Makefile" << true;
+        QTest::newRow("star in middle") << "a*z"
+                                        << "abcdz" << true;
+        QTest::newRow("star backtracks") << "*ab*ab"
+                                         << "xabyabab" << true;
         QTest::newRow("hostile") << "*a*a*a*a*a*a*a*a*b" << QString(200, QLatin1Char('a')) << false;
-        QTest::newRow("unicode case") << "ÄRGER*" << "ärger.txt" << true;
-        QTest::newRow("literal brackets") << "[ab].txt" << "[ab].txt" << true;
-        QTest::newRow("brackets are not classes") << "[ab].txt" << "a.txt" << false;
+        QTest::newRow("unicode case") << "ÄRGER*"
+                                      << "ärger.txt" << true;
+        QTest::newRow("literal brackets") << "[ab].txt"
+                                          << "[ab].txt" << true;
+        QTest::newRow("brackets are not classes") << "[ab].txt"
+                                                  << "a.txt" << false;
     }
     void pattern()
     {
@@ -120,7 +145,8 @@ private slots:
     {
         makeTree({"b.txt", "a.doc", "c10.txt", "c9.txt", ".hidden"}, {"zdir", "adir"});
         FolderModel model;
-        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QAbstractItemModelTester tester(&model,
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
         model.setFolder(root());
         QVERIFY(waitLoaded(model));
         QCOMPARE(visibleNames(model),
@@ -131,7 +157,8 @@ private slots:
         QCOMPARE(visibleNames(model), (QStringList{"zdir", "adir", "c10.txt", "c9.txt", "b.txt"}));
         model.setShowHidden(false);
         model.setPattern(QString());
-        QCOMPARE(visibleNames(model), (QStringList{"zdir", "adir", "c10.txt", "c9.txt", "b.txt", "a.doc"}));
+        QCOMPARE(visibleNames(model),
+                 (QStringList{"zdir", "adir", "c10.txt", "c9.txt", "b.txt", "a.doc"}));
         model.setFolder(QString());
         QCOMPARE(model.rowCount(), 0);
     }
@@ -161,7 +188,8 @@ private slots:
         for (int i = 0; i < files; ++i)
             QVERIFY(test::writeFile(root() + QStringLiteral("/f%1").arg(i)));
         FolderModel model;
-        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QAbstractItemModelTester tester(&model,
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
         model.setFolder(root());
         QVERIFY(waitLoaded(model));
         QCOMPARE(model.rowCount(), files);
@@ -196,7 +224,8 @@ private slots:
     {
         const QByteArray invalidUtf8("bad\xff\xfename");
         const QByteArray longName(255, 'n');
-        for (const QByteArray &n : {QByteArray("with\nnewline"), QByteArray(" spaced "), invalidUtf8, longName}) {
+        for (const QByteArray &n :
+             {QByteArray("with\nnewline"), QByteArray(" spaced "), invalidUtf8, longName}) {
             const QByteArray path = QFile::encodeName(root()) + '/' + n;
             FILE *f = fopen(path.constData(), "w");
             QVERIFY(f);
@@ -230,15 +259,24 @@ private slots:
     {
         QTest::addColumn<QString>("newName");
         QTest::addColumn<QString>("refusal"); // empty: accepted
-        QTest::newRow("plain") << "renamed.txt" << "";
-        QTest::newRow("unchanged") << "old.txt" << "";
-        QTest::newRow("spaces kept") << "  spaced  " << "";
-        QTest::newRow("empty") << "" << "cannot be empty";
-        QTest::newRow("dot") << "." << "cannot be used";
-        QTest::newRow("dot dot") << ".." << "cannot be used";
-        QTest::newRow("slash") << "a/b" << "cannot contain";
-        QTest::newRow("existing file") << "other.txt" << "already an item";
-        QTest::newRow("existing hidden") << ".secret" << "already an item";
+        QTest::newRow("plain") << "renamed.txt"
+                               << "";
+        QTest::newRow("unchanged") << "old.txt"
+                                   << "";
+        QTest::newRow("spaces kept") << "  spaced  "
+                                     << "";
+        QTest::newRow("empty") << ""
+                               << "cannot be empty";
+        QTest::newRow("dot") << "."
+                             << "cannot be used";
+        QTest::newRow("dot dot") << ".."
+                                 << "cannot be used";
+        QTest::newRow("slash") << "a/b"
+                               << "cannot contain";
+        QTest::newRow("existing file") << "other.txt"
+                                       << "already an item";
+        QTest::newRow("existing hidden") << ".secret"
+                                         << "already an item";
         QTest::newRow("too long") << QString(256, QLatin1Char('x')) << "too long";
         QTest::newRow("255 bytes") << QString(255, QLatin1Char('x')) << "";
     }
@@ -263,7 +301,8 @@ private slots:
             QVERIFY(list.model()->rowOfName(newName) >= 0);
         } else {
             QCOMPARE(messages.errors.size(), 1);
-            QVERIFY2(messages.errors.first().contains(refusal), qPrintable(messages.errors.first()));
+            QVERIFY2(messages.errors.first().contains(refusal),
+                     qPrintable(messages.errors.first()));
             QVERIFY(QFile::exists(root() + "/old.txt"));
             QCOMPARE(QDir(root()).entryList(QDir::Files | QDir::Hidden).size(), 3);
         }
@@ -355,7 +394,8 @@ private slots:
         ExplorerListView list;
         ExplorerCombo combo;
         tree.setMessages(&messages);
-        QAbstractItemModelTester tester(tree.model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QAbstractItemModelTester tester(tree.model(),
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
         QSignalSpy treeChanged(&tree, &ExplorerTreeView::FolderChanged);
         QSignalSpy listChanged(&list, &ExplorerListView::FolderChanged);
         tree.setLinkedListView(&list);
@@ -396,9 +436,12 @@ private slots:
     {
         QTest::addColumn<QString>("target");
         QTest::addColumn<QString>("message");
-        QTest::newRow("missing") << "/missing/folder" << "does not exist";
-        QTest::newRow("a file") << "/file.txt" << "is not a folder";
-        QTest::newRow("leading blanks") << "  /sub" << "does not exist";
+        QTest::newRow("missing") << "/missing/folder"
+                                 << "does not exist";
+        QTest::newRow("a file") << "/file.txt"
+                                << "is not a folder";
+        QTest::newRow("leading blanks") << "  /sub"
+                                        << "does not exist";
     }
     void refusedNavigationChangesNothing()
     {
@@ -430,14 +473,28 @@ private slots:
         QTest::addColumn<QString>("current");
         QTest::addColumn<QString>("expected");
         const QString home = QDir::homePath();
-        QTest::newRow("absolute") << "/usr//lib/" << "/tmp" << "/usr/lib";
-        QTest::newRow("relative") << "sub" << "/tmp" << "/tmp/sub";
-        QTest::newRow("parent") << ".." << "/tmp/a" << "/tmp";
-        QTest::newRow("home") << "~" << "/tmp" << home;
-        QTest::newRow("under home") << "~/Music" << "/tmp" << home + "/Music";
-        QTest::newRow("url") << "file:///etc" << "/tmp" << "/etc";
-        QTest::newRow("root") << "/" << "/tmp" << "/";
-        QTest::newRow("above root") << "/../.." << "/tmp" << "/";
+        QTest::newRow("absolute") << "/usr//lib/"
+                                  << "/tmp"
+                                  << "/usr/lib";
+        QTest::newRow("relative") << "sub"
+                                  << "/tmp"
+                                  << "/tmp/sub";
+        QTest::newRow("parent") << ".."
+                                << "/tmp/a"
+                                << "/tmp";
+        QTest::newRow("home") << "~"
+                              << "/tmp" << home;
+        QTest::newRow("under home") << "~/Music"
+                                    << "/tmp" << home + "/Music";
+        QTest::newRow("url") << "file:///etc"
+                             << "/tmp"
+                             << "/etc";
+        QTest::newRow("root") << "/"
+                              << "/tmp"
+                              << "/";
+        QTest::newRow("above root") << "/../.."
+                                    << "/tmp"
+                                    << "/";
     }
     void pathResolution()
     {
@@ -474,7 +531,8 @@ private slots:
     {
         makeTree({}, {"keep", "gone"});
         ExplorerTreeView tree;
-        QAbstractItemModelTester tester(tree.model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QAbstractItemModelTester tester(tree.model(),
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
         // Reaching a folder through the tree makes its node before the
         // parent's listing arrives; a folder removed meanwhile disappears.
         QVERIFY(tree.setCurrentFolder(root() + "/gone"));

@@ -66,7 +66,8 @@ private slots:
         QTest::newRow("no bars") << "small" << false << false
                                  << Figures{0, 360, 6010, 2695, 6665, 5630, 7165, 7860, 8360};
         QTest::newRow("status bar only")
-            << "small" << false << true << Figures{0, 360, 5665, 2695, 6665, 5630, 7165, 7860, 8360};
+            << "small" << false << true
+            << Figures{0, 360, 5665, 2695, 6665, 5630, 7165, 7860, 8360};
     }
     void designFigures()
     {
@@ -196,7 +197,7 @@ private slots:
         QVERIFY(!f.splitterDragging);
         const QList<float> actual{f.CcXploreTreeView1.Width(), f.CcXploreListView1.Left(),
                                   f.CcXploreListView1.Width(), f.txtStatus1.Width(),
-                                  f.txtStatus2.Left(), f.txtStatus2.Width()};
+                                  f.txtStatus2.Left(),         f.txtStatus2.Width()};
         QCOMPARE(actual, expected);
     }
 

@@ -17,7 +17,10 @@ namespace {
 class TeardownForm : public FormObject
 {
 public:
-    explicit TeardownForm(int *teardowns) : FormObject(QStringLiteral("frmTest")), teardowns_(teardowns) {}
+    explicit TeardownForm(int *teardowns)
+        : FormObject(QStringLiteral("frmTest")), teardowns_(teardowns)
+    {
+    }
     void teardown() override { ++*teardowns_; }
     int loads = 0;
 
@@ -71,7 +74,8 @@ private slots:
         QTest::addColumn<bool>("rename");
         QTest::addColumn<bool>("system");
         const QStringList design{"*.*", "*.doc", "*.txt"};
-        QTest::newRow("empty store") << QStringList{} << 1 << true << design << true << true << true;
+        QTest::newRow("empty store")
+            << QStringList{} << 1 << true << design << true << true << true;
         QTest::newRow("toolbar large")
             << QStringList{"toolbar=large"} << 1 << false << design << true << true << true;
         QTest::newRow("toolbar Small is large")
@@ -82,9 +86,11 @@ private slots:
         QTest::newRow("all switches off")
             << QStringList{"view=3", "HiddenFiles=0", "Rename=0", "SystemFiles=0"} << 3 << true
             << design << false << false << false;
-        QTest::newRow("large icons") << QStringList{"view=0"} << 0 << true << design << true << true << true;
+        QTest::newRow("large icons")
+            << QStringList{"view=0"} << 0 << true << design << true << true << true;
         QTest::newRow("garbage values")
-            << QStringList{"view=7", "button=Nothing", "HiddenFiles=yes", "Rename=2", "SystemFiles=x"}
+            << QStringList{"view=7", "button=Nothing", "HiddenFiles=yes", "Rename=2",
+                           "SystemFiles=x"}
             << 1 << true << design << true << true << true;
     }
     void load()
@@ -152,11 +158,17 @@ private slots:
         // Later children paint over earlier ones.
         const QObjectList kids = f.formWindow()->client()->children();
         auto pos = [&](QWidget *w) { return kids.indexOf(w); };
-        const QList<QWidget *> topDown{(QWidget *)f.CcXploreCombo1.get(), f.CcXploreListView1.get(),
-                                       f.CcXploreTreeView1.get(), f.Text1.get(),
-                                       f.rtfPrintWindow.get(), f.cboFilter.get(),
-                                       f.txtStatus1.get(), f.picToolbar1.get(),
-                                       f.picSplitter.get(), f.StatusBar1.get(), f.txtStatus2.get()};
+        const QList<QWidget *> topDown{(QWidget *)f.CcXploreCombo1.get(),
+                                       f.CcXploreListView1.get(),
+                                       f.CcXploreTreeView1.get(),
+                                       f.Text1.get(),
+                                       f.rtfPrintWindow.get(),
+                                       f.cboFilter.get(),
+                                       f.txtStatus1.get(),
+                                       f.picToolbar1.get(),
+                                       f.picSplitter.get(),
+                                       f.StatusBar1.get(),
+                                       f.txtStatus2.get()};
         for (qsizetype i = 1; i < topDown.size(); ++i)
             QVERIFY2(pos(topDown[i - 1]) > pos(topDown[i]),
                      qPrintable(topDown[i]->metaObject()->className()));
@@ -174,9 +186,8 @@ private slots:
         QFETCH(QString, name);
         frmExplore &f = h->open();
         const QList<QWidget *> all = f.window()->findChildren<QWidget *>();
-        const bool found = std::any_of(all.begin(), all.end(), [&](QWidget *w) {
-            return w->accessibleName() == name;
-        });
+        const bool found = std::any_of(all.begin(), all.end(),
+                                       [&](QWidget *w) { return w->accessibleName() == name; });
         QVERIFY2(found, qPrintable(name));
     }
 

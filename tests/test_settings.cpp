@@ -20,16 +20,24 @@ class TestSettings : public QObject
     }
 
 private slots:
-    void cleanup() { QFile::remove(file()); QFile::remove(file() + QStringLiteral(".bad")); }
+    void cleanup()
+    {
+        QFile::remove(file());
+        QFile::remove(file() + QStringLiteral(".bad"));
+    }
 
     void applicationName_data()
     {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("name");
-        QTest::newRow("plain") << "/usr/bin/tarnwick" << "tarnwick";
-        QTest::newRow("extension") << "/opt/x/tarnwick.exe" << "tarnwick";
-        QTest::newRow("renamed copy") << "/home/u/bin/explorer2" << "explorer2";
-        QTest::newRow("dotted") << "/tmp/tarn.wick.bin" << "tarn.wick";
+        QTest::newRow("plain") << "/usr/bin/tarnwick"
+                               << "tarnwick";
+        QTest::newRow("extension") << "/opt/x/tarnwick.exe"
+                                   << "tarnwick";
+        QTest::newRow("renamed copy") << "/home/u/bin/explorer2"
+                                      << "explorer2";
+        QTest::newRow("dotted") << "/tmp/tarn.wick.bin"
+                                << "tarn.wick";
     }
     void applicationName()
     {
@@ -41,7 +49,8 @@ private slots:
     void fileFollowsConfigHome()
     {
         QCOMPARE(SettingsStore::defaultFilePath(QStringLiteral("tarnwick")),
-                 QString::fromLocal8Bit(qgetenv("XDG_CONFIG_HOME")) + QStringLiteral("/tarnwick.ini"));
+                 QString::fromLocal8Bit(qgetenv("XDG_CONFIG_HOME")) +
+                     QStringLiteral("/tarnwick.ini"));
     }
 
     void defaultsOfEmptyStore_data()
@@ -49,16 +58,26 @@ private slots:
         QTest::addColumn<int>("pref");
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("view") << int(Pref::View) << "view" << "1";
-        QTest::newRow("button") << int(Pref::Button) << "button" << "Details";
-        QTest::newRow("toolbar") << int(Pref::Toolbar) << "toolbar" << "small";
-        QTest::newRow("hidden") << int(Pref::HiddenFiles) << "HiddenFiles" << "1";
-        QTest::newRow("rename") << int(Pref::Rename) << "Rename" << "1";
-        QTest::newRow("system") << int(Pref::SystemFiles) << "SystemFiles" << "1";
-        QTest::newRow("filter1") << int(filterPref(1)) << "filter1" << "";
-        QTest::newRow("filter12") << int(filterPref(12)) << "filter12" << "";
-        QTest::newRow("height") << int(Pref::Height) << "Height" << "15000";
-        QTest::newRow("width") << int(Pref::Width) << "Width" << "20000";
+        QTest::newRow("view") << int(Pref::View) << "view"
+                              << "1";
+        QTest::newRow("button") << int(Pref::Button) << "button"
+                                << "Details";
+        QTest::newRow("toolbar") << int(Pref::Toolbar) << "toolbar"
+                                 << "small";
+        QTest::newRow("hidden") << int(Pref::HiddenFiles) << "HiddenFiles"
+                                << "1";
+        QTest::newRow("rename") << int(Pref::Rename) << "Rename"
+                                << "1";
+        QTest::newRow("system") << int(Pref::SystemFiles) << "SystemFiles"
+                                << "1";
+        QTest::newRow("filter1") << int(filterPref(1)) << "filter1"
+                                 << "";
+        QTest::newRow("filter12") << int(filterPref(12)) << "filter12"
+                                  << "";
+        QTest::newRow("height") << int(Pref::Height) << "Height"
+                                << "15000";
+        QTest::newRow("width") << int(Pref::Width) << "Width"
+                               << "20000";
     }
     void defaultsOfEmptyStore()
     {
@@ -77,26 +96,46 @@ private slots:
         QTest::addColumn<int>("pref");
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("view 3") << int(Pref::View) << "3" << "3";
-        QTest::newRow("view 0") << int(Pref::View) << "0" << "0";
-        QTest::newRow("view 7") << int(Pref::View) << "7" << "1";
-        QTest::newRow("view x") << int(Pref::View) << "x" << "1";
-        QTest::newRow("view 03") << int(Pref::View) << "03" << "1";
-        QTest::newRow("button List") << int(Pref::Button) << "List" << "List";
-        QTest::newRow("button unknown") << int(Pref::Button) << "Thumbnails" << "Details";
-        QTest::newRow("button case") << int(Pref::Button) << "details" << "Details";
-        QTest::newRow("toolbar large") << int(Pref::Toolbar) << "large" << "large";
-        QTest::newRow("toolbar Small kept") << int(Pref::Toolbar) << "Small" << "Small";
-        QTest::newRow("hidden 0") << int(Pref::HiddenFiles) << "0" << "0";
-        QTest::newRow("hidden yes") << int(Pref::HiddenFiles) << "yes" << "1";
-        QTest::newRow("rename true") << int(Pref::Rename) << "true" << "1";
-        QTest::newRow("system empty") << int(Pref::SystemFiles) << "" << "1";
-        QTest::newRow("filter text") << int(filterPref(3)) << "*.cpp;*.h" << "*.cpp;*.h";
-        QTest::newRow("filter with comma") << int(filterPref(4)) << "a, b" << "a, b";
-        QTest::newRow("filter unicode") << int(filterPref(5)) << "*.Ü€" << "*.Ü€";
-        QTest::newRow("height float") << int(Pref::Height) << "7234.5" << "7234.5";
-        QTest::newRow("height text") << int(Pref::Height) << "tall" << "15000";
-        QTest::newRow("width negative") << int(Pref::Width) << "-20" << "20000";
+        QTest::newRow("view 3") << int(Pref::View) << "3"
+                                << "3";
+        QTest::newRow("view 0") << int(Pref::View) << "0"
+                                << "0";
+        QTest::newRow("view 7") << int(Pref::View) << "7"
+                                << "1";
+        QTest::newRow("view x") << int(Pref::View) << "x"
+                                << "1";
+        QTest::newRow("view 03") << int(Pref::View) << "03"
+                                 << "1";
+        QTest::newRow("button List") << int(Pref::Button) << "List"
+                                     << "List";
+        QTest::newRow("button unknown") << int(Pref::Button) << "Thumbnails"
+                                        << "Details";
+        QTest::newRow("button case") << int(Pref::Button) << "details"
+                                     << "Details";
+        QTest::newRow("toolbar large") << int(Pref::Toolbar) << "large"
+                                       << "large";
+        QTest::newRow("toolbar Small kept") << int(Pref::Toolbar) << "Small"
+                                            << "Small";
+        QTest::newRow("hidden 0") << int(Pref::HiddenFiles) << "0"
+                                  << "0";
+        QTest::newRow("hidden yes") << int(Pref::HiddenFiles) << "yes"
+                                    << "1";
+        QTest::newRow("rename true") << int(Pref::Rename) << "true"
+                                     << "1";
+        QTest::newRow("system empty") << int(Pref::SystemFiles) << ""
+                                      << "1";
+        QTest::newRow("filter text") << int(filterPref(3)) << "*.cpp;*.h"
+                                     << "*.cpp;*.h";
+        QTest::newRow("filter with comma") << int(filterPref(4)) << "a, b"
+                                           << "a, b";
+        QTest::newRow("filter unicode") << int(filterPref(5)) << "*.Ü€"
+                                        << "*.Ü€";
+        QTest::newRow("height float") << int(Pref::Height) << "7234.5"
+                                      << "7234.5";
+        QTest::newRow("height text") << int(Pref::Height) << "tall"
+                                     << "15000";
+        QTest::newRow("width negative") << int(Pref::Width) << "-20"
+                                        << "20000";
     }
     void storedValues()
     {
@@ -141,7 +180,8 @@ private slots:
         QTest::newRow("binary") << QByteArray("\x00\x01\xff\xfe[Settings\x00view=3\n", 18);
         QTest::newRow("unclosed section") << QByteArray("[Settings\nview=3\n");
         QTest::newRow("not ini") << QByteArray("view 3\nbutton: List\n");
-        QTest::newRow("invalid utf-8") << QByteArray("[Settings]\nview=\xff\xfe" "3\n");
+        QTest::newRow("invalid utf-8") << QByteArray("[Settings]\nview=\xff\xfe"
+                                                     "3\n");
     }
     void garbageFileReadsDefaultsAndIsKept()
     {
@@ -169,7 +209,8 @@ private slots:
 
     void twoWritersLoseNothing()
     {
-        const QString writer = QCoreApplication::applicationDirPath() + QStringLiteral("/settings_writer");
+        const QString writer =
+            QCoreApplication::applicationDirPath() + QStringLiteral("/settings_writer");
         QVERIFY(QFile::exists(writer));
         constexpr int perWriter = 60;
         QProcess a, b;

@@ -12,9 +12,9 @@
 #include <QComboBox>
 #include <QListView>
 #include <QMenuBar>
-#include <QTreeView>
 #include <QScreen>
 #include <QTextEdit>
+#include <QTreeView>
 
 namespace tarnwick {
 
@@ -23,8 +23,7 @@ frmExplore::frmExplore(WindowRegistry &windows, Preferences &prefs, UserMessages
       CcXploreTreeView1(&scale_), Text1(&scale_), rtfPrintWindow(&scale_), cboFilter(&scale_),
       txtStatus1(&scale_), picToolbar1(&scale_), CcXploreCombo12(&scale_), Toolbar1(&scale_),
       Toolbar2(&scale_), picSplitter(&scale_), StatusBar1(&scale_), txtStatus2(&scale_),
-      windows_(windows), prefs_(prefs),
-      messages_(messages ? messages : &UserMessages::dialogs())
+      windows_(windows), prefs_(prefs), messages_(messages ? messages : &UserMessages::dialogs())
 {
 }
 
@@ -137,19 +136,22 @@ void frmExplore::buildControls(QWidget *client)
     auto *splitter = new MousePanel(&scale_, client);
     splitter->setAccessibleName(tr("Splitter"));
     picSplitter.attach(splitter, {5520, 1440, 2415, 1440});
-    splitter->onMouseDown([this](auto b, auto s, float x, float y) { picSplitter_MouseDown(b, s, x, y); });
-    splitter->onMouseMove([this](auto b, auto s, float x, float y) { picSplitter_MouseMove(b, s, x, y); });
-    splitter->onMouseUp([this](auto b, auto s, float x, float y) { picSplitter_MouseUp(b, s, x, y); });
+    splitter->onMouseDown(
+        [this](auto b, auto s, float x, float y) { picSplitter_MouseDown(b, s, x, y); });
+    splitter->onMouseMove(
+        [this](auto b, auto s, float x, float y) { picSplitter_MouseMove(b, s, x, y); });
+    splitter->onMouseUp(
+        [this](auto b, auto s, float x, float y) { picSplitter_MouseUp(b, s, x, y); });
 
     StatusBar1.attach(new StatusBarPanel(client), {0, 6075, 9360, 345});
 
     txtStatus2.attach(new CaptionBox(tr("Filter"), client), {6240, 360, 690, 360});
 
     // Stacking: raise from the bottom of the design order up.
-    const QList<QWidget *> bottomUp{txtStatus2.get(), StatusBar1.get(), picSplitter.get(),
-                                    picToolbar1.get(), txtStatus1.get(), cboFilter.get(),
-                                    rtfPrintWindow.get(), Text1.get(), CcXploreTreeView1.get(),
-                                    CcXploreListView1.get(), CcXploreCombo1.get()};
+    const QList<QWidget *> bottomUp{
+        txtStatus2.get(),        StatusBar1.get(),        picSplitter.get(),    picToolbar1.get(),
+        txtStatus1.get(),        cboFilter.get(),         rtfPrintWindow.get(), Text1.get(),
+        CcXploreTreeView1.get(), CcXploreListView1.get(), CcXploreCombo1.get()};
     for (QWidget *w : bottomUp)
         w->raise();
 

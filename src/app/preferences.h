@@ -8,7 +8,8 @@ class SettingsStore;
 
 // Every preference key, declared once with its default; every read and write
 // of the settings goes through this table.
-enum class Pref {
+enum class Pref
+{
     View,
     Button,
     Toolbar,

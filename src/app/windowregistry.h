@@ -25,11 +25,7 @@ public:
     void define(const QString &name, Factory factory);
     // The object of that name, created on first use; null for unknown names.
     FormObject *form(const QString &name);
-    template <class T>
-    T &get(const QString &name)
-    {
-        return *static_cast<T *>(form(name));
-    }
+    template <class T> T &get(const QString &name) { return *static_cast<T *>(form(name)); }
     // The object if it has been created, without creating it.
     FormObject *existing(const QString &name) const;
 

@@ -21,7 +21,11 @@ class DirectoryLister : public QObject
 {
     Q_OBJECT
 public:
-    enum class Mode { LatestOnly, Queue };
+    enum class Mode
+    {
+        LatestOnly,
+        Queue
+    };
 
     // LatestOnly: a new request abandons the one still running (the file
     // list). Queue: requests run one after another (the tree's expansions).

@@ -44,8 +44,8 @@ ExplorerListView::ExplorerListView(QWidget *parent)
     details_->header()->resizeSection(FolderModel::TypeColumn, 150);
     details_->header()->setStretchLastSection(true);
 
-    for (QAbstractItemView *v : {static_cast<QAbstractItemView *>(icons_),
-                                 static_cast<QAbstractItemView *>(details_)}) {
+    for (QAbstractItemView *v :
+         {static_cast<QAbstractItemView *>(icons_), static_cast<QAbstractItemView *>(details_)}) {
         v->setSelectionMode(QAbstractItemView::ExtendedSelection);
         v->setAccessibleName(tr("Contents"));
         v->installEventFilter(this);
@@ -64,8 +64,9 @@ ExplorerListView::ExplorerListView(QWidget *parent)
     };
     connect(model_, &FolderModel::loadingFinished, this, [this](int error) {
         if (error != 0)
-            messages_->error(this, tr("The folder “%1” could not be read completely: %2.")
-                                       .arg(model_->folder(), QString::fromLocal8Bit(strerror(error))));
+            messages_->error(this,
+                             tr("The folder “%1” could not be read completely: %2.")
+                                 .arg(model_->folder(), QString::fromLocal8Bit(strerror(error))));
     });
 
     connect(model_, &FolderModel::renameRefused, this,
@@ -216,9 +217,9 @@ bool ExplorerListView::setAllowFileRenameText(const QString &text)
 void ExplorerListView::applyEditTriggers()
 {
     model_->setRenameAllowed(allowRename_);
-    const auto triggers = allowRename_ ? QAbstractItemView::EditKeyPressed |
-                                             QAbstractItemView::SelectedClicked
-                                       : QAbstractItemView::NoEditTriggers;
+    const auto triggers =
+        allowRename_ ? QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked
+                     : QAbstractItemView::NoEditTriggers;
     icons_->setEditTriggers(triggers);
     details_->setEditTriggers(triggers);
 }

@@ -22,7 +22,13 @@ class ExplorerListView : public QWidget
 {
     Q_OBJECT
 public:
-    enum ViewMode { LargeIcons = 0, SmallIcons = 1, ListMode = 2, Details = 3 };
+    enum ViewMode
+    {
+        LargeIcons = 0,
+        SmallIcons = 1,
+        ListMode = 2,
+        Details = 3
+    };
     using Navigator = std::function<bool(const QString &path)>;
 
     explicit ExplorerListView(QWidget *parent = nullptr);

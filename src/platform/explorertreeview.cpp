@@ -6,10 +6,10 @@
 #include "usermessages.h"
 
 #include <QDir>
-#include <QStringList>
 #include <QEvent>
 #include <QFileInfo>
 #include <QHeaderView>
+#include <QStringList>
 #include <QTreeView>
 #include <QUrl>
 #include <QVBoxLayout>

@@ -2,10 +2,10 @@
 
 #include <QFile>
 #include <algorithm>
-#include <vector>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace tarnwick {
 namespace {

@@ -9,26 +9,27 @@
 namespace tarnwick {
 
 // File attributes as one number, in the classic bit values.
-enum FileAttribute : std::uint32_t {
-    AttrReadOnly = 1,  // the user may not write it
-    AttrHidden = 2,    // name begins with "."
-    AttrSystem = 4,    // not a regular file, directory or symbolic link
+enum FileAttribute : std::uint32_t
+{
+    AttrReadOnly = 1, // the user may not write it
+    AttrHidden = 2,   // name begins with "."
+    AttrSystem = 4,   // not a regular file, directory or symbolic link
     AttrDirectory = 16,
-    AttrArchive = 32,  // never set here
+    AttrArchive = 32, // never set here
 };
 
 // One directory entry as the lister reads it; plain data, cheap to move.
 struct FileEntry
 {
-    QString name;        // for display and matching
-    QByteArray rawName;  // the on-disk bytes, kept only when `name` does not round-trip
+    QString name;       // for display and matching
+    QByteArray rawName; // the on-disk bytes, kept only when `name` does not round-trip
     qint64 size = 0;
-    qint64 mtime = 0;    // seconds since the epoch
+    qint64 mtime = 0;             // seconds since the epoch
     std::uint32_t mode = 0;       // st_mode of the entry itself (lstat)
     std::uint32_t attributes = 0; // FileAttribute bits
     bool isDir = false;           // a directory, or a link to one
     bool isSymlink = false;
-    bool mayHaveSubdirs = true;   // for the tree's expanders; false when known empty
+    bool mayHaveSubdirs = true; // for the tree's expanders; false when known empty
 
     QByteArray encodedName() const;
 };

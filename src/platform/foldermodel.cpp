@@ -4,9 +4,9 @@
 #include "naturalorder.h"
 
 #include <QDateTime>
+#include <QFile>
 #include <QLocale>
 #include <QMimeDatabase>
-#include <QFile>
 #include <algorithm>
 #include <cerrno>
 #include <climits>
@@ -322,8 +322,7 @@ Qt::ItemFlags FolderModel::flags(const QModelIndex &index) const
 
 bool FolderModel::setData(const QModelIndex &index, const QVariant &value, int role)
 {
-    if (role != Qt::EditRole || !index.isValid() || index.column() != NameColumn ||
-        !renameAllowed_)
+    if (role != Qt::EditRole || !index.isValid() || index.column() != NameColumn || !renameAllowed_)
         return false;
     const QString refusal = rename(index.row(), value.toString());
     if (!refusal.isEmpty()) {
@@ -364,12 +363,13 @@ QString FolderModel::rename(int row, const QString &newName)
     const QByteArray from = e.encodedName();
     const QByteArray to = QFile::encodeName(newName);
     // Never over an item that appeared meanwhile.
-    if (renameat2(AT_FDCWD, (dir + '/' + from).constData(), AT_FDCWD,
-                  (dir + '/' + to).constData(), RENAME_NOREPLACE) != 0) {
+    if (renameat2(AT_FDCWD, (dir + '/' + from).constData(), AT_FDCWD, (dir + '/' + to).constData(),
+                  RENAME_NOREPLACE) != 0) {
         const int err = errno;
         if (err == EEXIST)
             return tr("There is already an item named “%1” in this folder.").arg(newName);
-        return tr("“%1” could not be renamed: %2.").arg(e.name, QString::fromLocal8Bit(strerror(err)));
+        return tr("“%1” could not be renamed: %2.")
+            .arg(e.name, QString::fromLocal8Bit(strerror(err)));
     }
     changeLayout([&] {
         e.name = newName;

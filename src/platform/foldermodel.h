@@ -24,8 +24,16 @@ class FolderModel : public QAbstractTableModel
 {
     Q_OBJECT
 public:
-    enum Column { NameColumn, SizeColumn, TypeColumn, ModifiedColumn, ColumnCount };
-    enum Role {
+    enum Column
+    {
+        NameColumn,
+        SizeColumn,
+        TypeColumn,
+        ModifiedColumn,
+        ColumnCount
+    };
+    enum Role
+    {
         PathRole = Qt::UserRole + 1, // absolute path (QString)
         IsFolderRole,                // bool
         AttributesRole,              // FileAttribute bits (uint)

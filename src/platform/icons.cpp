@@ -7,7 +7,12 @@
 namespace tarnwick::Icons {
 namespace {
 
-enum class Shape { Folder, File, Link };
+enum class Shape
+{
+    Folder,
+    File,
+    Link
+};
 
 QPixmap draw(Shape shape, int size)
 {

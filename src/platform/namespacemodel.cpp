@@ -123,9 +123,10 @@ NamespaceModel::Node *NamespaceModel::findChild(Node *parent, const QString &nam
 NamespaceModel::Node *NamespaceModel::insertChild(Node *parent, std::unique_ptr<Node> child)
 {
     auto &kids = parent->children;
-    const auto pos = std::lower_bound(kids.begin(), kids.end(), child, [](const auto &a, const auto &b) {
-        return naturalCompare(a->name, b->name) < 0;
-    });
+    const auto pos =
+        std::lower_bound(kids.begin(), kids.end(), child, [](const auto &a, const auto &b) {
+            return naturalCompare(a->name, b->name) < 0;
+        });
     const int row = int(pos - kids.begin());
     child->parent = parent;
     Node *raw = child.get();

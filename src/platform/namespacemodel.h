@@ -20,8 +20,12 @@ class NamespaceModel : public QAbstractItemModel
 {
     Q_OBJECT
 public:
-    enum class Kind { Folder };
-    enum Role {
+    enum class Kind
+    {
+        Folder
+    };
+    enum Role
+    {
         PathRole = Qt::UserRole + 1, // absolute path of a folder node (QString)
         KindRole,                    // Kind as int
     };

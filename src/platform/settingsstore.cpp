@@ -44,7 +44,12 @@ bool looksLikeIni(const QByteArray &bytes)
     return QString::fromUtf8(bytes).toUtf8() == bytes; // valid UTF-8
 }
 
-enum class FileState { Missing, Good, Bad };
+enum class FileState
+{
+    Missing,
+    Good,
+    Bad
+};
 
 FileState inspect(const QString &path)
 {

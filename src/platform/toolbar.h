@@ -16,7 +16,12 @@ class Toolbar : public QWidget
 {
     Q_OBJECT
 public:
-    enum class Style { Plain, Group, Separator };
+    enum class Style
+    {
+        Plain,
+        Group,
+        Separator
+    };
     struct Button
     {
         QString key;

@@ -71,8 +71,7 @@ private:
 
 // A child control of a window: the widget (gone once the window is closed)
 // together with its twips geometry.
-template <class W>
-class Control : public TwipsControlBase
+template <class W> class Control : public TwipsControlBase
 {
 public:
     explicit Control(const TwipsScale *scale) : TwipsControlBase(scale) {}

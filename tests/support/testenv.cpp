@@ -45,11 +45,12 @@ void quietPlatformNotes()
     if (installed)
         return;
     installed = true;
-    previous = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &ctx, const QString &msg) {
-        if (msg.contains(QLatin1String("does not support propagateSizeHints")))
-            return;
-        previous(type, ctx, msg);
-    });
+    previous = qInstallMessageHandler(
+        [](QtMsgType type, const QMessageLogContext &ctx, const QString &msg) {
+            if (msg.contains(QLatin1String("does not support propagateSizeHints")))
+                return;
+            previous(type, ctx, msg);
+        });
 }
 
 bool removeTree(const QString &path)

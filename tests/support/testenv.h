@@ -42,7 +42,7 @@ void quietPlatformNotes();
 } // namespace tarnwick::test
 
 // Like QTEST_MAIN, with the isolated home set up first.
-#define TARNWICK_TEST_MAIN(TestClass)                                                               \
+#define TARNWICK_TEST_MAIN(TestClass)                                                              \
     int main(int argc, char *argv[])                                                               \
     {                                                                                              \
         tarnwick::test::IsolatedHome home;                                                         \

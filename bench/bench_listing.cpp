@@ -1,0 +1,169 @@
+// The 100,000-entry folder: how long Tarnwick takes to list, sort, filter and
+// count it, as ratios to a plain enumerate-and-lstat of the same folder
+// measured in the same run. Run by hand or with `make bench`, never in CI.
+#include "explorerlistview.h"
+#include "foldermodel.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QItemSelectionModel>
+#include <QSignalSpy>
+#include <QTest>
+#include <QThread>
+#include <cstdio>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace tarnwick;
+
+namespace {
+
+constexpr int Files = 90000;
+constexpr int Folders = 10000;
+
+double cpuSeconds()
+{
+    rusage ru{};
+    getrusage(RUSAGE_SELF, &ru);
+    return double(ru.ru_utime.tv_sec + ru.ru_stime.tv_sec) +
+           double(ru.ru_utime.tv_usec + ru.ru_stime.tv_usec) / 1e6;
+}
+
+double peakMiB()
+{
+    rusage ru{};
+    getrusage(RUSAGE_SELF, &ru);
+    return double(ru.ru_maxrss) / 1024.0;
+}
+
+void makeReferenceFolder(const QByteArray &path)
+{
+    struct stat st;
+    const QByteArray marker = path + "/.complete";
+    if (stat(marker.constData(), &st) == 0)
+        return;
+    mkdir(path.constData(), 0755);
+    for (int i = 0; i < Files; ++i) {
+        const QByteArray f = path + "/file" + QByteArray::number(i) + ".txt";
+        const int fd = open(f.constData(), O_CREAT | O_WRONLY | O_CLOEXEC, 0644);
+        if (fd >= 0)
+            close(fd);
+    }
+    for (int i = 0; i < Folders; ++i)
+        mkdir((path + "/folder" + QByteArray::number(i)).constData(), 0755);
+    const int fd = open(marker.constData(), O_CREAT | O_WRONLY | O_CLOEXEC, 0644);
+    if (fd >= 0)
+        close(fd);
+}
+
+// The baseline: what any listing must do at least.
+double baselineCpu(const QByteArray &path, int *count)
+{
+    const double start = cpuSeconds();
+    DIR *d = opendir(path.constData());
+    const int fd = dirfd(d);
+    int n = 0;
+    while (dirent *e = readdir(d)) {
+        struct stat st;
+        if (fstatat(fd, e->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0)
+            ++n;
+    }
+    closedir(d);
+    *count = n;
+    return cpuSeconds() - start;
+}
+
+double msSince(const QElapsedTimer &t)
+{
+    return double(t.nsecsElapsed()) / 1e6;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    const QByteArray folder = argc > 1 ? QByteArray(argv[1]) : QByteArray("/tmp/tarnwick-bench-100k");
+    std::printf("Preparing %s (%d files, %d folders)...\n", folder.constData(), Files, Folders);
+    makeReferenceFolder(folder);
+
+    // Warm the cache the same way for both.
+    int entries = 0;
+    baselineCpu(folder, &entries);
+    double baseline = 1e9;
+    for (int i = 0; i < 3; ++i)
+        baseline = std::min(baseline, baselineCpu(folder, &entries));
+
+    ExplorerListView list;
+    list.resize(1000, 700);
+    list.setView(ExplorerListView::Details);
+    list.show();
+    if (!QTest::qWaitForWindowExposed(&list))
+        std::printf("window not exposed\n");
+    FolderModel *model = list.model();
+
+    // Open in details view: CPU of the whole process until every entry is
+    // listed and sorted, and the time until the first rows are painted.
+    const double cpuBefore = cpuSeconds();
+    QElapsedTimer wall;
+    wall.start();
+    QSignalSpy done(model, &FolderModel::loadingFinished);
+    list.setFolder(QString::fromLocal8Bit(folder));
+    double firstPaint = -1;
+    while (done.isEmpty()) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        if (firstPaint < 0 && model->rowCount() > 0) {
+            list.currentView()->viewport()->repaint();
+            firstPaint = msSince(wall);
+        }
+    }
+    list.currentView()->viewport()->repaint();
+    const double openWall = msSince(wall);
+    const double openCpu = cpuSeconds() - cpuBefore;
+
+    auto timed = [&](const char *what, const std::function<void()> &step) {
+        QElapsedTimer t;
+        t.start();
+        step();
+        list.currentView()->viewport()->repaint();
+        QCoreApplication::processEvents();
+        const double ms = msSince(t);
+        std::printf("  %-34s %8.1f ms\n", what, ms);
+        return ms;
+    };
+
+    std::printf("\nmachine: %d cores\n", QThread::idealThreadCount());
+    std::printf("entries listed: %d of %d\n\n", model->rowCount(), entries - 2);
+    std::printf("baseline (readdir + lstat, CPU)     %8.1f ms\n", baseline * 1000);
+    std::printf("open in details, CPU                %8.1f ms  = %.2f x baseline\n", openCpu * 1000,
+                openCpu / baseline);
+    std::printf("open in details, wall               %8.1f ms\n", openWall);
+    std::printf("first rows painted after            %8.1f ms\n", firstPaint);
+    std::printf("peak resident memory                %8.1f MiB\n\n", peakMiB());
+
+    timed("view: large icons", [&] { list.setView(ExplorerListView::LargeIcons); });
+    timed("view: small icons", [&] { list.setView(ExplorerListView::SmallIcons); });
+    timed("view: list", [&] { list.setView(ExplorerListView::ListMode); });
+    timed("view: details", [&] { list.setView(ExplorerListView::Details); });
+    timed("sort by size", [&] { model->sort(FolderModel::SizeColumn, Qt::AscendingOrder); });
+    timed("sort by modified", [&] { model->sort(FolderModel::ModifiedColumn, Qt::DescendingOrder); });
+    timed("sort by name", [&] { model->sort(FolderModel::NameColumn, Qt::AscendingOrder); });
+    timed("filter keystroke \"*.t\"", [&] { list.setPattern(QStringLiteral("*.t")); });
+    timed("filter keystroke \"*.tx\"", [&] { list.setPattern(QStringLiteral("*.tx")); });
+    timed("filter keystroke \"*.txt\"", [&] { list.setPattern(QStringLiteral("*.txt")); });
+    timed("select all", [&] { list.currentView()->selectAll(); });
+    int selected = 0;
+    timed("selection count, all selected", [&] {
+        selected = 0;
+        for (int i = 0; i < list.ItemCount(); ++i)
+            selected += list.Selected(i);
+    });
+    std::printf("  (counted %d selected)\n", selected);
+    std::printf("peak resident memory at the end      %8.1f MiB\n", peakMiB());
+    return 0;
+}
