@@ -10,6 +10,8 @@
 #include <QStackedLayout>
 #include <QTreeView>
 #include <QUrl>
+#include <algorithm>
+#include <climits>
 #include <cstring>
 
 namespace tarnwick {
@@ -19,6 +21,12 @@ ExplorerListView::ExplorerListView(QWidget *parent)
 {
     setAccessibleName(tr("Contents"));
     selection_ = new QItemSelectionModel(model_, this);
+    const auto dirty = [this] { selectionDirty_ = true; };
+    connect(selection_, &QItemSelectionModel::selectionChanged, this, dirty);
+    connect(model_, &QAbstractItemModel::layoutChanged, this, dirty);
+    connect(model_, &QAbstractItemModel::modelReset, this, dirty);
+    connect(model_, &QAbstractItemModel::rowsInserted, this, dirty);
+    connect(model_, &QAbstractItemModel::rowsRemoved, this, dirty);
 
     icons_ = new QListView(this);
     icons_->setModel(model_);
@@ -234,9 +242,34 @@ int ExplorerListView::ItemCount() const
     return model_->rowCount();
 }
 
+const std::vector<std::pair<int, int>> &ExplorerListView::selectedRanges() const
+{
+    if (!selectionDirty_)
+        return selectedRanges_;
+    selectedRanges_.clear();
+    for (const QItemSelectionRange &r : selection_->selection()) {
+        if (r.isValid())
+            selectedRanges_.emplace_back(r.top(), r.bottom());
+    }
+    std::sort(selectedRanges_.begin(), selectedRanges_.end());
+    // Ranges of different columns may overlap: merge them.
+    std::vector<std::pair<int, int>> merged;
+    for (const auto &r : selectedRanges_) {
+        if (!merged.empty() && r.first <= merged.back().second + 1)
+            merged.back().second = std::max(merged.back().second, r.second);
+        else
+            merged.push_back(r);
+    }
+    selectedRanges_ = std::move(merged);
+    selectionDirty_ = false;
+    return selectedRanges_;
+}
+
 bool ExplorerListView::Selected(int index) const
 {
-    return selection_->isRowSelected(index);
+    const auto &ranges = selectedRanges();
+    const auto it = std::upper_bound(ranges.begin(), ranges.end(), std::pair(index, INT_MAX));
+    return it != ranges.begin() && std::prev(it)->second >= index;
 }
 
 void ExplorerListView::setSelected(int index, bool on)

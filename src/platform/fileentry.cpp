@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <algorithm>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -44,10 +45,19 @@ bool statEntry(int dirFd, const char *name, FileEntry &out)
     if (fstatat(dirFd, name, &st, AT_SYMLINK_NOFOLLOW) != 0)
         return false;
 
-    const QByteArray bytes(name);
-    out.name = QFile::decodeName(bytes);
-    if (QFile::encodeName(out.name) != bytes)
-        out.rawName = bytes;
+    const qsizetype length = qsizetype(strlen(name));
+    bool ascii = true;
+    for (qsizetype i = 0; i < length && ascii; ++i)
+        ascii = static_cast<unsigned char>(name[i]) < 0x80;
+    if (ascii) {
+        out.name = QString::fromLatin1(name, length);
+    } else {
+        // Keep the bytes of names that do not survive decoding (invalid UTF-8).
+        const QByteArray bytes(name, length);
+        out.name = QFile::decodeName(bytes);
+        if (QFile::encodeName(out.name) != bytes)
+            out.rawName = bytes;
+    }
     out.mode = st.st_mode;
     out.size = st.st_size;
     out.mtime = st.st_mtim.tv_sec;

@@ -30,6 +30,14 @@ struct FileEntry
     bool isDir = false;           // a directory, or a link to one
     bool isSymlink = false;
     bool mayHaveSubdirs = true; // for the tree's expanders; false when known empty
+    bool removed = false;       // gone from disk; kept until the model compacts
+
+    // Whether what the list shows of it differs.
+    bool sameAs(const FileEntry &o) const
+    {
+        return size == o.size && mtime == o.mtime && mode == o.mode && attributes == o.attributes &&
+               isDir == o.isDir;
+    }
 
     QByteArray encodedName() const;
 };

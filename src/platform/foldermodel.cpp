@@ -13,17 +13,43 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace tarnwick {
+
+namespace {
+
+// Live updates of up to this many entries are signalled row by row; more
+// are merged in one layout change.
+constexpr int RowByRowLimit = 64;
+
+QString errnoText(int err)
+{
+    return QString::fromLocal8Bit(strerror(err));
+}
+
+// Newlines and other control characters would break a one-line item.
+QString displayName(const QString &name)
+{
+    const auto isControl = [](QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7f; };
+    if (std::none_of(name.begin(), name.end(), isControl))
+        return name;
+    QString shown = name;
+    std::replace_if(shown.begin(), shown.end(), isControl, QChar(0xFFFD));
+    return shown;
+}
+
+} // namespace
 
 FolderModel::FolderModel(QObject *parent)
     : QAbstractTableModel(parent), lister_(DirectoryLister::Mode::LatestOnly)
 {
     connect(&lister_, &DirectoryLister::entriesReady, this, &FolderModel::onEntries);
     connect(&lister_, &DirectoryLister::finished, this, &FolderModel::onFinished);
-    folderIcon_ = Icons::folder();
-    fileIcon_ = Icons::file();
-    linkIcon_ = Icons::symlink();
+    connect(&watcher_, &FolderWatcher::changed, this, &FolderModel::onWatched);
+    connect(&watcher_, &FolderWatcher::overflowed, this, &FolderModel::refresh);
+    connect(&watcher_, &FolderWatcher::folderGone, this, &FolderModel::folderGone);
 }
 
 void FolderModel::setFolder(const QString &path)
@@ -31,51 +57,81 @@ void FolderModel::setFolder(const QString &path)
     beginResetModel();
     folder_ = path;
     entries_.clear();
+    keys_.clear();
+    sorted_.clear();
     rows_.clear();
+    byName_.clear();
+    changedWhileLoading_.clear();
+    removedCount_ = 0;
+    refreshing_ = false;
+    refreshed_.clear();
     endResetModel();
+    watcher_.stop();
     if (path.isEmpty()) {
         lister_.cancelAll();
         loading_ = false;
         return;
     }
     loading_ = true;
+    // Watch before listing, so nothing that happens in between is missed.
+    watcher_.watch(path);
     request_ = lister_.list(path);
 }
 
-void FolderModel::reload()
+void FolderModel::refresh()
 {
-    setFolder(folder_);
+    if (folder_.isEmpty())
+        return;
+    if (loading_ && !refreshing_) {
+        setFolder(folder_);
+        return;
+    }
+    refreshing_ = true;
+    loading_ = true;
+    refreshed_.clear();
+    request_ = lister_.list(folder_);
 }
 
 void FolderModel::onEntries(quint64 request, const FileEntries &batch)
 {
     if (request != request_)
         return;
+    if (refreshing_) {
+        refreshed_ += batch;
+        return;
+    }
     const int base = int(entries_.size());
-    entries_.reserve(entries_.size() + size_t(batch.size()));
-    for (const FileEntry &e : batch)
-        entries_.push_back(e);
-
+    entries_.insert(entries_.end(), batch.begin(), batch.end());
+    keys_.reserve(entries_.size());
     std::vector<int> added;
     added.reserve(size_t(batch.size()));
     for (int i = base; i < int(entries_.size()); ++i) {
-        if (isVisible(entries_[size_t(i)]))
-            added.push_back(i);
+        keys_.push_back(keyOf(entries_[size_t(i)]));
+        added.push_back(i);
     }
-    if (added.empty())
-        return;
-    sortRows(added);
-    if (rows_.empty()) {
-        beginInsertRows({}, 0, int(added.size()) - 1);
-        rows_ = std::move(added);
+    std::sort(added.begin(), added.end(), [this](int a, int b) { return lessThan(a, b); });
+
+    if (sorted_.empty()) {
+        sorted_ = std::move(added);
+        std::vector<int> visible;
+        visible.reserve(sorted_.size());
+        for (int i : sorted_) {
+            if (isVisible(entries_[size_t(i)]))
+                visible.push_back(i);
+        }
+        if (visible.empty())
+            return;
+        beginInsertRows({}, 0, int(visible.size()) - 1);
+        rows_ = std::move(visible);
         endInsertRows();
         return;
     }
     changeLayout([&] {
-        const size_t mid = rows_.size();
-        rows_.insert(rows_.end(), added.begin(), added.end());
-        std::inplace_merge(rows_.begin(), rows_.begin() + qsizetype(mid), rows_.end(),
+        const auto mid = qsizetype(sorted_.size());
+        sorted_.insert(sorted_.end(), added.begin(), added.end());
+        std::inplace_merge(sorted_.begin(), sorted_.begin() + mid, sorted_.end(),
                            [this](int a, int b) { return lessThan(a, b); });
+        refilter();
     });
 }
 
@@ -84,7 +140,158 @@ void FolderModel::onFinished(quint64 request, int error)
     if (request != request_)
         return;
     loading_ = false;
+    if (refreshing_) {
+        refreshing_ = false;
+        if (error == 0)
+            applyRefresh();
+        refreshed_.clear();
+    }
+    // What changed while the listing ran may have been read before it did.
+    if (!changedWhileLoading_.isEmpty())
+        onWatched(std::exchange(changedWhileLoading_, {}));
     emit loadingFinished(error);
+}
+
+// Merges a fresh listing into what is shown: entries gone are removed, new
+// ones added, changed ones updated; everything else keeps its row.
+void FolderModel::applyRefresh()
+{
+    QHash<QByteArray, int> fresh;
+    fresh.reserve(refreshed_.size());
+    for (int i = 0; i < int(refreshed_.size()); ++i)
+        fresh.insert(refreshed_[i].encodedName(), i);
+    changeLayout([&] {
+        for (int i = 0; i < int(entries_.size()); ++i) {
+            FileEntry &e = entries_[size_t(i)];
+            if (e.removed)
+                continue;
+            const auto it = fresh.constFind(e.encodedName());
+            if (it == fresh.constEnd()) {
+                e.removed = true;
+                ++removedCount_;
+                continue;
+            }
+            const FileEntry &n = refreshed_[*it];
+            if (!e.sameAs(n)) {
+                e = n;
+                keys_[size_t(i)] = keyOf(e);
+            }
+            fresh.erase(it);
+        }
+        for (int i : std::as_const(fresh)) {
+            entries_.push_back(refreshed_[i]);
+            keys_.push_back(keyOf(refreshed_[i]));
+        }
+        byName_.clear();
+        sortAll();
+        refilter();
+    });
+    compact();
+}
+
+void FolderModel::onWatched(const QSet<QByteArray> &names)
+{
+    if (folder_.isEmpty())
+        return;
+    if (loading_) {
+        changedWhileLoading_.unite(names);
+        return;
+    }
+    if (names.size() > RowByRowLimit) {
+        refresh();
+        return;
+    }
+    const QByteArray dir = QFile::encodeName(folder_);
+    const int fd = open(dir.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return; // the folder itself went: folderGone follows
+    for (const QByteArray &name : names) {
+        const int existing = liveIndexOf(name);
+        FileEntry fresh;
+        const bool present = statEntry(fd, name.constData(), fresh);
+        if (existing >= 0 && present && entries_[size_t(existing)].sameAs(fresh))
+            continue;
+        if (existing >= 0)
+            removeEntry(existing);
+        if (present)
+            insertEntry(std::move(fresh));
+    }
+    close(fd);
+    compact();
+}
+
+int FolderModel::liveIndexOf(const QByteArray &encodedName)
+{
+    if (byName_.isEmpty() && !entries_.empty()) {
+        byName_.reserve(qsizetype(entries_.size()));
+        for (int i = 0; i < int(entries_.size()); ++i) {
+            if (!entries_[size_t(i)].removed)
+                byName_.insert(entries_[size_t(i)].encodedName(), i);
+        }
+    }
+    return byName_.value(encodedName, -1);
+}
+
+void FolderModel::insertEntry(FileEntry entry)
+{
+    const int index = int(entries_.size());
+    entries_.push_back(std::move(entry));
+    keys_.push_back(keyOf(entries_.back()));
+    if (!byName_.isEmpty() || index == 0)
+        byName_.insert(entries_.back().encodedName(), index);
+    const auto less = [this](int a, int b) { return lessThan(a, b); };
+    sorted_.insert(std::lower_bound(sorted_.begin(), sorted_.end(), index, less), index);
+    if (!isVisible(entries_.back()))
+        return;
+    const auto pos = std::lower_bound(rows_.begin(), rows_.end(), index, less);
+    const int row = int(pos - rows_.begin());
+    beginInsertRows({}, row, row);
+    rows_.insert(rows_.begin() + row, index);
+    endInsertRows();
+}
+
+void FolderModel::removeEntry(int entryIndex)
+{
+    FileEntry &e = entries_[size_t(entryIndex)];
+    byName_.remove(e.encodedName());
+    e.removed = true;
+    ++removedCount_;
+    sorted_.erase(std::find(sorted_.begin(), sorted_.end(), entryIndex));
+    const auto pos = std::find(rows_.begin(), rows_.end(), entryIndex);
+    if (pos == rows_.end())
+        return;
+    const int row = int(pos - rows_.begin());
+    beginRemoveRows({}, row, row);
+    rows_.erase(pos);
+    endRemoveRows();
+}
+
+// Drops removed entries once they are many; indexes change, so it is one
+// layout change.
+void FolderModel::compact()
+{
+    if (removedCount_ < 1024 || removedCount_ * 2 < int(entries_.size()))
+        return;
+    changeLayout([this] {
+        std::vector<int> newIndex(entries_.size(), -1);
+        std::vector<FileEntry> entries;
+        std::vector<SortKey> keys;
+        for (size_t i = 0; i < entries_.size(); ++i) {
+            if (entries_[i].removed)
+                continue;
+            newIndex[i] = int(entries.size());
+            entries.push_back(std::move(entries_[i]));
+            keys.push_back(keys_[i]);
+        }
+        entries_ = std::move(entries);
+        keys_ = std::move(keys);
+        for (int &i : sorted_)
+            i = newIndex[size_t(i)];
+        for (int &i : rows_)
+            i = newIndex[size_t(i)];
+        byName_.clear();
+        removedCount_ = 0;
+    });
 }
 
 bool FolderModel::isVisible(const FileEntry &e) const
@@ -97,47 +304,79 @@ bool FolderModel::isVisible(const FileEntry &e) const
     return e.isDir || pattern_.matches(e.name);
 }
 
-bool FolderModel::lessThan(int a, int b) const
+FolderModel::SortKey FolderModel::keyOf(const FileEntry &e) const
 {
-    const FileEntry &x = entries_[size_t(a)];
-    const FileEntry &y = entries_[size_t(b)];
-    // Folders first in either direction.
-    if (x.isDir != y.isDir)
-        return x.isDir;
-    int c = 0;
+    SortKey k;
+    k.dir = e.isDir;
+    k.name = NameKey::of(e.name);
     switch (sortColumn_) {
     case SizeColumn:
-        if (!x.isDir && x.size != y.size)
-            c = x.size < y.size ? -1 : 1;
-        break;
-    case TypeColumn:
-        c = naturalCompare(typeText(x), typeText(y));
+        k.primary = e.isDir ? 0 : std::uint64_t(e.size);
         break;
     case ModifiedColumn:
-        if (x.mtime != y.mtime)
-            c = x.mtime < y.mtime ? -1 : 1;
+        k.primary = std::uint64_t(e.mtime) ^ (std::uint64_t(1) << 63);
+        break;
+    case TypeColumn:
+        k.primary = typeRank_.value(typeText(e));
         break;
     default:
         break;
     }
+    return k;
+}
+
+bool FolderModel::lessThan(int a, int b) const
+{
+    const SortKey &x = keys_[size_t(a)];
+    const SortKey &y = keys_[size_t(b)];
+    // Folders first in either direction.
+    if (x.dir != y.dir)
+        return x.dir;
+    int c = x.primary == y.primary ? 0 : (x.primary < y.primary ? -1 : 1);
+    if (c == 0 && x.name != y.name)
+        c = x.name < y.name ? -1 : 1;
     if (c == 0)
-        c = naturalCompare(x.name, y.name);
+        c = naturalCompare(entries_[size_t(a)].name, entries_[size_t(b)].name);
     return sortOrder_ == Qt::AscendingOrder ? c < 0 : c > 0;
 }
 
-void FolderModel::sortRows(std::vector<int> &rows) const
+void FolderModel::rekey()
 {
-    std::sort(rows.begin(), rows.end(), [this](int a, int b) { return lessThan(a, b); });
+    if (sortColumn_ == TypeColumn) {
+        // Types are few: rank them once, so the key orders them exactly.
+        QStringList types;
+        for (const FileEntry &e : entries_)
+            types.append(typeText(e));
+        types.removeDuplicates();
+        std::sort(types.begin(), types.end(),
+                  [](const QString &a, const QString &b) { return naturalCompare(a, b) < 0; });
+        typeRank_.clear();
+        for (int i = 0; i < types.size(); ++i)
+            typeRank_.insert(types[i], std::uint64_t(i));
+    }
+    for (size_t i = 0; i < entries_.size(); ++i)
+        keys_[i] = keyOf(entries_[i]);
 }
 
-void FolderModel::rebuildRows()
+void FolderModel::sortAll()
+{
+    sorted_.clear();
+    sorted_.reserve(entries_.size());
+    for (int i = 0; i < int(entries_.size()); ++i) {
+        if (!entries_[size_t(i)].removed)
+            sorted_.push_back(i);
+    }
+    std::sort(sorted_.begin(), sorted_.end(), [this](int a, int b) { return lessThan(a, b); });
+}
+
+void FolderModel::refilter()
 {
     rows_.clear();
-    for (int i = 0; i < int(entries_.size()); ++i) {
+    rows_.reserve(sorted_.size());
+    for (int i : sorted_) {
         if (isVisible(entries_[size_t(i)]))
             rows_.push_back(i);
     }
-    sortRows(rows_);
 }
 
 void FolderModel::changeLayout(const std::function<void()> &change)
@@ -159,7 +398,7 @@ void FolderModel::changeLayout(const std::function<void()> &change)
         after.reserve(before.size());
         for (qsizetype k = 0; k < before.size(); ++k) {
             const int e = entryOf[size_t(k)];
-            const int r = e >= 0 ? rowOfEntry[size_t(e)] : -1;
+            const int r = e >= 0 && size_t(e) < rowOfEntry.size() ? rowOfEntry[size_t(e)] : -1;
             after.append(r >= 0 ? index(r, before[k].column()) : QModelIndex());
         }
         changePersistentIndexList(before, after);
@@ -171,7 +410,7 @@ void FolderModel::setPattern(const QString &pattern)
 {
     patternText_ = pattern;
     pattern_ = NamePattern(pattern);
-    changeLayout([this] { rebuildRows(); });
+    changeLayout([this] { refilter(); });
 }
 
 void FolderModel::setShowHidden(bool on)
@@ -179,7 +418,7 @@ void FolderModel::setShowHidden(bool on)
     if (showHidden_ == on)
         return;
     showHidden_ = on;
-    changeLayout([this] { rebuildRows(); });
+    changeLayout([this] { refilter(); });
 }
 
 void FolderModel::setShowSystem(bool on)
@@ -187,16 +426,22 @@ void FolderModel::setShowSystem(bool on)
     if (showSystem_ == on)
         return;
     showSystem_ = on;
-    changeLayout([this] { rebuildRows(); });
+    changeLayout([this] { refilter(); });
 }
 
 void FolderModel::sort(int column, Qt::SortOrder order)
 {
     if (column < 0 || column >= ColumnCount)
         return;
+    const bool newKeys = column != sortColumn_;
     sortColumn_ = column;
     sortOrder_ = order;
-    changeLayout([this] { sortRows(rows_); });
+    changeLayout([&] {
+        if (newKeys)
+            rekey();
+        sortAll();
+        refilter();
+    });
 }
 
 QString FolderModel::pathAt(int row) const
@@ -228,28 +473,51 @@ QString FolderModel::sizeText(qint64 bytes)
     return QLocale().formattedDataSize(bytes, 1, QLocale::DataSizeTraditionalFormat);
 }
 
+const FolderModel::TypeInfo &FolderModel::typeInfo(const FileEntry &e) const
+{
+    const qsizetype dot = e.name.lastIndexOf(QLatin1Char('.'));
+    const bool executable = (e.mode & 0111) && S_ISREG(e.mode);
+    // Executables without an extension get a type of their own.
+    const QString suffix = dot > 0 ? e.name.mid(dot + 1).toLower()
+                                   : (executable ? QStringLiteral("/exec") : QString());
+    auto it = typeBySuffix_.find(suffix);
+    if (it != typeBySuffix_.end())
+        return *it;
+    TypeInfo info;
+    static const QMimeDatabase db;
+    QMimeType mime;
+    if (suffix == QLatin1String("/exec"))
+        mime = db.mimeTypeForName(QStringLiteral("application/x-executable"));
+    else if (!suffix.isEmpty())
+        mime = db.mimeTypeForFile(e.name, QMimeDatabase::MatchExtension);
+    if (mime.isValid() && !mime.isDefault()) {
+        info.text = mime.comment();
+        info.icon =
+            Icons::themed(mime.iconName(), Icons::themed(mime.genericIconName(), Icons::file()));
+    }
+    if (info.text.isEmpty())
+        info.text = suffix.isEmpty() ? tr("File") : tr("%1 file").arg(suffix.toUpper());
+    if (info.icon.isNull())
+        info.icon = Icons::file();
+    return *typeBySuffix_.insert(suffix, info);
+}
+
 QString FolderModel::typeText(const FileEntry &e) const
 {
     if (e.isDir)
         return tr("Folder");
     if (e.attributes & AttrSystem)
         return tr("Special file");
-    const qsizetype dot = e.name.lastIndexOf(QLatin1Char('.'));
-    const QString suffix = dot > 0 ? e.name.mid(dot + 1).toLower() : QString();
-    auto it = typeBySuffix_.constFind(suffix);
-    if (it != typeBySuffix_.constEnd())
-        return *it;
-    QString text;
-    if (!suffix.isEmpty()) {
-        static const QMimeDatabase db;
-        const QMimeType mime = db.mimeTypeForFile(e.name, QMimeDatabase::MatchExtension);
-        if (!mime.isDefault())
-            text = mime.comment();
-    }
-    if (text.isEmpty())
-        text = suffix.isEmpty() ? tr("File") : tr("%1 file").arg(suffix.toUpper());
-    typeBySuffix_.insert(suffix, text);
-    return text;
+    return typeInfo(e).text;
+}
+
+QIcon FolderModel::iconFor(const FileEntry &e) const
+{
+    if (e.isDir)
+        return Icons::folder();
+    if (e.attributes & AttrSystem)
+        return Icons::themed(QStringLiteral("text-x-generic"), Icons::file());
+    return typeInfo(e).icon;
 }
 
 QVariant FolderModel::data(const QModelIndex &index, int role) const
@@ -259,10 +527,9 @@ QVariant FolderModel::data(const QModelIndex &index, int role) const
     const FileEntry &e = entryAt(index.row());
     switch (role) {
     case Qt::DisplayRole:
-    case Qt::EditRole:
         switch (index.column()) {
         case NameColumn:
-            return e.name;
+            return displayName(e.name);
         case SizeColumn:
             return e.isDir ? QString() : sizeText(e.size);
         case TypeColumn:
@@ -271,9 +538,13 @@ QVariant FolderModel::data(const QModelIndex &index, int role) const
             return QLocale().toString(QDateTime::fromSecsSinceEpoch(e.mtime), QLocale::ShortFormat);
         }
         break;
+    case Qt::EditRole:
+        return index.column() == NameColumn ? QVariant(e.name) : data(index, Qt::DisplayRole);
+    case Qt::ToolTipRole:
+        return index.column() == NameColumn ? QVariant(displayName(e.name)) : QVariant();
     case Qt::DecorationRole:
         if (index.column() == NameColumn)
-            return e.isDir ? folderIcon_ : (e.isSymlink ? linkIcon_ : fileIcon_);
+            return iconFor(e);
         break;
     case Qt::TextAlignmentRole:
         if (index.column() == SizeColumn)
@@ -343,7 +614,7 @@ QString FolderModel::nameRefusal(const QString &name, const FileEntry *self) con
     if (QFile::encodeName(name).size() > NAME_MAX)
         return tr("The name “%1” is too long.").arg(name);
     for (const FileEntry &e : entries_) {
-        if (&e != self && e.name == name)
+        if (&e != self && !e.removed && e.name == name)
             return tr("There is already an item named “%1” in this folder.").arg(name);
     }
     return {};
@@ -353,7 +624,8 @@ QString FolderModel::rename(int row, const QString &newName)
 {
     if (row < 0 || row >= int(rows_.size()))
         return tr("The item is no longer there.");
-    FileEntry &e = entries_[size_t(rows_[size_t(row)])];
+    const int index = rows_[size_t(row)];
+    FileEntry &e = entries_[size_t(index)];
     if (newName == e.name)
         return {};
     const QString refusal = nameRefusal(newName, &e);
@@ -368,9 +640,9 @@ QString FolderModel::rename(int row, const QString &newName)
         const int err = errno;
         if (err == EEXIST)
             return tr("There is already an item named “%1” in this folder.").arg(newName);
-        return tr("“%1” could not be renamed: %2.")
-            .arg(e.name, QString::fromLocal8Bit(strerror(err)));
+        return tr("“%1” could not be renamed: %2.").arg(e.name, errnoText(err));
     }
+    byName_.remove(from);
     changeLayout([&] {
         e.name = newName;
         e.rawName.clear();
@@ -378,8 +650,12 @@ QString FolderModel::rename(int row, const QString &newName)
             e.attributes |= AttrHidden;
         else
             e.attributes &= ~std::uint32_t(AttrHidden);
-        rebuildRows();
+        keys_[size_t(index)] = keyOf(e);
+        sortAll();
+        refilter();
     });
+    if (!byName_.isEmpty())
+        byName_.insert(to, index);
     return {};
 }
 

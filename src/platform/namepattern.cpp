@@ -1,5 +1,7 @@
 #include "namepattern.h"
 
+#include "casefold.h"
+
 namespace tarnwick {
 
 NamePattern::NamePattern(const QString &text)
@@ -23,12 +25,11 @@ bool NamePattern::matches(const QString &name) const
 {
     if (all_)
         return true;
-    const QString folded = name.toCaseFolded();
     for (const QString &p : parts_) {
-        if (globMatch(p, folded))
+        if (globMatch(p, name))
             return true;
-        if (p.endsWith(QLatin1String(".*")) && !folded.contains(QLatin1Char('.')) &&
-            globMatch(QStringView(p).chopped(2), folded))
+        if (p.endsWith(QLatin1String(".*")) && !name.contains(QLatin1Char('.')) &&
+            globMatch(QStringView(p).chopped(2), name))
             return true;
     }
     return false;
@@ -40,7 +41,8 @@ bool NamePattern::globMatch(QStringView pattern, QStringView name)
 {
     qsizetype p = 0, n = 0, starP = -1, starN = 0;
     while (n < name.size()) {
-        if (p < pattern.size() && (pattern[p] == QLatin1Char('?') || pattern[p] == name[n])) {
+        if (p < pattern.size() &&
+            (pattern[p] == QLatin1Char('?') || pattern[p].unicode() == foldChar(name[n]))) {
             ++p;
             ++n;
         } else if (p < pattern.size() && pattern[p] == QLatin1Char('*')) {

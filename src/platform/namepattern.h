@@ -19,6 +19,7 @@ public:
     bool matchesEverything() const { return all_; }
     bool matches(const QString &name) const;
 
+    // `pattern` must be case-folded already; `name` is folded as it is read.
     static bool globMatch(QStringView pattern, QStringView name);
 
 private:

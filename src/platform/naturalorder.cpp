@@ -1,28 +1,13 @@
 #include "naturalorder.h"
 
+#include "casefold.h"
+
 namespace tarnwick {
-namespace {
-
-inline bool isDigit(QChar c)
-{
-    return c.unicode() >= '0' && c.unicode() <= '9';
-}
-
-inline char16_t fold(QChar c)
-{
-    const char16_t u = c.unicode();
-    if (u < 0x80)
-        return (u >= 'A' && u <= 'Z') ? char16_t(u + 32) : u;
-    return c.toCaseFolded().unicode();
-}
-
-} // namespace
-
 int naturalCompare(QStringView a, QStringView b)
 {
     qsizetype i = 0, j = 0;
     while (i < a.size() && j < b.size()) {
-        if (isDigit(a[i]) && isDigit(b[j])) {
+        if (isAsciiDigit(a[i].unicode()) && isAsciiDigit(b[j].unicode())) {
             // Skip leading zeros, then the longer run is the larger number;
             // equal lengths compare digit by digit.
             qsizetype si = i, sj = j;
@@ -31,9 +16,9 @@ int naturalCompare(QStringView a, QStringView b)
             while (sj < b.size() && b[sj] == QLatin1Char('0'))
                 ++sj;
             qsizetype ei = si, ej = sj;
-            while (ei < a.size() && isDigit(a[ei]))
+            while (ei < a.size() && isAsciiDigit(a[ei].unicode()))
                 ++ei;
-            while (ej < b.size() && isDigit(b[ej]))
+            while (ej < b.size() && isAsciiDigit(b[ej].unicode()))
                 ++ej;
             if (ei - si != ej - sj)
                 return (ei - si) < (ej - sj) ? -1 : 1;
@@ -48,7 +33,7 @@ int naturalCompare(QStringView a, QStringView b)
             j = ej;
             continue;
         }
-        const char16_t ca = fold(a[i]), cb = fold(b[j]);
+        const char16_t ca = foldChar(a[i]), cb = foldChar(b[j]);
         if (ca != cb)
             return ca < cb ? -1 : 1;
         ++i;
