@@ -5,11 +5,13 @@
 #include "namepattern.h"
 #include "namespacemodel.h"
 #include "naturalorder.h"
+#include "sortkey.h"
 #include "testenv.h"
 
 #include <QAbstractItemModelTester>
 #include <QLineEdit>
 #include <QListView>
+#include <QRandomGenerator>
 #include <QTreeView>
 #include <algorithm>
 #include <sys/stat.h>
@@ -90,6 +92,37 @@ private slots:
         QCOMPARE((c > 0) - (c < 0), sign);
         const int r = naturalCompare(b, a);
         QCOMPARE((r > 0) - (r < 0), -sign);
+    }
+
+    // Where two keys differ they must order the names as naturalCompare does.
+    void sortKeysAgreeWithNaturalOrder()
+    {
+        const QStringList alphabet{"a", "B", "z", "0", "1",  "9",  "00", "07", ".",    " ", "-",
+                                   "_", "é", "Ü", "ß", "\n", "10", "2",  "x",  "file", "K"};
+        QRandomGenerator rng(12345);
+        QStringList names;
+        for (int i = 0; i < 3000; ++i) {
+            QString n;
+            const int parts = 1 + int(rng.bounded(8));
+            for (int p = 0; p < parts; ++p)
+                n += alphabet[int(rng.bounded(alphabet.size()))];
+            names << n;
+        }
+        names << QString(300, QLatin1Char('9')) << QString(400, QLatin1Char('9'))
+              << QStringLiteral("x") + QString(260, QLatin1Char('0')) + QStringLiteral("1");
+        int decided = 0;
+        for (int i = 0; i < names.size(); ++i) {
+            for (int j = i + 1; j < std::min<qsizetype>(names.size(), i + 40); ++j) {
+                const NameKey a = NameKey::of(names[i]), b = NameKey::of(names[j]);
+                if (a == b)
+                    continue;
+                ++decided;
+                const int natural = naturalCompare(names[i], names[j]);
+                QVERIFY2((a < b) == (natural < 0),
+                         qPrintable(QStringLiteral("%1 | %2").arg(names[i], names[j])));
+            }
+        }
+        QVERIFY(decided > 10000); // the keys decide most comparisons on their own
     }
 
     void pattern_data()
@@ -426,6 +459,7 @@ private slots:
         emit list.currentView()->activated(list.model()->index(row, 0));
         QCOMPARE(tree.CurrentFolder(), root() + "/sub");
         QCOMPARE(combo.currentText(), root() + "/sub");
+        QCOMPARE(list.folder(), root() + "/sub");
 
         // The tree selects the node of the current folder.
         QCOMPARE(tree.model()->pathOf(tree.view()->currentIndex()), root() + "/sub");
@@ -510,7 +544,7 @@ private slots:
         ExplorerTreeView tree; // no model tester here: it fetches every node
         QVERIFY(tree.setCurrentFolder(root()));
         NamespaceModel *m = tree.model();
-        const QModelIndex here = m->ensurePath(root());
+        const QModelIndex here = m->indexOf(Location::folder(root()));
         QTRY_VERIFY(m->isLoaded(here));
         QCOMPARE(m->rowCount(here), 3); // folders only
         const QModelIndex a = m->index(0, 0, here);
@@ -538,7 +572,7 @@ private slots:
         QVERIFY(tree.setCurrentFolder(root() + "/gone"));
         QVERIFY(QDir(root() + "/gone").removeRecursively());
         NamespaceModel *m = tree.model();
-        const QModelIndex here = m->ensurePath(root());
+        const QModelIndex here = m->indexOf(Location::folder(root()));
         tree.view()->expand(here);
         QTRY_VERIFY(m->isLoaded(here));
         QStringList names;

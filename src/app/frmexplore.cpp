@@ -155,6 +155,17 @@ void frmExplore::buildControls(QWidget *client)
     for (QWidget *w : bottomUp)
         w->raise();
 
+    connect(tree, &ExplorerTreeView::GotFocus, this, &frmExplore::CcXploreTreeView1_GotFocus);
+    connect(list, &ExplorerListView::GotFocus, this, &frmExplore::CcXploreListView1_GotFocus);
+    connect(tree, &ExplorerTreeView::FolderChanged, this,
+            &frmExplore::CcXploreTreeView1_FolderChanged);
+    connect(list, &ExplorerListView::Click, this, &frmExplore::CcXploreListView1_Click);
+    connect(list, &ExplorerListView::FolderChanged, this,
+            &frmExplore::CcXploreListView1_FolderChanged);
+    connect(combo, &ExplorerCombo::FolderChanged, this, &frmExplore::CcXploreCombo1_FolderChanged);
+    connect(filter, &QComboBox::editTextChanged, this, &frmExplore::cboFilter_Change);
+    connect(filter, &QComboBox::activated, this, &frmExplore::cboFilter_Click);
+
     // Tab goes through the header row, then the panes.
     QWidget::setTabOrder(combo, filter);
     QWidget *previous = filter;
@@ -233,6 +244,7 @@ void frmExplore::released()
     StatusBar1.detach();
     txtStatus2.detach();
     splitterDragging = false;
+    activePane = 0;
 }
 
 void frmExplore::mnuFileClose_Click()

@@ -63,6 +63,20 @@ public:
 
     void mnuFileClose_Click();
 
+    // Browsing: the active pane, the list caption and the status bar.
+    void CcXploreTreeView1_GotFocus();
+    void CcXploreListView1_GotFocus();
+    void CcXploreTreeView1_FolderChanged(const QString &folder);
+    void CcXploreListView1_Click();
+    void CcXploreListView1_FolderChanged(const QString &folder);
+    void CcXploreCombo1_FolderChanged(const QString &folder);
+    // 0 until a pane has had the focus, then 1 for the tree, 2 for the list.
+    qint16 activePane = 0;
+
+    // The filter box.
+    void cboFilter_Change();
+    void cboFilter_Click();
+
     Control<ExplorerCombo> CcXploreCombo1;
     Control<ExplorerListView> CcXploreListView1;
     Control<ExplorerTreeView> CcXploreTreeView1;

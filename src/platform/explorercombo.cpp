@@ -1,42 +1,106 @@
 #include "explorercombo.h"
 
+#include "explorertreeview.h"
 #include "icons.h"
+#include "mounts.h"
 
+#include <QCompleter>
+#include <QDir>
+#include <QFileSystemModel>
 #include <QLineEdit>
 
 namespace tarnwick {
 
-ExplorerCombo::ExplorerCombo(QWidget *parent) : QComboBox(parent)
+namespace {
+constexpr int LocationRole = Qt::UserRole + 1;
+constexpr int DepthRole = Qt::UserRole + 2;
+} // namespace
+
+ExplorerCombo::ExplorerCombo(QWidget *parent) : QComboBox(parent), volumes_(mountedVolumes)
 {
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
     setAccessibleName(tr("Address"));
     lineEdit()->setAccessibleName(tr("Address"));
+
+    // Folder names complete as they are typed; the model reads folders on a
+    // thread of its own.
+    auto *folders = new QFileSystemModel(this);
+    folders->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Hidden);
+    folders->setRootPath(QString());
+    auto *completer = new QCompleter(folders, this);
+    completer->setCompletionMode(QCompleter::PopupCompletion);
+    completer->setCaseSensitivity(Qt::CaseSensitive);
+    setCompleter(completer);
+
     connect(lineEdit(), &QLineEdit::returnPressed, this, [this] { go(currentText()); });
     connect(this, &QComboBox::activated, this, [this](int index) {
-        if (!filling_)
-            go(itemData(index).toString());
+        if (filling_)
+            return;
+        const QVariant v = itemData(index, LocationRole);
+        if (v.isValid())
+            goTo(v.value<Location>());
     });
 }
 
-void ExplorerCombo::showLocation(const QString &path)
+void ExplorerCombo::setVolumeSource(VolumeSource volumes)
 {
-    location_ = path;
+    volumes_ = std::move(volumes);
+}
+
+void ExplorerCombo::showLocation(const Location &location)
+{
+    location_ = location;
     filling_ = true;
     clear();
-    // The drop-down lists the way down to the current folder.
-    QStringList chain;
-    for (QString p = path; !p.isEmpty();) {
-        chain.prepend(p);
-        if (p == QLatin1String("/"))
-            break;
-        const qsizetype slash = p.lastIndexOf(QLatin1Char('/'));
-        p = slash <= 0 ? QStringLiteral("/") : p.left(slash);
+    auto add = [this](const QIcon &icon, const QString &text, const Location &target, int depth) {
+        addItem(icon, text);
+        setItemData(count() - 1, QVariant::fromValue(target), LocationRole);
+        setItemData(count() - 1, depth, DepthRole);
+        return count() - 1;
+    };
+    add(Icons::place(DesktopSpace), nameSpaceName(DesktopSpace), Location::special(DesktopSpace),
+        0);
+    int current = add(Icons::place(MyComputerSpace), nameSpaceName(MyComputerSpace),
+                      Location::special(MyComputerSpace), 1);
+    if (!location.isFolder() && location.nameSpace != MyComputerSpace)
+        current = location.nameSpace == DesktopSpace
+                      ? 0
+                      : add(Icons::place(location.nameSpace), nameSpaceName(location.nameSpace),
+                            location, 1);
+
+    // The volumes, with the ancestors of the current folder under the one
+    // that holds it.
+    QStringList roots{QStringLiteral("/")};
+    for (const Volume &v : volumes_()) {
+        if (!roots.contains(v.mountPoint))
+            roots.append(v.mountPoint);
     }
-    for (const QString &p : chain)
-        addItem(Icons::folder(), p, p);
-    setCurrentIndex(count() - 1);
-    setEditText(path);
+    QString holder;
+    if (location.isFolder()) {
+        for (const QString &r : roots) {
+            const bool under = r == QLatin1String("/") || location.path == r ||
+                               location.path.startsWith(r + QLatin1Char('/'));
+            if (under && r.size() > holder.size())
+                holder = r;
+        }
+    }
+    for (const QString &root : roots) {
+        const int row = add(Icons::themed(QStringLiteral("drive-harddisk"), Icons::folder()), root,
+                            Location::folder(root), 2);
+        if (root != holder)
+            continue;
+        current = row;
+        int depth = 3;
+        QString path = root;
+        const QString rest = location.path.mid(root == QLatin1String("/") ? 1 : root.size());
+        for (const QString &part : rest.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
+            path = path.endsWith(QLatin1Char('/')) ? path + part : path + QLatin1Char('/') + part;
+            current = add(Icons::folder(), path, Location::folder(path), depth++);
+        }
+    }
+    setCurrentIndex(current);
+    setEditText(location.displayName());
     filling_ = false;
 }
 
@@ -47,15 +111,28 @@ void ExplorerCombo::setNavigator(Navigator navigator)
 
 bool ExplorerCombo::go(const QString &text)
 {
-    if (!navigator_ || text.isEmpty() || text == location_) {
-        setEditText(location_);
+    if (text.isEmpty()) {
+        setEditText(location_.displayName());
         return false;
     }
-    if (!navigator_(text)) {
-        setEditText(location_);
+    const int special = nameSpaceFromName(text);
+    if (special != FolderSpace)
+        return goTo(Location::special(special));
+    return goTo(Location::folder(
+        ExplorerTreeView::resolvePath(text, location_.isFolder() ? location_.path : QString())));
+}
+
+bool ExplorerCombo::goTo(const Location &target)
+{
+    if (!navigator_ || target == location_) {
+        setEditText(location_.displayName());
         return false;
     }
-    emit FolderChanged(location_);
+    if (!navigator_(target)) {
+        setEditText(location_.displayName());
+        return false;
+    }
+    emit FolderChanged(location_.displayName());
     return true;
 }
 

@@ -1,25 +1,35 @@
 #pragma once
 
+#include "location.h"
+
 #include <QComboBox>
 #include <functional>
 
 namespace tarnwick {
 
+struct Volume;
+
 // The address box: shows where the linked tree is, and takes a typed path or
-// a pick from its drop-down (the current folder's ancestors) to go there.
+// place name, or a pick from its drop-down (Desktop, My Computer, the
+// volumes and the current folder's ancestors), to go there. Folder names
+// complete while typing.
 class ExplorerCombo : public QComboBox
 {
     Q_OBJECT
 public:
-    using Navigator = std::function<bool(const QString &text)>;
+    using Navigator = std::function<bool(const Location &location)>;
+    using VolumeSource = std::function<QList<Volume>()>;
 
     explicit ExplorerCombo(QWidget *parent = nullptr);
 
-    void showLocation(const QString &path);
-    QString location() const { return location_; }
+    void showLocation(const Location &location);
+    Location location() const { return location_; }
     void setNavigator(Navigator navigator);
+    void setVolumeSource(VolumeSource volumes);
 
-    // Requests a move to `text`, as Enter in the edit field does.
+    // Requests a move to what `text` names, as Enter in the edit field does:
+    // a special place's name, or a path (absolute, "~", or relative to the
+    // current folder).
     bool go(const QString &text);
 
 signals:
@@ -27,8 +37,11 @@ signals:
     void FolderChanged(const QString &folder);
 
 private:
-    QString location_;
+    bool goTo(const Location &target);
+
+    Location location_;
     Navigator navigator_;
+    VolumeSource volumes_;
     bool filling_ = false;
 };
 

@@ -1,13 +1,20 @@
 #include "explorerlistview.h"
 
 #include "foldermodel.h"
+#include "folderwatcher.h"
+#include "launcher.h"
+#include "mounts.h"
+#include "shellitems.h"
+#include "shellsources.h"
 #include "usermessages.h"
 
-#include <QDesktopServices>
+#include <QDir>
 #include <QEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QListView>
 #include <QStackedLayout>
+#include <QStandardPaths>
 #include <QTreeView>
 #include <QUrl>
 #include <algorithm>
@@ -17,40 +24,38 @@
 namespace tarnwick {
 
 ExplorerListView::ExplorerListView(QWidget *parent)
-    : QWidget(parent), model_(new FolderModel(this)), messages_(&UserMessages::dialogs())
+    : QWidget(parent), model_(new FolderModel(this)), shell_(new ShellItemsModel(this)),
+      specialWatcher_(new FolderWatcher(this)), messages_(&UserMessages::dialogs()),
+      launcher_(&Launcher::system()), volumes_(mountedVolumes)
 {
     setAccessibleName(tr("Contents"));
     selection_ = new QItemSelectionModel(model_, this);
+    shellSelection_ = new QItemSelectionModel(shell_, this);
     const auto dirty = [this] { selectionDirty_ = true; };
+    for (QAbstractItemModel *m :
+         {static_cast<QAbstractItemModel *>(model_), static_cast<QAbstractItemModel *>(shell_)}) {
+        connect(m, &QAbstractItemModel::layoutChanged, this, dirty);
+        connect(m, &QAbstractItemModel::modelReset, this, dirty);
+        connect(m, &QAbstractItemModel::rowsInserted, this, dirty);
+        connect(m, &QAbstractItemModel::rowsRemoved, this, dirty);
+    }
     connect(selection_, &QItemSelectionModel::selectionChanged, this, dirty);
-    connect(model_, &QAbstractItemModel::layoutChanged, this, dirty);
-    connect(model_, &QAbstractItemModel::modelReset, this, dirty);
-    connect(model_, &QAbstractItemModel::rowsInserted, this, dirty);
-    connect(model_, &QAbstractItemModel::rowsRemoved, this, dirty);
+    connect(shellSelection_, &QItemSelectionModel::selectionChanged, this, dirty);
 
     icons_ = new QListView(this);
-    icons_->setModel(model_);
-    icons_->setSelectionModel(selection_);
     icons_->setUniformItemSizes(true);
     icons_->setLayoutMode(QListView::Batched);
     icons_->setBatchSize(2000);
-    icons_->setResizeMode(QListView::Adjust);
-    icons_->setMovement(QListView::Static);
     icons_->setTextElideMode(Qt::ElideMiddle);
 
     details_ = new QTreeView(this);
-    details_->setModel(model_);
-    details_->setSelectionModel(selection_);
     details_->setRootIsDecorated(false);
     details_->setItemsExpandable(false);
     details_->setUniformRowHeights(true);
     details_->setAllColumnsShowFocus(true);
     details_->setSortingEnabled(true);
-    details_->sortByColumn(FolderModel::NameColumn, Qt::AscendingOrder);
-    details_->header()->resizeSection(FolderModel::NameColumn, 220);
-    details_->header()->resizeSection(FolderModel::SizeColumn, 80);
-    details_->header()->resizeSection(FolderModel::TypeColumn, 150);
     details_->header()->setStretchLastSection(true);
+    details_->header()->setSortIndicator(0, Qt::AscendingOrder);
 
     for (QAbstractItemView *v :
          {static_cast<QAbstractItemView *>(icons_), static_cast<QAbstractItemView *>(details_)}) {
@@ -60,14 +65,18 @@ ExplorerListView::ExplorerListView(QWidget *parent)
         v->viewport()->installEventFilter(this);
         connect(v, &QAbstractItemView::activated, this, &ExplorerListView::open);
     }
+    useModel(model_, selection_);
+    details_->header()->resizeSection(FolderModel::NameColumn, 220);
+    details_->header()->resizeSection(FolderModel::SizeColumn, 80);
+    details_->header()->resizeSection(FolderModel::TypeColumn, 150);
 
     stack_ = new QStackedLayout(this);
     stack_->setContentsMargins(0, 0, 0, 0);
     stack_->addWidget(icons_);
     stack_->addWidget(details_);
 
-    navigator_ = [this](const QString &path) {
-        setFolder(path);
+    navigator_ = [this](const Location &location) {
+        setLocation(location);
         return true;
     };
     connect(model_, &FolderModel::loadingFinished, this, [this](int error) {
@@ -76,9 +85,10 @@ ExplorerListView::ExplorerListView(QWidget *parent)
                              tr("The folder “%1” could not be read completely: %2.")
                                  .arg(model_->folder(), QString::fromLocal8Bit(strerror(error))));
     });
-
     connect(model_, &FolderModel::renameRefused, this,
             [this](const QString &message) { messages_->error(this, message); });
+    connect(model_, &FolderModel::folderGone, this, &ExplorerListView::onFolderGone);
+    connect(specialWatcher_, &FolderWatcher::changed, shell_, &ShellItemsModel::reload);
 
     setView(SmallIcons);
     applyEditTriggers();
@@ -93,6 +103,21 @@ std::optional<bool> ExplorerListView::switchFromText(const QString &text)
     if (text == QLatin1String("0"))
         return false;
     return std::nullopt;
+}
+
+void ExplorerListView::useModel(QAbstractItemModel *model, QItemSelectionModel *selection)
+{
+    for (QAbstractItemView *v :
+         {static_cast<QAbstractItemView *>(icons_), static_cast<QAbstractItemView *>(details_)}) {
+        if (v->model() == model)
+            continue;
+        QItemSelectionModel *old = v->selectionModel();
+        v->setModel(model);
+        v->setSelectionModel(selection);
+        if (old && old != selection_ && old != shellSelection_)
+            old->deleteLater();
+    }
+    selectionDirty_ = true;
 }
 
 bool ExplorerListView::setView(int mode)
@@ -137,7 +162,7 @@ bool ExplorerListView::setView(int mode)
     setFocusProxy(next);
     if (hadFocus)
         next->setFocus();
-    const QModelIndex current = selection_->currentIndex();
+    const QModelIndex current = selectionModel()->currentIndex();
     if (current.isValid())
         next->scrollTo(current);
     return true;
@@ -162,24 +187,31 @@ QList<QAbstractItemView *> ExplorerListView::views() const
     return {icons_, details_};
 }
 
-QString ExplorerListView::Pattern() const
+QAbstractItemModel *ExplorerListView::activeModel() const
 {
-    return model_->pattern();
+    if (location_.isFolder())
+        return model_;
+    return shell_;
+}
+
+QItemSelectionModel *ExplorerListView::selectionModel() const
+{
+    return location_.isFolder() ? selection_ : shellSelection_;
 }
 
 void ExplorerListView::setPattern(const QString &pattern)
 {
+    pattern_ = pattern;
     model_->setPattern(pattern);
-}
-
-bool ExplorerListView::Hidden() const
-{
-    return model_->showHidden();
+    shell_->setPattern(pattern);
 }
 
 void ExplorerListView::setShowHidden(bool on)
 {
+    showHidden_ = on;
     model_->setShowHidden(on);
+    shell_->setShowHidden(on);
+    emit showHiddenChanged(on);
 }
 
 bool ExplorerListView::setHiddenText(const QString &text)
@@ -190,13 +222,9 @@ bool ExplorerListView::setHiddenText(const QString &text)
     return v.has_value();
 }
 
-bool ExplorerListView::System() const
-{
-    return model_->showSystem();
-}
-
 void ExplorerListView::setSystem(bool on)
 {
+    showSystem_ = on;
     model_->setShowSystem(on);
 }
 
@@ -239,7 +267,7 @@ void ExplorerListView::setRedraw(bool on)
 
 int ExplorerListView::ItemCount() const
 {
-    return model_->rowCount();
+    return activeModel()->rowCount();
 }
 
 const std::vector<std::pair<int, int>> &ExplorerListView::selectedRanges() const
@@ -247,7 +275,7 @@ const std::vector<std::pair<int, int>> &ExplorerListView::selectedRanges() const
     if (!selectionDirty_)
         return selectedRanges_;
     selectedRanges_.clear();
-    for (const QItemSelectionRange &r : selection_->selection()) {
+    for (const QItemSelectionRange &r : selectionModel()->selection()) {
         if (r.isValid())
             selectedRanges_.emplace_back(r.top(), r.bottom());
     }
@@ -274,31 +302,95 @@ bool ExplorerListView::Selected(int index) const
 
 void ExplorerListView::setSelected(int index, bool on)
 {
-    if (index < 0 || index >= model_->rowCount())
+    QAbstractItemModel *m = activeModel();
+    if (index < 0 || index >= m->rowCount())
         return;
-    const QItemSelection row(model_->index(index, 0),
-                             model_->index(index, FolderModel::ColumnCount - 1));
-    selection_->select(row, on ? QItemSelectionModel::Select : QItemSelectionModel::Deselect);
+    const QItemSelection row(m->index(index, 0), m->index(index, m->columnCount() - 1));
+    selectionModel()->select(row, on ? QItemSelectionModel::Select : QItemSelectionModel::Deselect);
 }
 
 QString ExplorerListView::ItemPath(int index) const
 {
-    if (index < 0 || index >= model_->rowCount())
+    QAbstractItemModel *m = activeModel();
+    if (index < 0 || index >= m->rowCount())
         return {};
-    return model_->pathAt(index);
+    return m->data(m->index(index, 0), FolderModel::PathRole).toString();
 }
 
-QString ExplorerListView::folder() const
+void ExplorerListView::setLocation(const Location &location)
 {
-    return model_->folder();
-}
-
-void ExplorerListView::setFolder(const QString &path)
-{
-    if (path == model_->folder())
+    if (location == location_ || !location.isValid())
         return;
-    model_->setFolder(path);
-    emit FolderChanged(path);
+    location_ = location;
+    specialWatcher_->stop();
+    if (location.isFolder()) {
+        shell_->show(FolderSpace, {});
+        model_->setFolder(location.path);
+        useModel(model_, selection_);
+    } else {
+        model_->setFolder(QString());
+        showSpecial(location.nameSpace);
+        useModel(shell_, shellSelection_);
+    }
+    emit FolderChanged(location.displayName());
+}
+
+void ExplorerListView::showSpecial(int nameSpace)
+{
+    const QString desktopDir = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+    const QString trashFiles =
+        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+        QStringLiteral("/Trash/files");
+    switch (nameSpace) {
+    case DesktopSpace:
+        shell_->show(nameSpace, ShellSources::desktop(desktopDir));
+        specialWatcher_->watch(desktopDir);
+        break;
+    case MyComputerSpace:
+        shell_->show(nameSpace, ShellSources::myComputer(volumes_, QDir::homePath()));
+        if (!mounts_) {
+            mounts_ = new MountMonitor(this);
+            connect(mounts_, &MountMonitor::changed, this, [this] {
+                if (location_.nameSpace == MyComputerSpace)
+                    shell_->reload();
+            });
+        }
+        break;
+    case ControlPanelSpace:
+        shell_->show(nameSpace, ShellSources::controlPanel());
+        break;
+    case PrintersSpace:
+        shell_->show(nameSpace, ShellSources::printers());
+        break;
+    case RecycleBinSpace:
+        shell_->show(nameSpace, ShellSources::recycleBin(volumes_));
+        specialWatcher_->watch(trashFiles);
+        break;
+    default:
+        shell_->show(nameSpace, {});
+        break;
+    }
+}
+
+void ExplorerListView::reload()
+{
+    if (location_.isFolder())
+        model_->refresh();
+    else
+        shell_->reload();
+}
+
+void ExplorerListView::onFolderGone()
+{
+    // Go to the nearest folder that is still there.
+    QString path = location_.path;
+    while (path != QLatin1String("/") && !QFileInfo(path).isDir()) {
+        const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+        path = slash <= 0 ? QStringLiteral("/") : path.left(slash);
+    }
+    const QString gone = location_.path;
+    navigator_(Location::folder(path));
+    messages_->error(this, tr("The folder “%1” is no longer there.").arg(gone));
 }
 
 void ExplorerListView::setNavigator(Navigator navigator)
@@ -311,17 +403,42 @@ void ExplorerListView::setMessages(UserMessages *messages)
     messages_ = messages;
 }
 
+void ExplorerListView::setLauncher(Launcher *launcher)
+{
+    launcher_ = launcher;
+}
+
+void ExplorerListView::setVolumeSource(VolumeSource volumes)
+{
+    volumes_ = std::move(volumes);
+}
+
 void ExplorerListView::open(const QModelIndex &index)
 {
     if (!index.isValid())
         return;
-    const QString path = model_->pathAt(index.row());
-    if (model_->entryAt(index.row()).isDir) {
-        navigator_(path);
+    if (location_.isFolder()) {
+        const QString path = model_->pathAt(index.row());
+        if (model_->entryAt(index.row()).isDir) {
+            navigator_(Location::folder(path));
+            return;
+        }
+        if (!launcher_->openUrl(QUrl::fromLocalFile(path)))
+            messages_->error(this, tr("No application is set up to open “%1”.").arg(path));
         return;
     }
-    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
-        messages_->error(this, tr("No application is set up to open “%1”.").arg(path));
+    const ShellItem &item = shell_->itemAt(index.row());
+    if (item.target.isValid()) {
+        navigator_(item.target);
+    } else if (!item.program.isEmpty()) {
+        if (!launcher_->startDetached(item.program, item.arguments))
+            messages_->error(this, tr("“%1” could not be started.").arg(item.name));
+    } else if (!item.path.isEmpty()) {
+        if (!launcher_->openUrl(QUrl::fromLocalFile(item.path)))
+            messages_->error(this, tr("No application is set up to open “%1”.").arg(item.name));
+    } else {
+        messages_->error(this, tr("There is nothing to open for “%1”.").arg(item.name));
+    }
 }
 
 bool ExplorerListView::eventFilter(QObject *watched, QEvent *event)
@@ -334,6 +451,13 @@ bool ExplorerListView::eventFilter(QObject *watched, QEvent *event)
     case QEvent::MouseButtonRelease:
         if (watched == icons_->viewport() || watched == details_->viewport())
             emit Click();
+        break;
+    case QEvent::KeyPress:
+        if ((watched == icons_ || watched == details_) &&
+            static_cast<QKeyEvent *>(event)->key() == Qt::Key_F5) {
+            reload();
+            return true;
+        }
         break;
     default:
         break;

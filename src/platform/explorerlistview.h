@@ -1,25 +1,33 @@
 #pragma once
 
+#include "location.h"
+
 #include <QWidget>
 #include <functional>
 #include <optional>
 #include <utility>
 #include <vector>
 
-class QListView;
-class QTreeView;
-class QStackedLayout;
-class QItemSelectionModel;
+class QAbstractItemModel;
 class QAbstractItemView;
+class QItemSelectionModel;
+class QListView;
+class QStackedLayout;
+class QTreeView;
 
 namespace tarnwick {
 
 class FolderModel;
+class FolderWatcher;
+class Launcher;
+class MountMonitor;
+class ShellItemsModel;
 class UserMessages;
+struct Volume;
 
-// The file list: the contents of one folder in four views over one model.
-// View modes switch which view shows the model; the model, its sort and its
-// selection stay.
+// The file list: the contents of one place in four views. A file-system
+// folder shows through the folder model, a special place through the shell
+// items model; view modes switch which view shows the model, never the model.
 class ExplorerListView : public QWidget
 {
     Q_OBJECT
@@ -31,7 +39,8 @@ public:
         ListMode = 2,
         Details = 3
     };
-    using Navigator = std::function<bool(const QString &path)>;
+    using Navigator = std::function<bool(const Location &location)>;
+    using VolumeSource = std::function<QList<Volume>()>;
 
     explicit ExplorerListView(QWidget *parent = nullptr);
     ~ExplorerListView() override;
@@ -42,13 +51,13 @@ public:
     int View() const { return view_; }
     bool setView(int mode);
     bool setViewText(const QString &text);
-    QString Pattern() const;
+    QString Pattern() const { return pattern_; }
     void setPattern(const QString &pattern);
     // `Hidden`: show hidden items. (QWidget::setHidden is taken.)
-    bool Hidden() const;
+    bool Hidden() const { return showHidden_; }
     void setShowHidden(bool on);
     bool setHiddenText(const QString &text);
-    bool System() const;
+    bool System() const { return showSystem_; }
     void setSystem(bool on);
     bool setSystemText(const QString &text);
     bool AllowFileRename() const { return allowRename_; }
@@ -61,16 +70,27 @@ public:
     void setSelected(int index, bool on);
     QString ItemPath(int index) const;
 
-    // The folder shown; set by the linked tree, or by the list itself when it
+    // The place shown; set by the linked tree, or by the list itself when it
     // stands alone.
-    QString folder() const;
-    void setFolder(const QString &path);
-    // Who moves to a folder the user opens in the list: the linked tree, or
+    Location location() const { return location_; }
+    void setLocation(const Location &location);
+    // The folder shown, or empty for a special place.
+    QString folder() const { return location_.isFolder() ? location_.path : QString(); }
+    void setFolder(const QString &path) { setLocation(Location::folder(path)); }
+    // Reads the place again, keeping selection and scroll position.
+    void reload();
+
+    // Who moves to a place the user opens in the list: the linked tree, or
     // the list itself when none is set.
     void setNavigator(Navigator navigator);
     void setMessages(UserMessages *messages);
+    void setLauncher(Launcher *launcher);
+    void setVolumeSource(VolumeSource volumes);
 
     FolderModel *model() const { return model_; }
+    ShellItemsModel *shellModel() const { return shell_; }
+    QAbstractItemModel *activeModel() const;
+    QItemSelectionModel *selectionModel() const;
     QAbstractItemView *currentView() const;
     // Both inner views, for the window's tab order.
     QList<QAbstractItemView *> views() const;
@@ -82,6 +102,7 @@ signals:
     void FolderChanged(const QString &folder);
     void Click();
     void GotFocus();
+    void showHiddenChanged(bool on);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -89,17 +110,30 @@ protected:
 private:
     void open(const QModelIndex &index);
     void applyEditTriggers();
+    void useModel(QAbstractItemModel *model, QItemSelectionModel *selection);
+    void showSpecial(int nameSpace);
+    void onFolderGone();
     const std::vector<std::pair<int, int>> &selectedRanges() const;
 
     FolderModel *model_;
     QItemSelectionModel *selection_;
+    ShellItemsModel *shell_;
+    QItemSelectionModel *shellSelection_;
+    FolderWatcher *specialWatcher_;
+    MountMonitor *mounts_ = nullptr;
     QStackedLayout *stack_;
     QListView *icons_;
     QTreeView *details_;
+    Location location_;
     int view_ = SmallIcons;
+    QString pattern_ = QStringLiteral("*.*");
+    bool showHidden_ = true;
+    bool showSystem_ = true;
     bool allowRename_ = true;
     Navigator navigator_;
     UserMessages *messages_;
+    Launcher *launcher_;
+    VolumeSource volumes_;
     // The selection as sorted, disjoint row ranges, rebuilt on the first read
     // after a change: walking every item's `Selected` is then cheap even for
     // 100,000 items.

@@ -2,13 +2,14 @@
 
 #include "explorercombo.h"
 #include "explorerlistview.h"
+#include "mounts.h"
 #include "namespacemodel.h"
 #include "usermessages.h"
 
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
-#include <QHeaderView>
+#include <QKeyEvent>
 #include <QStringList>
 #include <QTreeView>
 #include <QUrl>
@@ -16,10 +17,11 @@
 
 namespace tarnwick {
 
-ExplorerTreeView::ExplorerTreeView(QWidget *parent)
-    : QWidget(parent), model_(new NamespaceModel(this)), view_(new QTreeView(this)),
-      messages_(&UserMessages::dialogs())
+ExplorerTreeView::ExplorerTreeView(QWidget *parent, NamespaceModel *model)
+    : QWidget(parent), model_(model ? model : new NamespaceModel(this)), view_(new QTreeView(this)),
+      mounts_(new MountMonitor(this)), messages_(&UserMessages::dialogs())
 {
+    model_->setParent(this);
     setAccessibleName(tr("Folders"));
     view_->setAccessibleName(tr("Folders"));
     view_->setModel(model_);
@@ -34,9 +36,19 @@ ExplorerTreeView::ExplorerTreeView(QWidget *parent)
     setFocusProxy(view_);
     connect(view_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex &current) { onCurrentChanged(current); });
-    // Siblings arriving above the current folder push it down: keep it in view.
+    // Rows going away move the view's current item; that is not the user
+    // choosing a place.
+    connect(model_, &QAbstractItemModel::rowsAboutToBeRemoved, this, [this] { selecting_ = true; });
+    connect(model_, &QAbstractItemModel::rowsRemoved, this, [this] { selecting_ = false; });
+    // Siblings arriving above the current place push it down: keep it in view.
     connect(model_, &NamespaceModel::childrenLoaded, this,
             [this] { view_->scrollTo(view_->currentIndex()); });
+    connect(mounts_, &MountMonitor::changed, this, [this] {
+        model_->refreshVolumes();
+        // A volume unmounted under the current folder takes the user up.
+        if (current_.isFolder() && !QFileInfo(current_.path).isDir())
+            navigateTo(Location::special(MyComputerSpace));
+    });
     setCurrentFolder(QStringLiteral("/"));
 }
 
@@ -47,11 +59,14 @@ void ExplorerTreeView::setLinkedListView(ExplorerListView *list)
     list_ = list;
     if (!list)
         return;
-    list->setNavigator([this](const QString &path) { return setCurrentFolder(path); });
-    list->setFolder(current_);
+    list->setNavigator([this](const Location &location) { return navigateTo(location); });
+    list->setLocation(current_);
+    // Hidden folders show in the tree as hidden items do in the list.
+    model_->setShowHidden(list->Hidden());
+    connect(list, &ExplorerListView::showHiddenChanged, model_, &NamespaceModel::setShowHidden);
     // Tell the host where we are, once its handlers are connected.
     QMetaObject::invokeMethod(
-        this, [this] { emit FolderChanged(current_); }, Qt::QueuedConnection);
+        this, [this] { emit FolderChanged(current_.displayName()); }, Qt::QueuedConnection);
 }
 
 void ExplorerTreeView::setLinkedCombo(ExplorerCombo *combo)
@@ -59,7 +74,7 @@ void ExplorerTreeView::setLinkedCombo(ExplorerCombo *combo)
     combo_ = combo;
     if (!combo)
         return;
-    combo->setNavigator([this](const QString &text) { return setCurrentFolder(text); });
+    combo->setNavigator([this](const Location &location) { return navigateTo(location); });
     combo->showLocation(current_);
 }
 
@@ -99,47 +114,74 @@ bool ExplorerTreeView::setCurrentFolder(const QString &text)
 {
     if (text.isEmpty())
         return false;
-    const QString path = resolvePath(text, current_);
-    const QString refusal = refusalFor(path);
-    if (!refusal.isEmpty()) {
-        messages_->error(this, refusal);
-        if (combo_)
-            combo_->showLocation(current_);
+    return navigateTo(Location::folder(resolvePath(text, CurrentFolder())));
+}
+
+bool ExplorerTreeView::navigateTo(const Location &location)
+{
+    if (location.isFolder()) {
+        const QString refusal = refusalFor(location.path);
+        if (!refusal.isEmpty()) {
+            messages_->error(this, refusal);
+            if (combo_)
+                combo_->showLocation(current_);
+            return false;
+        }
+    } else if (!location.isValid() || location.nameSpace > MyComputerSpace) {
         return false;
     }
-    show(path);
+    show(location);
     return true;
 }
 
-void ExplorerTreeView::show(const QString &path)
+void ExplorerTreeView::GoUpOneLevel()
 {
-    const QModelIndex index = model_->ensurePath(path);
+    if (current_.nameSpace == MyComputerSpace) {
+        navigateTo(Location::special(DesktopSpace));
+    } else if (!current_.isFolder()) {
+        if (current_.nameSpace != DesktopSpace)
+            navigateTo(Location::special(DesktopSpace));
+    } else if (current_.path == QLatin1String("/")) {
+        navigateTo(Location::special(MyComputerSpace));
+    } else {
+        const qsizetype slash = current_.path.lastIndexOf(QLatin1Char('/'));
+        navigateTo(Location::folder(slash <= 0 ? QStringLiteral("/") : current_.path.left(slash)));
+    }
+}
+
+void ExplorerTreeView::show(const Location &location)
+{
+    const QModelIndex index = model_->indexOf(location);
     selecting_ = true;
     view_->setCurrentIndex(index);
     view_->expand(index);
     view_->scrollTo(index);
     selecting_ = false;
-    if (path == current_)
+    if (location == current_)
         return;
-    current_ = path;
+    current_ = location;
     if (list_)
-        list_->setFolder(path);
+        list_->setLocation(location);
     if (combo_)
-        combo_->showLocation(path);
-    emit FolderChanged(path);
+        combo_->showLocation(location);
+    emit FolderChanged(location.displayName());
 }
 
 void ExplorerTreeView::onCurrentChanged(const QModelIndex &current)
 {
     if (selecting_ || !current.isValid())
         return;
-    const QString path = model_->pathOf(current);
-    const QString refusal = refusalFor(path);
-    if (!refusal.isEmpty()) {
-        messages_->error(this, refusal);
-        return;
+    if (!navigateTo(model_->locationOf(current))) {
+        // Refused: the selection goes back to where we are.
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                selecting_ = true;
+                view_->setCurrentIndex(model_->indexOf(current_));
+                selecting_ = false;
+            },
+            Qt::QueuedConnection);
     }
-    show(path);
 }
 
 void ExplorerTreeView::setRedraw(bool on)
@@ -154,8 +196,17 @@ void ExplorerTreeView::setMessages(UserMessages *messages)
 
 bool ExplorerTreeView::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == view_ && event->type() == QEvent::FocusIn)
-        emit GotFocus();
+    if (watched == view_) {
+        if (event->type() == QEvent::FocusIn) {
+            emit GotFocus();
+        } else if (event->type() == QEvent::KeyPress &&
+                   static_cast<QKeyEvent *>(event)->key() == Qt::Key_F5) {
+            model_->refresh(view_->currentIndex());
+            if (list_)
+                list_->reload();
+            return true;
+        }
+    }
     return QWidget::eventFilter(watched, event);
 }
 

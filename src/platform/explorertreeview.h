@@ -1,5 +1,7 @@
 #pragma once
 
+#include "location.h"
+
 #include <QPointer>
 #include <QWidget>
 
@@ -9,27 +11,37 @@ namespace tarnwick {
 
 class ExplorerCombo;
 class ExplorerListView;
+class MountMonitor;
 class NamespaceModel;
 class UserMessages;
 
-// The folder tree. Once linked, it drives the file list and the address box:
-// a folder chosen here fills both, and a folder opened in either moves the
-// tree.
+// The folder tree over the whole namespace. Once linked, it drives the file
+// list and the address box: a place chosen here fills both, and a place
+// opened in either moves the tree.
 class ExplorerTreeView : public QWidget
 {
     Q_OBJECT
 public:
-    explicit ExplorerTreeView(QWidget *parent = nullptr);
+    // `model` defaults to the namespace of this machine and user.
+    explicit ExplorerTreeView(QWidget *parent = nullptr, NamespaceModel *model = nullptr);
     ~ExplorerTreeView() override;
 
     void setLinkedListView(ExplorerListView *list);
     void setLinkedCombo(ExplorerCombo *combo);
 
-    QString CurrentFolder() const { return current_; }
+    // The folder's path, or empty at a special place.
+    QString CurrentFolder() const { return current_.isFolder() ? current_.path : QString(); }
     // Navigates; a path that does not exist or cannot be opened leaves every
     // control where it was and tells the user. "~" is the home folder and a
     // relative path is taken from the current folder.
     bool setCurrentFolder(const QString &path);
+    // 0 at a file-system folder, else the special place's number.
+    int IsNameSpace() const { return current_.isFolder() ? 0 : current_.nameSpace; }
+    int CurrentNameSpace() const { return current_.nameSpace; }
+    Location location() const { return current_; }
+    bool navigateTo(const Location &location);
+    // To the parent folder; from "/" to My Computer, from there to Desktop.
+    void GoUpOneLevel();
     void setRedraw(bool on);
     void setMessages(UserMessages *messages);
 
@@ -50,14 +62,15 @@ protected:
 
 private:
     void onCurrentChanged(const QModelIndex &current);
-    void show(const QString &path);
+    void show(const Location &location);
 
     NamespaceModel *model_;
     QTreeView *view_;
+    MountMonitor *mounts_;
     QPointer<ExplorerListView> list_;
     QPointer<ExplorerCombo> combo_;
     UserMessages *messages_;
-    QString current_;
+    Location current_;
     bool selecting_ = false;
 };
 

@@ -74,6 +74,24 @@ QIcon themed(const QString &name, const QIcon &fallback)
     return icon.isNull() ? fallback : icon;
 }
 
+QIcon place(int nameSpace)
+{
+    switch (nameSpace) {
+    case 1:
+        return themed(QStringLiteral("user-desktop"), folder());
+    case 2:
+        return themed(QStringLiteral("preferences-system"), folder());
+    case 3:
+        return themed(QStringLiteral("printer"), folder());
+    case 4:
+        return themed(QStringLiteral("user-trash"), folder());
+    case 5:
+        return themed(QStringLiteral("computer"), folder());
+    default:
+        return folder();
+    }
+}
+
 QIcon folder()
 {
     static const QIcon icon = themed(QStringLiteral("folder"), drawn(Shape::Folder));

@@ -13,6 +13,8 @@ void useDesktopTheme();
 QIcon folder();
 QIcon file();
 QIcon symlink();
+// The picture of a special place (a NameSpace number).
+QIcon place(int nameSpace);
 // A theme icon by name, or the drawn fallback of the given kind.
 QIcon themed(const QString &name, const QIcon &fallback);
 } // namespace Icons

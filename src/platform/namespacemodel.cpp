@@ -1,19 +1,24 @@
 #include "namespacemodel.h"
 
 #include "icons.h"
+#include "mounts.h"
 #include "naturalorder.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QSet>
+#include <QStandardPaths>
 #include <algorithm>
 
 namespace tarnwick {
 
 struct NamespaceModel::Node
 {
-    Kind kind = Kind::Folder;
+    int nameSpace = FolderSpace;
     QString name;
-    QString path;
+    QString path;       // the folder; for Desktop the desktop folder its children come from
+    bool fixed = false; // a special place or a volume: not a listing's to add or drop
+    bool volume = false;
     Node *parent = nullptr;
     std::vector<std::unique_ptr<Node>> children;
     bool loaded = false;
@@ -21,21 +26,102 @@ struct NamespaceModel::Node
     bool mayHaveChildren = true;
 };
 
-NamespaceModel::NamespaceModel(QObject *parent)
-    : QAbstractItemModel(parent), root_(std::make_unique<Node>()),
-      lister_(DirectoryLister::Mode::Queue), folderIcon_(Icons::folder())
+namespace {
+
+bool isUnder(const QString &path, const QString &folder)
 {
+    if (folder == QLatin1String("/"))
+        return path.startsWith(QLatin1Char('/'));
+    return path == folder || path.startsWith(folder + QLatin1Char('/'));
+}
+
+} // namespace
+
+NamespaceModel::NamespaceModel(QObject *parent, VolumeSource volumes, QString desktopDir,
+                               QString homeDir)
+    : QAbstractItemModel(parent), volumes_(std::move(volumes)), desktopDir_(std::move(desktopDir)),
+      homeDir_(std::move(homeDir)), root_(std::make_unique<Node>()),
+      lister_(DirectoryLister::Mode::Queue)
+{
+    if (!volumes_)
+        volumes_ = mountedVolumes;
+    if (desktopDir_.isEmpty())
+        desktopDir_ = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+    if (homeDir_.isEmpty())
+        homeDir_ = QDir::homePath();
+    desktopDir_ = QDir::cleanPath(desktopDir_);
+    homeDir_ = QDir::cleanPath(homeDir_);
+
     root_->loaded = true;
-    auto top = std::make_unique<Node>();
-    top->name = QStringLiteral("/");
-    top->path = QStringLiteral("/");
-    top->parent = root_.get();
-    root_->children.push_back(std::move(top));
+    auto desktop = std::make_unique<Node>();
+    desktop->nameSpace = DesktopSpace;
+    desktop->name = nameSpaceName(DesktopSpace);
+    // The desktop folder's own folders hang under Desktop, unless there is no
+    // such folder apart from home itself.
+    if (desktopDir_ != homeDir_ && QFileInfo(desktopDir_).isDir())
+        desktop->path = desktopDir_;
+    desktop->fixed = true;
+    desktop->parent = root_.get();
+    desktop_ = desktop.get();
+    root_->children.push_back(std::move(desktop));
+
+    for (int n : {MyComputerSpace, ControlPanelSpace, PrintersSpace, RecycleBinSpace}) {
+        auto node = std::make_unique<Node>();
+        node->nameSpace = n;
+        node->name = nameSpaceName(n);
+        node->fixed = true;
+        node->parent = desktop_;
+        node->loaded = n != MyComputerSpace;
+        node->mayHaveChildren = n == MyComputerSpace;
+        if (n == MyComputerSpace)
+            computer_ = node.get();
+        desktop_->children.push_back(std::move(node));
+    }
+    desktop_->loaded = desktop_->path.isEmpty();
+    refreshVolumes();
+
     connect(&lister_, &DirectoryLister::entriesReady, this, &NamespaceModel::onEntries);
     connect(&lister_, &DirectoryLister::finished, this, &NamespaceModel::onFinished);
 }
 
 NamespaceModel::~NamespaceModel() = default;
+
+void NamespaceModel::refreshVolumes()
+{
+    // "/" first, the home folder next, then the volumes in mount order.
+    QList<std::pair<QString, QString>> wanted; // path, name
+    const QList<Volume> volumes = volumes_();
+    wanted.append({QStringLiteral("/"), QStringLiteral("/")});
+    wanted.append({homeDir_, tr("Home")});
+    for (const Volume &v : volumes) {
+        if (v.mountPoint != QLatin1String("/") && v.mountPoint != homeDir_)
+            wanted.append({v.mountPoint, v.name});
+    }
+    QSet<QString> wantedPaths;
+    for (const auto &w : wanted)
+        wantedPaths.insert(w.first);
+    for (int row = int(computer_->children.size()) - 1; row >= 0; --row) {
+        if (!wantedPaths.contains(computer_->children[size_t(row)]->path))
+            removeChild(computer_, row);
+    }
+    for (int i = 0; i < wanted.size(); ++i) {
+        const auto &[path, name] = wanted[i];
+        const auto &kids = computer_->children;
+        if (std::any_of(kids.begin(), kids.end(), [&](const auto &c) { return c->path == path; }))
+            continue;
+        auto node = std::make_unique<Node>();
+        node->name = name;
+        node->path = path;
+        node->fixed = true;
+        node->volume = true;
+        node->parent = computer_;
+        const int row = std::min(i, int(kids.size()));
+        beginInsertRows(indexOfNode(computer_), row, row);
+        computer_->children.insert(computer_->children.begin() + row, std::move(node));
+        endInsertRows();
+    }
+    computer_->loaded = true;
+}
 
 NamespaceModel::Node *NamespaceModel::nodeOf(const QModelIndex &index) const
 {
@@ -52,7 +138,7 @@ int NamespaceModel::rowOf(const Node *node) const
     return -1;
 }
 
-QModelIndex NamespaceModel::indexOf(Node *node) const
+QModelIndex NamespaceModel::indexOfNode(Node *node) const
 {
     if (!node || node == root_.get())
         return {};
@@ -71,7 +157,7 @@ QModelIndex NamespaceModel::parent(const QModelIndex &child) const
 {
     if (!child.isValid())
         return {};
-    return indexOf(nodeOf(child)->parent);
+    return indexOfNode(nodeOf(child)->parent);
 }
 
 int NamespaceModel::rowCount(const QModelIndex &parent) const
@@ -97,24 +183,63 @@ bool NamespaceModel::hasChildren(const QModelIndex &parent) const
 bool NamespaceModel::canFetchMore(const QModelIndex &parent) const
 {
     const Node *n = nodeOf(parent);
-    return !n->loaded && !n->loading && n->kind == Kind::Folder && !n->path.isEmpty();
+    return !n->loaded && !n->loading && !n->path.isEmpty();
 }
 
 void NamespaceModel::fetchMore(const QModelIndex &parent)
 {
-    Node *n = nodeOf(parent);
     if (!canFetchMore(parent))
         return;
+    Node *n = nodeOf(parent);
     n->loading = true;
     const quint64 id = lister_.list(n->path, {.foldersOnly = true});
     pending_.insert(id, n);
-    seen_.insert(id, std::make_shared<QStringList>());
+    seen_.insert(id, {});
+}
+
+void NamespaceModel::refresh(const QModelIndex &index)
+{
+    Node *n = nodeOf(index);
+    if (!n->loaded || n->path.isEmpty() || n == computer_)
+        return;
+    n->loaded = false;
+    fetchMore(index);
+}
+
+void NamespaceModel::setShowHidden(bool on)
+{
+    if (on == showHidden_)
+        return;
+    showHidden_ = on;
+    if (on)
+        refetchLoaded(root_.get());
+    else
+        dropHidden(root_.get());
+}
+
+void NamespaceModel::dropHidden(Node *node)
+{
+    for (int row = int(node->children.size()) - 1; row >= 0; --row) {
+        Node *c = node->children[size_t(row)].get();
+        if (!c->fixed && c->name.startsWith(QLatin1Char('.')))
+            removeChild(node, row);
+        else
+            dropHidden(c);
+    }
+}
+
+void NamespaceModel::refetchLoaded(Node *node)
+{
+    if (node->loaded && !node->path.isEmpty() && node != computer_)
+        refresh(indexOfNode(node));
+    for (auto &c : node->children)
+        refetchLoaded(c.get());
 }
 
 NamespaceModel::Node *NamespaceModel::findChild(Node *parent, const QString &name) const
 {
     for (auto &c : parent->children) {
-        if (c->name == name)
+        if (!c->fixed && c->name == name)
             return c.get();
     }
     return nullptr;
@@ -123,17 +248,26 @@ NamespaceModel::Node *NamespaceModel::findChild(Node *parent, const QString &nam
 NamespaceModel::Node *NamespaceModel::insertChild(Node *parent, std::unique_ptr<Node> child)
 {
     auto &kids = parent->children;
-    const auto pos =
-        std::lower_bound(kids.begin(), kids.end(), child, [](const auto &a, const auto &b) {
-            return naturalCompare(a->name, b->name) < 0;
-        });
+    // Fixed nodes stay first, in their own order; folders follow by name.
+    auto first = std::find_if(kids.begin(), kids.end(), [](const auto &c) { return !c->fixed; });
+    const auto pos = std::lower_bound(first, kids.end(), child, [](const auto &a, const auto &b) {
+        return naturalCompare(a->name, b->name) < 0;
+    });
     const int row = int(pos - kids.begin());
     child->parent = parent;
     Node *raw = child.get();
-    beginInsertRows(indexOf(parent), row, row);
+    beginInsertRows(indexOfNode(parent), row, row);
     kids.insert(kids.begin() + row, std::move(child));
     endInsertRows();
     return raw;
+}
+
+void NamespaceModel::removeChild(Node *parent, int row)
+{
+    forgetRequests(parent->children[size_t(row)].get());
+    beginRemoveRows(indexOfNode(parent), row, row);
+    parent->children.erase(parent->children.begin() + row);
+    endRemoveRows();
 }
 
 void NamespaceModel::onEntries(quint64 request, const FileEntries &batch)
@@ -141,11 +275,15 @@ void NamespaceModel::onEntries(quint64 request, const FileEntries &batch)
     Node *parent = pending_.value(request);
     if (!parent)
         return;
-    auto seen = seen_.value(request);
+    // Views react to each insertion, and may start listings of their own that
+    // grow seen_: no reference into it is held across the loop.
+    QStringList seen;
     for (const FileEntry &e : batch) {
         if (!e.isDir)
             continue;
-        seen->append(e.name);
+        seen.append(e.name);
+        if (!showHidden_ && (e.attributes & AttrHidden))
+            continue;
         if (findChild(parent, e.name))
             continue;
         auto child = std::make_unique<Node>();
@@ -153,35 +291,33 @@ void NamespaceModel::onEntries(quint64 request, const FileEntries &batch)
         child->path = joinPath(parent->path, e.name);
         child->mayHaveChildren = e.mayHaveSubdirs;
         insertChild(parent, std::move(child));
+        if (!pending_.contains(request))
+            return; // the node went away meanwhile
     }
+    seen_[request] += seen;
 }
 
 void NamespaceModel::onFinished(quint64 request, int error)
 {
     Node *parent = pending_.take(request);
-    const auto seen = seen_.take(request);
+    const QStringList seen = seen_.take(request);
     if (!parent)
         return;
     parent->loading = false;
     parent->loaded = true;
-    if (error == 0 && seen) {
+    if (error == 0) {
         // Nodes made on the way to a navigation target that the listing did
         // not find have gone meanwhile.
-        const QSet<QString> present(seen->begin(), seen->end());
+        const QSet<QString> present(seen.begin(), seen.end());
         for (int row = int(parent->children.size()) - 1; row >= 0; --row) {
-            if (present.contains(parent->children[size_t(row)]->name))
-                continue;
-            forgetRequests(parent->children[size_t(row)].get());
-            beginRemoveRows(indexOf(parent), row, row);
-            parent->children.erase(parent->children.begin() + row);
-            endRemoveRows();
+            const Node *c = parent->children[size_t(row)].get();
+            if (!c->fixed && !present.contains(c->name))
+                removeChild(parent, row);
         }
     }
-    const QModelIndex idx = indexOf(parent);
-    if (parent->children.empty()) {
-        // Let views drop the expander.
-        emit dataChanged(idx, idx);
-    }
+    const QModelIndex idx = indexOfNode(parent);
+    if (parent->children.empty())
+        emit dataChanged(idx, idx); // let views drop the expander
     emit childrenLoaded(idx);
 }
 
@@ -200,14 +336,47 @@ void NamespaceModel::forgetRequests(const Node *subtree)
     }
 }
 
-QModelIndex NamespaceModel::ensurePath(const QString &absolutePath)
+NamespaceModel::Node *NamespaceModel::specialNode(int nameSpace) const
 {
-    const QString clean = QDir::cleanPath(absolutePath);
+    if (nameSpace == DesktopSpace)
+        return desktop_;
+    for (const auto &c : desktop_->children) {
+        if (c->nameSpace == nameSpace)
+            return c.get();
+    }
+    return nullptr;
+}
+
+// The node a path is reached from: the volume (or home, or the desktop
+// folder) with the longest path that holds it.
+NamespaceModel::Node *NamespaceModel::anchorFor(const QString &path) const
+{
+    Node *best = nullptr;
+    for (const auto &v : computer_->children) {
+        if (isUnder(path, v->path) && (!best || v->path.size() > best->path.size()))
+            best = v.get();
+    }
+    // Inside the desktop folder (not the folder itself), the path hangs under
+    // Desktop as it does on screen.
+    if (!desktop_->path.isEmpty() && path.startsWith(desktop_->path + QLatin1Char('/')) &&
+        (!best || desktop_->path.size() > best->path.size()))
+        best = desktop_;
+    return best;
+}
+
+QModelIndex NamespaceModel::indexOf(const Location &location)
+{
+    if (!location.isFolder())
+        return indexOfNode(specialNode(location.nameSpace));
+    const QString clean = QDir::cleanPath(location.path);
     if (!clean.startsWith(QLatin1Char('/')))
         return {};
-    Node *node = root_->children.front().get();
-    const QStringList parts = clean.split(QLatin1Char('/'), Qt::SkipEmptyParts);
-    for (const QString &part : parts) {
+    Node *node = anchorFor(clean);
+    if (!node)
+        return {};
+    const QString rest =
+        node->path == QLatin1String("/") ? clean.mid(1) : clean.mid(node->path.size());
+    for (const QString &part : rest.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
         Node *next = findChild(node, part);
         if (!next) {
             auto child = std::make_unique<Node>();
@@ -218,12 +387,17 @@ QModelIndex NamespaceModel::ensurePath(const QString &absolutePath)
         node->mayHaveChildren = true;
         node = next;
     }
-    return indexOf(node);
+    return indexOfNode(node);
 }
 
-QString NamespaceModel::pathOf(const QModelIndex &index) const
+Location NamespaceModel::locationOf(const QModelIndex &index) const
 {
-    return index.isValid() ? nodeOf(index)->path : QString();
+    if (!index.isValid())
+        return {};
+    const Node *n = nodeOf(index);
+    if (n->nameSpace != FolderSpace)
+        return Location::special(n->nameSpace);
+    return Location::folder(n->path);
 }
 
 bool NamespaceModel::isLoaded(const QModelIndex &index) const
@@ -238,14 +412,21 @@ QVariant NamespaceModel::data(const QModelIndex &index, int role) const
     const Node *n = nodeOf(index);
     switch (role) {
     case Qt::DisplayRole:
-    case Qt::ToolTipRole:
         return n->name;
+    case Qt::ToolTipRole:
+        return n->nameSpace == FolderSpace ? n->path : n->name;
     case Qt::DecorationRole:
-        return folderIcon_;
+        if (n->nameSpace != FolderSpace)
+            return Icons::place(n->nameSpace);
+        if (n->volume)
+            return n->path == homeDir_
+                       ? Icons::themed(QStringLiteral("user-home"), Icons::folder())
+                       : Icons::themed(QStringLiteral("drive-harddisk"), Icons::folder());
+        return Icons::folder();
     case PathRole:
-        return n->path;
-    case KindRole:
-        return int(n->kind);
+        return n->nameSpace == FolderSpace ? n->path : QString();
+    case NameSpaceRole:
+        return n->nameSpace;
     }
     return {};
 }

@@ -1,44 +1,57 @@
 #pragma once
 
 #include "directorylister.h"
+#include "location.h"
 
 #include <QAbstractItemModel>
 #include <QHash>
-#include <QIcon>
+#include <functional>
 #include <memory>
-#include <vector>
 
 namespace tarnwick {
 
-// The folder tree's model. Every node is a place the user can go to: a
-// file-system folder, or one of the special places of the namespace. Children
-// are read lazily, off the user-interface thread, the first time a node is
-// expanded or navigated through.
+struct Volume;
+
+// The folder tree's model: the whole namespace. "Desktop" is the one top
+// node; under it "My Computer" (the root, the home folder and every mounted
+// volume), "Control Panel", "Printers", "Recycle Bin", then the folders of the
+// user's desktop folder. Folder children are read lazily, off the
+// user-interface thread, the first time a node is expanded or navigated
+// through.
 //
-// Roles: Qt::DisplayRole (name), Qt::DecorationRole, and the roles below.
+// Roles: Qt::DisplayRole (name), Qt::DecorationRole, Qt::ToolTipRole (path),
+// and the roles below.
 class NamespaceModel : public QAbstractItemModel
 {
     Q_OBJECT
 public:
-    enum class Kind
-    {
-        Folder
-    };
     enum Role
     {
-        PathRole = Qt::UserRole + 1, // absolute path of a folder node (QString)
-        KindRole,                    // Kind as int
+        PathRole = Qt::UserRole + 1, // absolute path of a folder node, else empty
+        NameSpaceRole,               // NameSpace number, FolderSpace for folders
     };
+    using VolumeSource = std::function<QList<Volume>()>;
 
-    explicit NamespaceModel(QObject *parent = nullptr);
+    // `volumes` lists the mounted volumes (the system's by default);
+    // `desktopDir` and `homeDir` default to the user's.
+    explicit NamespaceModel(QObject *parent = nullptr, VolumeSource volumes = {},
+                            QString desktopDir = {}, QString homeDir = {});
     ~NamespaceModel() override;
 
-    // The node of an absolute folder path, creating the nodes on the way down
-    // from the root where they are not known yet (their siblings follow when
-    // the parent's listing arrives). Invalid if the path is not below a root.
-    QModelIndex ensurePath(const QString &absolutePath);
-    QString pathOf(const QModelIndex &index) const;
+    // The node of a location, creating folder nodes on the way down from the
+    // nearest volume (their siblings follow when the parent's listing
+    // arrives). Invalid if the path is not absolute.
+    QModelIndex indexOf(const Location &location);
+    Location locationOf(const QModelIndex &index) const;
+    QString pathOf(const QModelIndex &index) const { return locationOf(index).path; }
     bool isLoaded(const QModelIndex &index) const;
+    // Reads the mounted volumes again and updates My Computer's children.
+    void refreshVolumes();
+    // Reads a folder node's children again, if they were read before.
+    void refresh(const QModelIndex &index);
+    // Whether folders whose names begin with "." are shown.
+    void setShowHidden(bool on);
+    bool showHidden() const { return showHidden_; }
 
     QModelIndex index(int row, int column, const QModelIndex &parent = {}) const override;
     QModelIndex parent(const QModelIndex &child) const override;
@@ -56,19 +69,29 @@ signals:
 private:
     struct Node;
     Node *nodeOf(const QModelIndex &index) const;
-    QModelIndex indexOf(Node *node) const;
+    QModelIndex indexOfNode(Node *node) const;
     int rowOf(const Node *node) const;
     Node *findChild(Node *parent, const QString &name) const;
     Node *insertChild(Node *parent, std::unique_ptr<Node> child);
+    void removeChild(Node *parent, int row);
+    Node *specialNode(int nameSpace) const;
+    Node *anchorFor(const QString &path) const;
     void onEntries(quint64 request, const FileEntries &batch);
     void onFinished(quint64 request, int error);
     void forgetRequests(const Node *subtree);
+    void dropHidden(Node *node);
+    void refetchLoaded(Node *node);
 
-    std::unique_ptr<Node> root_; // invisible; its children are the top-level nodes
+    VolumeSource volumes_;
+    QString desktopDir_;
+    QString homeDir_;
+    std::unique_ptr<Node> root_; // invisible; its one child is Desktop
+    Node *desktop_ = nullptr;
+    Node *computer_ = nullptr;
     DirectoryLister lister_;
     QHash<quint64, Node *> pending_;
-    QHash<quint64, std::shared_ptr<QStringList>> seen_;
-    QIcon folderIcon_;
+    QHash<quint64, QStringList> seen_;
+    bool showHidden_ = true;
 };
 
 } // namespace tarnwick

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QStringList>
+#include <QUrl>
+
+namespace tarnwick {
+
+// Starts things outside the program: a file with the desktop's default
+// application, or a program. Tests substitute a recording one.
+class Launcher
+{
+public:
+    virtual ~Launcher() = default;
+    virtual bool openUrl(const QUrl &url) = 0;
+    virtual bool startDetached(const QString &program, const QStringList &arguments) = 0;
+
+    // The desktop's own: QDesktopServices and a detached process.
+    static Launcher &system();
+};
+
+} // namespace tarnwick

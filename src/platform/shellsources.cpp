@@ -1,0 +1,249 @@
+#include "shellsources.h"
+
+#include "desktopentries.h"
+#include "fileentry.h"
+#include "foldermodel.h"
+#include "mounts.h"
+#include "trash.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QLocale>
+#include <QMimeDatabase>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QStandardPaths>
+#include <dirent.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace tarnwick::ShellSources {
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("ShellSources", text);
+}
+
+QString dateText(const QDateTime &when)
+{
+    return when.isValid() ? QLocale().toString(when, QLocale::ShortFormat) : QString();
+}
+
+QString mimeComment(const QString &name, QString *iconName)
+{
+    static const QMimeDatabase db;
+    const QMimeType mime = db.mimeTypeForFile(name, QMimeDatabase::MatchExtension);
+    if (iconName)
+        *iconName = mime.isDefault() ? QStringLiteral("text-x-generic") : mime.iconName();
+    return mime.isDefault() ? tr("File") : mime.comment();
+}
+
+ShellItem place(int nameSpace)
+{
+    static const char *icons[] = {"",        "user-desktop", "preferences-system",
+                                  "printer", "user-trash",   "computer"};
+    ShellItem item;
+    item.name = nameSpaceName(nameSpace);
+    item.iconName = QString::fromLatin1(icons[nameSpace]);
+    item.container = true;
+    item.pinned = true;
+    item.target = Location::special(nameSpace);
+    item.columns = {QString(), tr("System Folder"), QString()};
+    return item;
+}
+
+QList<ShellItem> folderItems(const QString &folder)
+{
+    QList<ShellItem> items;
+    const int fd = open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return items;
+    DIR *dir = fdopendir(fd);
+    if (!dir) {
+        close(fd);
+        return items;
+    }
+    while (const dirent *d = readdir(dir)) {
+        const char *n = d->d_name;
+        if (n[0] == '.' && (n[1] == 0 || (n[1] == '.' && n[2] == 0)))
+            continue;
+        FileEntry e;
+        if (!statEntry(fd, n, e))
+            continue;
+        ShellItem item;
+        item.name = e.name;
+        item.path = joinPath(folder, e.name);
+        item.container = e.isDir;
+        item.hidden = e.attributes & AttrHidden;
+        const QString modified = dateText(QDateTime::fromSecsSinceEpoch(e.mtime));
+        if (e.isDir) {
+            item.target = Location::folder(item.path);
+            item.iconName = QStringLiteral("folder");
+            item.columns = {QString(), tr("Folder"), modified};
+        } else {
+            QString icon;
+            item.columns = {FolderModel::sizeText(e.size), mimeComment(e.name, &icon), modified};
+            item.iconName = icon;
+        }
+        item.sortKeys = {e.isDir ? 0 : e.size, QVariant(), e.mtime};
+        items.append(item);
+    }
+    closedir(dir);
+    return items;
+}
+
+} // namespace
+
+ShellItemsModel::Source desktop(const QString &desktopDir)
+{
+    ShellItemsModel::Source s;
+    s.headers = {tr("Name"), tr("Size"), tr("Type"), tr("Modified")};
+    s.gather = [desktopDir] {
+        QList<ShellItem> items;
+        for (int n : {MyComputerSpace, ControlPanelSpace, PrintersSpace, RecycleBinSpace})
+            items.append(place(n));
+        if (!desktopDir.isEmpty() && desktopDir != QDir::homePath())
+            items += folderItems(desktopDir);
+        return items;
+    };
+    return s;
+}
+
+ShellItemsModel::Source myComputer(VolumeSource volumes, const QString &homeDir)
+{
+    ShellItemsModel::Source s;
+    s.headers = {tr("Name"), tr("Type"), tr("Total Size"), tr("Free Space")};
+    s.gather = [volumes, homeDir] {
+        QList<ShellItem> items;
+        auto add = [&items](const QString &path, const QString &name, const QString &type,
+                            const QString &icon) {
+            ShellItem item;
+            item.name = name;
+            item.iconName = icon;
+            item.container = true;
+            item.target = Location::folder(path);
+            item.path = path;
+            qint64 total = 0, available = 0;
+            if (volumeSpace(path, &total, &available)) {
+                item.columns = {type, FolderModel::sizeText(total),
+                                FolderModel::sizeText(available)};
+                item.sortKeys = {QVariant(), total, available};
+            } else {
+                item.columns = {type, QString(), QString()};
+            }
+            items.append(item);
+        };
+        add(QStringLiteral("/"), QStringLiteral("/"), tr("Local Disk"),
+            QStringLiteral("drive-harddisk"));
+        add(homeDir, tr("Home"), tr("Home Folder"), QStringLiteral("user-home"));
+        for (const Volume &v : volumes()) {
+            if (v.mountPoint == QLatin1String("/") || v.mountPoint == homeDir)
+                continue;
+            add(v.mountPoint, v.name,
+                v.network ? tr("Network Drive") : tr("Local Disk (%1)").arg(v.fileSystem),
+                v.network ? QStringLiteral("folder-remote") : QStringLiteral("drive-harddisk"));
+        }
+        return items;
+    };
+    return s;
+}
+
+ShellItemsModel::Source controlPanel()
+{
+    ShellItemsModel::Source s;
+    s.headers = {tr("Name"), tr("Description")};
+    s.gather = [] {
+        QList<ShellItem> items;
+        for (const DesktopApp &app : settingsApplications()) {
+            const QStringList command = execArguments(app.exec);
+            if (command.isEmpty())
+                continue;
+            ShellItem item;
+            item.name = app.name;
+            item.iconName = app.iconName;
+            item.columns = {app.comment};
+            item.path = app.file;
+            item.program = command.first();
+            item.arguments = command.mid(1);
+            items.append(item);
+        }
+        return items;
+    };
+    return s;
+}
+
+ShellItemsModel::Source printers()
+{
+    ShellItemsModel::Source s;
+    s.headers = {tr("Name"), tr("Status"), tr("Location"), tr("Model")};
+    // The print system's client is not meant to be used from other threads.
+    s.onCallingThread = true;
+    s.gather = [] {
+        QList<ShellItem> items;
+        const QString manager =
+            QStandardPaths::findExecutable(QStringLiteral("system-config-printer"));
+        for (const QPrinterInfo &p : QPrinterInfo::availablePrinters()) {
+            ShellItem item;
+            item.name = p.printerName();
+            item.iconName = QStringLiteral("printer");
+            QString status;
+            switch (p.state()) {
+            case QPrinter::Idle:
+                status = tr("Ready");
+                break;
+            case QPrinter::Active:
+                status = tr("Printing");
+                break;
+            case QPrinter::Aborted:
+                status = tr("Stopped");
+                break;
+            case QPrinter::Error:
+                status = tr("Error");
+                break;
+            }
+            if (p.isDefault())
+                status = tr("%1 (default)").arg(status);
+            item.columns = {status, p.location(), p.makeAndModel()};
+            if (!manager.isEmpty()) {
+                item.program = manager;
+                item.arguments = {QStringLiteral("--show-jobs"), p.printerName()};
+            }
+            items.append(item);
+        }
+        return items;
+    };
+    return s;
+}
+
+ShellItemsModel::Source recycleBin(VolumeSource volumes)
+{
+    ShellItemsModel::Source s;
+    s.headers = {tr("Name"), tr("Original Location"), tr("Date Deleted"), tr("Size"), tr("Type")};
+    s.gather = [volumes] {
+        QStringList tops;
+        for (const Volume &v : volumes())
+            tops.append(v.mountPoint);
+        QList<ShellItem> items;
+        for (const TrashItem &t : TrashStore({}, tops).items()) {
+            ShellItem item;
+            item.name = t.name;
+            item.path = t.filesPath;
+            QString icon = QStringLiteral("folder");
+            const QString type = t.isDir ? tr("Folder") : mimeComment(t.name, &icon);
+            item.iconName = icon;
+            const qsizetype slash = t.originalPath.lastIndexOf(QLatin1Char('/'));
+            const QString where = slash <= 0 ? QStringLiteral("/") : t.originalPath.left(slash);
+            item.columns = {where, dateText(t.deletedAt),
+                            t.isDir ? QString() : FolderModel::sizeText(t.size), type};
+            item.sortKeys = {QVariant(), t.deletedAt.toSecsSinceEpoch(), t.size, QVariant()};
+            items.append(item);
+        }
+        return items;
+    };
+    return s;
+}
+
+} // namespace tarnwick::ShellSources

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "shellitems.h"
+
+namespace tarnwick {
+
+struct Volume;
+
+// Where each special place's items come from.
+namespace ShellSources {
+
+using VolumeSource = std::function<QList<Volume>()>;
+
+// The special places, then what lies in the user's desktop folder.
+ShellItemsModel::Source desktop(const QString &desktopDir);
+// The root, the home folder and the mounted volumes, with their space.
+ShellItemsModel::Source myComputer(VolumeSource volumes, const QString &homeDir);
+// The desktop's settings applications; opening one starts it.
+ShellItemsModel::Source controlPanel();
+// The printers the print system knows.
+ShellItemsModel::Source printers();
+// What is in the trash of the home and of the mounted volumes.
+ShellItemsModel::Source recycleBin(VolumeSource volumes);
+
+} // namespace ShellSources
+} // namespace tarnwick

@@ -1,0 +1,408 @@
+#include "trash.h"
+
+#include "rawpaths.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace tarnwick {
+namespace {
+
+using namespace rawpath;
+
+constexpr char InfoSuffix[] = ".trashinfo";
+constexpr qsizetype InfoSuffixLength = sizeof InfoSuffix - 1;
+// An info file holds one path and a date; anything much bigger is not one.
+constexpr qsizetype MaxInfoSize = 64 * 1024;
+constexpr int MaxNameTries = 10000;
+
+QString dateFormat()
+{
+    return QStringLiteral("yyyy-MM-dd'T'hh:mm:ss");
+}
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("TrashStore", text);
+}
+
+QString errnoText(int err)
+{
+    return QString::fromLocal8Bit(strerror(err));
+}
+
+bool fail(QString *error, const QString &text)
+{
+    if (error)
+        *error = text;
+    return false;
+}
+
+QString shown(const QByteArray &path)
+{
+    return QFile::decodeName(path);
+}
+
+// A trash on a shared volume must be a real folder of ours: one planted by
+// someone else, or a link to one, would offer their files for "restoring".
+bool isOwnDir(const QByteArray &path)
+{
+    struct stat st;
+    return lstat(path.constData(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == geteuid();
+}
+
+// $top/.Trash is set up by an administrator: sticky, and not a link.
+bool isSharedTrash(const QByteArray &path)
+{
+    struct stat st;
+    return lstat(path.constData(), &st) == 0 && S_ISDIR(st.st_mode) && (st.st_mode & S_ISVTX);
+}
+
+bool makeDir(const QByteArray &path, bool mustOwn)
+{
+    if (mkdir(path.constData(), 0700) != 0 && errno != EEXIST)
+        return false;
+    if (mustOwn)
+        return isOwnDir(path);
+    struct stat st;
+    return stat(path.constData(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+// The topmost folder above `dir` that is still on device `dev`.
+QByteArray mountTop(QByteArray dir, dev_t dev)
+{
+    struct stat st;
+    while (dir != "/") {
+        const QByteArray up = parentOf(dir);
+        if (stat(up.constData(), &st) != 0 || st.st_dev != dev)
+            break;
+        dir = up;
+    }
+    return dir;
+}
+
+// The device of the nearest folder of `path` that exists.
+dev_t deviceOf(QByteArray path)
+{
+    struct stat st;
+    while (stat(path.constData(), &st) != 0 && path != "/")
+        path = parentOf(path);
+    return st.st_dev;
+}
+
+// The original path an info file records, made absolute; empty when the file
+// is not one we can trust.
+QByteArray parseInfo(const QByteArray &text, const QByteArray &top, QDateTime *deletedAt)
+{
+    QByteArray path, date;
+    bool inGroup = false, seenGroup = false, havePath = false;
+    for (const QByteArray &raw : text.split('\n')) {
+        const QByteArray line = raw.trimmed();
+        if (line.isEmpty() || line.startsWith('#'))
+            continue;
+        if (line.startsWith('[')) {
+            inGroup = line == "[Trash Info]";
+            if (!seenGroup && !inGroup)
+                return {};
+            seenGroup = true;
+            continue;
+        }
+        if (!seenGroup)
+            return {};
+        const qsizetype eq = line.indexOf('=');
+        if (!inGroup || eq < 0)
+            continue;
+        const QByteArray key = line.left(eq).trimmed();
+        if (key == "Path" && !havePath) {
+            path = QByteArray::fromPercentEncoding(line.mid(eq + 1).trimmed());
+            havePath = true;
+        } else if (key == "DeletionDate" && date.isEmpty()) {
+            date = line.mid(eq + 1).trimmed();
+        }
+    }
+    while (path.size() > 1 && path.endsWith('/'))
+        path.chop(1);
+    // ".." could lead a restore out of the volume the trash belongs to.
+    if (path.isEmpty() || path == "/" || path.contains('\0') || path == ".." ||
+        path.startsWith("../") || path.contains("/../") || path.endsWith("/.."))
+        return {};
+    if (!path.startsWith('/')) {
+        if (top.isEmpty()) // the home trash records absolute paths only
+            return {};
+        path = join(top, path);
+    }
+    *deletedAt = QDateTime::fromString(QString::fromLatin1(date), dateFormat());
+    return path;
+}
+
+// The name in files/ for the n-th try, short enough that the info file's name
+// still fits; the info file keeps the full original path anyway.
+QByteArray entryName(const QByteArray &name, int n, qsizetype limit)
+{
+    const QByteArray suffix = n == 1 ? QByteArray() : '.' + QByteArray::number(n);
+    qsizetype keep = std::min(name.size(), limit - suffix.size());
+    while (keep > 0 && keep < name.size() && (uchar(name[keep]) & 0xC0) == 0x80)
+        --keep; // not in the middle of a UTF-8 sequence
+    return name.left(keep) + suffix;
+}
+
+bool writeAll(int fd, const QByteArray &bytes)
+{
+    for (qsizetype done = 0; done < bytes.size();) {
+        const ssize_t n = write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        done += n;
+    }
+    return true;
+}
+
+} // namespace
+
+TrashStore::TrashStore(QString homeTrash, QStringList volumeTops)
+    : home_(homeTrash.isEmpty()
+                ? QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                      QStringLiteral("/Trash")
+                : std::move(homeTrash)),
+      volumeTops_(std::move(volumeTops))
+{
+}
+
+QList<TrashStore::TrashDir> TrashStore::trashDirs() const
+{
+    QList<TrashDir> out{{QFile::encodeName(QDir::cleanPath(home_)), {}}};
+    const QByteArray uid = QByteArray::number(geteuid());
+    for (const QString &t : volumeTops_) {
+        const QByteArray top = QFile::encodeName(QDir::cleanPath(t));
+        const QByteArray shared = join(top, ".Trash");
+        const QList<QByteArray> dirs{join(shared, uid), join(top, ".Trash-" + uid)};
+        for (const QByteArray &dir : dirs) {
+            const bool usable = isOwnDir(dir) && (dir == dirs[1] || isSharedTrash(shared));
+            if (usable && std::none_of(out.begin(), out.end(),
+                                       [&](const TrashDir &l) { return l.dir == dir; }))
+                out.append({dir, top});
+        }
+    }
+    return out;
+}
+
+QList<TrashItem> TrashStore::items() const
+{
+    QList<TrashItem> out;
+    for (const TrashDir &loc : trashDirs()) {
+        const QByteArray infoDir = loc.dir + "/info";
+        DIR *dir = opendir(infoDir.constData());
+        if (!dir)
+            continue;
+        QList<QByteArray> names;
+        while (const dirent *e = readdir(dir)) {
+            const QByteArray n(e->d_name);
+            if (n.size() > InfoSuffixLength && n.endsWith(InfoSuffix))
+                names.append(n);
+        }
+        closedir(dir);
+        for (const QByteArray &n : names) {
+            TrashItem item;
+            item.encodedInfoPath = join(infoDir, n);
+            item.encodedOriginalPath = parseInfo(readSmallFile(item.encodedInfoPath, MaxInfoSize),
+                                                 loc.top, &item.deletedAt);
+            item.encodedFilesPath = loc.dir + "/files/" + n.chopped(InfoSuffixLength);
+            struct stat st;
+            if (item.encodedOriginalPath.isEmpty() ||
+                lstat(item.encodedFilesPath.constData(), &st) != 0)
+                continue;
+            item.originalPath = shown(item.encodedOriginalPath);
+            item.name = shown(baseName(item.encodedOriginalPath));
+            item.filesPath = shown(item.encodedFilesPath);
+            item.infoPath = shown(item.encodedInfoPath);
+            item.trashDir = shown(loc.dir);
+            item.isDir = S_ISDIR(st.st_mode);
+            item.size = item.isDir ? 0 : qint64(st.st_size);
+            out.append(item);
+        }
+    }
+    return out;
+}
+
+// TrashItem is plain data; before deleting or moving anything we make sure it
+// names an entry of one of our trashes and not some other path.
+bool TrashStore::owns(const TrashItem &item) const
+{
+    const QByteArray entry = baseName(item.encodedFilesPath);
+    if (entry.isEmpty() || entry == "." || entry == ".." ||
+        baseName(item.encodedInfoPath) != entry + InfoSuffix)
+        return false;
+    const QList<TrashDir> all = trashDirs();
+    return std::any_of(all.begin(), all.end(), [&](const TrashDir &l) {
+        return parentOf(item.encodedFilesPath) == l.dir + "/files" &&
+               parentOf(item.encodedInfoPath) == l.dir + "/info";
+    });
+}
+
+bool TrashStore::trash(const QString &path, QString *error)
+{
+    return trashEncoded(QFile::encodeName(path), error);
+}
+
+bool TrashStore::trashEncoded(const QByteArray &given, QString *error)
+{
+    QByteArray path = given;
+    while (path.size() > 1 && path.endsWith('/'))
+        path.chop(1);
+    if (!path.isEmpty() && !path.startsWith('/'))
+        path = join(QFile::encodeName(QDir::currentPath()), path);
+    const QByteArray name = baseName(path);
+    const QString what = shown(path);
+    const auto cannot = [&](int err) {
+        return fail(error,
+                    tr("“%1” could not be moved to the trash: %2.").arg(what, errnoText(err)));
+    };
+    if (path.isEmpty() || path == "/" || name == "." || name == "..")
+        return fail(error, tr("“%1” cannot be moved to the trash.").arg(what));
+
+    // Links in the folder are resolved so that the info file records where the
+    // item really was; the item itself may be a link and is moved as one.
+    const QByteArray folder = canonical(parentOf(path));
+    if (folder.isEmpty())
+        return cannot(errno);
+    path = join(folder, name);
+    struct stat st, folderSt;
+    if (lstat(path.constData(), &st) != 0 || stat(folder.constData(), &folderSt) != 0)
+        return cannot(errno);
+    if (st.st_dev != folderSt.st_dev)
+        return fail(error,
+                    tr("“%1” is a mounted volume and cannot be moved to the trash.").arg(what));
+
+    TrashDir loc;
+    if (st.st_dev == deviceOf(QFile::encodeName(home_))) {
+        loc.dir = QFile::encodeName(QDir::cleanPath(home_));
+        QDir().mkpath(QFileInfo(home_).absolutePath());
+        if (!makeDir(loc.dir, false) || !makeDir(loc.dir + "/files", false) ||
+            !makeDir(loc.dir + "/info", false))
+            return fail(
+                error,
+                tr("The trash folder “%1” could not be set up: %2.").arg(home_, errnoText(errno)));
+    } else {
+        loc.top = mountTop(folder, st.st_dev);
+        const QByteArray uid = QByteArray::number(geteuid());
+        const QByteArray shared = join(loc.top, ".Trash");
+        loc.dir = join(shared, uid);
+        if (!isSharedTrash(shared) || !makeDir(loc.dir, true))
+            loc.dir = join(loc.top, ".Trash-" + uid);
+        if (!makeDir(loc.dir, true) || !makeDir(loc.dir + "/files", true) ||
+            !makeDir(loc.dir + "/info", true))
+            return fail(
+                error,
+                tr("“%1” was not moved: its volume has no trash that can be used.").arg(what));
+    }
+
+    const QByteArray trashReal = canonical(loc.dir);
+    if (path == trashReal || trashReal.startsWith(path + '/'))
+        return fail(error, tr("“%1” holds the trash and cannot be moved into it.").arg(what));
+    if (path.startsWith(trashReal + '/'))
+        return fail(error, tr("“%1” is in the trash already.").arg(what));
+
+    const QByteArray files = loc.dir + "/files";
+    const QByteArray info = loc.dir + "/info";
+    const long nameMax = pathconf(info.constData(), _PC_NAME_MAX);
+    const qsizetype limit = (nameMax > 0 ? nameMax : 255) - InfoSuffixLength;
+    const QByteArray recorded =
+        loc.top.isEmpty() ? path : path.mid(loc.top == "/" ? 1 : loc.top.size() + 1);
+    const QByteArray text =
+        "[Trash Info]\nPath=" + recorded.toPercentEncoding("/") +
+        "\nDeletionDate=" + QDateTime::currentDateTime().toString(dateFormat()).toLatin1() + '\n';
+
+    for (int n = 1; n <= MaxNameTries; ++n) {
+        const QByteArray entry = entryName(name, n, limit);
+        const QByteArray target = join(files, entry);
+        // An entry left behind without its info file is never replaced.
+        if (exists(target))
+            continue;
+        const QByteArray infoPath = join(info, entry + InfoSuffix);
+        const int fd = open(infoPath.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        if (fd < 0 && errno == EEXIST)
+            continue;
+        if (fd < 0)
+            return cannot(errno);
+        const bool written = writeAll(fd, text);
+        const int writeErr = errno;
+        if (close(fd) != 0 || !written) {
+            unlink(infoPath.constData());
+            return cannot(written ? errno : writeErr);
+        }
+        const int err = moveNoReplace(path, target);
+        if (err == 0)
+            return true;
+        unlink(infoPath.constData());
+        if (err != EEXIST) // else another program took the name in between
+            return cannot(err);
+    }
+    return fail(error, tr("“%1” could not be moved to the trash: too many items of that name are "
+                          "in it already.")
+                           .arg(what));
+}
+
+bool TrashStore::restore(const TrashItem &item, const QString &targetPath, QString *error)
+{
+    if (!owns(item))
+        return fail(error, tr("“%1” is not in the trash.").arg(item.name));
+    const QByteArray target =
+        targetPath.isEmpty()
+            ? item.encodedOriginalPath
+            : QFile::encodeName(QDir::cleanPath(QFileInfo(targetPath).absoluteFilePath()));
+    if (!exists(item.encodedFilesPath))
+        return fail(error, tr("“%1” is no longer in the trash.").arg(item.name));
+    const auto taken = [&] {
+        return fail(
+            error, tr("“%1” was not restored: “%2” already exists.").arg(item.name, shown(target)));
+    };
+    if (target == "/" || exists(target))
+        return taken();
+    if (!makeFolders(parentOf(target)))
+        return fail(error, tr("“%1” was not restored: the folder “%2” could not be created: %3.")
+                               .arg(item.name, shown(parentOf(target)), errnoText(errno)));
+    const int err = moveNoReplace(item.encodedFilesPath, target);
+    if (err == EEXIST || err == ENOTEMPTY)
+        return taken();
+    if (err == EXDEV)
+        return fail(
+            error,
+            tr("“%1” was not restored: “%2” is on another volume.").arg(item.name, shown(target)));
+    if (err != 0)
+        return fail(error, tr("“%1” was not restored: %2.").arg(item.name, errnoText(err)));
+    // The item has left the trash; its info file describes nothing now.
+    unlink(item.encodedInfoPath.constData());
+    return true;
+}
+
+bool TrashStore::erase(const TrashItem &item, QString *error)
+{
+    if (!owns(item))
+        return fail(error, tr("“%1” is not in the trash.").arg(item.name));
+    const int fd =
+        open(parentOf(item.encodedFilesPath).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    int err = fd < 0 ? errno : removeTreeAt(fd, baseName(item.encodedFilesPath).constData());
+    if (fd >= 0)
+        close(fd);
+    // The info file stays while anything is left, so the item stays listed.
+    if (err == 0 && unlink(item.encodedInfoPath.constData()) != 0 && errno != ENOENT)
+        err = errno;
+    if (err != 0)
+        return fail(error,
+                    tr("“%1” could not be deleted completely: %2.").arg(item.name, errnoText(err)));
+    return true;
+}
+
+} // namespace tarnwick
