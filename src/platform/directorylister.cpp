@@ -10,10 +10,11 @@
 namespace tarnwick {
 
 // The first batch is small so that the first rows paint at once; later ones
-// go out at most every 100 ms, which keeps the receiving model's work per
-// entry low without the list looking stalled.
+// go out at most every 250 ms. Each batch costs the views a new layout of
+// every row, so fewer, larger batches keep a 100,000-entry folder well under
+// twice the cost of reading it, while the list still visibly fills.
 constexpr int FirstBatch = 256;
-constexpr qint64 BatchIntervalMs = 100;
+constexpr qint64 BatchIntervalMs = 250;
 
 class DirectoryLister::Worker : public QObject
 {
