@@ -12,6 +12,8 @@ packages=(
     qt6-base-dev-tools
     libqt6svg6
     libglib2.0-dev
+    gvfs
+    gvfs-backends
     adwaita-icon-theme
     hicolor-icon-theme
     fonts-dejavu-core

@@ -17,23 +17,6 @@ using namespace tarnwick;
 
 namespace {
 
-class RecordingLauncher : public Launcher
-{
-public:
-    bool openUrl(const QUrl &url) override
-    {
-        urls << url;
-        return true;
-    }
-    bool startDetached(const QString &program, const QStringList &arguments) override
-    {
-        started << (QStringList{program} + arguments);
-        return true;
-    }
-    QList<QUrl> urls;
-    QList<QStringList> started;
-};
-
 QStringList names(const QAbstractItemModel *m, const QModelIndex &parent = {})
 {
     QStringList out;
@@ -384,7 +367,7 @@ private slots:
         test::writeFile(apps + "/game.desktop", "[Desktop Entry]\nType=Application\nName=A "
                                                 "Game\nExec=/usr/bin/true\nCategories=Game;\n");
         ExplorerListView list;
-        RecordingLauncher launcher;
+        test::RecordingLauncher launcher;
         list.setLauncher(&launcher);
         list.setLocation(Location::special(ControlPanelSpace));
         QVERIFY(waitListed(&list));

@@ -3,11 +3,14 @@
 #include "explorercombo.h"
 #include "explorerlistview.h"
 #include "explorertreeview.h"
+#include "launcher.h"
 #include "panels.h"
 #include "preferences.h"
 #include "toolbar.h"
 #include "usermessages.h"
 #include "windowregistry.h"
+
+#include <QCoreApplication>
 
 #include <QComboBox>
 #include <QListView>
@@ -18,13 +21,19 @@
 
 namespace tarnwick {
 
-frmExplore::frmExplore(WindowRegistry &windows, Preferences &prefs, UserMessages *messages)
+frmExplore::frmExplore(WindowRegistry &windows, Preferences &prefs, FormServices services)
     : FormObject(QString::fromLatin1(Name)), CcXploreCombo1(&scale_), CcXploreListView1(&scale_),
       CcXploreTreeView1(&scale_), Text1(&scale_), rtfPrintWindow(&scale_), cboFilter(&scale_),
       txtStatus1(&scale_), picToolbar1(&scale_), CcXploreCombo12(&scale_), Toolbar1(&scale_),
       Toolbar2(&scale_), picSplitter(&scale_), StatusBar1(&scale_), txtStatus2(&scale_),
-      windows_(windows), prefs_(prefs), messages_(messages ? messages : &UserMessages::dialogs())
+      windows_(windows), prefs_(prefs), services_(std::move(services))
 {
+    if (!services_.messages)
+        services_.messages = &UserMessages::dialogs();
+    if (!services_.launcher)
+        services_.launcher = &Launcher::system();
+    if (services_.programPath.isEmpty())
+        services_.programPath = QCoreApplication::applicationFilePath();
 }
 
 frmExplore::~frmExplore()
@@ -57,6 +66,7 @@ QWidget *frmExplore::build()
     scale_ = TwipsScale::forWidget(window);
     buildMenus(window);
     buildControls(window->client());
+    buildToolbars();
 
     // Design place and size of the window: the client area is 9360 x 6420.
     const int menuHeight = window->menuBar()->sizeHint().height();
@@ -73,16 +83,6 @@ QWidget *frmExplore::build()
     return window;
 }
 
-void frmExplore::buildMenus(FormWindow *window)
-{
-    QMenuBar *bar = window->menuBar();
-    mnuFileTop = bar->addMenu(tr("&File"));
-    mnuFileTop->setObjectName(QStringLiteral("mnuFileTop"));
-    mnuFileClose = mnuFileTop->addAction(tr("&Close"));
-    mnuFileClose->setObjectName(QStringLiteral("mnuFileClose"));
-    connect(mnuFileClose, &QAction::triggered, this, &frmExplore::mnuFileClose_Click);
-}
-
 void frmExplore::buildControls(QWidget *client)
 {
     // Design order; the first listed lies on top.
@@ -90,11 +90,12 @@ void frmExplore::buildControls(QWidget *client)
     CcXploreCombo1.attach(combo, {720, 360, 5535, 360});
 
     auto *list = new ExplorerListView(client);
-    list->setMessages(messages_);
+    list->setMessages(services_.messages);
+    list->setLauncher(services_.launcher);
     CcXploreListView1.attach(list, {2760, 1440, 5175, 5775});
 
     auto *tree = new ExplorerTreeView(client);
-    tree->setMessages(messages_);
+    tree->setMessages(services_.messages);
     CcXploreTreeView1.attach(tree, {0, 1440, 2655, 5775});
 
     Text1.attach(new CaptionBox(tr("Filter"), client), {6240, 360, 495, 360});
@@ -124,12 +125,10 @@ void frmExplore::buildControls(QWidget *client)
 
     auto *small = new Toolbar(strip);
     small->setAccessibleName(tr("Small toolbar"));
-    small->setButtonSize({scale_.toPixels(609), scale_.toPixels(582)});
     Toolbar1.attach(small, {120, 0, 7575, 330});
 
     auto *large = new Toolbar(strip);
     large->setAccessibleName(tr("Large toolbar"));
-    large->setButtonSize({scale_.toPixels(1032), scale_.toPixels(1005)});
     Toolbar2.attach(large, {120, -15, 9975, 570});
     large->hide();
 

@@ -16,9 +16,21 @@
 
 namespace tarnwick {
 
+class Launcher;
 class Preferences;
 class UserMessages;
 class WindowRegistry;
+
+// What the main window talks to outside itself; tests substitute these.
+struct FormServices
+{
+    UserMessages *messages = nullptr; // message boxes and prompts
+    Launcher *launcher = nullptr;     // files, programs, the second copy
+    QString programPath;              // this program's own executable
+};
+
+// Environment variable that asks a new copy to open minimised.
+inline constexpr const char *ShowStateVariable = "TARNWICK_SHOW_STATE";
 
 // The main window: the folder tree and the file list under a header row with
 // the address box and the filter box, the toolbar strip above and the status
@@ -39,7 +51,7 @@ public:
     // The gap between the panes: the visible strip of the splitter panel.
     static constexpr float PaneGap = 40;
 
-    frmExplore(WindowRegistry &windows, Preferences &prefs, UserMessages *messages = nullptr);
+    frmExplore(WindowRegistry &windows, Preferences &prefs, FormServices services = {});
     ~frmExplore() override;
 
     // Client area in twips.
@@ -62,6 +74,28 @@ public:
     bool splitterDragging = false;
 
     void mnuFileClose_Click();
+
+    // Menus: one handler per entry, named after it.
+    void mnuFileOpen_Click();
+    void mnuFileExplore_Click();
+    void mnuEditSelectAll_Click();
+    void mnuEditInvertSelection_Click();
+    void mnuViewToolbar_Click();
+    void mnuViewStatusBar_Click();
+    void mnuViewLargeIcons_Click();
+    void mnuViewSmallIcons_Click();
+    void mnuViewList_Click();
+    void mnuViewDetails_Click();
+    void mnuToolsCustomizeToolbar_Click();
+    void mnuToolsMapNetDrive_Click();
+    void mnuToolsDisconnectNetDrive_Click();
+    void mnuToolsGoTo_Click();
+
+    // Toolbars: a clicked button's key reaches the handler its menu entry has.
+    void Toolbar1_ButtonClick(const QString &key);
+    void Toolbar2_ButtonClick(const QString &key);
+    // The menu entry of that name, if any.
+    QAction *menuEntry(const QString &name) const;
 
     // Browsing: the active pane, the list caption and the status bar.
     void CcXploreTreeView1_GotFocus();
@@ -98,10 +132,22 @@ public:
     QPointer<QMenu> mnuToolsTop;
     QPointer<QMenu> mnuHelpTop;
     QPointer<QAction> mnuFileClose;
+    QPointer<QAction> mnuEditPaste;
+    QPointer<QAction> mnuViewToolbar;
+    QPointer<QAction> mnuViewStatusBar;
+    QPointer<QAction> mnuViewLargeIcons;
+    QPointer<QAction> mnuViewSmallIcons;
+    QPointer<QAction> mnuViewList;
+    QPointer<QAction> mnuViewDetails;
+    // Pictures of the large and of the small toolbar, 1-based as the
+    // buttons number them.
+    QList<QIcon> ImageList1;
+    QList<QIcon> ImgLstToolbar1;
 
     Preferences &prefs() const { return prefs_; }
     WindowRegistry &windows() const { return windows_; }
-    UserMessages *messages() const { return messages_; }
+    UserMessages *messages() const { return services_.messages; }
+    const FormServices &services() const { return services_; }
 
 protected:
     QWidget *build() override;
@@ -111,11 +157,15 @@ protected:
 private:
     void buildControls(QWidget *client);
     void buildMenus(FormWindow *window);
+    void buildToolbars();
     void alignBars();
+    void chooseView(int mode, QAction *entry, const QString &key);
+    void dispatchToolbarKey(const QString &key);
+    void startAnotherCopy();
 
     WindowRegistry &windows_;
     Preferences &prefs_;
-    UserMessages *messages_;
+    FormServices services_;
     TwipsScale scale_;
 };
 

@@ -13,7 +13,16 @@ Program::Program(const QString &settingsFile, WindowRegistry::Exit exit)
 
 void Program::Main()
 {
-    windows_.form(QString::fromLatin1(frmExplore::Name))->show();
+    FormObject *main = windows_.form(QString::fromLatin1(frmExplore::Name));
+    const bool minimized = qgetenv(ShowStateVariable) == "minimized";
+    // The hint is for this copy only, not for copies it starts in turn.
+    qunsetenv(ShowStateVariable);
+    if (!minimized) {
+        main->show();
+        return;
+    }
+    main->load();
+    main->window()->showMinimized();
 }
 
 } // namespace tarnwick

@@ -16,7 +16,9 @@ public:
     WindowRegistry &windows() { return windows_; }
     Preferences &prefs() { return prefs_; }
 
-    // Main: create the main window and show it; returns at once.
+    // Main: create the main window and show it; returns at once. A copy
+    // started by Open or Explore opens minimised when asked to through its
+    // environment.
     void Main();
 
 private:

@@ -4,6 +4,7 @@
 #include "explorerlistview.h"
 #include "mounts.h"
 #include "namespacemodel.h"
+#include "networkmounts.h"
 #include "usermessages.h"
 
 #include <QDir>
@@ -21,6 +22,22 @@ ExplorerTreeView::ExplorerTreeView(QWidget *parent, NamespaceModel *model)
     : QWidget(parent), model_(model ? model : new NamespaceModel(this)), view_(new QTreeView(this)),
       mounts_(new MountMonitor(this)), messages_(&UserMessages::dialogs())
 {
+    if (!model) {
+        // Locations mounted through the desktop's network mounter have no
+        // line of their own in the mount table: add those it knows of, once
+        // it is in use.
+        model_->setVolumeSource([this] {
+            QList<Volume> volumes = mountedVolumes();
+            if (mounter_) {
+                for (const NetworkMount &m : mounter_->mounts()) {
+                    if (!m.path.isEmpty())
+                        volumes.append(
+                            {m.path, m.name, m.uri, QStringLiteral("network"), true, false});
+                }
+            }
+            return volumes;
+        });
+    }
     model_->setParent(this);
     setAccessibleName(tr("Folders"));
     view_->setAccessibleName(tr("Folders"));

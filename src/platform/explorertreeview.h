@@ -13,6 +13,7 @@ class ExplorerCombo;
 class ExplorerListView;
 class MountMonitor;
 class NamespaceModel;
+class NetworkMounter;
 class UserMessages;
 
 // The folder tree over the whole namespace. Once linked, it drives the file
@@ -42,6 +43,13 @@ public:
     bool navigateTo(const Location &location);
     // To the parent folder; from "/" to My Computer, from there to Desktop.
     void GoUpOneLevel();
+    // The network drive dialogs, modal. A location mapped shows under My
+    // Computer and the tree goes there.
+    void MapNetworkDriveDialog();
+    void DisconnectNetworkDriveDialog();
+    // Who mounts network locations; the desktop's own unless set.
+    void setMounter(NetworkMounter *mounter);
+    NetworkMounter *mounter();
     void setRedraw(bool on);
     void setMessages(UserMessages *messages);
 
@@ -67,6 +75,7 @@ private:
     NamespaceModel *model_;
     QTreeView *view_;
     MountMonitor *mounts_;
+    NetworkMounter *mounter_ = nullptr;
     QPointer<ExplorerListView> list_;
     QPointer<ExplorerCombo> combo_;
     UserMessages *messages_;

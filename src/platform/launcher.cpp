@@ -10,9 +10,15 @@ class SystemLauncher : public Launcher
 {
 public:
     bool openUrl(const QUrl &url) override { return QDesktopServices::openUrl(url); }
-    bool startDetached(const QString &program, const QStringList &arguments) override
+    bool startDetached(const QString &program, const QStringList &arguments,
+                       const QProcessEnvironment *environment, qint64 *pid) override
     {
-        return QProcess::startDetached(program, arguments);
+        QProcess process;
+        process.setProgram(program);
+        process.setArguments(arguments);
+        if (environment)
+            process.setProcessEnvironment(*environment);
+        return process.startDetached(pid);
     }
 };
 

@@ -86,6 +86,12 @@ NamespaceModel::NamespaceModel(QObject *parent, VolumeSource volumes, QString de
 
 NamespaceModel::~NamespaceModel() = default;
 
+void NamespaceModel::setVolumeSource(VolumeSource volumes)
+{
+    volumes_ = std::move(volumes);
+    refreshVolumes();
+}
+
 void NamespaceModel::refreshVolumes()
 {
     // "/" first, the home folder next, then the volumes in mount order.

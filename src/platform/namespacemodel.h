@@ -47,6 +47,7 @@ public:
     bool isLoaded(const QModelIndex &index) const;
     // Reads the mounted volumes again and updates My Computer's children.
     void refreshVolumes();
+    void setVolumeSource(VolumeSource volumes);
     // Reads a folder node's children again, if they were read before.
     void refresh(const QModelIndex &index);
     // Whether folders whose names begin with "." are shown.

@@ -1,5 +1,7 @@
 #include "toolbar.h"
 
+#include "toolbarcustomizer.h"
+
 #include <QToolButton>
 
 namespace tarnwick {
@@ -15,10 +17,34 @@ void Toolbar::setButtonSize(QSize pixels)
     rebuild();
 }
 
+void Toolbar::setIconSize(QSize pixels)
+{
+    iconSize_ = pixels;
+    rebuild();
+}
+
+void Toolbar::setDesignButtons(std::vector<Button> buttons)
+{
+    design_ = buttons;
+    setButtons(std::move(buttons));
+}
+
+void Toolbar::customize()
+{
+    ToolbarCustomizeDialog dialog(design_, buttons_, this);
+    connect(&dialog, &ToolbarCustomizeDialog::arrangementChanged, this,
+            [this, &dialog] { setButtons(dialog.arrangement()); });
+    dialog.exec();
+}
+
 void Toolbar::setButtons(std::vector<Button> buttons)
 {
+    // The pressed button stays pressed if it is still there.
+    const QString pressed = pressedKey();
     buttons_ = std::move(buttons);
     rebuild();
+    if (!pressed.isEmpty())
+        press(pressed);
 }
 
 int Toolbar::indexOf(const QString &key) const
@@ -61,7 +87,7 @@ QString Toolbar::pressedKey() const
 
 void Toolbar::rebuild()
 {
-    const QString pressed = pressedKey();
+    const QString pressed = widgets_.size() == buttons_.size() ? pressedKey() : QString();
     for (QToolButton *w : widgets_)
         delete w;
     widgets_.clear();
@@ -77,7 +103,7 @@ void Toolbar::rebuild()
         }
         w->setAutoRaise(true);
         w->setIcon(b.picture);
-        w->setIconSize(buttonSize_ - QSize(8, 8));
+        w->setIconSize(iconSize_);
         w->setToolTip(b.toolTip);
         w->setAccessibleName(b.toolTip.isEmpty() ? b.description : b.toolTip);
         w->setFocusPolicy(Qt::NoFocus);

@@ -35,9 +35,18 @@ public:
 
     void setButtonSize(QSize pixels);
     QSize buttonSize() const { return buttonSize_; }
+    void setIconSize(QSize pixels);
 
+    // The buttons the toolbar is designed with: what it shows at first, what
+    // the customise dialog offers to add, and what Reset brings back.
+    void setDesignButtons(std::vector<Button> buttons);
+    const std::vector<Button> &designButtons() const { return design_; }
     void setButtons(std::vector<Button> buttons);
     const std::vector<Button> &buttons() const { return buttons_; }
+
+    // The customise dialog, modal; returns when it is closed, with the new
+    // arrangement already shown.
+    void customize();
     int indexOf(const QString &key) const;
 
     // Presses the group button with `key`; false when there is none.
@@ -52,9 +61,11 @@ signals:
 private:
     void rebuild();
 
+    std::vector<Button> design_;
     std::vector<Button> buttons_;
     std::vector<QToolButton *> widgets_;
     QSize buttonSize_{24, 22};
+    QSize iconSize_{16, 16};
 };
 
 } // namespace tarnwick

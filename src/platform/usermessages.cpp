@@ -1,6 +1,7 @@
 #include "usermessages.h"
 
 #include <QGuiApplication>
+#include <QInputDialog>
 #include <QMessageBox>
 
 namespace tarnwick {
@@ -12,6 +13,14 @@ public:
     void error(QWidget *parent, const QString &text) override
     {
         QMessageBox::warning(parent, QGuiApplication::applicationDisplayName(), text);
+    }
+    std::optional<QString> ask(QWidget *parent, const QString &title,
+                               const QString &prompt) override
+    {
+        bool ok = false;
+        const QString text =
+            QInputDialog::getText(parent, title, prompt, QLineEdit::Normal, QString(), &ok);
+        return ok ? std::optional<QString>(text) : std::nullopt;
     }
 };
 

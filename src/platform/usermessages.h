@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 class QWidget;
 
@@ -13,6 +14,9 @@ class UserMessages
 public:
     virtual ~UserMessages() = default;
     virtual void error(QWidget *parent, const QString &text) = 0;
+    // A one-line text from the user, with OK and Cancel; nullopt on Cancel.
+    virtual std::optional<QString> ask(QWidget *parent, const QString &title,
+                                       const QString &prompt) = 0;
 
     // Message boxes titled with the application's title.
     static UserMessages &dialogs();

@@ -12,7 +12,8 @@ ExploreHarness::ExploreHarness()
 {
     quietPlatformNotes();
     windows.define(QString::fromLatin1(frmExplore::Name), [this](WindowRegistry &w) {
-        return std::make_unique<frmExplore>(w, prefs, &messages);
+        return std::make_unique<frmExplore>(w, prefs,
+                                            FormServices{&messages, &launcher, programPath});
     });
 }
 

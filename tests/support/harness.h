@@ -31,6 +31,8 @@ public:
     SettingsStore settings;
     Preferences prefs;
     RecordingMessages messages;
+    RecordingLauncher launcher;
+    QString programPath = QStringLiteral("/opt/tarnwick/bin/tarnwick");
     int exits = 0;
     int exitCode = -1;
     WindowRegistry windows;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "launcher.h"
 #include "usermessages.h"
 
 #include <QStringList>
@@ -26,11 +27,40 @@ class RecordingMessages : public UserMessages
 {
 public:
     void error(QWidget *, const QString &text) override { errors.append(text); }
+    // Answers questions from `answers` in turn (nullopt: Cancel), and records them.
+    std::optional<QString> ask(QWidget *, const QString &title, const QString &prompt) override
+    {
+        questions.append(title + QLatin1Char('|') + prompt);
+        return answers.isEmpty() ? std::nullopt : answers.takeFirst();
+    }
     QStringList errors;
+    QStringList questions;
+    QList<std::optional<QString>> answers;
 };
 
 // Removes a folder and everything below it, whatever the names' bytes.
 bool removeTree(const QString &path);
+
+// Records what would have been opened or started.
+class RecordingLauncher : public Launcher
+{
+public:
+    bool openUrl(const QUrl &url) override
+    {
+        urls << url;
+        return true;
+    }
+    bool startDetached(const QString &program, const QStringList &arguments,
+                       const QProcessEnvironment *environment, qint64 *) override
+    {
+        started << (QStringList{program} + arguments);
+        environments << (environment ? *environment : QProcessEnvironment());
+        return true;
+    }
+    QList<QUrl> urls;
+    QList<QStringList> started;
+    QList<QProcessEnvironment> environments;
+};
 
 // Writes `bytes` to `path`, creating folders on the way.
 bool writeFile(const QString &path, const QByteArray &bytes = {});

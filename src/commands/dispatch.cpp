@@ -1,0 +1,37 @@
+// The toolbars' key dispatch: a button does what its menu entry does.
+#include "frmexplore.h"
+
+namespace tarnwick {
+
+void frmExplore::Toolbar1_ButtonClick(const QString &key)
+{
+    dispatchToolbarKey(key);
+}
+
+void frmExplore::Toolbar2_ButtonClick(const QString &key)
+{
+    dispatchToolbarKey(key);
+}
+
+// Keys compare exactly, case included. A key that matches none (the empty
+// button) does nothing; so, until they are built, do Cut, Copy, Paste,
+// Properties, Delete and Print.
+void frmExplore::dispatchToolbarKey(const QString &key)
+{
+    if (key == QLatin1String("UpOneLevel"))
+        CcXploreTreeView1->GoUpOneLevel();
+    else if (key == QLatin1String("MapNetworkDrive"))
+        mnuToolsMapNetDrive_Click();
+    else if (key == QLatin1String("DisconnectNetDrive"))
+        mnuToolsDisconnectNetDrive_Click();
+    else if (key == QLatin1String("LargeIcon"))
+        mnuViewLargeIcons_Click();
+    else if (key == QLatin1String("SmallIcon"))
+        mnuViewSmallIcons_Click();
+    else if (key == QLatin1String("List"))
+        mnuViewList_Click();
+    else if (key == QLatin1String("Details"))
+        mnuViewDetails_Click();
+}
+
+} // namespace tarnwick

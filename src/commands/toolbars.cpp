@@ -1,0 +1,171 @@
+// The two toolbars: the same buttons, small and large, and their pictures.
+#include "frmexplore.h"
+#include "icons.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+namespace tarnwick {
+
+namespace {
+
+// Button sizes are kept as the toolbar control stores them, in hundredths
+// of a millimetre: 609 x 582 fits the 16-pixel pictures of the small
+// toolbar in its 375-twip strip, 1032 x 1005 the 32-pixel ones of the large
+// toolbar in its 560-twip strip.
+QSize buttonPixels(int width, int height, const TwipsScale &scale)
+{
+    // 1 inch = 2540 hundredths of a millimetre = 1440 twips.
+    const auto toTwips = [](int hmm) { return float(hmm) * 1440.0f / 2540.0f; };
+    return {scale.toPixels(toTwips(width)), scale.toPixels(toTwips(height))};
+}
+
+// Pictures drawn here for the view buttons, and for any other where the
+// icon theme has none.
+QPixmap drawPicture(int picture, int size)
+{
+    QPixmap pm(size, size);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    const qreal s = size;
+    const QColor ink(50, 60, 80);
+    p.setPen(QPen(ink, std::max(1.0, s / 16)));
+    p.setBrush(QColor(90, 130, 200));
+    switch (picture) {
+    case 10: // large icons: four big squares
+        for (int i = 0; i < 4; ++i)
+            p.drawRect(
+                QRectF(s * (0.1 + 0.45 * (i % 2)), s * (0.1 + 0.45 * (i / 2)), s * 0.35, s * 0.35));
+        break;
+    case 11: // small icons: rows of small squares with text
+        for (int r = 0; r < 3; ++r)
+            for (int c = 0; c < 2; ++c) {
+                p.drawRect(QRectF(s * (0.08 + 0.46 * c), s * (0.12 + 0.3 * r), s * 0.14, s * 0.14));
+                p.drawLine(QPointF(s * (0.27 + 0.46 * c), s * (0.19 + 0.3 * r)),
+                           QPointF(s * (0.46 + 0.46 * c), s * (0.19 + 0.3 * r)));
+            }
+        break;
+    case 12: // list: one column of items
+        for (int r = 0; r < 4; ++r) {
+            p.drawRect(QRectF(s * 0.1, s * (0.1 + 0.22 * r), s * 0.14, s * 0.14));
+            p.drawLine(QPointF(s * 0.32, s * (0.17 + 0.22 * r)),
+                       QPointF(s * 0.9, s * (0.17 + 0.22 * r)));
+        }
+        break;
+    case 13: // details: a header and rows in columns
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(QRectF(s * 0.08, s * 0.1, s * 0.84, s * 0.8));
+        p.drawLine(QPointF(s * 0.08, s * 0.28), QPointF(s * 0.92, s * 0.28));
+        p.drawLine(QPointF(s * 0.5, s * 0.1), QPointF(s * 0.5, s * 0.9));
+        for (int r = 0; r < 3; ++r)
+            p.drawLine(QPointF(s * 0.12, s * (0.42 + 0.16 * r)),
+                       QPointF(s * 0.88, s * (0.42 + 0.16 * r)));
+        break;
+    default: { // a labelled tile
+        static const char *labels[] = {"",    "Up",   "Map", "Disc", "Cut", "Copy", "Paste", "",
+                                       "Del", "Prop", "",    "",     "",    "",     "Print"};
+        p.drawRoundedRect(QRectF(s * 0.06, s * 0.06, s * 0.88, s * 0.88), s * 0.15, s * 0.15);
+        QFont f = p.font();
+        f.setPixelSize(std::max(6, int(s * 0.3)));
+        p.setFont(f);
+        p.setPen(Qt::white);
+        p.drawText(QRectF(0, 0, s, s), Qt::AlignCenter, QString::fromLatin1(labels[picture]));
+        break;
+    }
+    }
+    return pm;
+}
+
+QIcon picture(int index, int size)
+{
+    static const char *themeNames[] = {
+        "",           "go-up", "network-server", "network-offline",     "edit-cut", "edit-copy",
+        "edit-paste", "",      "edit-delete",    "document-properties", "",         "",
+        "",           "",      "document-print"};
+    const QIcon drawn(drawPicture(index, size));
+    const char *name = themeNames[index];
+    if (!*name)
+        return drawn;
+    const QIcon themed = QIcon::fromTheme(QString::fromLatin1(name));
+    return themed.isNull() ? drawn : QIcon(themed.pixmap(size, size));
+}
+
+QList<QIcon> pictureList(int size)
+{
+    QList<QIcon> list;
+    for (int i = 1; i <= 14; ++i)
+        list.append(picture(i, size));
+    return list;
+}
+
+struct ButtonRow
+{
+    const char *key;
+    int picture; // 1-based; 0 none
+    Toolbar::Style style;
+    const char *description1, *toolTip1, *description2, *toolTip2;
+};
+
+constexpr auto P = Toolbar::Style::Plain;
+constexpr auto G = Toolbar::Style::Group;
+constexpr auto S = Toolbar::Style::Separator;
+
+const ButtonRow buttonTable[] = {
+    {"UpOneLevel", 1, P, "UpOneLevel", "Up One Level", "Up One Level", "Up One Level"},
+    {"", 0, S, "", "", "", ""},
+    {"MapNetworkDrive", 2, P, "Map Network Drive", "Map Network Drive", "MapNetworkDrive",
+     "Map Network Drive"},
+    {"DisconnectNetDrive", 3, P, "Disconnect Network Drive", "Disconnect Network Drive",
+     "DisconnectNetDrive", "Disconnect Net Drive"},
+    {"", 0, S, "", "", "", ""},
+    {"Cut", 4, P, "Cut", "Cut", "Cut", "Cut"},
+    {"Copy", 5, P, "Copy", "Copy", "Copy", "Copy"},
+    {"Paste", 6, P, "Paste", "Paste", "Paste", "Paste"},
+    {"", 0, S, "", "", "", ""},
+    {"Delete", 8, P, "Delete", "Delete", "Delete", "Delete"},
+    {"Properties", 9, P, "Properties", "Properties", "Properties", "Properties"},
+    {"", 0, S, "", "", "", ""},
+    {"LargeIcon", 10, G, "LargeIcon", "Large Icons", "LargeIcon", "Large Icons"},
+    {"SmallIcon", 11, G, "SmallIcon", "Small Icons", "SmallIcon", "Small Icons"},
+    {"List", 12, G, "List", "List", "List", "List"},
+    {"Details", 13, G, "Details", "Details", "Details", "Details"},
+    {"", 0, S, "", "", "", ""},
+    {"Print", 14, P, "Print", "Print", "Print", "Print"},
+};
+
+std::vector<Toolbar::Button> buttonsFor(bool small, const QList<QIcon> &pictures)
+{
+    std::vector<Toolbar::Button> out;
+    for (const ButtonRow &row : buttonTable) {
+        Toolbar::Button b;
+        b.key = QString::fromLatin1(row.key);
+        b.style = row.style;
+        if (row.picture > 0)
+            b.picture = pictures.value(row.picture - 1);
+        b.description = QString::fromLatin1(small ? row.description1 : row.description2);
+        b.toolTip = QString::fromLatin1(small ? row.toolTip1 : row.toolTip2);
+        out.push_back(b);
+    }
+    if (small) // an empty button closes the small toolbar; it does nothing
+        out.push_back(Toolbar::Button{});
+    return out;
+}
+
+} // namespace
+
+void frmExplore::buildToolbars()
+{
+    ImgLstToolbar1 = pictureList(16);
+    ImageList1 = pictureList(32);
+    Toolbar1->setButtonSize(buttonPixels(609, 582, scale_));
+    Toolbar1->setIconSize(QSize(16, 16));
+    Toolbar1->setDesignButtons(buttonsFor(true, ImgLstToolbar1));
+    Toolbar2->setButtonSize(buttonPixels(1032, 1005, scale_));
+    Toolbar2->setIconSize(QSize(32, 32));
+    Toolbar2->setDesignButtons(buttonsFor(false, ImageList1));
+    connect(Toolbar1.get(), &Toolbar::ButtonClick, this, &frmExplore::Toolbar1_ButtonClick);
+    connect(Toolbar2.get(), &Toolbar::ButtonClick, this, &frmExplore::Toolbar2_ButtonClick);
+}
+
+} // namespace tarnwick

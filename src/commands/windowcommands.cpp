@@ -1,0 +1,59 @@
+// Commands on the window as a whole: another window, Go To, the network
+// drives, customising the toolbar.
+#include "frmexplore.h"
+#include "launcher.h"
+#include "usermessages.h"
+
+#include <QProcessEnvironment>
+
+namespace tarnwick {
+
+void frmExplore::mnuFileOpen_Click()
+{
+    startAnotherCopy();
+}
+
+void frmExplore::mnuFileExplore_Click()
+{
+    startAnotherCopy();
+}
+
+// A new, independent copy of the program, minimised, without arguments; it
+// opens its own window with the stored preferences. We do not wait for it.
+void frmExplore::startAnotherCopy()
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QString::fromLatin1(ShowStateVariable), QStringLiteral("minimized"));
+    if (!services_.launcher->startDetached(services_.programPath, {}, &environment))
+        services_.messages->error(window(),
+                                  tr("Another window could not be opened: “%1” did not start.")
+                                      .arg(services_.programPath));
+}
+
+void frmExplore::mnuToolsGoTo_Click()
+{
+    const std::optional<QString> text = services_.messages->ask(
+        window(), QStringLiteral("Go To Folder"),
+        QStringLiteral("Type the name of the path of the folder you want to open"));
+    // Passed on exactly as typed: no trimming, no completion.
+    if (text && !text->isEmpty())
+        CcXploreTreeView1->setCurrentFolder(*text);
+}
+
+void frmExplore::mnuToolsMapNetDrive_Click()
+{
+    CcXploreTreeView1->MapNetworkDriveDialog();
+}
+
+void frmExplore::mnuToolsDisconnectNetDrive_Click()
+{
+    CcXploreTreeView1->DisconnectNetworkDriveDialog();
+}
+
+// Always the small toolbar's arrangement, whichever toolbar is shown.
+void frmExplore::mnuToolsCustomizeToolbar_Click()
+{
+    Toolbar1->customize();
+}
+
+} // namespace tarnwick

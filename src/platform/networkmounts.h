@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <memory>
+
+namespace tarnwick {
+
+struct NetworkMount
+{
+    QString name; // as the desktop shows it, e.g. "share on host"
+    QString uri;  // the server address, e.g. smb://host/share/
+    QString path; // the local folder it can be reached at; empty when there is none
+};
+
+// The address in the form mounting takes it (surrounding blanks dropped,
+// spaces in the path encoded), or an empty string with *why telling the user
+// what is wrong with it. Takes smb, sftp, ftp, ftps, dav, davs, nfs and afp
+// addresses that name a server and no password.
+QString normalizeNetworkAddress(const QString &address, QString *why);
+
+// Mounting through whatever the desktop offers. Asynchronous: results arrive
+// as signals on the caller's thread, never from inside the call that asked.
+// The uri of a result is the string that was passed to mount() or unmount().
+class NetworkMounter : public QObject
+{
+    Q_OBJECT
+public:
+    using QObject::QObject;
+
+    // False, with *why in plain words, when nothing here can mount. Answers
+    // at once and never waits on a service that does not answer.
+    virtual bool available(QString *why) const = 0;
+    // The network locations mounted now.
+    virtual QList<NetworkMount> mounts() const = 0;
+    virtual void mount(const QString &address) = 0;
+    // Gives up a mount() still under way; it then reports nothing more.
+    virtual void cancelMount(const QString &address) { Q_UNUSED(address) }
+    virtual void unmount(const QString &uri) = 0;
+    // Answers to credentialsNeeded.
+    virtual void provideCredentials(const QString &user, const QString &domain,
+                                    const QString &password, bool remember) = 0;
+    virtual void cancelCredentials() = 0;
+
+signals:
+    void credentialsNeeded(const QString &message, const QString &defaultUser,
+                           const QString &defaultDomain, bool needsDomain);
+    void mounted(const QString &uri, const QString &path);
+    void mountFailed(const QString &uri, const QString &error);
+    void unmounted(const QString &uri);
+    void unmountFailed(const QString &uri, const QString &error);
+};
+
+// The desktop's own, through GIO. Every operation gives up after a minute.
+// A parent given here must outlive the pointer, or take it over by release().
+std::unique_ptr<NetworkMounter> makeSystemMounter(QObject *parent = nullptr);
+
+} // namespace tarnwick

@@ -1,0 +1,458 @@
+#include "harness.h"
+#include "launcher.h"
+#include "program.h"
+#include "toolbarcustomizer.h"
+
+#include <QListWidget>
+#include <QMenuBar>
+#include <QToolButton>
+#include <csignal>
+
+using namespace tarnwick;
+
+namespace {
+
+struct MenuRow
+{
+    const char *name;
+    const char *caption; // "-" for a separator
+    bool enabled;
+    bool checked;
+};
+
+} // namespace
+
+class TestCommands : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<test::ExploreHarness> h;
+
+    static QStringList buttonKeys(const Toolbar *t)
+    {
+        QStringList keys;
+        for (const Toolbar::Button &b : t->buttons())
+            keys << (b.style == Toolbar::Style::Separator ? QStringLiteral("|") : b.key);
+        return keys;
+    }
+
+private slots:
+    void init() { h = std::make_unique<test::ExploreHarness>(); }
+    void cleanup() { h.reset(); }
+
+    void menuBarAsDesigned()
+    {
+        frmExplore &f = h->open();
+        const QList<QAction *> tops = f.window()->findChild<QMenuBar *>()->actions();
+        QStringList topCaptions;
+        for (QAction *a : tops)
+            topCaptions << a->text();
+        QCOMPARE(topCaptions, (QStringList{"&File", "&Edit", "&View", "&Tools", "&Help"}));
+        QCOMPARE(f.View->objectName(), QStringLiteral("View"));
+
+        const std::vector<std::pair<QMenu *, std::vector<MenuRow>>> menus = {
+            {f.mnuFileTop,
+             {{"mnuFileOpen", "&Open", false, false},
+              {"mnuFileExplore", "&Explore", true, false},
+              {"mnuFileFind", "&Find", false, false},
+              {"mnuSeperator4", "-", true, false},
+              {"mnuFileCreateShortcut", "Create &Shortcut", false, false},
+              {"mnuFileDelete", "&Delete", false, false},
+              {"mnuFileRename", "Rena&me", false, false},
+              {"mnuFileProperties", "&Properties", false, false},
+              {"mnuSeparator2", "-", true, false},
+              {"mnuPrintWindow", "Print", false, false},
+              {"sep", "-", true, false},
+              {"mnuFileClose", "&Close", true, false}}},
+            {f.mnuEditTop,
+             {{"mnuEditCut", "Cu&t", false, false},
+              {"mnuEditCopy", "&Copy", false, false},
+              {"mnuEditPaste", "&Paste", false, false},
+              {"mnuSeperator1", "-", true, false},
+              {"mnuEditSelectAll", "&Select All", true, false},
+              {"mnuEditInvertSelection", "&Invert Selection", true, false}}},
+            {f.View,
+             {{"mnuViewToolbar", "&Toolbar", true, true},
+              {"mnuViewStatusBar", "Status &Bar", true, true},
+              {"mnuSeparator", "-", true, false},
+              {"mnuViewLargeIcons", "Lar&ge Icons", true, true},
+              {"mnuViewSmallIcons", "&Small Icons", true, false},
+              {"mnuViewList", "&List", true, false},
+              {"mnuViewDetails", "&Details", true, false}}},
+            {f.mnuToolsTop,
+             {{"mnuToolsFind", "&Find...", false, false},
+              {"mnuToolsSeperator1", "-", true, false},
+              {"mnuToolsCustomizeToolbar", "&Customize Toolbar...", true, false},
+              {"mnuToolsSeperator4", "-", true, false},
+              {"mnuToolsMapNetDrive", "&Map Network Drive...", true, false},
+              {"mnuToolsDisconnectNetDrive", "&Disconnect NetworkDrive...", true, false},
+              {"mnuToolsSeperator2", "-", true, false},
+              {"mnuToolsGoTo", "&Go to...", true, false},
+              {"mnutoolseparator15", "-", false, false},
+              {"mnuOptions", "&Options", false, false}}},
+            {f.mnuHelpTop, {{"mnuHelpAbout", "&About...", false, false}}},
+        };
+        for (const auto &[menu, rows] : menus) {
+            const QList<QAction *> actions = menu->actions();
+            QCOMPARE(actions.size(), qsizetype(rows.size()));
+            for (size_t i = 0; i < rows.size(); ++i) {
+                const QAction *a = actions[qsizetype(i)];
+                const MenuRow &r = rows[i];
+                QCOMPARE(a->objectName(), QString::fromLatin1(r.name));
+                if (QByteArray(r.caption) == "-")
+                    QVERIFY2(a->isSeparator(), r.name);
+                else
+                    QCOMPARE(a->text(), QString::fromLatin1(r.caption));
+                QVERIFY2(a->isEnabled() == r.enabled, r.name);
+                QVERIFY2(a->isChecked() == r.checked, r.name);
+                QVERIFY2(a->shortcut().isEmpty(), r.name);
+            }
+        }
+    }
+
+    void toolbarsAsDesigned()
+    {
+        frmExplore &f = h->open();
+        const QStringList keys{"UpOneLevel",
+                               "|",
+                               "MapNetworkDrive",
+                               "DisconnectNetDrive",
+                               "|",
+                               "Cut",
+                               "Copy",
+                               "Paste",
+                               "|",
+                               "Delete",
+                               "Properties",
+                               "|",
+                               "LargeIcon",
+                               "SmallIcon",
+                               "List",
+                               "Details",
+                               "|",
+                               "Print"};
+        QCOMPARE(buttonKeys(f.Toolbar1.get()), keys + QStringList{""});
+        QCOMPARE(buttonKeys(f.Toolbar2.get()), keys);
+        const auto &small = f.Toolbar1->buttons();
+        const auto &large = f.Toolbar2->buttons();
+        QCOMPARE(small[0].description, QStringLiteral("UpOneLevel"));
+        QCOMPARE(large[0].description, QStringLiteral("Up One Level"));
+        QCOMPARE(small[3].toolTip, QStringLiteral("Disconnect Network Drive"));
+        QCOMPARE(large[3].toolTip, QStringLiteral("Disconnect Net Drive"));
+        QCOMPARE(large[2].description, QStringLiteral("MapNetworkDrive"));
+        QCOMPARE(small[12].toolTip, QStringLiteral("Large Icons"));
+        QCOMPARE(small[12].style, Toolbar::Style::Group);
+        QVERIFY(small.back().picture.isNull());
+        // The buttons fit their strip: 23 x 22 and 39 x 38 pixels at 96 dpi.
+        QCOMPARE(f.Toolbar1->buttonSize(), QSize(23, 22));
+        QCOMPARE(f.Toolbar2->buttonSize(), QSize(39, 38));
+        QCOMPARE(f.ImgLstToolbar1.size(), 14);
+        QCOMPARE(f.ImageList1.size(), 14);
+        for (int i : {0, 1, 2, 3, 4, 5, 7, 8, 9, 10, 11, 12, 13}) {
+            QVERIFY(!f.ImgLstToolbar1[i].isNull());
+            QVERIFY(!f.ImageList1[i].pixmap(32, 32).isNull());
+        }
+    }
+
+    void storedButtonIsPressedOnLoad_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("pressed");
+        QTest::newRow("default") << ""
+                                 << "Details";
+        QTest::newRow("list") << "List"
+                              << "List";
+        QTest::newRow("unknown") << "Thumbnails"
+                                 << "Details";
+    }
+    void storedButtonIsPressedOnLoad()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QString, pressed);
+        if (!stored.isEmpty())
+            h->store(Pref::Button, stored);
+        h->store(Pref::Toolbar, QStringLiteral("large"));
+        frmExplore &f = h->open();
+        QCOMPARE(f.Toolbar1->pressedKey(), pressed);
+        QCOMPARE(f.Toolbar2->pressedKey(), QString()); // the large toolbar is not touched
+    }
+
+    void viewCommands_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("key");
+        QTest::newRow("large icons") << "mnuViewLargeIcons" << 0 << "LargeIcon";
+        QTest::newRow("small icons") << "mnuViewSmallIcons" << 1 << "SmallIcon";
+        QTest::newRow("list") << "mnuViewList" << 2 << "List";
+        QTest::newRow("details") << "mnuViewDetails" << 3 << "Details";
+    }
+    void viewCommands()
+    {
+        QFETCH(QString, entry);
+        QFETCH(int, mode);
+        QFETCH(QString, key);
+        frmExplore &f = h->open();
+        f.Toolbar2->press(QStringLiteral("List"));
+        for (int twice = 0; twice < 2; ++twice) {
+            f.menuEntry(entry)->trigger();
+            QCOMPARE(f.CcXploreListView1->View(), mode);
+            for (QAction *a : {f.mnuViewLargeIcons.data(), f.mnuViewSmallIcons.data(),
+                               f.mnuViewList.data(), f.mnuViewDetails.data()})
+                QCOMPARE(a->isChecked(), a->objectName() == entry);
+            QCOMPARE(f.Toolbar1->pressedKey(), key);
+            QCOMPARE(f.Toolbar2->pressedKey(), QStringLiteral("List"));
+            QCOMPARE(h->settings.read(Preferences::Section, "view"), QString::number(mode));
+            QCOMPARE(h->settings.read(Preferences::Section, "button"), key);
+        }
+    }
+
+    void viewCommandAfterItsButtonWasRemoved()
+    {
+        frmExplore &f = h->open();
+        std::vector<Toolbar::Button> buttons = f.Toolbar1->buttons();
+        buttons.erase(buttons.begin() + f.Toolbar1->indexOf(QStringLiteral("Details")));
+        f.Toolbar1->setButtons(buttons);
+        f.mnuViewDetails_Click();
+        QCOMPARE(f.CcXploreListView1->View(), 3);
+        QVERIFY(f.mnuViewDetails->isChecked());
+        QCOMPARE(h->settings.read(Preferences::Section, "view"), QStringLiteral("3"));
+        QCOMPARE(h->settings.read(Preferences::Section, "button"), QStringLiteral("Details"));
+    }
+
+    void barsToggleAndRelayout()
+    {
+        frmExplore &f = h->open();
+        h->setClient(frmExplore::DesignScaleWidth, frmExplore::DesignScaleHeight);
+        QCOMPARE(f.picSplitter.Height(), 5290.0f);
+        f.mnuViewStatusBar->trigger();
+        QVERIFY(!f.mnuViewStatusBar->isChecked());
+        QVERIFY(!f.StatusBar1.Visible());
+        QCOMPARE(f.picSplitter.Height(), 5635.0f);
+        QCOMPARE(f.CcXploreListView1.Top(), 735.0f);
+        f.mnuViewToolbar->trigger();
+        QVERIFY(!f.mnuViewToolbar->isChecked());
+        QCOMPARE(f.CcXploreListView1.Top(), 360.0f);
+        QCOMPARE(f.picSplitter.Height(), 6010.0f);
+        f.mnuViewToolbar->trigger();
+        f.mnuViewStatusBar->trigger();
+        QVERIFY(f.mnuViewToolbar->isChecked() && f.mnuViewStatusBar->isChecked());
+        QVERIFY(f.Toolbar1.Visible());
+        QCOMPARE(f.picSplitter.Height(), 5290.0f);
+        // The bars' visibility is not stored.
+        QVERIFY(!QFile::exists(h->settingsFile()));
+    }
+
+    void statusBarHiddenElsewhereThenToggled()
+    {
+        frmExplore &f = h->open();
+        f.StatusBar1.setVisible(false); // as the Options dialog may
+        f.mnuViewStatusBar_Click();
+        QVERIFY(!f.mnuViewStatusBar->isChecked());
+        QVERIFY(!f.StatusBar1.Visible());
+        f.mnuViewStatusBar_Click();
+        QVERIFY(f.mnuViewStatusBar->isChecked());
+        QVERIFY(f.StatusBar1.Visible());
+    }
+
+    void dispatch_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<int>("view"); // the list's mode after, -1 unchanged
+        QTest::addColumn<bool>("movesUp");
+        QTest::newRow("UpOneLevel") << "UpOneLevel" << -1 << true;
+        QTest::newRow("LargeIcon") << "LargeIcon" << 0 << false;
+        QTest::newRow("SmallIcon") << "SmallIcon" << 1 << false;
+        QTest::newRow("List") << "List" << 2 << false;
+        QTest::newRow("Details") << "Details" << 3 << false;
+        QTest::newRow("case differs") << "details" << -1 << false;
+        QTest::newRow("blank button") << "" << -1 << false;
+        QTest::newRow("unknown") << "Nothing" << -1 << false;
+    }
+    void dispatch()
+    {
+        QFETCH(QString, key);
+        QFETCH(int, view);
+        QFETCH(bool, movesUp);
+        h->store(Pref::View, QStringLiteral("2"));
+        frmExplore &f = h->open();
+        QVERIFY(f.CcXploreTreeView1->setCurrentFolder(QStringLiteral("/usr")));
+        for (auto click : {&frmExplore::Toolbar1_ButtonClick, &frmExplore::Toolbar2_ButtonClick}) {
+            f.CcXploreListView1->setView(2);
+            QVERIFY(f.CcXploreTreeView1->setCurrentFolder(QStringLiteral("/usr")));
+            (f.*click)(key);
+            QCOMPARE(f.CcXploreListView1->View(), view < 0 ? 2 : view);
+            QCOMPARE(f.CcXploreTreeView1->CurrentFolder(),
+                     movesUp ? QStringLiteral("/") : QStringLiteral("/usr"));
+        }
+    }
+
+    void largeToolbarClickPressesBoth()
+    {
+        h->store(Pref::Toolbar, QStringLiteral("large"));
+        frmExplore &f = h->open();
+        const int i = f.Toolbar2->indexOf(QStringLiteral("Details"));
+        auto *button = f.Toolbar2->findChildren<QToolButton *>().at(i);
+        button->click();
+        QVERIFY(f.Toolbar2->isPressed(QStringLiteral("Details")));
+        QVERIFY(f.Toolbar1->isPressed(QStringLiteral("Details")));
+        QCOMPARE(f.CcXploreListView1->View(), 3);
+        // One pressed button per group.
+        f.Toolbar2->findChildren<QToolButton *>()
+            .at(f.Toolbar2->indexOf(QStringLiteral("List")))
+            ->click();
+        QCOMPARE(f.Toolbar2->pressedKey(), QStringLiteral("List"));
+        QVERIFY(!f.Toolbar2->isPressed(QStringLiteral("Details")));
+    }
+
+    void goTo_data()
+    {
+        QTest::addColumn<std::optional<QString>>("answer");
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<int>("errors");
+        QTest::newRow("cancel") << std::optional<QString>() << "/" << 0;
+        QTest::newRow("empty") << std::optional<QString>(QString()) << "/" << 0;
+        QTest::newRow("a folder") << std::optional<QString>("/usr/share") << "/usr/share" << 0;
+        QTest::newRow("leading blanks kept") << std::optional<QString>("  /usr") << "/" << 1;
+        QTest::newRow("missing") << std::optional<QString>("/no/such/place") << "/" << 1;
+    }
+    void goTo()
+    {
+        QFETCH(std::optional<QString>, answer);
+        QFETCH(QString, folder);
+        QFETCH(int, errors);
+        frmExplore &f = h->open();
+        h->messages.answers = {answer};
+        f.menuEntry(QStringLiteral("mnuToolsGoTo"))->trigger();
+        QCOMPARE(
+            h->messages.questions,
+            QStringList{"Go To Folder|Type the name of the path of the folder you want to open"});
+        QCOMPARE(f.CcXploreTreeView1->CurrentFolder(), folder);
+        QCOMPARE(h->messages.errors.size(), errors);
+    }
+
+    void openStartsAMinimisedCopy_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::newRow("open") << "mnuFileOpen";
+        QTest::newRow("explore") << "mnuFileExplore";
+    }
+    void openStartsAMinimisedCopy()
+    {
+        QFETCH(QString, entry);
+        frmExplore &f = h->open();
+        // File > Open is out of use in the menu, but its handler works.
+        if (entry == QLatin1String("mnuFileOpen"))
+            f.mnuFileOpen_Click();
+        else
+            f.menuEntry(entry)->trigger();
+        QCOMPARE(h->launcher.started.size(), 1);
+        QCOMPARE(h->launcher.started.first(), QStringList{h->programPath});
+        QCOMPARE(h->launcher.environments.first().value(QString::fromLatin1(ShowStateVariable)),
+                 QStringLiteral("minimized"));
+    }
+
+    void minimisedHintIsHonouredOnce()
+    {
+        QTemporaryDir dir;
+        int exits = 0;
+        qputenv(ShowStateVariable, "minimized");
+        Program program(dir.filePath(QStringLiteral("t.ini")), [&](int) { ++exits; });
+        program.Main();
+        FormObject *main = program.windows().form(QString::fromLatin1(frmExplore::Name));
+        QVERIFY(main->isLoaded());
+        QVERIFY(main->window()->isMinimized());
+        QVERIFY(qgetenv(ShowStateVariable).isEmpty());
+    }
+
+    void aRealSecondProcess()
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        environment.insert(QString::fromLatin1(ShowStateVariable), QStringLiteral("minimized"));
+        qint64 pid = 0;
+        QVERIFY(
+            Launcher::system().startDetached(QStringLiteral(TARNWICK_EXE), {}, &environment, &pid));
+        QVERIFY(pid > 0);
+        // It keeps running on its own; then we end it.
+        QTest::qWait(800);
+        QCOMPARE(::kill(pid_t(pid), 0), 0);
+        QCOMPARE(::kill(pid_t(pid), SIGTERM), 0);
+        QTRY_VERIFY_WITH_TIMEOUT(::kill(pid_t(pid), 0) != 0, 10000);
+    }
+
+    void customizeToolbar()
+    {
+        h->store(Pref::Toolbar, QStringLiteral("large"));
+        frmExplore &f = h->open();
+        const auto design = f.Toolbar1->buttons();
+        QPointer<ToolbarCustomizeDialog> seen;
+        bool opened = false;
+        QTimer::singleShot(0, [&] {
+            for (QWidget *w : QApplication::topLevelWidgets()) {
+                if (auto *d = qobject_cast<ToolbarCustomizeDialog *>(w); d && d->isVisible())
+                    seen = d;
+            }
+            if (!seen)
+                return;
+            opened = true;
+            // Remove the first button (Up One Level): the toolbar follows at once.
+            seen->currentList()->setCurrentRow(0);
+            seen->remove();
+            QCOMPARE(f.Toolbar1->indexOf(QStringLiteral("UpOneLevel")), -1);
+            // Add it back in front of Details, then move it down past it.
+            seen->availableList()->setCurrentRow(1);
+            seen->currentList()->setCurrentRow(f.Toolbar1->indexOf(QStringLiteral("Details")));
+            seen->add();
+            QCOMPARE(f.Toolbar1->indexOf(QStringLiteral("UpOneLevel")) + 1,
+                     f.Toolbar1->indexOf(QStringLiteral("Details")));
+            seen->moveDown();
+            QCOMPARE(f.Toolbar1->indexOf(QStringLiteral("UpOneLevel")) - 1,
+                     f.Toolbar1->indexOf(QStringLiteral("Details")));
+            seen->accept();
+        });
+        f.menuEntry(QStringLiteral("mnuToolsCustomizeToolbar"))->trigger();
+        QVERIFY2(opened, "the small toolbar's dialog opened, though the large one is shown");
+        QVERIFY(f.Toolbar1->buttons().size() == design.size());
+        QCOMPARE(buttonKeys(f.Toolbar2.get()).first(), QStringLiteral("UpOneLevel"));
+
+        ToolbarCustomizeDialog direct(f.Toolbar1->designButtons(), f.Toolbar1->buttons());
+        direct.reset();
+        QCOMPARE(direct.arrangement().size(), design.size());
+        QCOMPARE(ToolbarCustomizeDialog::label(direct.arrangement().back()),
+                 QStringLiteral("(blank button)"));
+        QCOMPARE(ToolbarCustomizeDialog::label(direct.arrangement()[1]),
+                 QStringLiteral("Separator"));
+    }
+
+    void selectAllAndInvert()
+    {
+        QTemporaryDir dir;
+        for (int i = 0; i < 5; ++i)
+            test::writeFile(dir.filePath(QStringLiteral("f%1").arg(i)));
+        frmExplore &f = h->open();
+        QVERIFY(f.CcXploreTreeView1->setCurrentFolder(dir.path()));
+        ExplorerListView *list = f.CcXploreListView1.get();
+        QTRY_COMPARE(list->ItemCount(), 5);
+        f.StatusBar1->setSimpleText(QStringLiteral("untouched"));
+        list->setSelected(1, true);
+        f.menuEntry(QStringLiteral("mnuEditInvertSelection"))->trigger();
+        QTRY_COMPARE(f.activePane, qint16(2));
+        QCOMPARE((QList<bool>{list->Selected(0), list->Selected(1), list->Selected(2)}),
+                 (QList<bool>{true, false, true}));
+        f.mnuEditInvertSelection_Click();
+        QCOMPARE((QList<bool>{list->Selected(0), list->Selected(1), list->Selected(2)}),
+                 (QList<bool>{false, true, false}));
+        f.mnuEditSelectAll_Click();
+        f.mnuEditSelectAll_Click();
+        for (int i = 0; i < 5; ++i)
+            QVERIFY(list->Selected(i));
+        f.mnuEditInvertSelection_Click();
+        for (int i = 0; i < 5; ++i)
+            QVERIFY(!list->Selected(i));
+        QCOMPARE(f.StatusBar1->SimpleText(), QStringLiteral("untouched"));
+    }
+};
+
+TARNWICK_TEST_MAIN(TestCommands)
+#include "test_commands.moc"
