@@ -1,10 +1,15 @@
 #include "harness.h"
 #include "launcher.h"
+#include "namespacemodel.h"
+#include "networkdialogs.h"
+#include "networkmounts.h"
 #include "program.h"
 #include "toolbarcustomizer.h"
 
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QToolButton>
 #include <csignal>
 
@@ -19,6 +24,46 @@ struct MenuRow
     bool enabled;
     bool checked;
 };
+
+// Mounts whatever it is asked to at a folder of the test's.
+class ScriptedMounter : public NetworkMounter
+{
+public:
+    explicit ScriptedMounter(QString folder) : folder_(std::move(folder)) {}
+    bool available(QString *) const override { return true; }
+    QList<NetworkMount> mounts() const override { return mounted_; }
+    void mount(const QString &address) override
+    {
+        QMetaObject::invokeMethod(
+            this,
+            [this, address] {
+                mounted_.append({QStringLiteral("share on host"), address, folder_});
+                emit mounted(address, folder_);
+            },
+            Qt::QueuedConnection);
+    }
+    void unmount(const QString &uri) override
+    {
+        mounted_.clear();
+        QMetaObject::invokeMethod(
+            this, [this, uri] { emit unmounted(uri); }, Qt::QueuedConnection);
+    }
+    void provideCredentials(const QString &, const QString &, const QString &, bool) override {}
+    void cancelCredentials() override {}
+
+private:
+    QString folder_;
+    QList<NetworkMount> mounted_;
+};
+
+template <class Dialog> Dialog *openDialog()
+{
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (auto *d = qobject_cast<Dialog *>(w); d && d->isVisible())
+            return d;
+    }
+    return nullptr;
+}
 
 } // namespace
 
@@ -423,6 +468,49 @@ private slots:
                  QStringLiteral("(blank button)"));
         QCOMPARE(ToolbarCustomizeDialog::label(direct.arrangement()[1]),
                  QStringLiteral("Separator"));
+    }
+
+    void mapAndDisconnectANetworkDrive()
+    {
+        QTemporaryDir share;
+        ScriptedMounter mounter(share.path());
+        frmExplore &f = h->open();
+        f.CcXploreTreeView1->setMounter(&mounter);
+        bool mapped = false;
+        QTimer::singleShot(0, [&] {
+            auto *d = openDialog<MapNetworkDriveDialog>();
+            if (!d)
+                return;
+            d->findChild<QLineEdit *>(QStringLiteral("address"))
+                ->setText(QStringLiteral("smb://host/share"));
+            d->findChild<QPushButton *>(QStringLiteral("connect"))->click();
+            mapped = true;
+        });
+        f.Toolbar1_ButtonClick(QStringLiteral("MapNetworkDrive"));
+        QVERIFY(mapped);
+        // The tree goes there, and My Computer lists it.
+        QCOMPARE(f.CcXploreTreeView1->CurrentFolder(), share.path());
+        NamespaceModel *m = f.CcXploreTreeView1->model();
+        const QModelIndex computer = m->indexOf(Location::special(MyComputerSpace));
+        QStringList volumes;
+        for (int r = 0; r < m->rowCount(computer); ++r)
+            volumes << m->index(r, 0, computer).data().toString();
+        QVERIFY2(volumes.contains(QStringLiteral("share on host")), qPrintable(volumes.join(',')));
+
+        bool disconnected = false;
+        QTimer::singleShot(0, [&] {
+            auto *d = openDialog<DisconnectNetworkDriveDialog>();
+            if (!d)
+                return;
+            d->findChild<QListWidget *>(QStringLiteral("locations"))->setCurrentRow(0);
+            d->findChild<QPushButton *>(QStringLiteral("disconnect"))->click();
+            QTRY_VERIFY(mounter.mounts().isEmpty());
+            d->accept();
+            disconnected = true;
+        });
+        f.menuEntry(QStringLiteral("mnuToolsDisconnectNetDrive"))->trigger();
+        QVERIFY(disconnected);
+        QVERIFY(mounter.mounts().isEmpty());
     }
 
     void selectAllAndInvert()
