@@ -78,6 +78,15 @@ public:
     // Menus: one handler per entry, named after it.
     void mnuFileOpen_Click();
     void mnuFileExplore_Click();
+    void mnuEditTop_Click();
+    void mnuEditCut_Click();
+    void mnuEditCopy_Click();
+    void mnuEditPaste_Click();
+    void mnuFileProperties_Click();
+    void mnuToolsFind_Click();
+    void mnuFileDelete_Click();
+    void mnuFileRename_Click();
+    void mnuFileCreateShortcut_Click();
     void mnuEditSelectAll_Click();
     void mnuEditInvertSelection_Click();
     void mnuViewToolbar_Click();
@@ -161,6 +170,7 @@ private:
     void alignBars();
     void chooseView(int mode, QAction *entry, const QString &key);
     void dispatchToolbarKey(const QString &key);
+    void invokeVerb(const QString &verb);
     void startAnotherCopy();
 
     WindowRegistry &windows_;

@@ -14,8 +14,7 @@ void frmExplore::Toolbar2_ButtonClick(const QString &key)
 }
 
 // Keys compare exactly, case included. A key that matches none (the empty
-// button) does nothing; so, until they are built, do Cut, Copy, Paste,
-// Properties, Delete and Print.
+// button) does nothing; so, until it is built, does Print.
 void frmExplore::dispatchToolbarKey(const QString &key)
 {
     if (key == QLatin1String("UpOneLevel"))
@@ -24,6 +23,16 @@ void frmExplore::dispatchToolbarKey(const QString &key)
         mnuToolsMapNetDrive_Click();
     else if (key == QLatin1String("DisconnectNetDrive"))
         mnuToolsDisconnectNetDrive_Click();
+    else if (key == QLatin1String("Cut"))
+        mnuEditCut_Click();
+    else if (key == QLatin1String("Copy"))
+        mnuEditCopy_Click();
+    else if (key == QLatin1String("Paste"))
+        mnuEditPaste_Click();
+    else if (key == QLatin1String("Properties"))
+        mnuFileProperties_Click();
+    else if (key == QLatin1String("Delete"))
+        mnuFileDelete_Click();
     else if (key == QLatin1String("LargeIcon"))
         mnuViewLargeIcons_Click();
     else if (key == QLatin1String("SmallIcon"))

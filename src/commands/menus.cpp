@@ -44,10 +44,11 @@ const Menu menuBar[] = {
          {"mnuFileExplore", "&Explore", Plain, &frmExplore::mnuFileExplore_Click},
          {"mnuFileFind", "&Find", OffAtStart, nullptr},
          {"mnuSeperator4", "-", Separator, nullptr},
-         {"mnuFileCreateShortcut", "Create &Shortcut", NotYet, nullptr},
-         {"mnuFileDelete", "&Delete", NotYet, nullptr},
-         {"mnuFileRename", "Rena&me", OffAtStart, nullptr},
-         {"mnuFileProperties", "&Properties", NotYet, nullptr},
+         {"mnuFileCreateShortcut", "Create &Shortcut", Plain,
+          &frmExplore::mnuFileCreateShortcut_Click},
+         {"mnuFileDelete", "&Delete", Plain, &frmExplore::mnuFileDelete_Click},
+         {"mnuFileRename", "Rena&me", OffAtStart, &frmExplore::mnuFileRename_Click},
+         {"mnuFileProperties", "&Properties", Plain, &frmExplore::mnuFileProperties_Click},
          {"mnuSeparator2", "-", Separator, nullptr},
          {"mnuPrintWindow", "Print", NotYet, nullptr},
          {"sep", "-", Separator, nullptr},
@@ -56,9 +57,9 @@ const Menu menuBar[] = {
     {"mnuEditTop",
      "&Edit",
      {
-         {"mnuEditCut", "Cu&t", NotYet, nullptr},
-         {"mnuEditCopy", "&Copy", NotYet, nullptr},
-         {"mnuEditPaste", "&Paste", NotYet, nullptr},
+         {"mnuEditCut", "Cu&t", Plain, &frmExplore::mnuEditCut_Click},
+         {"mnuEditCopy", "&Copy", Plain, &frmExplore::mnuEditCopy_Click},
+         {"mnuEditPaste", "&Paste", Plain, &frmExplore::mnuEditPaste_Click},
          {"mnuSeperator1", "-", Separator, nullptr},
          {"mnuEditSelectAll", "&Select All", Plain, &frmExplore::mnuEditSelectAll_Click},
          {"mnuEditInvertSelection", "&Invert Selection", Plain,
@@ -80,7 +81,7 @@ const Menu menuBar[] = {
     {"mnuToolsTop",
      "&Tools",
      {
-         {"mnuToolsFind", "&Find...", NotYet, nullptr},
+         {"mnuToolsFind", "&Find...", Plain, &frmExplore::mnuToolsFind_Click},
          {"mnuToolsSeperator1", "-", Separator, nullptr},
          {"mnuToolsCustomizeToolbar", "&Customize Toolbar...", Plain,
           &frmExplore::mnuToolsCustomizeToolbar_Click},
@@ -133,6 +134,8 @@ void frmExplore::buildMenus(FormWindow *window)
             });
         }
     }
+
+    connect(mnuEditTop, &QMenu::aboutToShow, this, &frmExplore::mnuEditTop_Click);
 
     // The window is not ours yet while it is being built: look in the bar.
     const auto entry = [bar](const char *name) {

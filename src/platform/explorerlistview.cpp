@@ -1,15 +1,21 @@
 #include "explorerlistview.h"
 
+#include "clipboardfiles.h"
+#include "fileoperationdialogs.h"
 #include "foldermodel.h"
 #include "folderwatcher.h"
 #include "launcher.h"
 #include "mounts.h"
+#include "rawpaths.h"
 #include "shellitems.h"
 #include "shellsources.h"
 #include "usermessages.h"
 
+#include <QClipboard>
 #include <QDir>
 #include <QEvent>
+#include <QFile>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QListView>
@@ -26,7 +32,7 @@ namespace tarnwick {
 ExplorerListView::ExplorerListView(QWidget *parent)
     : QWidget(parent), model_(new FolderModel(this)), shell_(new ShellItemsModel(this)),
       specialWatcher_(new FolderWatcher(this)), messages_(&UserMessages::dialogs()),
-      launcher_(&Launcher::system()), volumes_(mountedVolumes)
+      launcher_(&Launcher::system()), volumes_(mountedVolumes), asker_(&TransferAsker::dialogs())
 {
     setAccessibleName(tr("Contents"));
     selection_ = new QItemSelectionModel(model_, this);
@@ -64,6 +70,12 @@ ExplorerListView::ExplorerListView(QWidget *parent)
         v->installEventFilter(this);
         v->viewport()->installEventFilter(this);
         connect(v, &QAbstractItemView::activated, this, &ExplorerListView::open);
+        v->setContextMenuPolicy(Qt::CustomContextMenu);
+        v->setDragEnabled(true);
+        v->setAcceptDrops(true);
+        v->setDragDropMode(QAbstractItemView::DragDrop);
+        connect(v, &QWidget::customContextMenuRequested, this,
+                [this, v](const QPoint &pos) { showContextMenu(v, pos); });
     }
     useModel(model_, selection_);
     details_->header()->resizeSection(FolderModel::NameColumn, 220);
@@ -89,6 +101,8 @@ ExplorerListView::ExplorerListView(QWidget *parent)
             [this](const QString &message) { messages_->error(this, message); });
     connect(model_, &FolderModel::folderGone, this, &ExplorerListView::onFolderGone);
     connect(specialWatcher_, &FolderWatcher::changed, shell_, &ShellItemsModel::reload);
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,
+            &ExplorerListView::markCutItems);
 
     setView(SmallIcons);
     applyEditTriggers();
@@ -327,6 +341,7 @@ void ExplorerListView::setLocation(const Location &location)
         shell_->show(FolderSpace, {});
         model_->setFolder(location.path);
         useModel(model_, selection_);
+        markCutItems();
     } else {
         model_->setFolder(QString());
         showSpecial(location.nameSpace);
@@ -372,6 +387,20 @@ void ExplorerListView::showSpecial(int nameSpace)
     }
 }
 
+void ExplorerListView::markCutItems()
+{
+    QSet<QByteArray> names;
+    const auto files = filesFromMimeData(QGuiApplication::clipboard()->mimeData());
+    if (files && files->cut && location_.isFolder()) {
+        const QByteArray folder = QFile::encodeName(location_.path);
+        for (const QByteArray &p : files->paths) {
+            if (rawpath::parentOf(p) == folder)
+                names.insert(rawpath::baseName(p));
+        }
+    }
+    model_->setCutNames(names);
+}
+
 void ExplorerListView::reload()
 {
     if (location_.isFolder())
@@ -406,6 +435,11 @@ void ExplorerListView::setMessages(UserMessages *messages)
 void ExplorerListView::setLauncher(Launcher *launcher)
 {
     launcher_ = launcher;
+}
+
+void ExplorerListView::setTransferAsker(TransferAsker *asker)
+{
+    asker_ = asker;
 }
 
 void ExplorerListView::setVolumeSource(VolumeSource volumes)
@@ -452,12 +486,39 @@ bool ExplorerListView::eventFilter(QObject *watched, QEvent *event)
         if (watched == icons_->viewport() || watched == details_->viewport())
             emit Click();
         break;
-    case QEvent::KeyPress:
-        if ((watched == icons_ || watched == details_) &&
-            static_cast<QKeyEvent *>(event)->key() == Qt::Key_F5) {
+    case QEvent::KeyPress: {
+        if (watched != icons_ && watched != details_)
+            break;
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() == Qt::Key_F5) {
             reload();
             return true;
         }
+        if (key->key() == Qt::Key_Delete) {
+            InvokeVerb(QStringLiteral("delete"));
+            return true;
+        }
+        if (key->matches(QKeySequence::Copy)) {
+            InvokeVerb(QStringLiteral("copy"));
+            return true;
+        }
+        if (key->matches(QKeySequence::Cut)) {
+            InvokeVerb(QStringLiteral("cut"));
+            return true;
+        }
+        if (key->matches(QKeySequence::Paste)) {
+            InvokeVerb(QStringLiteral("paste"));
+            return true;
+        }
+        break;
+    }
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop:
+        if (watched == icons_->viewport() || watched == details_->viewport())
+            return handleDrag(
+                watched == icons_->viewport() ? static_cast<QAbstractItemView *>(icons_) : details_,
+                event);
         break;
     default:
         break;

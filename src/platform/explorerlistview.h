@@ -20,6 +20,7 @@ namespace tarnwick {
 class FolderModel;
 class FolderWatcher;
 class Launcher;
+class TransferAsker;
 class MountMonitor;
 class ShellItemsModel;
 class UserMessages;
@@ -80,12 +81,22 @@ public:
     // Reads the place again, keeping selection and scroll position.
     void reload();
 
+    // Runs a verb on the selection: "copy", "cut", "paste", "delete",
+    // "rename", "link", "properties", "restore" (in the Recycle Bin); others
+    // are ignored.
+    void InvokeVerb(const QString &verb);
+    // The selected items as the bytes of their paths.
+    QList<QByteArray> selectedPaths() const;
+    // A new folder here, then renaming it in place.
+    void newFolder();
+
     // Who moves to a place the user opens in the list: the linked tree, or
     // the list itself when none is set.
     void setNavigator(Navigator navigator);
     void setMessages(UserMessages *messages);
     void setLauncher(Launcher *launcher);
     void setVolumeSource(VolumeSource volumes);
+    void setTransferAsker(TransferAsker *asker);
 
     FolderModel *model() const { return model_; }
     ShellItemsModel *shellModel() const { return shell_; }
@@ -109,10 +120,15 @@ protected:
 
 private:
     void open(const QModelIndex &index);
+    void showContextMenu(QAbstractItemView *view, const QPoint &pos);
+    bool handleDrag(QAbstractItemView *view, QEvent *event);
+    QList<int> selectedRows() const;
+    QStringList volumeTops() const;
     void applyEditTriggers();
     void useModel(QAbstractItemModel *model, QItemSelectionModel *selection);
     void showSpecial(int nameSpace);
     void onFolderGone();
+    void markCutItems();
     const std::vector<std::pair<int, int>> &selectedRanges() const;
 
     FolderModel *model_;
@@ -134,6 +150,7 @@ private:
     UserMessages *messages_;
     Launcher *launcher_;
     VolumeSource volumes_;
+    TransferAsker *asker_;
     // The selection as sorted, disjoint row ranges, rebuilt on the first read
     // after a change: walking every item's `Selected` is then cheap even for
     // 100,000 items.

@@ -41,10 +41,15 @@ ExplorerTreeView::ExplorerTreeView(QWidget *parent, NamespaceModel *model)
     model_->setParent(this);
     setAccessibleName(tr("Folders"));
     view_->setAccessibleName(tr("Folders"));
+    // Rows going away move the view's current item; that is not the user
+    // choosing a place. Connected before the view's own selection model, so
+    // that the guard is up when it moves the current item.
+    connect(model_, &QAbstractItemModel::rowsAboutToBeRemoved, this, [this] { selecting_ = true; });
+    connect(model_, &QAbstractItemModel::rowsRemoved, this, [this] { selecting_ = false; });
     view_->setModel(model_);
     view_->setHeaderHidden(true);
     view_->setUniformRowHeights(true);
-    view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view_->setEditTriggers(QAbstractItemView::EditKeyPressed);
     view_->setSelectionMode(QAbstractItemView::SingleSelection);
     view_->installEventFilter(this);
     auto *layout = new QVBoxLayout(this);
@@ -53,10 +58,17 @@ ExplorerTreeView::ExplorerTreeView(QWidget *parent, NamespaceModel *model)
     setFocusProxy(view_);
     connect(view_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex &current) { onCurrentChanged(current); });
-    // Rows going away move the view's current item; that is not the user
-    // choosing a place.
-    connect(model_, &QAbstractItemModel::rowsAboutToBeRemoved, this, [this] { selecting_ = true; });
-    connect(model_, &QAbstractItemModel::rowsRemoved, this, [this] { selecting_ = false; });
+    connect(model_, &NamespaceModel::renameRefused, this,
+            [this](const QString &message) { messages_->error(this, message); });
+    // A renamed folder holding the current one: follow it under its new name.
+    connect(model_, &NamespaceModel::renamed, this, [this](const QString &from, const QString &to) {
+        if (!current_.isFolder() ||
+            !(current_.path == from || current_.path.startsWith(from + QLatin1Char('/'))))
+            return;
+        const Location moved = Location::folder(to + current_.path.mid(from.size()));
+        current_ = Location(); // the old place is gone: any place is a change
+        navigateTo(moved);
+    });
     // Siblings arriving above the current place push it down: keep it in view.
     connect(model_, &NamespaceModel::childrenLoaded, this,
             [this] { view_->scrollTo(view_->currentIndex()); });
@@ -216,12 +228,22 @@ bool ExplorerTreeView::eventFilter(QObject *watched, QEvent *event)
     if (watched == view_) {
         if (event->type() == QEvent::FocusIn) {
             emit GotFocus();
-        } else if (event->type() == QEvent::KeyPress &&
-                   static_cast<QKeyEvent *>(event)->key() == Qt::Key_F5) {
-            model_->refresh(view_->currentIndex());
-            if (list_)
-                list_->reload();
-            return true;
+        } else if (event->type() == QEvent::KeyPress) {
+            const auto *key = static_cast<QKeyEvent *>(event);
+            if (key->key() == Qt::Key_F5) {
+                model_->refresh(view_->currentIndex());
+                if (list_)
+                    list_->reload();
+                return true;
+            }
+            const char *verb = key->key() == Qt::Key_Delete       ? "delete"
+                               : key->matches(QKeySequence::Copy) ? "copy"
+                               : key->matches(QKeySequence::Cut)  ? "cut"
+                                                                  : nullptr;
+            if (verb) {
+                InvokeVerb(QString::fromLatin1(verb));
+                return true;
+            }
         }
     }
     return QWidget::eventFilter(watched, event);

@@ -53,6 +53,10 @@ public:
     void setRedraw(bool on);
     void setMessages(UserMessages *messages);
 
+    // Runs a verb on the tree's folder: "copy", "cut", "paste", "delete",
+    // "rename", "link", "properties", "find"; others are ignored.
+    void InvokeVerb(const QString &verb);
+
     NamespaceModel *model() const { return model_; }
     QTreeView *view() const { return view_; }
 
@@ -71,6 +75,7 @@ protected:
 private:
     void onCurrentChanged(const QModelIndex &current);
     void show(const Location &location);
+    void openFind();
 
     NamespaceModel *model_;
     QTreeView *view_;

@@ -1,8 +1,10 @@
 #include "foldermodel.h"
 
+#include "clipboardfiles.h"
 #include "icons.h"
 #include "naturalorder.h"
 
+#include <QColor>
 #include <QDateTime>
 #include <QFile>
 #include <QLocale>
@@ -444,6 +446,40 @@ void FolderModel::sort(int column, Qt::SortOrder order)
     });
 }
 
+QStringList FolderModel::mimeTypes() const
+{
+    return {QStringLiteral("text/uri-list"), QStringLiteral("x-special/gnome-copied-files")};
+}
+
+QMimeData *FolderModel::mimeData(const QModelIndexList &indexes) const
+{
+    const QByteArray folder = QFile::encodeName(folder_);
+    QList<QByteArray> paths;
+    QSet<int> rows;
+    for (const QModelIndex &i : indexes) {
+        if (i.isValid() && !rows.contains(i.row())) {
+            rows.insert(i.row());
+            paths.append(folder + '/' + entryAt(i.row()).encodedName());
+        }
+    }
+    return makeFilesMimeData({paths, false});
+}
+
+Qt::DropActions FolderModel::supportedDragActions() const
+{
+    return Qt::CopyAction | Qt::MoveAction | Qt::LinkAction;
+}
+
+void FolderModel::setCutNames(const QSet<QByteArray> &encodedNames)
+{
+    if (encodedNames == cutNames_)
+        return;
+    cutNames_ = encodedNames;
+    if (!rows_.empty())
+        emit dataChanged(index(0, 0), index(int(rows_.size()) - 1, 0),
+                         {Qt::DecorationRole, Qt::ForegroundRole});
+}
+
 QString FolderModel::pathAt(int row) const
 {
     return joinPath(folder_, entryAt(row).name);
@@ -543,8 +579,16 @@ QVariant FolderModel::data(const QModelIndex &index, int role) const
     case Qt::ToolTipRole:
         return index.column() == NameColumn ? QVariant(displayName(e.name)) : QVariant();
     case Qt::DecorationRole:
-        if (index.column() == NameColumn)
-            return iconFor(e);
+        if (index.column() != NameColumn)
+            break;
+        if (!cutNames_.isEmpty() && cutNames_.contains(e.encodedName())) {
+            const QIcon icon = iconFor(e);
+            return QIcon(icon.pixmap(QSize(32, 32), QIcon::Disabled));
+        }
+        return iconFor(e);
+    case Qt::ForegroundRole:
+        if (!cutNames_.isEmpty() && cutNames_.contains(e.encodedName()))
+            return QColor(Qt::gray);
         break;
     case Qt::TextAlignmentRole:
         if (index.column() == SizeColumn)
@@ -585,7 +629,10 @@ Qt::ItemFlags FolderModel::flags(const QModelIndex &index) const
 {
     if (!index.isValid())
         return Qt::NoItemFlags;
-    Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
+    Qt::ItemFlags f =
+        Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren | Qt::ItemIsDragEnabled;
+    if (entryAt(index.row()).isDir)
+        f |= Qt::ItemIsDropEnabled;
     if (renameAllowed_ && index.column() == NameColumn)
         f |= Qt::ItemIsEditable;
     return f;

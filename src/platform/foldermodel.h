@@ -91,6 +91,14 @@ public:
     // Why `name` cannot be given to an item here, or empty when it can.
     QString nameRefusal(const QString &name, const FileEntry *self) const;
 
+    // Dragging items out: their paths as files, for any application.
+    QStringList mimeTypes() const override;
+    QMimeData *mimeData(const QModelIndexList &indexes) const override;
+    Qt::DropActions supportedDragActions() const override;
+
+    // Entries cut to the clipboard and not pasted yet are drawn dimmed.
+    void setCutNames(const QSet<QByteArray> &encodedNames);
+
     static QString sizeText(qint64 bytes);
     QString typeText(const FileEntry &e) const;
     QIcon iconFor(const FileEntry &e) const;
@@ -149,6 +157,7 @@ private:
     std::vector<int> rows_;
     QHash<QByteArray, int> byName_; // built on the first live update
     QSet<QByteArray> changedWhileLoading_;
+    QSet<QByteArray> cutNames_;
     int removedCount_ = 0;
     NamePattern pattern_;
     QString patternText_ = QStringLiteral("*.*");

@@ -3,12 +3,16 @@
 #include "icons.h"
 #include "mounts.h"
 #include "naturalorder.h"
+#include "rawpaths.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSet>
 #include <QStandardPaths>
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 
 namespace tarnwick {
 
@@ -441,7 +445,56 @@ Qt::ItemFlags NamespaceModel::flags(const QModelIndex &index) const
 {
     if (!index.isValid())
         return Qt::NoItemFlags;
-    return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    if (!nodeOf(index)->fixed)
+        f |= Qt::ItemIsEditable;
+    return f;
+}
+
+void NamespaceModel::movePaths(Node *node, const QString &oldPrefix, const QString &newPrefix)
+{
+    for (auto &c : node->children) {
+        c->path = newPrefix + c->path.mid(oldPrefix.size());
+        movePaths(c.get(), oldPrefix, newPrefix);
+    }
+}
+
+bool NamespaceModel::setData(const QModelIndex &index, const QVariant &value, int role)
+{
+    if (role != Qt::EditRole || !index.isValid())
+        return false;
+    Node *n = nodeOf(index);
+    const QString name = value.toString();
+    if (n->fixed || name == n->name)
+        return false;
+    QString refusal;
+    if (name.isEmpty())
+        refusal = tr("A name cannot be empty.");
+    else if (name == QLatin1String(".") || name == QLatin1String(".."))
+        refusal = tr("“%1” cannot be used as a name.").arg(name);
+    else if (name.contains(QLatin1Char('/')) || name.contains(QChar(0)))
+        refusal = tr("A name cannot contain “/”.");
+    if (refusal.isEmpty()) {
+        const QString oldPath = n->path;
+        const QString newPath = joinPath(n->parent->path, name);
+        const int err =
+            rawpath::moveNoReplace(QFile::encodeName(oldPath), QFile::encodeName(newPath));
+        if (err == EEXIST)
+            refusal = tr("There is already an item named “%1” in this folder.").arg(name);
+        else if (err != 0)
+            refusal = tr("“%1” could not be renamed: %2.")
+                          .arg(n->name, QString::fromLocal8Bit(strerror(err)));
+        if (refusal.isEmpty()) {
+            n->name = name;
+            n->path = newPath;
+            movePaths(n, oldPath, newPath);
+            emit dataChanged(index, index);
+            emit renamed(oldPath, newPath);
+            return true;
+        }
+    }
+    emit renameRefused(refusal);
+    return false;
 }
 
 } // namespace tarnwick

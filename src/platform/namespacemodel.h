@@ -63,9 +63,13 @@ public:
     void fetchMore(const QModelIndex &parent) override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex &index) const override;
+    // Renaming a folder in place: refused names raise renameRefused.
+    bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
 
 signals:
     void childrenLoaded(const QModelIndex &parent);
+    void renamed(const QString &oldPath, const QString &newPath);
+    void renameRefused(const QString &message);
 
 private:
     struct Node;
@@ -80,6 +84,7 @@ private:
     void onEntries(quint64 request, const FileEntries &batch);
     void onFinished(quint64 request, int error);
     void forgetRequests(const Node *subtree);
+    static void movePaths(Node *node, const QString &oldPrefix, const QString &newPrefix);
     void dropHidden(Node *node);
     void refetchLoaded(Node *node);
 

@@ -14,6 +14,12 @@ public:
     {
         QMessageBox::warning(parent, QGuiApplication::applicationDisplayName(), text);
     }
+    bool confirm(QWidget *parent, const QString &text) override
+    {
+        return QMessageBox::question(parent, QGuiApplication::applicationDisplayName(), text,
+                                     QMessageBox::Yes | QMessageBox::No,
+                                     QMessageBox::No) == QMessageBox::Yes;
+    }
     std::optional<QString> ask(QWidget *parent, const QString &title,
                                const QString &prompt) override
     {

@@ -27,6 +27,14 @@ class RecordingMessages : public UserMessages
 {
 public:
     void error(QWidget *, const QString &text) override { errors.append(text); }
+    // Answers from `confirmAnswers` in turn (no when they run out).
+    bool confirm(QWidget *, const QString &text) override
+    {
+        confirmations.append(text);
+        return !confirmAnswers.isEmpty() && confirmAnswers.takeFirst();
+    }
+    QStringList confirmations;
+    QList<bool> confirmAnswers;
     // Answers questions from `answers` in turn (nullopt: Cancel), and records them.
     std::optional<QString> ask(QWidget *, const QString &title, const QString &prompt) override
     {

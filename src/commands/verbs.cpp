@@ -1,0 +1,72 @@
+// Verb commands: each goes to the pane the user last worked in.
+#include "clipboardfiles.h"
+#include "frmexplore.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+
+namespace tarnwick {
+
+// The tree first if it is the active pane; then the list if it is active
+// now, which it can have become while the tree's verb ran. Before either
+// pane has had the focus, nothing happens.
+void frmExplore::invokeVerb(const QString &verb)
+{
+    if (activePane == 1)
+        CcXploreTreeView1->InvokeVerb(verb);
+    if (activePane == 2)
+        CcXploreListView1->InvokeVerb(verb);
+}
+
+void frmExplore::mnuEditCut_Click()
+{
+    invokeVerb(QStringLiteral("cut"));
+}
+
+void frmExplore::mnuEditCopy_Click()
+{
+    invokeVerb(QStringLiteral("copy"));
+}
+
+void frmExplore::mnuEditPaste_Click()
+{
+    invokeVerb(QStringLiteral("paste"));
+}
+
+void frmExplore::mnuFileProperties_Click()
+{
+    invokeVerb(QStringLiteral("properties"));
+}
+
+// Always on the tree, which keeps the focus, so a following verb applies
+// to the tree too.
+void frmExplore::mnuToolsFind_Click()
+{
+    CcXploreTreeView1->setFocus();
+    activePane = 1; // as the tree's GotFocus sets it, also while the window is inactive
+    CcXploreTreeView1->InvokeVerb(QStringLiteral("find"));
+}
+
+// Paste is usable exactly while the clipboard offers files; the toolbar's
+// Paste button is not affected.
+void frmExplore::mnuEditTop_Click()
+{
+    mnuEditPaste->setEnabled(holdsFiles(QGuiApplication::clipboard()->mimeData()));
+}
+
+void frmExplore::mnuFileDelete_Click()
+{
+    invokeVerb(QStringLiteral("delete"));
+}
+
+void frmExplore::mnuFileRename_Click()
+{
+    invokeVerb(QStringLiteral("rename"));
+}
+
+void frmExplore::mnuFileCreateShortcut_Click()
+{
+    invokeVerb(QStringLiteral("link"));
+}
+
+} // namespace tarnwick

@@ -1,0 +1,253 @@
+// The file list's verbs and its context menu.
+#include "explorerlistview.h"
+
+#include "clipboardfiles.h"
+#include "fileoperationdialogs.h"
+#include "fileoperations.h"
+#include "foldermodel.h"
+#include "mounts.h"
+#include "rawpaths.h"
+#include "shellitems.h"
+#include "shellverbs.h"
+#include "trash.h"
+#include "usermessages.h"
+
+#include <QAbstractItemView>
+#include <QClipboard>
+#include <QDropEvent>
+#include <QFile>
+#include <QGuiApplication>
+#include <QMenu>
+#include <sys/stat.h>
+
+namespace tarnwick {
+
+namespace {
+
+bool sameFileSystem(const QByteArray &a, const QByteArray &b)
+{
+    struct stat sa, sb;
+    return lstat(a.constData(), &sa) == 0 && stat(b.constData(), &sb) == 0 &&
+           sa.st_dev == sb.st_dev;
+}
+
+} // namespace
+
+QList<int> ExplorerListView::selectedRows() const
+{
+    QList<int> rows;
+    for (const auto &[top, bottom] : selectedRanges()) {
+        for (int r = top; r <= bottom; ++r)
+            rows.append(r);
+    }
+    return rows;
+}
+
+QList<QByteArray> ExplorerListView::selectedPaths() const
+{
+    QList<QByteArray> paths;
+    if (location_.isFolder()) {
+        const QByteArray folder = QFile::encodeName(model_->folder());
+        for (int r : selectedRows())
+            paths.append(rawpath::join(folder, model_->entryAt(r).encodedName()));
+        return paths;
+    }
+    for (int r : selectedRows()) {
+        const ShellItem &item = shell_->itemAt(r);
+        if (!item.path.isEmpty() && item.program.isEmpty())
+            paths.append(QFile::encodeName(item.path));
+    }
+    return paths;
+}
+
+QStringList ExplorerListView::volumeTops() const
+{
+    QStringList tops;
+    for (const Volume &v : volumes_())
+        tops.append(v.mountPoint);
+    return tops;
+}
+
+void ExplorerListView::InvokeVerb(const QString &verb)
+{
+    const QList<QByteArray> paths = selectedPaths();
+    const bool inTrash = location_.nameSpace == RecycleBinSpace;
+    // The trashed items selected, as the trash knows them.
+    const auto trashItems = [&] {
+        QList<TrashItem> items;
+        for (const TrashItem &t : TrashStore({}, volumeTops()).items()) {
+            if (paths.contains(t.encodedFilesPath))
+                items.append(t);
+        }
+        return items;
+    };
+    if (verb == QLatin1String("copy") || verb == QLatin1String("cut")) {
+        if (!inTrash)
+            ShellVerbs::putOnClipboard(paths, verb == QLatin1String("cut"));
+    } else if (verb == QLatin1String("delete")) {
+        if (inTrash)
+            ShellVerbs::eraseFromTrash(this, *messages_, trashItems());
+        else
+            ShellVerbs::moveToTrash(this, *messages_, paths, volumeTops());
+    } else if (verb == QLatin1String("paste")) {
+        if (location_.isFolder())
+            ShellVerbs::pasteInto(this, *messages_, *asker_, QFile::encodeName(location_.path));
+        else
+            messages_->error(this,
+                             tr("Files cannot be pasted into %1.").arg(location_.displayName()));
+    } else if (verb == QLatin1String("properties")) {
+        ShellVerbs::showProperties(this, *messages_,
+                                   paths.isEmpty() && location_.isFolder()
+                                       ? QList<QByteArray>{QFile::encodeName(location_.path)}
+                                       : paths);
+    } else if (verb == QLatin1String("restore")) {
+        if (inTrash)
+            ShellVerbs::restoreFromTrash(this, *messages_, trashItems());
+    } else if (verb == QLatin1String("link")) {
+        if (!location_.isFolder())
+            return;
+        const QByteArray folder = QFile::encodeName(location_.path);
+        for (const QByteArray &p : paths) {
+            QString error;
+            if (ShellVerbs::makeLink(p, folder, &error).isEmpty()) {
+                messages_->error(this, error);
+                break;
+            }
+        }
+    } else if (verb == QLatin1String("rename")) {
+        QAbstractItemView *view = currentView();
+        const QModelIndex current = view->currentIndex();
+        if (!location_.isFolder() || !current.isValid())
+            return;
+        if (!allowRename_) {
+            messages_->error(this, tr("Renaming in place is turned off."));
+            return;
+        }
+        view->edit(current.siblingAtColumn(0));
+    }
+    if (inTrash && verb != QLatin1String("copy") && verb != QLatin1String("cut"))
+        shell_->reload();
+}
+
+// Drops of files: onto a folder item, into that folder; elsewhere, into the
+// folder shown. On one file system a move, across file systems a copy; Ctrl
+// forces a copy, Shift a move, both a link.
+bool ExplorerListView::handleDrag(QAbstractItemView *view, QEvent *event)
+{
+    auto *drop = static_cast<QDropEvent *>(event);
+    const auto files = filesFromMimeData(drop->mimeData());
+    QByteArray target;
+    if (location_.isFolder()) {
+        target = QFile::encodeName(location_.path);
+        const QModelIndex at = view->indexAt(drop->position().toPoint());
+        if (at.isValid() && model_->entryAt(at.row()).isDir)
+            target = rawpath::join(target, model_->entryAt(at.row()).encodedName());
+    }
+    if (!files || target.isEmpty()) {
+        event->ignore();
+        return true;
+    }
+    const Qt::KeyboardModifiers mods = drop->modifiers();
+    TransferKind kind = TransferKind::Copy;
+    if ((mods & Qt::ControlModifier) && (mods & Qt::ShiftModifier))
+        kind = TransferKind::Link;
+    else if (mods & Qt::ShiftModifier)
+        kind = TransferKind::Move;
+    else if (!(mods & Qt::ControlModifier))
+        kind =
+            sameFileSystem(files->paths.first(), target) ? TransferKind::Move : TransferKind::Copy;
+    const Qt::DropAction action = kind == TransferKind::Move   ? Qt::MoveAction
+                                  : kind == TransferKind::Link ? Qt::LinkAction
+                                                               : Qt::CopyAction;
+    // Onto itself, or a folder into itself: not a place to drop.
+    if (!FileTransfer::refusal(kind, files->paths, target).isEmpty() ||
+        (files->paths.size() == 1 && files->paths.first() == target)) {
+        event->ignore();
+        return true;
+    }
+    drop->setDropAction(action);
+    drop->accept();
+    if (event->type() == QEvent::Drop)
+        runTransfer(new FileTransfer(kind, files->paths, target), this, *asker_);
+    return true;
+}
+
+void ExplorerListView::newFolder()
+{
+    if (!location_.isFolder())
+        return;
+    QString error;
+    const QByteArray made = ShellVerbs::makeFolder(QFile::encodeName(location_.path), &error);
+    if (made.isEmpty()) {
+        messages_->error(this, error);
+        return;
+    }
+    // Rename it in place as soon as the watcher has brought it in.
+    const QString name = QFile::decodeName(rawpath::baseName(made));
+    auto *pending = new QMetaObject::Connection;
+    *pending = connect(model_, &QAbstractItemModel::rowsInserted, this, [this, name, pending] {
+        const int row = model_->rowOfName(name);
+        if (row < 0)
+            return;
+        disconnect(*pending);
+        delete pending;
+        QAbstractItemView *view = currentView();
+        const QModelIndex index = model_->index(row, 0);
+        view->setCurrentIndex(index);
+        view->scrollTo(index);
+        if (allowRename_)
+            view->edit(index);
+    });
+}
+
+void ExplorerListView::showContextMenu(QAbstractItemView *view, const QPoint &pos)
+{
+    const QModelIndex at = view->indexAt(pos);
+    if (at.isValid() && !selectionModel()->isRowSelected(at.row()))
+        view->setCurrentIndex(at); // a right click on an unselected item selects it
+    const bool onItem = at.isValid();
+    const bool inFolder = location_.isFolder();
+    const bool inTrash = location_.nameSpace == RecycleBinSpace;
+    const bool pasteable = holdsFiles(QGuiApplication::clipboard()->mimeData());
+
+    QMenu menu(this);
+    const auto add = [&](const QString &text, auto slot, bool enabled = true) {
+        QAction *a = menu.addAction(text);
+        a->setEnabled(enabled);
+        connect(a, &QAction::triggered, this, slot);
+        return a;
+    };
+    if (onItem) {
+        add(tr("&Open"), [this, view] { open(view->currentIndex()); });
+        if (inTrash) {
+            add(tr("&Restore"), [this] { InvokeVerb(QStringLiteral("restore")); });
+            menu.addSeparator();
+            add(tr("&Delete"), [this] { InvokeVerb(QStringLiteral("delete")); });
+        } else if (inFolder) {
+            menu.addSeparator();
+            add(tr("Cu&t"), [this] { InvokeVerb(QStringLiteral("cut")); });
+            add(tr("&Copy"), [this] { InvokeVerb(QStringLiteral("copy")); });
+            menu.addSeparator();
+            add(
+                tr("&Paste"), [this] { InvokeVerb(QStringLiteral("paste")); }, pasteable);
+            menu.addSeparator();
+            add(tr("&Delete"), [this] { InvokeVerb(QStringLiteral("delete")); });
+            add(
+                tr("Rena&me"), [this] { InvokeVerb(QStringLiteral("rename")); }, allowRename_);
+            add(tr("Create &Link"), [this] { InvokeVerb(QStringLiteral("link")); });
+            menu.addSeparator();
+            add(tr("P&roperties"), [this] { InvokeVerb(QStringLiteral("properties")); });
+        }
+    } else if (inFolder) {
+        add(tr("New &Folder"), [this] { newFolder(); });
+        add(
+            tr("&Paste"), [this] { InvokeVerb(QStringLiteral("paste")); }, pasteable);
+        menu.addSeparator();
+        add(tr("P&roperties"), [this] { InvokeVerb(QStringLiteral("properties")); });
+    }
+    if (menu.isEmpty())
+        return;
+    menu.exec(view->viewport()->mapToGlobal(pos));
+}
+
+} // namespace tarnwick

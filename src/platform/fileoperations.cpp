@@ -1,0 +1,142 @@
+#include "fileoperations.h"
+
+#include "rawpaths.h"
+#include "transferworker.h"
+
+#include <QFile>
+#include <QMetaMethod>
+#include <QThread>
+#include <cerrno>
+#include <cstring>
+#include <sys/stat.h>
+
+namespace tarnwick {
+namespace {
+
+QString shown(const QByteArray &path)
+{
+    return QFile::decodeName(path);
+}
+
+bool sameFile(const struct stat &a, const struct stat &b)
+{
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+// Whether the folder `dir` is `path` or one of the folders above it. By
+// device and inode rather than by name, so that a bind mount of the folder
+// inside itself is caught too.
+bool holds(const struct stat &dir, QByteArray path)
+{
+    for (struct stat st;; path = rawpath::parentOf(path)) {
+        if (stat(path.constData(), &st) == 0 && sameFile(st, dir))
+            return true;
+        if (path == "/")
+            return false;
+    }
+}
+
+} // namespace
+
+QByteArray cleanPath(QByteArray path)
+{
+    while (path.size() > 1 && path.endsWith('/'))
+        path.chop(1);
+    return path;
+}
+
+FileTransfer::FileTransfer(TransferKind kind, QList<QByteArray> sources, QByteArray targetFolder,
+                           QObject *parent)
+    : QObject(parent), kind_(kind), worker_(std::make_unique<TransferWorker>(
+                                        *this, kind, std::move(sources), std::move(targetFolder)))
+{
+    qRegisterMetaType<tarnwick::Conflict>();
+    qRegisterMetaType<tarnwick::TransferResult>();
+}
+
+FileTransfer::~FileTransfer()
+{
+    if (thread_) {
+        worker_->cancel();
+        thread_->wait();
+        delete thread_;
+    }
+}
+
+void FileTransfer::setProgressInterval(int ms)
+{
+    worker_->progressIntervalMs = ms;
+}
+
+void FileTransfer::start()
+{
+    if (thread_)
+        return;
+    // Nobody would ever answer a question nobody hears; the worker skips
+    // instead of waiting for ever.
+    worker_->askConflicts = isSignalConnected(QMetaMethod::fromSignal(&FileTransfer::conflict));
+    worker_->askErrors = isSignalConnected(QMetaMethod::fromSignal(&FileTransfer::error));
+    thread_ = QThread::create([worker = worker_.get()] { worker->run(); });
+    thread_->setObjectName(QStringLiteral("FileTransfer"));
+    thread_->start();
+}
+
+void FileTransfer::cancel()
+{
+    worker_->cancel();
+}
+
+void FileTransfer::answerConflict(ConflictChoice choice, bool applyToAll)
+{
+    worker_->answerConflict(choice, applyToAll);
+}
+
+void FileTransfer::answerError(ErrorChoice choice)
+{
+    worker_->answerError(choice);
+}
+
+QString FileTransfer::refusal(TransferKind kind, const QList<QByteArray> &sources,
+                              const QByteArray &targetFolder)
+{
+    if (sources.isEmpty())
+        return tr("Nothing was chosen.");
+    const QByteArray target = cleanPath(targetFolder);
+    if (!target.startsWith('/'))
+        return tr("\u201c%1\u201d is not a full path.").arg(shown(target));
+    struct stat ts;
+    if (stat(target.constData(), &ts) != 0)
+        return errno == ENOENT ? tr("The folder \u201c%1\u201d does not exist.").arg(shown(target))
+                               : tr("The folder \u201c%1\u201d cannot be opened: %2.")
+                                     .arg(shown(target), QString::fromLocal8Bit(strerror(errno)));
+    if (!S_ISDIR(ts.st_mode))
+        return tr("\u201c%1\u201d is not a folder.").arg(shown(target));
+    QByteArray real = rawpath::canonical(target);
+    if (real.isEmpty())
+        real = target;
+
+    for (const QByteArray &raw : sources) {
+        const QByteArray source = cleanPath(raw);
+        if (!source.startsWith('/'))
+            return tr("\u201c%1\u201d is not a full path.").arg(shown(source));
+        struct stat ss;
+        if (lstat(source.constData(), &ss) != 0)
+            return tr("\u201c%1\u201d no longer exists.").arg(shown(source));
+        if (kind == TransferKind::Link)
+            continue;
+        if (S_ISDIR(ss.st_mode) && holds(ss, real))
+            return (kind == TransferKind::Copy
+                        ? tr("The folder \u201c%1\u201d cannot be copied into itself or into a "
+                             "folder inside it.")
+                        : tr("The folder \u201c%1\u201d cannot be moved into itself or into a "
+                             "folder inside it."))
+                .arg(shown(source));
+        struct stat ps;
+        if (kind == TransferKind::Move && stat(rawpath::parentOf(source).constData(), &ps) == 0 &&
+            sameFile(ps, ts))
+            return tr("\u201c%1\u201d is already in this folder.").arg(shown(source));
+    }
+    return {};
+}
+
+} // namespace tarnwick

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+namespace tarnwick {
+
+class TransferAsker;
+class UserMessages;
+struct TrashItem;
+
+// The verbs the tree and the list run on their folder or their selection.
+// Paths are the bytes on disk.
+namespace ShellVerbs {
+
+// "copy" and "cut": the items go on the system clipboard as files.
+void putOnClipboard(const QList<QByteArray> &paths, bool cut);
+
+// "paste": the clipboard's files into `folder`, copied, or moved when they
+// were cut (the clipboard is then cleared). Returns false when nothing was
+// pasted, after telling the user why.
+bool pasteInto(QWidget *parent, UserMessages &messages, TransferAsker &asker,
+               const QByteArray &folder);
+
+// "properties": the properties dialog of the items, modal.
+void showProperties(QWidget *parent, UserMessages &messages, const QList<QByteArray> &paths);
+
+// "delete": after a confirmation naming the item (or the count), moves the
+// items to the trash of their volume; what cannot be trashed is deleted for
+// good only after a second confirmation. Returns how many items went.
+int moveToTrash(QWidget *parent, UserMessages &messages, const QList<QByteArray> &paths,
+                const QStringList &volumeTops);
+
+// Deleting trashed items for good, after a confirmation.
+int eraseFromTrash(QWidget *parent, UserMessages &messages, const QList<TrashItem> &items);
+
+// Puts trashed items back where they came from; where that place is taken,
+// asks to restore under a numbered name beside it.
+int restoreFromTrash(QWidget *parent, UserMessages &messages, const QList<TrashItem> &items);
+
+// "link": a symbolic link "Link to NAME" to `target` in `folder` (numbered
+// "Link to NAME (2)" and so on when taken). Returns the link's path, or empty
+// with *error set.
+QByteArray makeLink(const QByteArray &target, const QByteArray &folder, QString *error);
+
+// "name (2)", "name (3).ext"...: the first name free in `folder`.
+QByteArray freeName(const QByteArray &folder, const QByteArray &name);
+
+// A new folder "New Folder" (numbered when taken) in `folder`.
+QByteArray makeFolder(const QByteArray &folder, QString *error);
+
+} // namespace ShellVerbs
+} // namespace tarnwick

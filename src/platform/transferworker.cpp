@@ -1,0 +1,454 @@
+#include "transferworker.h"
+
+#include "rawpaths.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <cstring>
+#include <dirent.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace tarnwick {
+
+namespace {
+
+using namespace transfer;
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("FileTransfer", text);
+}
+using rawpath::join;
+
+constexpr int MaxNumber = 10000; // "name (N)" tried before giving up
+
+bool taken(int dirFd, const QByteArray &name)
+{
+    struct stat st;
+    return fstatat(dirFd, name.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0 || errno != ENOENT;
+}
+
+// RENAME_NOREPLACE makes the check and the rename one step. File systems
+// without it get a hard link (which never replaces) or, for folders, the
+// check just before the rename.
+int renameAt(int fromFd, const QByteArray &from, int toFd, const QByteArray &to, bool replace)
+{
+    if (replace)
+        return renameat(fromFd, from.constData(), toFd, to.constData()) == 0 ? 0 : errno;
+    if (renameat2(fromFd, from.constData(), toFd, to.constData(), RENAME_NOREPLACE) == 0)
+        return 0;
+    if (errno != EINVAL && errno != ENOSYS)
+        return errno;
+    struct stat st;
+    if (fstatat(fromFd, from.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0)
+        return errno;
+    if (!S_ISDIR(st.st_mode)) {
+        if (linkat(fromFd, from.constData(), toFd, to.constData(), 0) == 0)
+            return unlinkat(fromFd, from.constData(), 0) == 0 ? 0 : errno;
+        if (errno == EEXIST || errno == EXDEV)
+            return errno;
+    }
+    if (taken(toFd, to))
+        return EEXIST;
+    return renameat(fromFd, from.constData(), toFd, to.constData()) == 0 ? 0 : errno;
+}
+
+// `base` shortened, at a character boundary, so that base + tail fits.
+QByteArray fitted(QByteArray base, const QByteArray &tail)
+{
+    qsizetype room = NAME_MAX - tail.size();
+    if (base.size() > room) {
+        while (room > 0 && (uchar(base[room]) & 0xC0) == 0x80)
+            --room;
+        base.truncate(room);
+    }
+    return base + tail;
+}
+
+} // namespace
+
+QByteArray numberedName(const QByteArray &name, int n, bool splitExtension)
+{
+    // ".bashrc" has no extension; nor does a name whose last dot starts a long tail.
+    qsizetype dot = splitExtension ? name.lastIndexOf('.') : -1;
+    if (dot <= 0 || name.size() - dot > 16)
+        dot = name.size();
+    return fitted(name.left(dot), " (" + QByteArray::number(n) + ')' + name.mid(dot));
+}
+
+QByteArray linkName(const QByteArray &name, int n)
+{
+    return fitted("Link to " + (name.isEmpty() ? QByteArray("root") : name),
+                  n > 1 ? " (" + QByteArray::number(n) + ')' : QByteArray());
+}
+
+TransferWorker::TransferWorker(FileTransfer &owner, TransferKind kind, QList<QByteArray> sources,
+                               QByteArray target)
+    : owner_(owner), kind_(kind), target_(cleanPath(std::move(target)))
+{
+    for (const QByteArray &s : sources)
+        sources_.append(cleanPath(s));
+}
+
+void TransferWorker::cancel()
+{
+    const std::lock_guard lock(mutex_);
+    cancelled_ = true;
+    wake_.notify_all();
+}
+
+void TransferWorker::answerConflict(ConflictChoice choice, bool applyToAll)
+{
+    const std::lock_guard lock(mutex_);
+    conflictAnswer_ = {choice, applyToAll};
+    wake_.notify_all();
+}
+
+void TransferWorker::answerError(ErrorChoice choice)
+{
+    const std::lock_guard lock(mutex_);
+    errorAnswer_ = choice;
+    wake_.notify_all();
+}
+
+void TransferWorker::run()
+{
+    const QString refused = FileTransfer::refusal(kind_, sources_, target_);
+    const int targetFd =
+        refused.isEmpty() ? open(target_.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC) : -1;
+    if (targetFd < 0) {
+        result_.errors << (refused.isEmpty() ? reasonText(errno) : refused);
+        emit owner_.finished(result_);
+        return;
+    }
+    // Totals first. An item that one rename will move counts as one.
+    struct stat ts, ss;
+    fstat(targetFd, &ts);
+    for (const QByteArray &s : sources_) {
+        const bool renames =
+            kind_ == TransferKind::Move && lstat(s.constData(), &ss) == 0 && ss.st_dev == ts.st_dev;
+        count(AT_FDCWD, s, kind_ != TransferKind::Link && !renames);
+    }
+    tick({}, true);
+
+    for (const QByteArray &s : sources_) {
+        const Outcome o =
+            kind_ == TransferKind::Link ? linkTop(s, targetFd) : placeTop(s, targetFd);
+        if (o == Outcome::Cancelled || cancelled())
+            break;
+        ++(o == Outcome::Done ? result_.done : result_.skipped);
+    }
+    close(targetFd);
+    result_.cancelled = cancelled();
+    tick({}, true);
+    emit owner_.finished(result_);
+}
+
+TransferWorker::Outcome TransferWorker::placeTop(const QByteArray &source, int targetFd)
+{
+    Outcome out;
+    int parentFd;
+    while ((parentFd = open(rawpath::parentOf(source).constData(),
+                            O_RDONLY | O_DIRECTORY | O_CLOEXEC)) < 0) {
+        if (!retry(source, errno, &out))
+            return out;
+    }
+    const QByteArray name = rawpath::baseName(source);
+    out = place({parentFd, name, source}, {targetFd, name, join(target_, name)}, true);
+    close(parentFd);
+    return out;
+}
+
+TransferWorker::Outcome TransferWorker::linkTop(const QByteArray &source, int targetFd)
+{
+    Outcome out;
+    const QByteArray name = rawpath::baseName(source);
+    for (int n = 1;;) {
+        const QByteArray link = linkName(name, n);
+        const int rc = n > MaxNumber                                                    ? NoFreeName
+                       : symlinkat(source.constData(), targetFd, link.constData()) == 0 ? 0
+                                                                                        : errno;
+        if (rc == 0) {
+            result_.created << join(target_, link);
+            itemDone(source);
+            return Outcome::Done;
+        }
+        if (rc == EEXIST)
+            ++n;
+        else if (!retry(source, rc, &out))
+            return out;
+    }
+}
+
+// Puts one entry in its place. Nothing appears under the final name before
+// it is complete, and a moved entry's source goes only once its copy is
+// known to be whole.
+TransferWorker::Outcome TransferWorker::place(const EntryAt &from, const EntryAt &to, bool top)
+{
+    Outcome out;
+    struct stat st, existing;
+    while (fstatat(from.dirFd, from.name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
+        if (!retry(from.path, errno, &out))
+            return out;
+    }
+    EntryAt dest = to;
+    bool replacing = false;
+    QByteArray temp; // the complete copy, once there is one
+    const auto discard = [&](Outcome o) {
+        if (!temp.isEmpty())
+            rawpath::removeTreeAt(to.dirFd, temp.constData());
+        return o;
+    };
+    for (;;) {
+        if (cancelled())
+            return discard(Outcome::Cancelled);
+        if (!replacing &&
+            fstatat(to.dirFd, dest.name.constData(), &existing, AT_SYMLINK_NOFOLLOW) == 0) {
+            // A merge needs the source's own entries, not a finished copy.
+            switch (decide(from, st, dest, existing, temp.isEmpty())) {
+            case ConflictChoice::Skip:
+                return discard(Outcome::Skipped);
+            case ConflictChoice::Cancel:
+                return discard(Outcome::Cancelled);
+            case ConflictChoice::KeepBoth: {
+                const QByteArray free = freeName(to.dirFd, dest.name, S_ISDIR(st.st_mode));
+                if (!free.isEmpty())
+                    dest = {to.dirFd, free, join(rawpath::parentOf(to.path), free)};
+                else if (!retry(from.path, NoFreeName, &out))
+                    return discard(out);
+                continue;
+            }
+            case ConflictChoice::Replace:
+                if (S_ISDIR(st.st_mode)) {
+                    out = merge(from, dest);
+                    if (top && out == Outcome::Done)
+                        result_.created << dest.path;
+                    return out;
+                }
+                replacing = true;
+            }
+        }
+        if (kind_ == TransferKind::Move && temp.isEmpty()) {
+            const int rc = renameAt(from.dirFd, from.name, to.dirFd, dest.name, replacing);
+            if (rc == 0) {
+                if (top)
+                    result_.created << dest.path;
+                itemDone(from.path);
+                return Outcome::Done;
+            }
+            if (rc == EEXIST) { // taken meanwhile: ask again
+                replacing = false;
+                continue;
+            }
+            if (rc != EXDEV) {
+                if (retry(from.path, rc, &out))
+                    continue;
+                return out;
+            }
+            count(from.dirFd, from.name, true);
+            --filesTotal_; // counted once already
+        }
+        if (temp.isEmpty()) {
+            temp = temporaryName(to.dirFd, dest.name);
+            if (temp.isEmpty()) {
+                if (retry(from.path, NoFreeName, &out))
+                    continue;
+                return out;
+            }
+            out = copyEntry(from, to.dirFd, temp, replacing);
+            if (out != Outcome::Done) {
+                temp.clear(); // copyEntry left nothing behind
+                return out;
+            }
+            if (kind_ == TransferKind::Move && !matches(from, to.dirFd, temp)) {
+                discard(Outcome::Done);
+                temp.clear();
+                if (retry(from.path, Mismatch, &out))
+                    continue;
+                return out;
+            }
+        }
+        const int rc = renameAt(to.dirFd, temp, to.dirFd, dest.name, replacing);
+        if (rc == 0)
+            break;
+        if (rc == EEXIST) {
+            replacing = false;
+            continue;
+        }
+        if (!retry(dest.path, rc, &out))
+            return discard(out);
+    }
+    if (kind_ == TransferKind::Move) {
+        // On disk before the original goes, so a crash cannot lose both.
+        syncfs(to.dirFd);
+        removeMoved(from, to.dirFd, dest.name);
+    }
+    if (top)
+        result_.created << dest.path;
+    return Outcome::Done;
+}
+
+// Two folders of the same name become one; what both hold is asked about
+// entry by entry.
+TransferWorker::Outcome TransferWorker::merge(const EntryAt &from, const EntryAt &to)
+{
+    Outcome out = Outcome::Done;
+    int in, into = -1;
+    while ((in = openDir(from.dirFd, from.name)) < 0 || (into = openDir(to.dirFd, to.name)) < 0) {
+        const int err = errno;
+        if (in >= 0)
+            close(in);
+        if (!retry(in < 0 ? from.path : to.path, err, &out))
+            return out;
+    }
+    int err = 0;
+    itemDone(from.path);
+    for (const QByteArray &n : namesIn(in, &err)) {
+        if (place({in, n, join(from.path, n)}, {into, n, join(to.path, n)}, false) ==
+                Outcome::Cancelled ||
+            cancelled()) {
+            out = Outcome::Cancelled;
+            break;
+        }
+    }
+    close(in);
+    close(into);
+    if (err != 0 && out == Outcome::Done && !retry(from.path, err, &out))
+        return out;
+    // Fails while anything is left in it, which then stays where it was.
+    if (kind_ == TransferKind::Move && out == Outcome::Done)
+        unlinkat(from.dirFd, from.name.constData(), AT_REMOVEDIR);
+    return out;
+}
+
+ConflictChoice TransferWorker::decide(const EntryAt &from, const struct stat &st, const EntryAt &to,
+                                      const struct stat &existing, bool mayMerge)
+{
+    Conflict c;
+    c.source = from.path;
+    c.target = to.path;
+    c.sourceIsDir = S_ISDIR(st.st_mode);
+    c.targetIsDir = S_ISDIR(existing.st_mode);
+    c.sourceSize = st.st_size;
+    c.targetSize = existing.st_size;
+    c.sourceMtime = st.st_mtim.tv_sec;
+    c.targetMtime = existing.st_mtim.tv_sec;
+    const bool same = st.st_dev == existing.st_dev && st.st_ino == existing.st_ino;
+    c.mayReplace = !same && c.sourceIsDir == c.targetIsDir && (mayMerge || !c.sourceIsDir);
+
+    ConflictChoice choice =
+        forAll_ && (*forAll_ != ConflictChoice::Replace || c.mayReplace) ? *forAll_ : ask(c);
+    if (choice == ConflictChoice::Replace && !c.mayReplace) {
+        result_.errors << (same ? tr("\u201c%1\u201d was left as it was: nothing can replace "
+                                     "itself.")
+                                : tr("\u201c%1\u201d was left as it was: a folder and a file "
+                                     "cannot replace each other."))
+                              .arg(shown(to.path));
+        choice = ConflictChoice::Skip;
+    }
+    if (choice == ConflictChoice::Skip)
+        skipped_.insert(from.path);
+    return choice;
+}
+
+ConflictChoice TransferWorker::ask(const Conflict &c)
+{
+    if (!askConflicts)
+        return ConflictChoice::Skip;
+    {
+        const std::lock_guard lock(mutex_);
+        conflictAnswer_.reset();
+    }
+    emit owner_.conflict(c);
+    std::unique_lock lock(mutex_);
+    wake_.wait(lock, [this] { return conflictAnswer_ || cancelled_; });
+    if (cancelled_ || conflictAnswer_->first == ConflictChoice::Cancel) {
+        cancelled_ = true;
+        return ConflictChoice::Cancel;
+    }
+    if (conflictAnswer_->second)
+        forAll_ = conflictAnswer_->first;
+    return conflictAnswer_->first;
+}
+
+// Asks about a failure: true to try again, otherwise *out says how to go on.
+bool TransferWorker::retry(const QByteArray &path, int code, Outcome *out)
+{
+    const QString what =
+        (kind_ == TransferKind::Copy   ? tr("Could not copy \u201c%1\u201d.")
+         : kind_ == TransferKind::Move ? tr("Could not move \u201c%1\u201d.")
+                                       : tr("Could not make a link to \u201c%1\u201d."))
+            .arg(shown(path));
+    const QString reason = reasonText(code);
+    ErrorChoice choice = ErrorChoice::Skip;
+    if (askErrors && !cancelled()) {
+        {
+            const std::lock_guard lock(mutex_);
+            errorAnswer_.reset();
+        }
+        emit owner_.error(what, reason);
+        std::unique_lock lock(mutex_);
+        wake_.wait(lock, [this] { return errorAnswer_ || cancelled_; });
+        choice = cancelled_ ? ErrorChoice::Cancel : *errorAnswer_;
+    }
+    if (cancelled())
+        choice = ErrorChoice::Cancel;
+    switch (choice) {
+    case ErrorChoice::Retry:
+        return true;
+    case ErrorChoice::Skip:
+        result_.errors << what + QLatin1Char(' ') + reason;
+        skipped_.insert(path);
+        *out = Outcome::Skipped;
+        return false;
+    case ErrorChoice::Cancel:
+        cancel();
+        *out = Outcome::Cancelled;
+        return false;
+    }
+    return false;
+}
+
+QByteArray TransferWorker::freeName(int dirFd, const QByteArray &name, bool isDir)
+{
+    for (int n = 2; n <= MaxNumber; ++n) {
+        const QByteArray candidate = numberedName(name, n, !isDir);
+        if (!taken(dirFd, candidate))
+            return candidate;
+    }
+    return {};
+}
+
+// Hidden, and named after the item, so that what a crash leaves behind is
+// easy to recognise.
+QByteArray TransferWorker::temporaryName(int dirFd, const QByteArray &name)
+{
+    for (int n = 1; n <= MaxNumber; ++n) {
+        const QByteArray candidate =
+            fitted('.' + name, ".tarnwick-part" + (n > 1 ? '-' + QByteArray::number(n) : ""));
+        if (!taken(dirFd, candidate))
+            return candidate;
+    }
+    return {};
+}
+
+void TransferWorker::itemDone(const QByteArray &path)
+{
+    ++filesDone_;
+    tick(path, false);
+}
+
+void TransferWorker::tick(const QByteArray &path, bool force)
+{
+    if (!force && clock_.isValid() && clock_.elapsed() < progressIntervalMs)
+        return;
+    clock_.start();
+    emit owner_.progress(shown(path), bytesDone_, qMax(bytesDone_, bytesTotal_), filesDone_,
+                         qMax(filesDone_, filesTotal_));
+}
+
+} // namespace tarnwick

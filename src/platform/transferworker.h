@@ -1,0 +1,119 @@
+#pragma once
+
+#include "fileoperations.h"
+
+#include <QElapsedTimer>
+#include <QSet>
+#include <atomic>
+#include <condition_variable>
+#include <mutex>
+#include <optional>
+#include <sys/stat.h>
+#include <vector>
+
+namespace tarnwick {
+
+// Names for items that must not take an existing one's place: "name (2).ext"
+// for Keep both, "Link to name (2)" for links. Shortened to fit the file
+// system's limit on a name's length.
+QByteArray numberedName(const QByteArray &name, int n, bool splitExtension);
+QByteArray linkName(const QByteArray &name, int n);
+
+// Without trailing slashes, except for the root itself.
+QByteArray cleanPath(QByteArray path);
+
+namespace transfer {
+
+// Codes beside errno values, for failures the system does not report.
+constexpr int CancelledCode = -1;
+constexpr int NotCopyable = -2;
+constexpr int Mismatch = -3;
+constexpr int NoFreeName = -4;
+
+QString reasonText(int code);
+QString shown(const QByteArray &path);
+int openDir(int dirFd, const QByteArray &name); // never through a link
+// Every name in an open folder but "." and ".."; *error is 0 or an errno.
+std::vector<QByteArray> namesIn(int fd, int *error);
+QByteArray readLink(int dirFd, const QByteArray &name);
+
+} // namespace transfer
+
+// An entry: the open folder it is in, its name there, its path for messages.
+struct EntryAt
+{
+    int dirFd;
+    QByteArray name;
+    QByteArray path;
+};
+
+// The engine behind FileTransfer; everything but cancel() and the answers
+// runs on the worker thread.
+class TransferWorker
+{
+public:
+    TransferWorker(FileTransfer &owner, TransferKind kind, QList<QByteArray> sources,
+                   QByteArray target);
+
+    void run();
+    void cancel();
+    void answerConflict(ConflictChoice choice, bool applyToAll);
+    void answerError(ErrorChoice choice);
+
+    int progressIntervalMs = 100;
+    bool askConflicts = true;
+    bool askErrors = true;
+
+private:
+    enum class Outcome
+    {
+        Done,
+        Skipped,
+        Cancelled
+    };
+
+    bool cancelled() const { return cancelled_.load(); }
+    Outcome placeTop(const QByteArray &source, int targetFd);
+    Outcome linkTop(const QByteArray &source, int targetFd);
+    Outcome place(const EntryAt &from, const EntryAt &to, bool top);
+    Outcome merge(const EntryAt &from, const EntryAt &to);
+    ConflictChoice decide(const EntryAt &from, const struct stat &st, const EntryAt &to,
+                          const struct stat &existing, bool mayMerge);
+    ConflictChoice ask(const Conflict &c);
+    bool retry(const QByteArray &path, int code, Outcome *out);
+    QByteArray freeName(int dirFd, const QByteArray &name, bool isDir);
+    QByteArray temporaryName(int dirFd, const QByteArray &name);
+
+    // transfercopy.cpp: copies that leave nothing behind unless Done.
+    Outcome copyEntry(const EntryAt &from, int toFd, const QByteArray &toName, bool sync);
+    Outcome copyDir(const EntryAt &from, const struct stat &st, int toFd, const QByteArray &toName);
+    int copyFile(const EntryAt &from, int toFd, const QByteArray &toName, bool sync);
+    int pump(int in, int out, const struct stat &st, const QByteArray &path);
+    bool matches(const EntryAt &from, int toFd, const QByteArray &toName);
+    void removeMoved(const EntryAt &from, int copyFd, const QByteArray &copyName);
+
+    void count(int dirFd, const QByteArray &name, bool whole);
+    void itemDone(const QByteArray &path);
+    void tick(const QByteArray &path, bool force);
+
+    FileTransfer &owner_;
+    TransferKind kind_;
+    QList<QByteArray> sources_;
+    QByteArray target_;
+
+    std::mutex mutex_;
+    std::condition_variable wake_;
+    std::atomic<bool> cancelled_{false};
+    std::optional<std::pair<ConflictChoice, bool>> conflictAnswer_;
+    std::optional<ErrorChoice> errorAnswer_;
+    std::optional<ConflictChoice> forAll_; // "Apply to all"
+
+    TransferResult result_;
+    QSet<QByteArray> skipped_; // source paths left behind, which a move must keep
+    std::vector<char> buffer_;
+    QElapsedTimer clock_;
+    qint64 bytesDone_ = 0, bytesTotal_ = 0;
+    int filesDone_ = 0, filesTotal_ = 0;
+};
+
+} // namespace tarnwick

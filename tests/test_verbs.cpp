@@ -1,0 +1,407 @@
+#include "clipboardfiles.h"
+#include "foldermodel.h"
+#include "harness.h"
+#include "mounts.h"
+#include "namespacemodel.h"
+#include "shellitems.h"
+#include "shellverbs.h"
+#include "trash.h"
+
+#include <QClipboard>
+#include <QMimeData>
+#include <QStandardPaths>
+#include <QTreeView>
+
+using namespace tarnwick;
+
+namespace {
+
+bool waitListed(ExplorerListView *list)
+{
+    if (list->location().isFolder()) {
+        if (!list->model()->isLoading())
+            return true;
+        QSignalSpy spy(list->model(), &FolderModel::loadingFinished);
+        return spy.wait(10000);
+    }
+    if (!list->shellModel()->isLoading())
+        return true;
+    QSignalSpy spy(list->shellModel(), &ShellItemsModel::loadingFinished);
+    return spy.wait(10000);
+}
+
+QString trashFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/Trash");
+}
+
+} // namespace
+
+class TestVerbs : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<test::ExploreHarness> h;
+    QTemporaryDir dir_;
+    QString root() const { return dir_.path(); }
+    QByteArray rootBytes() const { return QFile::encodeName(root()); }
+
+    // The main window at our folder with `names` selected in the list.
+    frmExplore &openWithSelection(const QStringList &names)
+    {
+        frmExplore &f = h->open();
+        f.CcXploreTreeView1->setCurrentFolder(root());
+        ExplorerListView *list = f.CcXploreListView1.get();
+        waitListed(list);
+        for (const QString &n : names)
+            list->setSelected(list->model()->rowOfName(n), true);
+        return f;
+    }
+
+private slots:
+    void init()
+    {
+        QVERIFY(test::removeTree(root()));
+        QDir().mkpath(root());
+        QVERIFY(test::removeTree(trashFolder()));
+        h = std::make_unique<test::ExploreHarness>();
+        QGuiApplication::clipboard()->clear();
+    }
+    void cleanup() { h.reset(); }
+
+    void clipboardFormatsOut_data()
+    {
+        QTest::addColumn<QList<QByteArray>>("paths");
+        QTest::addColumn<bool>("cut");
+        QTest::addColumn<QByteArray>("uriList");
+        QTest::addColumn<QByteArray>("gnome");
+        QTest::newRow("copy one") << QList<QByteArray>{"/home/a/b.txt"} << false
+                                  << QByteArray("file:///home/a/b.txt\r\n")
+                                  << QByteArray("copy\nfile:///home/a/b.txt");
+        QTest::newRow("cut two") << QList<QByteArray>{"/x y", "/z"} << true
+                                 << QByteArray("file:///x%20y\r\nfile:///z\r\n")
+                                 << QByteArray("cut\nfile:///x%20y\nfile:///z");
+        QTest::newRow("invalid utf-8 and newline")
+            << QList<QByteArray>{QByteArray("/t/a\xff\nb")} << false
+            << QByteArray("file:///t/a%FF%0Ab\r\n") << QByteArray("copy\nfile:///t/a%FF%0Ab");
+    }
+    void clipboardFormatsOut()
+    {
+        QFETCH(QList<QByteArray>, paths);
+        QFETCH(bool, cut);
+        QFETCH(QByteArray, uriList);
+        QFETCH(QByteArray, gnome);
+        std::unique_ptr<QMimeData> data(makeFilesMimeData({paths, cut}));
+        QCOMPARE(data->data("text/uri-list"), uriList);
+        QCOMPARE(data->data("x-special/gnome-copied-files"), gnome);
+        QCOMPARE(data->hasFormat("application/x-kde-cutselection"), cut);
+        const auto back = filesFromMimeData(data.get());
+        QVERIFY(back);
+        QCOMPARE(back->paths, paths);
+        QCOMPARE(back->cut, cut);
+    }
+
+    void clipboardFormatsIn_data()
+    {
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("extraFormat");
+        QTest::addColumn<QByteArray>("extraBytes");
+        QTest::addColumn<bool>("files");
+        QTest::addColumn<bool>("cut");
+        QTest::newRow("uri list") << "text/uri-list" << QByteArray("file:///etc/hosts\r\n") << ""
+                                  << QByteArray() << true << false;
+        QTest::newRow("uri list cut by kde mark")
+            << "text/uri-list" << QByteArray("file:///a\n") << "application/x-kde-cutselection"
+            << QByteArray("1") << true << true;
+        QTest::newRow("gnome cut")
+            << "x-special/gnome-copied-files" << QByteArray("cut\nfile:///a\nfile:///b") << ""
+            << QByteArray() << true << true;
+        QTest::newRow("localhost url") << "text/uri-list" << QByteArray("file://localhost/a\n")
+                                       << "" << QByteArray() << true << false;
+        QTest::newRow("comment lines")
+            << "text/uri-list" << QByteArray("# from a browser\nfile:///a\n") << "" << QByteArray()
+            << true << false;
+        QTest::newRow("web address") << "text/uri-list" << QByteArray("https://example.org/\n")
+                                     << "" << QByteArray() << false << false;
+        QTest::newRow("mixed") << "text/uri-list" << QByteArray("file:///a\nhttps://x/\n") << ""
+                               << QByteArray() << false << false;
+        QTest::newRow("text only")
+            << "text/plain" << QByteArray("/etc/hosts") << "" << QByteArray() << false << false;
+        QTest::newRow("nul in path") << "text/uri-list" << QByteArray("file:///a%00b\n") << ""
+                                     << QByteArray() << false << false;
+        QTest::newRow("gnome garbage")
+            << "x-special/gnome-copied-files" << QByteArray("move\nfile:///a") << "" << QByteArray()
+            << false << false;
+    }
+    void clipboardFormatsIn()
+    {
+        QFETCH(QString, format);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, extraFormat);
+        QFETCH(QByteArray, extraBytes);
+        QFETCH(bool, files);
+        QFETCH(bool, cut);
+        QMimeData data;
+        data.setData(format, bytes);
+        if (!extraFormat.isEmpty())
+            data.setData(extraFormat, extraBytes);
+        QCOMPARE(holdsFiles(&data), files);
+        if (files)
+            QCOMPARE(filesFromMimeData(&data)->cut, cut);
+    }
+
+    void verbsGoToTheActivePane_data()
+    {
+        QTest::addColumn<int>("pane");
+        QTest::addColumn<QList<QByteArray>>("expected");
+        QTest::newRow("none yet") << 0 << QList<QByteArray>{};
+        QTest::newRow("tree") << 1 << QList<QByteArray>{"TREE"};
+        QTest::newRow("list") << 2 << QList<QByteArray>{"LIST"};
+    }
+    void verbsGoToTheActivePane()
+    {
+        QFETCH(int, pane);
+        QFETCH(QList<QByteArray>, expected);
+        test::writeFile(root() + "/a.txt");
+        frmExplore &f = openWithSelection({"a.txt"});
+        f.activePane = qint16(pane);
+        f.mnuEditCopy_Click();
+        const auto files = filesFromMimeData(QGuiApplication::clipboard()->mimeData());
+        QList<QByteArray> got;
+        if (files)
+            got = files->paths;
+        for (QByteArray &e : expected)
+            e = e == "TREE" ? rootBytes() : rootBytes() + "/a.txt";
+        QCOMPARE(got, expected);
+    }
+
+    void deleteMovesToTheTrash_data()
+    {
+        QTest::addColumn<QStringList>("selected");
+        QTest::addColumn<bool>("answer");
+        QTest::addColumn<QString>("question");
+        QTest::newRow("one, yes") << QStringList{"a.txt"} << true
+                                  << "Move “a.txt” to the Recycle Bin?";
+        QTest::newRow("two, yes") << QStringList{"a.txt", "b c.txt"} << true
+                                  << "Move these 2 items to the Recycle Bin?";
+        QTest::newRow("one, no") << QStringList{"a.txt"} << false
+                                 << "Move “a.txt” to the Recycle Bin?";
+    }
+    void deleteMovesToTheTrash()
+    {
+        QFETCH(QStringList, selected);
+        QFETCH(bool, answer);
+        QFETCH(QString, question);
+        test::writeFile(root() + "/a.txt", "alpha");
+        test::writeFile(root() + "/b c.txt", "beta");
+        frmExplore &f = openWithSelection(selected);
+        f.activePane = 2;
+        h->messages.confirmAnswers = {answer};
+        f.Toolbar1_ButtonClick(QStringLiteral("Delete"));
+        QCOMPARE(h->messages.confirmations, QStringList{question});
+        for (const QString &n : selected) {
+            QCOMPARE(QFile::exists(root() + "/" + n), !answer);
+            QCOMPARE(QFile::exists(trashFolder() + "/files/" + n), answer);
+            if (!answer)
+                continue;
+            QFile info(trashFolder() + "/info/" + n + ".trashinfo");
+            QVERIFY(info.open(QIODevice::ReadOnly));
+            const QByteArray text = info.readAll();
+            QVERIFY2(text.startsWith("[Trash Info]\nPath=" +
+                                     QFile::encodeName(root()).toPercentEncoding("/") + "/"),
+                     text.constData());
+            QVERIFY(text.contains("\nDeletionDate="));
+        }
+    }
+
+    void recycleBinDeletesForGoodAndRestores()
+    {
+        test::writeFile(root() + "/keep.txt", "1");
+        test::writeFile(root() + "/gone.txt", "2");
+        TrashStore trash;
+        QVERIFY(trash.trash(root() + "/keep.txt"));
+        QVERIFY(trash.trash(root() + "/gone.txt"));
+        test::writeFile(root() + "/keep.txt", "taken"); // the place is taken again
+        ExplorerListView list;
+        test::RecordingMessages messages;
+        list.setMessages(&messages);
+        list.setVolumeSource([] { return QList<Volume>{}; });
+        list.setLocation(Location::special(RecycleBinSpace));
+        QVERIFY(waitListed(&list));
+        const auto rowOf = [&](const QString &name) {
+            for (int r = 0; r < list.shellModel()->rowCount(); ++r)
+                if (list.shellModel()->itemAt(r).name == name)
+                    return r;
+            return -1;
+        };
+        list.setSelected(rowOf("gone.txt"), true);
+        messages.confirmAnswers = {true};
+        list.InvokeVerb(QStringLiteral("delete"));
+        QVERIFY(messages.confirmations.last().contains("for good"));
+        QVERIFY(!QFile::exists(trashFolder() + "/files/gone.txt"));
+        QVERIFY(!QFile::exists(trashFolder() + "/info/gone.txt.trashinfo"));
+        QVERIFY(waitListed(&list));
+        list.selectionModel()->clear();
+        list.setSelected(rowOf("keep.txt"), true);
+        messages.confirmAnswers = {true};
+        list.InvokeVerb(QStringLiteral("restore"));
+        QVERIFY(messages.confirmations.last().contains("keep (2).txt"));
+        QFile restored(root() + "/keep (2).txt");
+        QVERIFY(restored.open(QIODevice::ReadOnly));
+        QCOMPARE(restored.readAll(), QByteArray("1"));
+        QFile untouched(root() + "/keep.txt");
+        QVERIFY(untouched.open(QIODevice::ReadOnly));
+        QCOMPARE(untouched.readAll(), QByteArray("taken"));
+        QVERIFY(messages.errors.isEmpty());
+    }
+
+    void linksAreNumbered()
+    {
+        test::writeFile(root() + "/doc.txt");
+        QString error;
+        const QByteArray first =
+            ShellVerbs::makeLink(rootBytes() + "/doc.txt", rootBytes(), &error);
+        const QByteArray second =
+            ShellVerbs::makeLink(rootBytes() + "/doc.txt", rootBytes(), &error);
+        QCOMPARE(first, rootBytes() + "/Link to doc.txt");
+        QCOMPARE(second, rootBytes() + "/Link to doc (2).txt");
+        QCOMPARE(QFile::symLinkTarget(QFile::decodeName(first)), root() + "/doc.txt");
+        QCOMPARE(ShellVerbs::freeName(rootBytes(), ".bashrc"), QByteArray(".bashrc"));
+        test::writeFile(root() + "/.bashrc");
+        QCOMPARE(ShellVerbs::freeName(rootBytes(), ".bashrc"), QByteArray(".bashrc (2)"));
+    }
+
+    void createShortcutFromTheList()
+    {
+        test::writeFile(root() + "/doc.txt");
+        frmExplore &f = openWithSelection({"doc.txt"});
+        f.activePane = 2;
+        f.menuEntry(QStringLiteral("mnuFileCreateShortcut"))->trigger();
+        QVERIFY(QFileInfo(root() + "/Link to doc.txt").isSymLink());
+    }
+
+    void cutItemsAreDimmedUntilTheClipboardChanges()
+    {
+        test::writeFile(root() + "/a.txt");
+        test::writeFile(root() + "/b.txt");
+        frmExplore &f = openWithSelection({"a.txt"});
+        f.activePane = 2;
+        f.mnuEditCut_Click();
+        FolderModel *m = f.CcXploreListView1->model();
+        const auto dimmed = [&](const QString &name) {
+            return m->index(m->rowOfName(name), 0).data(Qt::ForegroundRole).isValid();
+        };
+        QTRY_VERIFY(dimmed("a.txt"));
+        QVERIFY(!dimmed("b.txt"));
+        QGuiApplication::clipboard()->setText(QStringLiteral("something else"));
+        QTRY_VERIFY(!dimmed("a.txt"));
+    }
+
+    void renameInTheTree()
+    {
+        QDir().mkpath(root() + "/old/inner");
+        test::RecordingMessages messages;
+        ExplorerTreeView tree;
+        ExplorerListView list;
+        tree.setMessages(&messages);
+        tree.setLinkedListView(&list);
+        QVERIFY(tree.setCurrentFolder(root() + "/old/inner"));
+        NamespaceModel *m = tree.model();
+        const QModelIndex old = m->indexOf(Location::folder(root() + "/old"));
+        QVERIFY(m->flags(old) & Qt::ItemIsEditable);
+        QVERIFY(!m->setData(old, QStringLiteral("a/b")));
+        QVERIFY(messages.errors.last().contains("cannot contain"));
+        QVERIFY(m->setData(old, QStringLiteral("new")));
+        QVERIFY(QFileInfo(root() + "/new/inner").isDir());
+        QCOMPARE(tree.CurrentFolder(), root() + "/new/inner");
+        QCOMPARE(list.folder(), root() + "/new/inner");
+        const QModelIndex computer = m->indexOf(Location::special(MyComputerSpace));
+        QVERIFY(!(m->flags(m->index(0, 0, computer)) & Qt::ItemIsEditable)); // volumes stay
+    }
+
+    void copyThenPasteElsewhere_data()
+    {
+        QTest::addColumn<bool>("cut");
+        QTest::newRow("copy") << false;
+        QTest::newRow("cut") << true;
+    }
+    void copyThenPasteElsewhere()
+    {
+        QFETCH(bool, cut);
+        test::writeFile(root() + "/src/a.txt", "alpha");
+        QDir().mkpath(root() + "/dst");
+        frmExplore &f = h->open();
+        f.CcXploreTreeView1->setCurrentFolder(root() + "/src");
+        ExplorerListView *list = f.CcXploreListView1.get();
+        QVERIFY(waitListed(list));
+        list->setSelected(list->model()->rowOfName("a.txt"), true);
+        f.activePane = 2;
+        cut ? f.mnuEditCut_Click() : f.mnuEditCopy_Click();
+        // The Edit menu's Paste follows the clipboard when the menu opens.
+        f.mnuEditTop_Click();
+        QVERIFY(f.mnuEditPaste->isEnabled());
+        f.CcXploreTreeView1->setCurrentFolder(root() + "/dst");
+        QVERIFY(waitListed(list));
+        f.Toolbar1_ButtonClick(QStringLiteral("Paste"));
+        QFile pasted(root() + "/dst/a.txt");
+        QVERIFY(pasted.open(QIODevice::ReadOnly));
+        QCOMPARE(pasted.readAll(), QByteArray("alpha"));
+        QCOMPARE(QFile::exists(root() + "/src/a.txt"), !cut);
+        f.mnuEditTop_Click();
+        QCOMPARE(f.mnuEditPaste->isEnabled(), !cut); // a pasted cut is done with
+        QVERIFY(h->messages.errors.isEmpty());
+    }
+
+    void pasteWithoutFiles()
+    {
+        frmExplore &f = openWithSelection({});
+        QGuiApplication::clipboard()->setText(QStringLiteral("just text"));
+        f.mnuEditTop_Click();
+        QVERIFY(!f.mnuEditPaste->isEnabled());
+        f.activePane = 2;
+        f.Toolbar1_ButtonClick(QStringLiteral("Paste")); // the button is never disabled
+        QCOMPARE(h->messages.errors.size(), 1);
+        QVERIFY(h->messages.errors.first().contains("no files"));
+    }
+
+    void folderIntoItselfIsRefused()
+    {
+        QDir().mkpath(root() + "/box/inner");
+        frmExplore &f = openWithSelection({"box"});
+        f.activePane = 2;
+        f.mnuEditCopy_Click();
+        f.CcXploreTreeView1->setCurrentFolder(root() + "/box/inner");
+        f.activePane = 1;
+        f.mnuEditPaste_Click();
+        QCOMPARE(h->messages.errors.size(), 1);
+        QVERIFY(!QFileInfo::exists(root() + "/box/inner/box"));
+    }
+
+    void findAlwaysUsesTheTree()
+    {
+        frmExplore &f = openWithSelection({});
+        f.activePane = 2;
+        f.menuEntry(QStringLiteral("mnuToolsFind"))->trigger();
+        QCOMPARE(f.activePane, qint16(1));
+        QWidget *find = nullptr;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (w->isVisible() &&
+                QByteArray(w->metaObject()->className()) == "tarnwick::FindWindow")
+                find = w;
+        QVERIFY(find);
+        find->close();
+    }
+
+    void newFolderIsNumbered()
+    {
+        QString error;
+        QCOMPARE(ShellVerbs::makeFolder(rootBytes(), &error), rootBytes() + "/New Folder");
+        QCOMPARE(ShellVerbs::makeFolder(rootBytes(), &error), rootBytes() + "/New Folder (2)");
+        QVERIFY(QFileInfo(root() + "/New Folder (2)").isDir());
+    }
+};
+
+TARNWICK_TEST_MAIN(TestVerbs)
+#include "test_verbs.moc"
