@@ -172,6 +172,14 @@ int main(int argc, char *argv[])
     timed("filter keystroke \"*.tx\"", [&] { list.setPattern(QStringLiteral("*.tx")); });
     timed("filter keystroke \"*.txt\"", [&] { list.setPattern(QStringLiteral("*.txt")); });
     timed("select all", [&] { list.currentView()->selectAll(); });
+    // As Edit > Invert Selection does it: one toggle of the whole range.
+    const auto invert = [&] {
+        QAbstractItemModel *m = list.activeModel();
+        const QItemSelection all(m->index(0, 0), m->index(m->rowCount() - 1, m->columnCount() - 1));
+        list.selectionModel()->select(all, QItemSelectionModel::Toggle);
+    };
+    timed("invert selection (all to none)", invert);
+    timed("invert selection (none to all)", invert);
     int selected = 0;
     timed("selection count, all selected", [&] {
         selected = 0;

@@ -8,6 +8,7 @@
 #include "trash.h"
 
 #include <QClipboard>
+#include <QDropEvent>
 #include <QMimeData>
 #include <QStandardPaths>
 #include <QTreeView>
@@ -392,6 +393,52 @@ private slots:
                 find = w;
         QVERIFY(find);
         find->close();
+    }
+
+    void dropsCopyMoveOrLink_data()
+    {
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<bool>("onTree");
+        QTest::addColumn<QString>("result"); // "copy", "move" or "link"
+        QTest::newRow("plain, same file system") << int(Qt::NoModifier) << false << "move";
+        QTest::newRow("ctrl copies") << int(Qt::ControlModifier) << false << "copy";
+        QTest::newRow("shift moves") << int(Qt::ShiftModifier) << false << "move";
+        QTest::newRow("ctrl shift links")
+            << int(Qt::ControlModifier | Qt::ShiftModifier) << false << "link";
+        QTest::newRow("onto a tree folder") << int(Qt::ControlModifier) << true << "copy";
+    }
+    void dropsCopyMoveOrLink()
+    {
+        QFETCH(int, modifiers);
+        QFETCH(bool, onTree);
+        QFETCH(QString, result);
+        test::writeFile(root() + "/src/a.txt", "alpha");
+        QDir().mkpath(root() + "/dst");
+        frmExplore &f = h->open();
+        QVERIFY(f.CcXploreTreeView1->setCurrentFolder(root() + "/dst"));
+        ExplorerListView *list = f.CcXploreListView1.get();
+        QVERIFY(waitListed(list));
+        std::unique_ptr<QMimeData> data(makeFilesMimeData({{rootBytes() + "/src/a.txt"}, false}));
+        QWidget *viewport = list->currentView()->viewport();
+        QPoint at(viewport->width() - 3, viewport->height() - 3);
+        if (onTree) {
+            QTreeView *tree = f.CcXploreTreeView1->view();
+            viewport = tree->viewport();
+            at = tree->visualRect(tree->currentIndex()).center(); // the "dst" node
+        }
+        const Qt::DropActions offered = Qt::CopyAction | Qt::MoveAction | Qt::LinkAction;
+        QDragEnterEvent enter(at, offered, data.get(), Qt::LeftButton,
+                              Qt::KeyboardModifiers(modifiers));
+        QApplication::sendEvent(viewport, &enter);
+        QVERIFY(viewport->acceptDrops());
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(at, offered, data.get(), Qt::LeftButton, Qt::KeyboardModifiers(modifiers));
+        QApplication::sendEvent(viewport, &drop);
+        QVERIFY(drop.isAccepted());
+        const QString landed = root() + "/dst/" + (result == "link" ? "Link to a.txt" : "a.txt");
+        QTRY_VERIFY(QFileInfo::exists(landed) || QFileInfo(landed).isSymLink());
+        QCOMPARE(QFileInfo(landed).isSymLink(), result == "link");
+        QTRY_COMPARE(QFile::exists(root() + "/src/a.txt"), result != "move");
     }
 
     void newFolderIsNumbered()

@@ -169,6 +169,9 @@ bool ExplorerListView::setView(int mode)
         icons_->setWrapping(true);
         icons_->setMovement(QListView::Static);
         icons_->setResizeMode(QListView::Adjust);
+        // A static list view turns dragging off; files still go both ways.
+        icons_->setDragEnabled(true);
+        icons_->viewport()->setAcceptDrops(true);
     }
     QAbstractItemView *next = currentView();
     const bool hadFocus = stack_->currentWidget() && stack_->currentWidget()->hasFocus();

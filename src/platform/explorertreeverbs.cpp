@@ -1,7 +1,9 @@
 // The folder tree's verbs, on its current folder.
 #include "explorertreeview.h"
 
+#include "clipboardfiles.h"
 #include "fileoperationdialogs.h"
+#include "fileoperations.h"
 #include "findwindow.h"
 #include "mounts.h"
 #include "namespacemodel.h"
@@ -9,10 +11,15 @@
 #include "shellverbs.h"
 #include "usermessages.h"
 
+#include <QClipboard>
 #include <QDir>
+#include <QDropEvent>
 #include <QFile>
+#include <QGuiApplication>
+#include <QMenu>
 #include <QPointer>
 #include <QTreeView>
+#include <sys/stat.h>
 
 namespace tarnwick {
 
@@ -63,6 +70,76 @@ void ExplorerTreeView::InvokeVerb(const QString &verb)
         else
             view_->edit(view_->currentIndex());
     }
+}
+
+void ExplorerTreeView::showContextMenu(const QPoint &pos)
+{
+    const QModelIndex at = view_->indexAt(pos);
+    if (!at.isValid())
+        return;
+    if (at != view_->currentIndex()) {
+        view_->setCurrentIndex(at); // the verbs apply to the folder shown
+        if (model_->locationOf(at) != current_)
+            return; // refused: the user was told why
+    }
+    if (!current_.isFolder())
+        return;
+    const bool pasteable = holdsFiles(QGuiApplication::clipboard()->mimeData());
+    const bool editable = model_->flags(at) & Qt::ItemIsEditable;
+    QMenu menu(this);
+    const auto add = [&](const QString &text, const char *verb, bool enabled = true) {
+        QAction *a = menu.addAction(text);
+        a->setEnabled(enabled);
+        const QString v = QString::fromLatin1(verb);
+        connect(a, &QAction::triggered, this, [this, v] { InvokeVerb(v); });
+    };
+    add(tr("Cu&t"), "cut", editable);
+    add(tr("&Copy"), "copy");
+    add(tr("&Paste"), "paste", pasteable);
+    menu.addSeparator();
+    add(tr("&Delete"), "delete", editable);
+    add(tr("Rena&me"), "rename", editable);
+    add(tr("Create &Link"), "link");
+    menu.addSeparator();
+    add(tr("&Find..."), "find");
+    add(tr("P&roperties"), "properties");
+    menu.exec(view_->viewport()->mapToGlobal(pos));
+}
+
+// Files dropped on a folder node go into that folder, as in the list.
+bool ExplorerTreeView::handleDrag(QEvent *event)
+{
+    auto *drop = static_cast<QDropEvent *>(event);
+    const auto files = filesFromMimeData(drop->mimeData());
+    const Location target = model_->locationOf(view_->indexAt(drop->position().toPoint()));
+    if (!files || !target.isFolder()) {
+        event->ignore();
+        return true;
+    }
+    const QByteArray folder = QFile::encodeName(target.path);
+    const Qt::KeyboardModifiers mods = drop->modifiers();
+    TransferKind kind = TransferKind::Copy;
+    if ((mods & Qt::ControlModifier) && (mods & Qt::ShiftModifier)) {
+        kind = TransferKind::Link;
+    } else if (mods & Qt::ShiftModifier) {
+        kind = TransferKind::Move;
+    } else if (!(mods & Qt::ControlModifier)) {
+        struct stat a, b;
+        const bool same = lstat(files->paths.first().constData(), &a) == 0 &&
+                          stat(folder.constData(), &b) == 0 && a.st_dev == b.st_dev;
+        kind = same ? TransferKind::Move : TransferKind::Copy;
+    }
+    if (!FileTransfer::refusal(kind, files->paths, folder).isEmpty()) {
+        event->ignore();
+        return true;
+    }
+    drop->setDropAction(kind == TransferKind::Move   ? Qt::MoveAction
+                        : kind == TransferKind::Link ? Qt::LinkAction
+                                                     : Qt::CopyAction);
+    drop->accept();
+    if (event->type() == QEvent::Drop)
+        runTransfer(new FileTransfer(kind, files->paths, folder), this);
+    return true;
 }
 
 // Tarnwick's own Find window, below the tree's folder (the home folder at a

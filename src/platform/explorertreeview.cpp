@@ -52,6 +52,12 @@ ExplorerTreeView::ExplorerTreeView(QWidget *parent, NamespaceModel *model)
     view_->setEditTriggers(QAbstractItemView::EditKeyPressed);
     view_->setSelectionMode(QAbstractItemView::SingleSelection);
     view_->installEventFilter(this);
+    view_->viewport()->installEventFilter(this);
+    view_->setAcceptDrops(true);
+    view_->setDragEnabled(true);
+    view_->setDropIndicatorShown(true);
+    view_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(view_, &QWidget::customContextMenuRequested, this, &ExplorerTreeView::showContextMenu);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(view_);
@@ -225,6 +231,10 @@ void ExplorerTreeView::setMessages(UserMessages *messages)
 
 bool ExplorerTreeView::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == view_->viewport() &&
+        (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove ||
+         event->type() == QEvent::Drop))
+        return handleDrag(event);
     if (watched == view_) {
         if (event->type() == QEvent::FocusIn) {
             emit GotFocus();

@@ -76,6 +76,8 @@ private:
     void onCurrentChanged(const QModelIndex &current);
     void show(const Location &location);
     void openFind();
+    void showContextMenu(const QPoint &pos);
+    bool handleDrag(QEvent *event);
 
     NamespaceModel *model_;
     QTreeView *view_;

@@ -1,5 +1,6 @@
 #include "namespacemodel.h"
 
+#include "clipboardfiles.h"
 #include "icons.h"
 #include "mounts.h"
 #include "naturalorder.h"
@@ -446,9 +447,33 @@ Qt::ItemFlags NamespaceModel::flags(const QModelIndex &index) const
     if (!index.isValid())
         return Qt::NoItemFlags;
     Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-    if (!nodeOf(index)->fixed)
-        f |= Qt::ItemIsEditable;
+    const Node *n = nodeOf(index);
+    if (!n->fixed)
+        f |= Qt::ItemIsEditable | Qt::ItemIsDragEnabled;
+    if (n->nameSpace == FolderSpace)
+        f |= Qt::ItemIsDropEnabled;
     return f;
+}
+
+QStringList NamespaceModel::mimeTypes() const
+{
+    return {QStringLiteral("text/uri-list"), QStringLiteral("x-special/gnome-copied-files")};
+}
+
+QMimeData *NamespaceModel::mimeData(const QModelIndexList &indexes) const
+{
+    QList<QByteArray> paths;
+    for (const QModelIndex &i : indexes) {
+        const Node *n = nodeOf(i);
+        if (i.isValid() && !n->fixed)
+            paths.append(QFile::encodeName(n->path));
+    }
+    return makeFilesMimeData({paths, false});
+}
+
+Qt::DropActions NamespaceModel::supportedDragActions() const
+{
+    return Qt::CopyAction | Qt::MoveAction | Qt::LinkAction;
 }
 
 void NamespaceModel::movePaths(Node *node, const QString &oldPrefix, const QString &newPrefix)

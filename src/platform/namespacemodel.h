@@ -63,6 +63,10 @@ public:
     void fetchMore(const QModelIndex &parent) override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex &index) const override;
+    // Dragging a folder out: its path as a file, for any application.
+    QStringList mimeTypes() const override;
+    QMimeData *mimeData(const QModelIndexList &indexes) const override;
+    Qt::DropActions supportedDragActions() const override;
     // Renaming a folder in place: refused names raise renameRefused.
     bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
 
