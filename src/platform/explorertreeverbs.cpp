@@ -75,8 +75,25 @@ void ExplorerTreeView::InvokeVerb(const QString &verb)
 void ExplorerTreeView::showContextMenu(const QPoint &pos)
 {
     const QModelIndex at = view_->indexAt(pos);
-    if (!at.isValid())
+    if (!at.isValid()) {
+        // Below the last node: the folder shown, as the list's background.
+        if (!current_.isFolder())
+            return;
+        QMenu menu(this);
+        QAction *make = menu.addAction(tr("New &Folder"));
+        connect(make, &QAction::triggered, this, [this] {
+            QString error;
+            if (ShellVerbs::makeFolder(QFile::encodeName(current_.path), &error).isEmpty())
+                messages_->error(this, error);
+            else
+                model_->refresh(view_->currentIndex());
+        });
+        QAction *paste = menu.addAction(tr("&Paste"));
+        paste->setEnabled(holdsFiles(QGuiApplication::clipboard()->mimeData()));
+        connect(paste, &QAction::triggered, this, [this] { InvokeVerb(QStringLiteral("paste")); });
+        menu.exec(view_->viewport()->mapToGlobal(pos));
         return;
+    }
     if (at != view_->currentIndex()) {
         view_->setCurrentIndex(at); // the verbs apply to the folder shown
         if (model_->locationOf(at) != current_)
@@ -87,6 +104,9 @@ void ExplorerTreeView::showContextMenu(const QPoint &pos)
     const bool pasteable = holdsFiles(QGuiApplication::clipboard()->mimeData());
     const bool editable = model_->flags(at) & Qt::ItemIsEditable;
     QMenu menu(this);
+    QAction *openIt = menu.addAction(tr("&Open"));
+    connect(openIt, &QAction::triggered, this, [this] { view_->expand(view_->currentIndex()); });
+    menu.addSeparator();
     const auto add = [&](const QString &text, const char *verb, bool enabled = true) {
         QAction *a = menu.addAction(text);
         a->setEnabled(enabled);
