@@ -25,20 +25,6 @@ QStringList names(const QAbstractItemModel *m, const QModelIndex &parent = {})
     return out;
 }
 
-bool waitListed(ExplorerListView *list)
-{
-    if (list->location().isFolder()) {
-        if (!list->model()->isLoading())
-            return true;
-        QSignalSpy spy(list->model(), &FolderModel::loadingFinished);
-        return spy.wait(10000);
-    }
-    if (!list->shellModel()->isLoading())
-        return true;
-    QSignalSpy spy(list->shellModel(), &ShellItemsModel::loadingFinished);
-    return spy.wait(10000);
-}
-
 } // namespace
 
 class TestBrowsing : public QObject
@@ -187,7 +173,7 @@ private slots:
         frmExplore &f = h->open();
         QVERIFY(f.CcXploreTreeView1->setCurrentFolder(root()));
         ExplorerListView *list = f.CcXploreListView1.get();
-        QVERIFY(waitListed(list));
+        QVERIFY(test::waitListed(list));
         QCOMPARE(list->ItemCount(), files);
         if (selected == files && files > 0)
             list->currentView()->selectAll();
@@ -242,7 +228,7 @@ private slots:
         frmExplore &f = h->open();
         QVERIFY(f.CcXploreTreeView1->setCurrentFolder(root()));
         ExplorerListView *list = f.CcXploreListView1.get();
-        QVERIFY(waitListed(list));
+        QVERIFY(test::waitListed(list));
         f.cboFilter->setEditText(QStringLiteral("*.txt"));
         QCOMPARE(names(list->model()), (QStringList{"folder.txt.d", "other", "a.txt", "C.TXT"}));
         f.cboFilter->setEditText(QStringLiteral("*.doc;*.TXT"));
@@ -347,7 +333,7 @@ private slots:
         list.setVolumeSource([] { return QList<Volume>{}; });
         tree.setLinkedListView(&list);
         QVERIFY(tree.navigateTo(Location::special(RecycleBinSpace)));
-        QVERIFY(waitListed(&list));
+        QVERIFY(test::waitListed(&list));
         ShellItemsModel *m = list.shellModel();
         QCOMPARE(names(m), QStringList{"report 2026.txt"});
         QCOMPARE(m->index(0, 1).data().toString(), root());
@@ -370,7 +356,7 @@ private slots:
         test::RecordingLauncher launcher;
         list.setLauncher(&launcher);
         list.setLocation(Location::special(ControlPanelSpace));
-        QVERIFY(waitListed(&list));
+        QVERIFY(test::waitListed(&list));
         const QStringList shown = names(list.shellModel());
         QVERIFY(shown.contains(QStringLiteral("Display Settings")));
         QVERIFY(!shown.contains(QStringLiteral("A Game")));
@@ -388,7 +374,7 @@ private slots:
         ExplorerListView list;
         tree.setLinkedListView(&list);
         QVERIFY(tree.navigateTo(Location::special(DesktopSpace)));
-        QVERIFY(waitListed(&list));
+        QVERIFY(test::waitListed(&list));
         const QStringList shown = names(list.shellModel());
         QCOMPARE(shown.mid(0, 4),
                  (QStringList{"My Computer", "Control Panel", "Printers", "Recycle Bin"}));
@@ -404,7 +390,7 @@ private slots:
         test::writeFile(root() + "/gone.txt");
         ExplorerListView list;
         list.setFolder(root());
-        QVERIFY(waitListed(&list));
+        QVERIFY(test::waitListed(&list));
         QAbstractItemModelTester tester(list.model(),
                                         QAbstractItemModelTester::FailureReportingMode::QtTest);
         const int keep = list.model()->rowOfName("keep.txt");
@@ -431,7 +417,7 @@ private slots:
         list.setMessages(&messages);
         tree.setLinkedListView(&list);
         QVERIFY(tree.setCurrentFolder(root() + "/a/b"));
-        QVERIFY(waitListed(&list));
+        QVERIFY(test::waitListed(&list));
         QVERIFY(test::removeTree(root() + "/a"));
         QTRY_COMPARE_WITH_TIMEOUT(tree.CurrentFolder(), root(), 3000);
         QCOMPARE(list.folder(), root());
@@ -464,7 +450,7 @@ private slots:
         ExplorerListView list;
         tree.setLinkedListView(&list);
         QVERIFY(tree.setCurrentFolder(root() + "/loop/again/again/again"));
-        QVERIFY(waitListed(&list));
+        QVERIFY(test::waitListed(&list));
         QCOMPARE(names(list.model()), QStringList{"again"});
         QVERIFY(list.model()->entryAt(0).isDir);
     }

@@ -17,20 +17,6 @@ using namespace tarnwick;
 
 namespace {
 
-bool waitListed(ExplorerListView *list)
-{
-    if (list->location().isFolder()) {
-        if (!list->model()->isLoading())
-            return true;
-        QSignalSpy spy(list->model(), &FolderModel::loadingFinished);
-        return spy.wait(10000);
-    }
-    if (!list->shellModel()->isLoading())
-        return true;
-    QSignalSpy spy(list->shellModel(), &ShellItemsModel::loadingFinished);
-    return spy.wait(10000);
-}
-
 QString trashFolder()
 {
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
@@ -54,7 +40,7 @@ class TestVerbs : public QObject
         frmExplore &f = h->open();
         f.CcXploreTreeView1->setCurrentFolder(root());
         ExplorerListView *list = f.CcXploreListView1.get();
-        waitListed(list);
+        test::waitListed(list);
         for (const QString &n : names)
             list->setSelected(list->model()->rowOfName(n), true);
         return f;
@@ -230,7 +216,7 @@ private slots:
         list.setMessages(&messages);
         list.setVolumeSource([] { return QList<Volume>{}; });
         list.setLocation(Location::special(RecycleBinSpace));
-        QVERIFY(waitListed(&list));
+        QVERIFY(test::waitListed(&list));
         const auto rowOf = [&](const QString &name) {
             for (int r = 0; r < list.shellModel()->rowCount(); ++r)
                 if (list.shellModel()->itemAt(r).name == name)
@@ -243,7 +229,7 @@ private slots:
         QVERIFY(messages.confirmations.last().contains("for good"));
         QVERIFY(!QFile::exists(trashFolder() + "/files/gone.txt"));
         QVERIFY(!QFile::exists(trashFolder() + "/info/gone.txt.trashinfo"));
-        QVERIFY(waitListed(&list));
+        QVERIFY(test::waitListed(&list));
         list.selectionModel()->clear();
         list.setSelected(rowOf("keep.txt"), true);
         messages.confirmAnswers = {true};
@@ -336,7 +322,7 @@ private slots:
         frmExplore &f = h->open();
         f.CcXploreTreeView1->setCurrentFolder(root() + "/src");
         ExplorerListView *list = f.CcXploreListView1.get();
-        QVERIFY(waitListed(list));
+        QVERIFY(test::waitListed(list));
         list->setSelected(list->model()->rowOfName("a.txt"), true);
         f.activePane = 2;
         cut ? f.mnuEditCut_Click() : f.mnuEditCopy_Click();
@@ -344,7 +330,7 @@ private slots:
         f.mnuEditTop_Click();
         QVERIFY(f.mnuEditPaste->isEnabled());
         f.CcXploreTreeView1->setCurrentFolder(root() + "/dst");
-        QVERIFY(waitListed(list));
+        QVERIFY(test::waitListed(list));
         f.Toolbar1_ButtonClick(QStringLiteral("Paste"));
         QFile pasted(root() + "/dst/a.txt");
         QVERIFY(pasted.open(QIODevice::ReadOnly));
@@ -417,7 +403,7 @@ private slots:
         frmExplore &f = h->open();
         QVERIFY(f.CcXploreTreeView1->setCurrentFolder(root() + "/dst"));
         ExplorerListView *list = f.CcXploreListView1.get();
-        QVERIFY(waitListed(list));
+        QVERIFY(test::waitListed(list));
         std::unique_ptr<QMimeData> data(makeFilesMimeData({{rootBytes() + "/src/a.txt"}, false}));
         QWidget *viewport = list->currentView()->viewport();
         QPoint at(viewport->width() - 3, viewport->height() - 3);

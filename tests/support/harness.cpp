@@ -1,8 +1,24 @@
 #include "harness.h"
 
+#include "foldermodel.h"
 #include "panels.h"
+#include "shellitems.h"
 
 namespace tarnwick::test {
+
+bool waitListed(ExplorerListView *list)
+{
+    if (list->location().isFolder()) {
+        if (!list->model()->isLoading())
+            return true;
+        QSignalSpy spy(list->model(), &FolderModel::loadingFinished);
+        return spy.wait(10000);
+    }
+    if (!list->shellModel()->isLoading())
+        return true;
+    QSignalSpy spy(list->shellModel(), &ShellItemsModel::loadingFinished);
+    return spy.wait(10000);
+}
 
 ExploreHarness::ExploreHarness()
     : settings(settingsFile()), prefs(settings), windows([this](int code) {

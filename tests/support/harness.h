@@ -10,6 +10,9 @@
 
 namespace tarnwick::test {
 
+// Waits until the list has read what it shows; false on a time-out.
+bool waitListed(ExplorerListView *list);
+
 // A main window over a settings file of its own, with the program's end
 // recorded instead of carried out.
 class ExploreHarness
