@@ -1,7 +1,9 @@
 #include "fileentry.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <algorithm>
+#include <climits>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -83,6 +85,20 @@ bool statEntry(int dirFd, const char *name, FileEntry &out)
         attrs |= AttrReadOnly;
     out.attributes = attrs;
     return true;
+}
+
+QString unusableNameReason(const QString &name)
+{
+    const auto tr = [](const char *text) { return QCoreApplication::translate("FileNames", text); };
+    if (name.isEmpty())
+        return tr("A name cannot be empty.");
+    if (name == QLatin1String(".") || name == QLatin1String(".."))
+        return tr("“%1” cannot be used as a name.").arg(name);
+    if (name.contains(QLatin1Char('/')) || name.contains(QChar(0)))
+        return tr("A name cannot contain “/”.");
+    if (QFile::encodeName(name).size() > NAME_MAX)
+        return tr("The name “%1” is too long.").arg(name);
+    return {};
 }
 
 QString joinPath(const QString &folder, const QString &name)

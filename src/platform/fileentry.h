@@ -47,6 +47,10 @@ using FileEntries = QVector<FileEntry>;
 // Reads one entry by name in an open directory; false when it vanished.
 bool statEntry(int dirFd, const char *name, FileEntry &out);
 
+// Why `name` cannot name an item in any folder (empty, "." or "..", a "/",
+// longer than the file system allows), or empty when its form is fine.
+QString unusableNameReason(const QString &name);
+
 // Builds an absolute path from a folder and a child name.
 QString joinPath(const QString &folder, const QString &name);
 

@@ -652,14 +652,8 @@ bool FolderModel::setData(const QModelIndex &index, const QVariant &value, int r
 
 QString FolderModel::nameRefusal(const QString &name, const FileEntry *self) const
 {
-    if (name.isEmpty())
-        return tr("A name cannot be empty.");
-    if (name == QLatin1String(".") || name == QLatin1String(".."))
-        return tr("“%1” cannot be used as a name.").arg(name);
-    if (name.contains(QLatin1Char('/')) || name.contains(QChar(0)))
-        return tr("A name cannot contain “/”.");
-    if (QFile::encodeName(name).size() > NAME_MAX)
-        return tr("The name “%1” is too long.").arg(name);
+    if (const QString reason = unusableNameReason(name); !reason.isEmpty())
+        return reason;
     for (const FileEntry &e : entries_) {
         if (&e != self && !e.removed && e.name == name)
             return tr("There is already an item named “%1” in this folder.").arg(name);

@@ -492,13 +492,7 @@ bool NamespaceModel::setData(const QModelIndex &index, const QVariant &value, in
     const QString name = value.toString();
     if (n->fixed || name == n->name)
         return false;
-    QString refusal;
-    if (name.isEmpty())
-        refusal = tr("A name cannot be empty.");
-    else if (name == QLatin1String(".") || name == QLatin1String(".."))
-        refusal = tr("“%1” cannot be used as a name.").arg(name);
-    else if (name.contains(QLatin1Char('/')) || name.contains(QChar(0)))
-        refusal = tr("A name cannot contain “/”.");
+    QString refusal = unusableNameReason(name);
     if (refusal.isEmpty()) {
         const QString oldPath = n->path;
         const QString newPath = joinPath(n->parent->path, name);

@@ -1,5 +1,7 @@
 #include "propertiesdialog.h"
 
+#include "fileentry.h"
+
 #include "foldermodel.h"
 #include "icons.h"
 #include "rawpaths.h"
@@ -368,14 +370,8 @@ void PropertiesDialog::done(int result)
 
 QString PropertiesDialog::nameRefusal(const QString &name) const
 {
-    if (name.isEmpty())
-        return tr("A name cannot be empty.");
-    if (name == QLatin1String(".") || name == QLatin1String(".."))
-        return tr("“%1” cannot be used as a name.").arg(name);
-    if (name.contains(QLatin1Char('/')) || name.contains(QChar(0)))
-        return tr("A name cannot contain “/”.");
-    if (QFile::encodeName(name).size() > NAME_MAX)
-        return tr("The name “%1” is too long.").arg(name);
+    if (const QString reason = unusableNameReason(name); !reason.isEmpty())
+        return reason;
     const QByteArray to =
         rawpath::join(rawpath::parentOf(items_.first().path), QFile::encodeName(name));
     if (rawpath::exists(to))
