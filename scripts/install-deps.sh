@@ -17,9 +17,13 @@ packages=(
     adwaita-icon-theme
     hicolor-icon-theme
     fonts-dejavu-core
+    libxcb1-dev
+    xvfb
+    xauth
+    xdotool
 )
 if [ "${1:-}" = "--screenshot" ]; then
-    packages+=(xvfb xauth imagemagick x11-utils xdotool)
+    packages+=(imagemagick x11-utils)
 fi
 
 missing=()

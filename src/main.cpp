@@ -7,6 +7,7 @@
 
 int main(int argc, char *argv[])
 {
+    tarnwick::TerminationWatcher::catchEarly();
     QApplication app(argc, argv);
     QApplication::setApplicationDisplayName(QStringLiteral("Tarnwick"));
     QApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION));

@@ -540,6 +540,60 @@ private slots:
             QVERIFY(!list->Selected(i));
         QCOMPARE(f.StatusBar1->SimpleText(), QStringLiteral("untouched"));
     }
+
+    void invertActsOnWhatTheUserSees_data()
+    {
+        QTest::addColumn<int>("view");
+        QTest::newRow("large icons") << int(ExplorerListView::LargeIcons);
+        QTest::newRow("small icons") << int(ExplorerListView::SmallIcons);
+        QTest::newRow("list") << int(ExplorerListView::ListMode);
+        QTest::newRow("details") << int(ExplorerListView::Details);
+    }
+
+    // A real click selects one item; Invert must leave exactly the other
+    // four selected, on screen and for the verbs alike.
+    void invertActsOnWhatTheUserSees()
+    {
+        QFETCH(int, view);
+        QTemporaryDir dir;
+        for (int i = 0; i < 5; ++i)
+            test::writeFile(dir.filePath(QStringLiteral("f%1").arg(i)));
+        frmExplore &f = h->open();
+        QVERIFY(f.CcXploreTreeView1->setCurrentFolder(dir.path()));
+        ExplorerListView *list = f.CcXploreListView1.get();
+        QVERIFY(list->setView(view));
+        QTRY_COMPARE(list->ItemCount(), 5);
+        QAbstractItemView *v = list->currentView();
+        const QModelIndex second = list->activeModel()->index(1, 0);
+        v->scrollTo(second);
+        QTest::mouseClick(v->viewport(), Qt::LeftButton, {}, v->visualRect(second).center());
+        QCOMPARE(v->selectionModel()->selectedRows().size(), 1);
+
+        f.menuEntry(QStringLiteral("mnuEditInvertSelection"))->trigger();
+
+        // What the view draws as selected: a row whose shown cells are all selected.
+        QList<int> shown;
+        for (int r = 0; r < 5; ++r) {
+            const QModelIndex i = list->activeModel()->index(r, 0);
+            if (v->selectionModel()->isSelected(i))
+                shown << r;
+        }
+        QCOMPARE(shown, (QList<int>{0, 2, 3, 4}));
+        QCOMPARE(v->selectionModel()->selectedRows().size(), 4);
+        QList<int> counted;
+        for (int r = 0; r < list->ItemCount(); ++r) {
+            if (list->Selected(r))
+                counted << r;
+        }
+        QCOMPARE(counted, shown);
+        QList<QByteArray> expected;
+        for (int r : shown)
+            expected << QFile::encodeName(list->ItemPath(r));
+        QList<QByteArray> taken = list->selectedPaths();
+        std::sort(taken.begin(), taken.end());
+        std::sort(expected.begin(), expected.end());
+        QCOMPARE(taken, expected);
+    }
 };
 
 TARNWICK_TEST_MAIN(TestCommands)

@@ -252,8 +252,9 @@ private slots:
         QCOMPARE(h->exits, 1);
         QCOMPARE(h->exitCode, 0);
         QCOMPARE(teardowns, 1);
-        QVERIFY(!f.isLoaded());
-        QVERIFY(!other.isLoaded());
+        QVERIFY(!f.window()->isVisible());
+        QTRY_VERIFY(!f.isLoaded());
+        QTRY_VERIFY(!other.isLoaded());
     }
 
     void fileCloseEndsAtOnce()
@@ -266,7 +267,7 @@ private slots:
         f.mnuFileClose->trigger();
         QCOMPARE(h->exits, 1);
         QCOMPARE(teardowns, 0);
-        QVERIFY(!f.isLoaded());
+        QTRY_VERIFY(!f.isLoaded());
     }
 
     void teardownOnlyForCreatedForms()

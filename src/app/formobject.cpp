@@ -29,6 +29,14 @@ void FormObject::unload()
         delete window_.data();
 }
 
+void FormObject::release()
+{
+    if (!window_)
+        return;
+    window_->hide();
+    window_->deleteLater();
+}
+
 void FormObject::onDestroyed()
 {
     window_ = nullptr;

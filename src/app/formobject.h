@@ -25,6 +25,10 @@ public:
     void show();
     // Destroys the on-screen window and its controls now.
     void unload();
+    // Hides the window now and destroys it once control is back in the event
+    // loop: for the program's end, which may be asked for from inside one of
+    // the window's own handlers (a menu entry, the close box).
+    void release();
 
     // The teardown step, run only at the orderly end of the program, and only
     // for objects that were created in this run. Default: nothing.

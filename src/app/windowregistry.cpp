@@ -6,9 +6,10 @@ WindowRegistry::WindowRegistry(Exit exit) : exit_(std::move(exit)) {}
 
 WindowRegistry::~WindowRegistry()
 {
-    // Widgets first, while their objects still exist to hear of it.
-    for (auto &[name, form] : forms_)
-        form->unload();
+    // Widgets first, while their objects still exist to hear of it; the last
+    // made first, as a window may be owned by one made before it.
+    for (auto it = forms_.rbegin(); it != forms_.rend(); ++it)
+        it->second->unload();
 }
 
 void WindowRegistry::define(const QString &name, Factory factory)
@@ -43,8 +44,7 @@ void WindowRegistry::endOrderly()
     ending_ = true;
     for (auto &[name, form] : forms_)
         form->teardown();
-    for (auto &[name, form] : forms_)
-        form->unload();
+    releaseAll();
     exit_(0);
 }
 
@@ -53,9 +53,18 @@ void WindowRegistry::endNow()
     if (ending_)
         return;
     ending_ = true;
-    for (auto &[name, form] : forms_)
-        form->unload();
+    releaseAll();
     exit_(0);
+}
+
+void WindowRegistry::releaseAll()
+{
+    // The end is often asked for from inside a window's own handler: a menu
+    // entry, the close box, a message box's event loop. Deleting the window
+    // there would pull the menu or dialog out from under the code running
+    // it, so windows go at once from the screen and are destroyed later.
+    for (auto &[name, form] : forms_)
+        form->release();
 }
 
 } // namespace tarnwick

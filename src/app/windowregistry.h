@@ -38,6 +38,8 @@ public:
     bool isEnding() const { return ending_; }
 
 private:
+    void releaseAll();
+
     std::map<QString, Factory> factories_;
     std::vector<std::pair<QString, std::unique_ptr<FormObject>>> forms_; // creation order
     Exit exit_;

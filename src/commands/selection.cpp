@@ -17,13 +17,7 @@ void frmExplore::mnuEditInvertSelection_Click()
 {
     ExplorerListView *list = CcXploreListView1.get();
     list->setFocus();
-    QAbstractItemModel *model = list->activeModel();
-    const int rows = model->rowCount();
-    if (rows == 0)
-        return;
-    // One toggle of the whole range: fast for any number of items.
-    const QItemSelection all(model->index(0, 0), model->index(rows - 1, model->columnCount() - 1));
-    list->selectionModel()->select(all, QItemSelectionModel::Toggle);
+    list->invertSelection();
 }
 
 } // namespace tarnwick

@@ -21,7 +21,7 @@ constexpr qint64 MaxFileSize = 1024 * 1024;
 
 QByteArray readSmallFile(const QString &path)
 {
-    return rawpath::readSmallFile(QFile::encodeName(path), MaxFileSize);
+    return rawpath::readSmallFile(rawpath::toBytes(path), MaxFileSize);
 }
 
 // The escapes of string values: \s \n \t \r \\. Others are left as written,

@@ -1,3 +1,4 @@
+#include "rawpaths.h"
 #include "directorylister.h"
 
 #include <QElapsedTimer>
@@ -30,7 +31,7 @@ public slots:
     {
         if (cancelled(id))
             return;
-        const QByteArray encoded = QFile::encodeName(path);
+        const QByteArray encoded = rawpath::toBytes(path);
         const int fd = open(encoded.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
         if (fd < 0) {
             emit finished(id, errno);

@@ -47,7 +47,7 @@ QList<QByteArray> ExplorerListView::selectedPaths() const
 {
     QList<QByteArray> paths;
     if (location_.isFolder()) {
-        const QByteArray folder = QFile::encodeName(model_->folder());
+        const QByteArray folder = rawpath::toBytes(model_->folder());
         for (int r : selectedRows())
             paths.append(rawpath::join(folder, model_->entryAt(r).encodedName()));
         return paths;
@@ -55,7 +55,7 @@ QList<QByteArray> ExplorerListView::selectedPaths() const
     for (int r : selectedRows()) {
         const ShellItem &item = shell_->itemAt(r);
         if (!item.path.isEmpty() && item.program.isEmpty())
-            paths.append(QFile::encodeName(item.path));
+            paths.append(rawpath::toBytes(item.path));
     }
     return paths;
 }
@@ -91,14 +91,14 @@ void ExplorerListView::InvokeVerb(const QString &verb)
             ShellVerbs::moveToTrash(this, *messages_, paths, volumeTops());
     } else if (verb == QLatin1String("paste")) {
         if (location_.isFolder())
-            ShellVerbs::pasteInto(this, *messages_, *asker_, QFile::encodeName(location_.path));
+            ShellVerbs::pasteInto(this, *messages_, *asker_, rawpath::toBytes(location_.path));
         else
             messages_->error(this,
                              tr("Files cannot be pasted into %1.").arg(location_.displayName()));
     } else if (verb == QLatin1String("properties")) {
         ShellVerbs::showProperties(this, *messages_,
                                    paths.isEmpty() && location_.isFolder()
-                                       ? QList<QByteArray>{QFile::encodeName(location_.path)}
+                                       ? QList<QByteArray>{rawpath::toBytes(location_.path)}
                                        : paths);
     } else if (verb == QLatin1String("restore")) {
         if (inTrash)
@@ -106,7 +106,7 @@ void ExplorerListView::InvokeVerb(const QString &verb)
     } else if (verb == QLatin1String("link")) {
         if (!location_.isFolder())
             return;
-        const QByteArray folder = QFile::encodeName(location_.path);
+        const QByteArray folder = rawpath::toBytes(location_.path);
         for (const QByteArray &p : paths) {
             QString error;
             if (ShellVerbs::makeLink(p, folder, &error).isEmpty()) {
@@ -138,7 +138,7 @@ bool ExplorerListView::handleDrag(QAbstractItemView *view, QEvent *event)
     const auto files = filesFromMimeData(drop->mimeData());
     QByteArray target;
     if (location_.isFolder()) {
-        target = QFile::encodeName(location_.path);
+        target = rawpath::toBytes(location_.path);
         const QModelIndex at = view->indexAt(drop->position().toPoint());
         if (at.isValid() && model_->entryAt(at.row()).isDir)
             target = rawpath::join(target, model_->entryAt(at.row()).encodedName());
@@ -177,13 +177,13 @@ void ExplorerListView::newFolder()
     if (!location_.isFolder())
         return;
     QString error;
-    const QByteArray made = ShellVerbs::makeFolder(QFile::encodeName(location_.path), &error);
+    const QByteArray made = ShellVerbs::makeFolder(rawpath::toBytes(location_.path), &error);
     if (made.isEmpty()) {
         messages_->error(this, error);
         return;
     }
     // Rename it in place as soon as the watcher has brought it in.
-    const QString name = QFile::decodeName(rawpath::baseName(made));
+    const QString name = rawpath::toText(rawpath::baseName(made));
     auto *pending = new QMetaObject::Connection;
     *pending = connect(model_, &QAbstractItemModel::rowsInserted, this, [this, name, pending] {
         const int row = model_->rowOfName(name);

@@ -66,6 +66,9 @@ ExplorerListView::ExplorerListView(QWidget *parent)
     for (QAbstractItemView *v :
          {static_cast<QAbstractItemView *>(icons_), static_cast<QAbstractItemView *>(details_)}) {
         v->setSelectionMode(QAbstractItemView::ExtendedSelection);
+        // Whole rows in every view: what a view shows selected is what the
+        // verbs take, whichever columns it draws.
+        v->setSelectionBehavior(QAbstractItemView::SelectRows);
         v->setAccessibleName(tr("Contents"));
         v->installEventFilter(this);
         v->viewport()->installEventFilter(this);
@@ -292,8 +295,9 @@ const std::vector<std::pair<int, int>> &ExplorerListView::selectedRanges() const
     if (!selectionDirty_)
         return selectedRanges_;
     selectedRanges_.clear();
+    // A row counts as selected by its name column, the one every view draws.
     for (const QItemSelectionRange &r : selectionModel()->selection()) {
-        if (r.isValid())
+        if (r.isValid() && r.left() == 0)
             selectedRanges_.emplace_back(r.top(), r.bottom());
     }
     std::sort(selectedRanges_.begin(), selectedRanges_.end());
@@ -324,6 +328,27 @@ void ExplorerListView::setSelected(int index, bool on)
         return;
     const QItemSelection row(m->index(index, 0), m->index(index, m->columnCount() - 1));
     selectionModel()->select(row, on ? QItemSelectionModel::Select : QItemSelectionModel::Deselect);
+}
+
+void ExplorerListView::invertSelection()
+{
+    QAbstractItemModel *m = activeModel();
+    const int rows = m->rowCount();
+    const int lastColumn = m->columnCount() - 1;
+    if (rows == 0)
+        return;
+    // The gaps between the selected ranges, as whole rows: one selection
+    // change however many items there are.
+    QItemSelection inverted;
+    int next = 0;
+    for (const auto &[top, bottom] : selectedRanges()) {
+        if (top > next)
+            inverted.append(QItemSelectionRange(m->index(next, 0), m->index(top - 1, lastColumn)));
+        next = bottom + 1;
+    }
+    if (next < rows)
+        inverted.append(QItemSelectionRange(m->index(next, 0), m->index(rows - 1, lastColumn)));
+    selectionModel()->select(inverted, QItemSelectionModel::ClearAndSelect);
 }
 
 QString ExplorerListView::ItemPath(int index) const
@@ -395,7 +420,7 @@ void ExplorerListView::markCutItems()
     QSet<QByteArray> names;
     const auto files = filesFromMimeData(QGuiApplication::clipboard()->mimeData());
     if (files && files->cut && location_.isFolder()) {
-        const QByteArray folder = QFile::encodeName(location_.path);
+        const QByteArray folder = rawpath::toBytes(location_.path);
         for (const QByteArray &p : files->paths) {
             if (rawpath::parentOf(p) == folder)
                 names.insert(rawpath::baseName(p));
@@ -414,15 +439,25 @@ void ExplorerListView::reload()
 
 void ExplorerListView::onFolderGone()
 {
-    // Go to the nearest folder that is still there.
-    QString path = location_.path;
-    while (path != QLatin1String("/") && !QFileInfo(path).isDir()) {
+    const QString gone = location_.path;
+    const QString path = nearestFolder(gone);
+    if (path == gone) {
+        // Still a folder: its volume was unmounted and the mount point shows
+        // through. Read it afresh, watching the folder now there.
+        model_->setFolder(gone);
+        return;
+    }
+    navigator_(Location::folder(path));
+    messages_->error(this, tr("The folder “%1” is no longer there.").arg(rawpath::shown(gone)));
+}
+
+QString ExplorerListView::nearestFolder(QString path)
+{
+    while (path != QLatin1String("/") && !rawpath::isDir(rawpath::toBytes(path))) {
         const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
         path = slash <= 0 ? QStringLiteral("/") : path.left(slash);
     }
-    const QString gone = location_.path;
-    navigator_(Location::folder(path));
-    messages_->error(this, tr("The folder “%1” is no longer there.").arg(gone));
+    return path;
 }
 
 void ExplorerListView::setNavigator(Navigator navigator)
@@ -460,8 +495,9 @@ void ExplorerListView::open(const QModelIndex &index)
             navigator_(Location::folder(path));
             return;
         }
-        if (!launcher_->openUrl(QUrl::fromLocalFile(path)))
-            messages_->error(this, tr("No application is set up to open “%1”.").arg(path));
+        if (!launcher_->openUrl(QUrl::fromEncoded(fileUrl(rawpath::toBytes(path)))))
+            messages_->error(this, tr("No application is set up to open “%1”.")
+                                       .arg(rawpath::shown(path)));
         return;
     }
     const ShellItem &item = shell_->itemAt(index.row());

@@ -69,6 +69,8 @@ public:
     int ItemCount() const;
     bool Selected(int index) const;
     void setSelected(int index, bool on);
+    // Selects exactly the items that were not selected, as whole rows.
+    void invertSelection();
     QString ItemPath(int index) const;
 
     // The place shown; set by the linked tree, or by the list itself when it
@@ -105,6 +107,9 @@ public:
     QAbstractItemView *currentView() const;
     // Both inner views, for the window's tab order.
     QList<QAbstractItemView *> views() const;
+
+    // The folder itself when it is there, else its nearest ancestor that is.
+    static QString nearestFolder(QString path);
 
     // Text "1"/"0" as a switch; nullopt for anything else.
     static std::optional<bool> switchFromText(const QString &text);

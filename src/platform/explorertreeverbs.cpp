@@ -31,7 +31,7 @@ void ExplorerTreeView::InvokeVerb(const QString &verb)
             openFind();
         return;
     }
-    const QByteArray path = QFile::encodeName(current_.path);
+    const QByteArray path = rawpath::toBytes(current_.path);
     const bool volume = !(model_->flags(view_->currentIndex()) & Qt::ItemIsEditable);
     if (verb == QLatin1String("find")) {
         openFind();
@@ -56,7 +56,7 @@ void ExplorerTreeView::InvokeVerb(const QString &verb)
         QStringList tops;
         for (const Volume &v : mountedVolumes())
             tops.append(v.mountPoint);
-        const QString parent = QFile::decodeName(rawpath::parentOf(path));
+        const QString parent = rawpath::toText(rawpath::parentOf(path));
         if (ShellVerbs::moveToTrash(this, *messages_, {path}, tops) > 0)
             navigateTo(Location::folder(parent));
     } else if (verb == QLatin1String("link")) {
@@ -83,7 +83,7 @@ void ExplorerTreeView::showContextMenu(const QPoint &pos)
         QAction *make = menu.addAction(tr("New &Folder"));
         connect(make, &QAction::triggered, this, [this] {
             QString error;
-            if (ShellVerbs::makeFolder(QFile::encodeName(current_.path), &error).isEmpty())
+            if (ShellVerbs::makeFolder(rawpath::toBytes(current_.path), &error).isEmpty())
                 messages_->error(this, error);
             else
                 model_->refresh(view_->currentIndex());
@@ -136,7 +136,7 @@ bool ExplorerTreeView::handleDrag(QEvent *event)
         event->ignore();
         return true;
     }
-    const QByteArray folder = QFile::encodeName(target.path);
+    const QByteArray folder = rawpath::toBytes(target.path);
     const Qt::KeyboardModifiers mods = drop->modifiers();
     TransferKind kind = TransferKind::Copy;
     if ((mods & Qt::ControlModifier) && (mods & Qt::ShiftModifier)) {

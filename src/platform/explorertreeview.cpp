@@ -1,5 +1,8 @@
 #include "explorertreeview.h"
 
+#include "rawpaths.h"
+#include "clipboardfiles.h"
+
 #include "explorercombo.h"
 #include "explorerlistview.h"
 #include "mounts.h"
@@ -8,8 +11,9 @@
 #include "usermessages.h"
 
 #include <QDir>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <QEvent>
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QStringList>
 #include <QTreeView>
@@ -75,19 +79,49 @@ ExplorerTreeView::ExplorerTreeView(QWidget *parent, NamespaceModel *model)
         current_ = Location(); // the old place is gone: any place is a change
         navigateTo(moved);
     });
+    // The current folder removed from outside: the tree would pick a
+    // neighbour as current; go to the nearest folder still there instead.
+    connect(model_, &QAbstractItemModel::rowsAboutToBeRemoved, this,
+            [this](const QModelIndex &parent, int first, int last) {
+                if (!current_.isFolder() || currentGone_)
+                    return;
+                for (QModelIndex i = view_->currentIndex(); i.isValid(); i = i.parent()) {
+                    if (i.parent() == parent && i.row() >= first && i.row() <= last) {
+                        currentGone_ = true;
+                        selecting_ = true;
+                        return;
+                    }
+                }
+            });
+    connect(model_, &QAbstractItemModel::rowsRemoved, this, [this] {
+        if (currentGone_)
+            QMetaObject::invokeMethod(this, &ExplorerTreeView::leaveGoneFolder, Qt::QueuedConnection);
+    });
     // Siblings arriving above the current place push it down: keep it in view.
     connect(model_, &NamespaceModel::childrenLoaded, this,
             [this] { view_->scrollTo(view_->currentIndex()); });
     connect(mounts_, &MountMonitor::changed, this, [this] {
         model_->refreshVolumes();
         // A volume unmounted under the current folder takes the user up.
-        if (current_.isFolder() && !QFileInfo(current_.path).isDir())
+        if (current_.isFolder() && !rawpath::isDir(rawpath::toBytes(current_.path)))
             navigateTo(Location::special(MyComputerSpace));
     });
-    setCurrentFolder(QStringLiteral("/"));
+    setCurrentFolder(model_->rootFolder());
 }
 
 ExplorerTreeView::~ExplorerTreeView() = default;
+
+void ExplorerTreeView::leaveGoneFolder()
+{
+    currentGone_ = false;
+    selecting_ = false;
+    const QString gone = current_.path;
+    const QString path = ExplorerListView::nearestFolder(gone);
+    current_ = Location(); // whatever is shown now is a change
+    navigateTo(Location::folder(path));
+    if (path != gone)
+        messages_->error(this, tr("The folder “%1” is no longer there.").arg(rawpath::shown(gone)));
+}
 
 void ExplorerTreeView::setLinkedListView(ExplorerListView *list)
 {
@@ -117,7 +151,7 @@ QString ExplorerTreeView::resolvePath(const QString &text, const QString &curren
 {
     QString path = text;
     if (path.startsWith(QLatin1String("file://")))
-        path = QUrl(path).toLocalFile();
+        path = rawpath::toText(pathOfFileUrl(rawpath::toBytes(path)));
     if (path == QLatin1String("~") || path.startsWith(QLatin1String("~/")))
         path = QDir::homePath() + path.mid(1);
     if (!path.startsWith(QLatin1Char('/')))
@@ -135,13 +169,15 @@ QString ExplorerTreeView::resolvePath(const QString &text, const QString &curren
 
 QString ExplorerTreeView::refusalFor(const QString &path)
 {
-    const QFileInfo fi(path);
-    if (!fi.exists())
-        return tr("The folder “%1” does not exist.").arg(path);
-    if (!fi.isDir())
-        return tr("“%1” is not a folder.").arg(path);
-    if (!fi.isReadable() || !fi.isExecutable())
-        return tr("You do not have permission to open the folder “%1”.").arg(path);
+    const QByteArray bytes = rawpath::toBytes(path);
+    const QString shown = rawpath::shown(path);
+    struct stat st;
+    if (stat(bytes.constData(), &st) != 0)
+        return tr("The folder “%1” does not exist.").arg(shown);
+    if (!S_ISDIR(st.st_mode))
+        return tr("“%1” is not a folder.").arg(shown);
+    if (access(bytes.constData(), R_OK | X_OK) != 0)
+        return tr("You do not have permission to open the folder “%1”.").arg(shown);
     return {};
 }
 

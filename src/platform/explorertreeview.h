@@ -78,6 +78,7 @@ private:
     void openFind();
     void showContextMenu(const QPoint &pos);
     bool handleDrag(QEvent *event);
+    void leaveGoneFolder();
 
     NamespaceModel *model_;
     QTreeView *view_;
@@ -87,6 +88,7 @@ private:
     QPointer<ExplorerCombo> combo_;
     UserMessages *messages_;
     Location current_;
+    bool currentGone_ = false; // the current node is being removed
     bool selecting_ = false;
 };
 

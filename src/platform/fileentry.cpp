@@ -1,3 +1,4 @@
+#include "rawpaths.h"
 #include "fileentry.h"
 
 #include <QCoreApplication>
@@ -38,7 +39,7 @@ bool userMayWrite(const struct stat &st)
 
 QByteArray FileEntry::encodedName() const
 {
-    return rawName.isEmpty() ? QFile::encodeName(name) : rawName;
+    return rawpath::toBytes(name);
 }
 
 bool statEntry(int dirFd, const char *name, FileEntry &out)
@@ -54,11 +55,7 @@ bool statEntry(int dirFd, const char *name, FileEntry &out)
     if (ascii) {
         out.name = QString::fromLatin1(name, length);
     } else {
-        // Keep the bytes of names that do not survive decoding (invalid UTF-8).
-        const QByteArray bytes(name, length);
-        out.name = QFile::decodeName(bytes);
-        if (QFile::encodeName(out.name) != bytes)
-            out.rawName = bytes;
+        out.name = rawpath::toText(QByteArray(name, length));
     }
     out.mode = st.st_mode;
     out.size = st.st_size;
@@ -96,7 +93,7 @@ QString unusableNameReason(const QString &name)
         return tr("“%1” cannot be used as a name.").arg(name);
     if (name.contains(QLatin1Char('/')) || name.contains(QChar(0)))
         return tr("A name cannot contain “/”.");
-    if (QFile::encodeName(name).size() > NAME_MAX)
+    if (rawpath::toBytes(name).size() > NAME_MAX)
         return tr("The name “%1” is too long.").arg(name);
     return {};
 }

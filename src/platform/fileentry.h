@@ -21,8 +21,7 @@ enum FileAttribute : std::uint32_t
 // One directory entry as the lister reads it; plain data, cheap to move.
 struct FileEntry
 {
-    QString name;       // for display and matching
-    QByteArray rawName; // the on-disk bytes, kept only when `name` does not round-trip
+    QString name; // the on-disk bytes as lossless text (rawpath::toText)
     qint64 size = 0;
     qint64 mtime = 0;             // seconds since the epoch
     std::uint32_t mode = 0;       // st_mode of the entry itself (lstat)

@@ -178,7 +178,7 @@ void FileSearch::start(const FindQuery &query)
         const auto visit = [&](const WalkItem &item) {
             if (!batch.isEmpty() && sinceBatch.elapsed() >= BatchIntervalMs)
                 flush();
-            const QString name = QFile::decodeName(item.name);
+            const QString name = rawpath::toText(item.name);
             if (!pattern.matches(name))
                 return;
             if (text &&
@@ -186,7 +186,7 @@ void FileSearch::start(const FindQuery &query)
                 return;
             if (item.folder != lastFolder) {
                 lastFolder = item.folder;
-                lastFolderName = QFile::decodeName(item.folder);
+                lastFolderName = rawpath::toText(item.folder);
             }
             FoundFile f;
             f.path = rawpath::join(item.folder, item.name);

@@ -1,3 +1,4 @@
+#include "rawpaths.h"
 #include "findwindow.h"
 
 #include "foldermodel.h"
@@ -147,7 +148,7 @@ void FindWindow::findNow()
     QString folder = lookIn_->text().trimmed();
     if (folder == QLatin1String("~") || folder.startsWith(QLatin1String("~/")))
         folder = QDir::homePath() + folder.mid(1);
-    const QByteArray path = QFile::encodeName(folder);
+    const QByteArray path = rawpath::toBytes(folder);
     struct stat st;
     QString refusal;
     if (folder.isEmpty())

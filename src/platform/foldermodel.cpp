@@ -1,3 +1,4 @@
+#include "rawpaths.h"
 #include "foldermodel.h"
 
 #include "clipboardfiles.h"
@@ -35,9 +36,10 @@ QString errnoText(int err)
 QString displayName(const QString &name)
 {
     const auto isControl = [](QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7f; };
-    if (std::none_of(name.begin(), name.end(), isControl))
+    const auto odd = [](QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7f || c.isSurrogate(); };
+    if (std::none_of(name.begin(), name.end(), odd))
         return name;
-    QString shown = name;
+    QString shown = rawpath::shown(name);
     std::replace_if(shown.begin(), shown.end(), isControl, QChar(0xFFFD));
     return shown;
 }
@@ -203,7 +205,7 @@ void FolderModel::onWatched(const QSet<QByteArray> &names)
         refresh();
         return;
     }
-    const QByteArray dir = QFile::encodeName(folder_);
+    const QByteArray dir = rawpath::toBytes(folder_);
     const int fd = open(dir.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
         return; // the folder itself went: folderGone follows
@@ -453,7 +455,7 @@ QStringList FolderModel::mimeTypes() const
 
 QMimeData *FolderModel::mimeData(const QModelIndexList &indexes) const
 {
-    const QByteArray folder = QFile::encodeName(folder_);
+    const QByteArray folder = rawpath::toBytes(folder_);
     QList<QByteArray> paths;
     QSet<int> rows;
     for (const QModelIndex &i : indexes) {
@@ -672,9 +674,9 @@ QString FolderModel::rename(int row, const QString &newName)
     const QString refusal = nameRefusal(newName, &e);
     if (!refusal.isEmpty())
         return refusal;
-    const QByteArray dir = QFile::encodeName(folder_);
+    const QByteArray dir = rawpath::toBytes(folder_);
     const QByteArray from = e.encodedName();
-    const QByteArray to = QFile::encodeName(newName);
+    const QByteArray to = rawpath::toBytes(newName);
     // Never over an item that appeared meanwhile.
     if (renameat2(AT_FDCWD, (dir + '/' + from).constData(), AT_FDCWD, (dir + '/' + to).constData(),
                   RENAME_NOREPLACE) != 0) {
@@ -686,7 +688,6 @@ QString FolderModel::rename(int row, const QString &newName)
     byName_.remove(from);
     changeLayout([&] {
         e.name = newName;
-        e.rawName.clear();
         if (newName.startsWith(QLatin1Char('.')))
             e.attributes |= AttrHidden;
         else

@@ -1,5 +1,7 @@
 #include "folderwatcher.h"
 
+#include "rawpaths.h"
+
 #include <QFile>
 #include <QSocketNotifier>
 #include <sys/inotify.h>
@@ -38,8 +40,8 @@ bool FolderWatcher::watch(const QString &path)
         return false;
     constexpr uint32_t mask = IN_CREATE | IN_DELETE | IN_MOVED_FROM | IN_MOVED_TO | IN_MODIFY |
                               IN_ATTRIB | IN_CLOSE_WRITE | IN_DELETE_SELF | IN_MOVE_SELF |
-                              IN_ONLYDIR;
-    wd_ = inotify_add_watch(fd_, QFile::encodeName(path).constData(), mask);
+                              IN_UNMOUNT | IN_ONLYDIR;
+    wd_ = inotify_add_watch(fd_, rawpath::toBytes(path).constData(), mask);
     return wd_ >= 0;
 }
 
@@ -47,6 +49,13 @@ void FolderWatcher::stop()
 {
     if (wd_ >= 0)
         inotify_rm_watch(fd_, wd_);
+    // Events of the old watch, its IN_IGNORED above all, may still be
+    // queued: drop them now, before a new watch can reuse the number.
+    if (fd_ >= 0) {
+        alignas(inotify_event) char buffer[4096];
+        while (read(fd_, buffer, sizeof buffer) > 0) {
+        }
+    }
     wd_ = -1;
     pending_.clear();
     overflow_ = gone_ = false;
@@ -70,7 +79,9 @@ void FolderWatcher::readEvents()
             // Events of a watch removed earlier may still be queued.
             if (e->wd != wd_)
                 continue;
-            if (e->mask & (IN_DELETE_SELF | IN_MOVE_SELF))
+            // IN_IGNORED: the kernel dropped the watch, as it does when the
+            // folder's volume is unmounted; nothing more would ever come.
+            if (e->mask & (IN_DELETE_SELF | IN_MOVE_SELF | IN_UNMOUNT | IN_IGNORED))
                 gone_ = true;
             else if (e->len > 0)
                 pending_.insert(QByteArray(e->name));
@@ -98,6 +109,86 @@ void FolderWatcher::flush()
         return;
     const QSet<QByteArray> names = std::exchange(pending_, {});
     emit changed(names);
+}
+
+FolderSetWatcher::FolderSetWatcher(QObject *parent) : QObject(parent)
+{
+    batch_.setSingleShot(true);
+    batch_.setInterval(BatchMs);
+    connect(&batch_, &QTimer::timeout, this, [this] {
+        if (!pending_.isEmpty())
+            emit foldersChanged(std::exchange(pending_, {}));
+    });
+    fd_ = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    if (fd_ >= 0) {
+        auto *notifier = new QSocketNotifier(fd_, QSocketNotifier::Read, this);
+        connect(notifier, &QSocketNotifier::activated, this, &FolderSetWatcher::readEvents);
+    }
+}
+
+FolderSetWatcher::~FolderSetWatcher()
+{
+    if (fd_ >= 0)
+        close(fd_);
+}
+
+void FolderSetWatcher::watch(const QByteArray &path)
+{
+    if (fd_ < 0 || byPath_.contains(path))
+        return;
+    // Only folders coming and going matter to the tree.
+    constexpr uint32_t mask = IN_CREATE | IN_DELETE | IN_MOVED_FROM | IN_MOVED_TO | IN_ATTRIB |
+                              IN_DELETE_SELF | IN_MOVE_SELF | IN_UNMOUNT | IN_ONLYDIR;
+    const int wd = inotify_add_watch(fd_, path.constData(), mask);
+    if (wd < 0)
+        return;
+    // Two paths of one folder (a link, a bind mount) share a watch number.
+    if (const QByteArray old = byWd_.value(wd); !old.isEmpty())
+        byPath_.remove(old);
+    byWd_.insert(wd, path);
+    byPath_.insert(path, wd);
+}
+
+void FolderSetWatcher::unwatch(const QByteArray &path)
+{
+    const auto it = byPath_.find(path);
+    if (it == byPath_.end())
+        return;
+    inotify_rm_watch(fd_, it.value());
+    byWd_.remove(it.value());
+    byPath_.erase(it);
+}
+
+void FolderSetWatcher::readEvents()
+{
+    alignas(inotify_event) char buffer[16384];
+    for (;;) {
+        const ssize_t n = read(fd_, buffer, sizeof buffer);
+        if (n <= 0)
+            break;
+        for (char *p = buffer; p < buffer + n;) {
+            const auto *e = reinterpret_cast<const inotify_event *>(p);
+            p += sizeof(inotify_event) + e->len;
+            if (e->mask & IN_Q_OVERFLOW) {
+                for (const QByteArray &path : std::as_const(byWd_))
+                    pending_.insert(path);
+                continue;
+            }
+            const QByteArray path = byWd_.value(e->wd);
+            if (path.isEmpty())
+                continue;
+            // A file's own changes say nothing about the folders in it.
+            if (e->len > 0 && !(e->mask & IN_ISDIR))
+                continue;
+            pending_.insert(path);
+            if (e->mask & IN_IGNORED) {
+                byWd_.remove(e->wd);
+                byPath_.remove(path);
+            }
+        }
+    }
+    if (!batch_.isActive() && !pending_.isEmpty())
+        batch_.start();
 }
 
 } // namespace tarnwick

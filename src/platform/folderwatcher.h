@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHash>
 #include <QObject>
 #include <QSet>
 #include <QTimer>
@@ -27,7 +28,7 @@ signals:
     void changed(const QSet<QByteArray> &names);
     // More happened than the kernel could queue: read the folder again.
     void overflowed();
-    // The folder itself was removed or moved away.
+    // The folder itself was removed, moved away, or its volume unmounted.
     void folderGone();
 
 private:
@@ -41,6 +42,34 @@ private:
     QSet<QByteArray> pending_;
     bool overflow_ = false;
     bool gone_ = false;
+};
+
+// Watches many folders at once for folders appearing and going in them, as
+// the tree needs for the folders it has read. Reports the watched folders
+// that changed, in batches, and forgets folders the kernel stopped watching
+// (removed, or their volume unmounted), reporting those as changed too.
+class FolderSetWatcher : public QObject
+{
+    Q_OBJECT
+public:
+    explicit FolderSetWatcher(QObject *parent = nullptr);
+    ~FolderSetWatcher() override;
+
+    void watch(const QByteArray &path); // again for a path watched already: nothing
+    void unwatch(const QByteArray &path);
+    bool isWatching(const QByteArray &path) const { return byPath_.contains(path); }
+
+signals:
+    void foldersChanged(const QSet<QByteArray> &paths);
+
+private:
+    void readEvents();
+
+    int fd_ = -1;
+    QHash<int, QByteArray> byWd_;
+    QHash<QByteArray, int> byPath_;
+    QTimer batch_;
+    QSet<QByteArray> pending_;
 };
 
 } // namespace tarnwick

@@ -1,3 +1,4 @@
+#include "rawpaths.h"
 #include "mounts.h"
 
 #include <QFile>
@@ -93,7 +94,7 @@ bool wanted(const Volume &v)
 bool isLocalDir(const QString &path)
 {
     struct statx stx;
-    return statx(AT_FDCWD, QFile::encodeName(path).constData(),
+    return statx(AT_FDCWD, rawpath::toBytes(path).constData(),
                  AT_SYMLINK_NOFOLLOW | AT_STATX_DONT_SYNC | AT_NO_AUTOMOUNT, STATX_TYPE,
                  &stx) == 0 &&
            S_ISDIR(stx.stx_mode);
@@ -126,11 +127,11 @@ QList<Volume> parseMountInfo(const QByteArray &text)
         if (f.size() < 7 || dash < 0 || dash + 2 >= f.size() || !f[4].startsWith('/'))
             continue;
         Volume v;
-        v.mountPoint = QFile::decodeName(unescapeOctal(f[4]));
+        v.mountPoint = rawpath::toText(unescapeOctal(f[4]));
         const qsizetype slash = v.mountPoint.lastIndexOf(QLatin1Char('/'));
         v.name = v.mountPoint == QLatin1String("/") ? v.mountPoint : v.mountPoint.mid(slash + 1);
         v.fileSystem = QString::fromUtf8(unescapeOctal(f[dash + 1]));
-        v.device = QFile::decodeName(unescapeOctal(f[dash + 2]));
+        v.device = rawpath::toText(unescapeOctal(f[dash + 2]));
         v.network = networkTypes().contains(v.fileSystem);
         const QList<QByteArray> options = f[5].split(',');
         v.readOnly = options.contains("ro") ||
@@ -176,7 +177,7 @@ QList<Volume> mountedVolumes()
 bool volumeSpace(const QString &mountPoint, qint64 *total, qint64 *available)
 {
     struct statvfs s;
-    if (statvfs(QFile::encodeName(mountPoint).constData(), &s) != 0)
+    if (statvfs(rawpath::toBytes(mountPoint).constData(), &s) != 0)
         return false;
     if (total)
         *total = qint64(s.f_blocks) * qint64(s.f_frsize);
@@ -198,7 +199,7 @@ MountMonitor::MountMonitor(const QString &mountInfoPath, QObject *parent) : QObj
         reported_ = current_;
         emit changed();
     });
-    fd_ = open(QFile::encodeName(mountInfoPath).constData(), O_RDONLY | O_CLOEXEC);
+    fd_ = open(rawpath::toBytes(mountInfoPath).constData(), O_RDONLY | O_CLOEXEC);
     if (fd_ < 0)
         return;
     reported_ = current_ = readAll(fd_);

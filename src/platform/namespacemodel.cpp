@@ -8,7 +8,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QSet>
 #include <QStandardPaths>
 #include <algorithm>
@@ -63,7 +62,7 @@ NamespaceModel::NamespaceModel(QObject *parent, VolumeSource volumes, QString de
     desktop->name = nameSpaceName(DesktopSpace);
     // The desktop folder's own folders hang under Desktop, unless there is no
     // such folder apart from home itself.
-    if (desktopDir_ != homeDir_ && QFileInfo(desktopDir_).isDir())
+    if (desktopDir_ != homeDir_ && rawpath::isDir(rawpath::toBytes(desktopDir_)))
         desktop->path = desktopDir_;
     desktop->fixed = true;
     desktop->parent = root_.get();
@@ -87,6 +86,7 @@ NamespaceModel::NamespaceModel(QObject *parent, VolumeSource volumes, QString de
 
     connect(&lister_, &DirectoryLister::entriesReady, this, &NamespaceModel::onEntries);
     connect(&lister_, &DirectoryLister::finished, this, &NamespaceModel::onFinished);
+    connect(&watcher_, &FolderSetWatcher::foldersChanged, this, &NamespaceModel::onFoldersChanged);
 }
 
 NamespaceModel::~NamespaceModel() = default;
@@ -97,15 +97,25 @@ void NamespaceModel::setVolumeSource(VolumeSource volumes)
     refreshVolumes();
 }
 
+void NamespaceModel::setRootFolder(const QString &path)
+{
+    rootFolder_ = path;
+    // My Computer lists afresh, in its order.
+    while (!computer_->children.empty())
+        removeChild(computer_, int(computer_->children.size()) - 1);
+    refreshVolumes();
+}
+
 void NamespaceModel::refreshVolumes()
 {
-    // "/" first, the home folder next, then the volumes in mount order.
+    // The root first, the home folder next, then the volumes in mount order.
     QList<std::pair<QString, QString>> wanted; // path, name
     const QList<Volume> volumes = volumes_();
-    wanted.append({QStringLiteral("/"), QStringLiteral("/")});
-    wanted.append({homeDir_, tr("Home")});
+    wanted.append({rootFolder_, rootFolder_});
+    if (homeDir_ != rootFolder_)
+        wanted.append({homeDir_, tr("Home")});
     for (const Volume &v : volumes) {
-        if (v.mountPoint != QLatin1String("/") && v.mountPoint != homeDir_)
+        if (v.mountPoint != rootFolder_ && v.mountPoint != homeDir_)
             wanted.append({v.mountPoint, v.name});
     }
     QSet<QString> wantedPaths;
@@ -275,10 +285,46 @@ NamespaceModel::Node *NamespaceModel::insertChild(Node *parent, std::unique_ptr<
 
 void NamespaceModel::removeChild(Node *parent, int row)
 {
+    QSet<QString> paths;
+    collectPaths(parent->children[size_t(row)].get(), paths);
     forgetRequests(parent->children[size_t(row)].get());
     beginRemoveRows(indexOfNode(parent), row, row);
     parent->children.erase(parent->children.begin() + row);
     endRemoveRows();
+    // Stop watching what no remaining node shows (one folder may show twice:
+    // home under My Computer and again under its parent).
+    QSet<QString> still;
+    collectPaths(root_.get(), still);
+    for (const QString &p : std::as_const(paths)) {
+        if (!still.contains(p))
+            watcher_.unwatch(rawpath::toBytes(p));
+    }
+}
+
+void NamespaceModel::collectPaths(const Node *node, QSet<QString> &paths) const
+{
+    if (node->loaded && !node->path.isEmpty())
+        paths.insert(node->path);
+    for (const auto &c : node->children)
+        collectPaths(c.get(), paths);
+}
+
+void NamespaceModel::onFoldersChanged(const QSet<QByteArray> &paths)
+{
+    QSet<QString> wanted;
+    for (const QByteArray &p : paths)
+        wanted.insert(rawpath::toText(p));
+    // Collect first: refreshing reports to the views, which may add nodes.
+    std::vector<Node *> stale;
+    std::function<void(Node *)> walk = [&](Node *n) {
+        if (n->loaded && n != computer_ && wanted.contains(n->path))
+            stale.push_back(n);
+        for (auto &c : n->children)
+            walk(c.get());
+    };
+    walk(root_.get());
+    for (Node *n : stale)
+        refresh(indexOfNode(n));
 }
 
 void NamespaceModel::onEntries(quint64 request, const FileEntries &batch)
@@ -316,6 +362,8 @@ void NamespaceModel::onFinished(quint64 request, int error)
         return;
     parent->loading = false;
     parent->loaded = true;
+    if (parent != computer_)
+        watcher_.watch(rawpath::toBytes(parent->path));
     if (error == 0) {
         // Nodes made on the way to a navigation target that the listing did
         // not find have gone meanwhile.
@@ -466,7 +514,7 @@ QMimeData *NamespaceModel::mimeData(const QModelIndexList &indexes) const
     for (const QModelIndex &i : indexes) {
         const Node *n = nodeOf(i);
         if (i.isValid() && !n->fixed)
-            paths.append(QFile::encodeName(n->path));
+            paths.append(rawpath::toBytes(n->path));
     }
     return makeFilesMimeData({paths, false});
 }
@@ -497,7 +545,7 @@ bool NamespaceModel::setData(const QModelIndex &index, const QVariant &value, in
         const QString oldPath = n->path;
         const QString newPath = joinPath(n->parent->path, name);
         const int err =
-            rawpath::moveNoReplace(QFile::encodeName(oldPath), QFile::encodeName(newPath));
+            rawpath::moveNoReplace(rawpath::toBytes(oldPath), rawpath::toBytes(newPath));
         if (err == EEXIST)
             refusal = tr("There is already an item named “%1” in this folder.").arg(name);
         else if (err != 0)

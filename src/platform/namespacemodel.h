@@ -1,6 +1,7 @@
 #pragma once
 
 #include "directorylister.h"
+#include "folderwatcher.h"
 #include "location.h"
 
 #include <QAbstractItemModel>
@@ -48,6 +49,10 @@ public:
     // Reads the mounted volumes again and updates My Computer's children.
     void refreshVolumes();
     void setVolumeSource(VolumeSource volumes);
+    // The folder My Computer lists first as the system's root: "/" but in
+    // tests, which keep to folders of their own.
+    const QString &rootFolder() const { return rootFolder_; }
+    void setRootFolder(const QString &path);
     // Reads a folder node's children again, if they were read before.
     void refresh(const QModelIndex &index);
     // Whether folders whose names begin with "." are shown.
@@ -91,14 +96,20 @@ private:
     static void movePaths(Node *node, const QString &oldPrefix, const QString &newPrefix);
     void dropHidden(Node *node);
     void refetchLoaded(Node *node);
+    void onFoldersChanged(const QSet<QByteArray> &paths);
+    void collectPaths(const Node *node, QSet<QString> &paths) const;
 
     VolumeSource volumes_;
     QString desktopDir_;
     QString homeDir_;
+    QString rootFolder_ = QStringLiteral("/");
     std::unique_ptr<Node> root_; // invisible; its one child is Desktop
     Node *desktop_ = nullptr;
     Node *computer_ = nullptr;
     DirectoryLister lister_;
+    // The folders of loaded nodes, so the tree follows folders made, removed
+    // or unmounted from outside.
+    FolderSetWatcher watcher_;
     QHash<quint64, Node *> pending_;
     QHash<quint64, QStringList> seen_;
     bool showHidden_ = true;

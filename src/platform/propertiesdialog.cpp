@@ -41,7 +41,7 @@ QString errnoText(int err)
 
 QString shown(const QByteArray &path)
 {
-    return QFile::decodeName(path);
+    return rawpath::toText(path);
 }
 
 QString count(qint64 n, const char *one, const char *many)
@@ -373,7 +373,7 @@ QString PropertiesDialog::nameRefusal(const QString &name) const
     if (const QString reason = unusableNameReason(name); !reason.isEmpty())
         return reason;
     const QByteArray to =
-        rawpath::join(rawpath::parentOf(items_.first().path), QFile::encodeName(name));
+        rawpath::join(rawpath::parentOf(items_.first().path), rawpath::toBytes(name));
     if (rawpath::exists(to))
         return tr("There is already an item named “%1” in this folder.").arg(name);
     return {};
@@ -433,7 +433,7 @@ bool PropertiesDialog::apply()
     if (renaming) {
         const QByteArray &from = items_.first().path;
         const QByteArray to =
-            rawpath::join(rawpath::parentOf(from), QFile::encodeName(name_->text()));
+            rawpath::join(rawpath::parentOf(from), rawpath::toBytes(name_->text()));
         if (const int err = rawpath::moveNoReplace(from, to); err == EEXIST)
             failures
                 << tr("There is already an item named “%1” in this folder.").arg(name_->text());

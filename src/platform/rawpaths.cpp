@@ -44,6 +44,12 @@ bool exists(const QByteArray &path)
     return lstat(path.constData(), &st) == 0;
 }
 
+bool isDir(const QByteArray &path)
+{
+    struct stat st;
+    return stat(path.constData(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
 bool makeFolders(const QByteArray &dir)
 {
     for (qsizetype i = 1; i <= dir.size(); ++i) {
@@ -120,6 +126,119 @@ QByteArray readSmallFile(const QByteArray &path, qint64 maxSize)
     }
     close(fd);
     return bytes;
+}
+
+} // namespace tarnwick::rawpath
+
+namespace tarnwick::rawpath {
+namespace {
+
+constexpr char16_t EscapeBase = 0xDC00;
+
+// Length of the valid UTF-8 sequence at `p`, or 0 when it is not one
+// (overlong forms, encoded surrogates and values past U+10FFFF included).
+int validSequence(const unsigned char *p, const unsigned char *end)
+{
+    const unsigned char c = p[0];
+    if (c < 0x80)
+        return 1;
+    int len;
+    char32_t min;
+    char32_t v;
+    if ((c & 0xE0) == 0xC0) {
+        len = 2, min = 0x80, v = c & 0x1F;
+    } else if ((c & 0xF0) == 0xE0) {
+        len = 3, min = 0x800, v = c & 0x0F;
+    } else if ((c & 0xF8) == 0xF0) {
+        len = 4, min = 0x10000, v = c & 0x07;
+    } else {
+        return 0;
+    }
+    if (end - p < len)
+        return 0;
+    for (int i = 1; i < len; ++i) {
+        if ((p[i] & 0xC0) != 0x80)
+            return 0;
+        v = (v << 6) | (p[i] & 0x3F);
+    }
+    if (v < min || v > 0x10FFFF || (v >= 0xD800 && v <= 0xDFFF))
+        return 0;
+    return len;
+}
+
+} // namespace
+
+QString toText(const QByteArray &bytes)
+{
+    const auto *begin = reinterpret_cast<const unsigned char *>(bytes.constData());
+    const auto *end = begin + bytes.size();
+    const unsigned char *p = begin;
+    while (p < end) {
+        const int n = validSequence(p, end);
+        if (n == 0)
+            break;
+        p += n;
+    }
+    if (p == end)
+        return QString::fromUtf8(bytes);
+
+    QString out = QString::fromUtf8(bytes.constData(), p - begin);
+    while (p < end) {
+        const unsigned char *run = p;
+        int n;
+        while (p < end && (n = validSequence(p, end)) > 0)
+            p += n;
+        if (p > run)
+            out += QString::fromUtf8(reinterpret_cast<const char *>(run), p - run);
+        if (p < end)
+            out += QChar(char16_t(EscapeBase | *p++));
+    }
+    return out;
+}
+
+QByteArray toBytes(const QString &text)
+{
+    bool escaped = false;
+    for (const QChar c : text) {
+        if (c.unicode() >= 0xDC80 && c.unicode() <= 0xDCFF) {
+            escaped = true;
+            break;
+        }
+    }
+    if (!escaped)
+        return text.toUtf8();
+
+    QByteArray out;
+    out.reserve(text.size() * 2);
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t c = text.at(i).unicode();
+        const bool pairStart = QChar::isHighSurrogate(c) && i + 1 < n &&
+                               QChar::isLowSurrogate(text.at(i + 1).unicode());
+        if (pairStart) {
+            out += text.mid(i, 2).toUtf8();
+            ++i;
+        } else if (c >= 0xDC80 && c <= 0xDCFF) {
+            out += char(c & 0xFF);
+        } else {
+            out += QString(QChar(c)).toUtf8();
+        }
+    }
+    return out;
+}
+
+QString shown(const QString &text)
+{
+    QString out = text;
+    const qsizetype n = out.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = text.at(i);
+        if (c.isHighSurrogate() && i + 1 < n && text.at(i + 1).isLowSurrogate())
+            ++i; // a proper pair
+        else if (c.isSurrogate())
+            out[i] = QChar::ReplacementCharacter;
+    }
+    return out;
 }
 
 } // namespace tarnwick::rawpath

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QString>
 
 // File operations on paths as the bytes on disk. Names that are not valid
 // UTF-8 do not survive a trip through QString, so whatever must reach exactly
@@ -13,6 +14,7 @@ QByteArray join(const QByteArray &dir, const QByteArray &name);
 // Links and dot components resolved; empty (errno set) when it does not exist.
 QByteArray canonical(const QByteArray &path);
 bool exists(const QByteArray &path); // without following a final link
+bool isDir(const QByteArray &path);  // a folder, or a link to one
 
 // Creates the missing folders of `dir`; true when it is a folder afterwards.
 bool makeFolders(const QByteArray &dir);
@@ -28,5 +30,18 @@ int removeTreeAt(int dirFd, const char *name);
 // The whole of a regular file of at most `maxSize` bytes; empty for anything
 // else. Never blocks on a pipe or device put in a file's place.
 QByteArray readSmallFile(const QByteArray &path, qint64 maxSize);
+
+} // namespace tarnwick::rawpath
+
+namespace tarnwick::rawpath {
+
+// Paths as text without losing a byte. Valid UTF-8 decodes as usual; every
+// byte that is not part of valid UTF-8 becomes the lone surrogate
+// U+DC80..U+DCFF, which no valid UTF-8 can produce, so toBytes(toText(b))
+// gives back `b` exactly. Any path kept as a QString is made with these.
+QString toText(const QByteArray &bytes);
+QByteArray toBytes(const QString &text);
+// What the user reads: the stand-ins of undecodable bytes shown as U+FFFD.
+QString shown(const QString &text);
 
 } // namespace tarnwick::rawpath

@@ -1,3 +1,4 @@
+#include "rawpaths.h"
 #include "shellsources.h"
 
 #include "desktopentries.h"
@@ -58,7 +59,7 @@ ShellItem place(int nameSpace)
 QList<ShellItem> folderItems(const QString &folder)
 {
     QList<ShellItem> items;
-    const int fd = open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int fd = open(rawpath::toBytes(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
         return items;
     DIR *dir = fdopendir(fd);

@@ -1,6 +1,7 @@
 #include "unixsignals.h"
 
 #include <QSocketNotifier>
+#include <atomic>
 #include <csignal>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -9,37 +10,59 @@ namespace tarnwick {
 namespace {
 
 int signalPipe[2] = {-1, -1};
+// Requests not yet taken by the event loop.
+std::atomic<int> unanswered{0};
 
-void onSignal(int)
+void onSignal(int signo)
 {
+    // A second request while the first is still unanswered means the
+    // program is stuck: let the signal do what it does by default.
+    if (unanswered.fetch_add(1) > 0) {
+        signal(signo, SIG_DFL);
+        raise(signo);
+        return;
+    }
     const char byte = 1;
     [[maybe_unused]] const ssize_t n = write(signalPipe[1], &byte, 1);
 }
 
 } // namespace
 
-TerminationWatcher::TerminationWatcher(QObject *parent) : QObject(parent)
+void TerminationWatcher::catchEarly()
 {
-    if (socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalPipe) != 0)
+    if (signalPipe[0] >= 0)
         return;
-    auto *notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, this);
-    connect(notifier, &QSocketNotifier::activated, this, [this] {
-        char byte;
-        [[maybe_unused]] const ssize_t n = read(signalPipe[0], &byte, 1);
-        emit terminationRequested();
-    });
+    if (socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, signalPipe) != 0)
+        return;
     struct sigaction sa = {};
     sa.sa_handler = onSignal;
     sigemptyset(&sa.sa_mask);
     sa.sa_flags = SA_RESTART;
     sigaction(SIGTERM, &sa, nullptr);
     sigaction(SIGINT, &sa, nullptr);
+    // Whoever started us may have blocked them; they are ours to handle.
+    sigset_t set;
+    sigemptyset(&set);
+    sigaddset(&set, SIGTERM);
+    sigaddset(&set, SIGINT);
+    sigprocmask(SIG_UNBLOCK, &set, nullptr);
 }
 
-TerminationWatcher::~TerminationWatcher()
+TerminationWatcher::TerminationWatcher(QObject *parent) : QObject(parent)
 {
-    signal(SIGTERM, SIG_DFL);
-    signal(SIGINT, SIG_DFL);
+    catchEarly();
+    if (signalPipe[0] < 0)
+        return;
+    // The handlers stay for the rest of the run: a signal arriving while the
+    // program tears down must not end it with a signal status.
+    auto *notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, this);
+    connect(notifier, &QSocketNotifier::activated, this, [this] {
+        char bytes[16];
+        while (read(signalPipe[0], bytes, sizeof bytes) > 0) {
+        }
+        unanswered.store(0);
+        emit terminationRequested();
+    });
 }
 
 } // namespace tarnwick

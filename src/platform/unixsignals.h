@@ -10,8 +10,12 @@ class TerminationWatcher : public QObject
 {
     Q_OBJECT
 public:
+    // Catches the two signals from now on, before any window or even the
+    // application object exists; a request that arrives this early is
+    // delivered once the event loop runs. Call first thing in main.
+    static void catchEarly();
+
     explicit TerminationWatcher(QObject *parent = nullptr);
-    ~TerminationWatcher() override;
 
 signals:
     void terminationRequested();

@@ -1,0 +1,236 @@
+// The real program, ended every way a user or the session can end it, must
+// exit with status 0: under the sanitizer build, any use of freed memory on
+// the way out fails here. It runs on a virtual X server, driven by real key
+// presses, and waits on what a person would see (a window appearing), never
+// on fixed delays.
+#include "testenv.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <csignal>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr int Patience = 120000; // the sanitizer build starts slowly
+
+QString tool(const char *name)
+{
+    return QStandardPaths::findExecutable(QString::fromLatin1(name));
+}
+
+// Runs a command to its end; its standard output, or nullopt on failure.
+std::optional<QString> run(const QString &program, const QStringList &args,
+                           const QProcessEnvironment &env, int timeoutMs = Patience)
+{
+    QProcess p;
+    p.setProcessEnvironment(env);
+    p.start(program, args);
+    if (!p.waitForFinished(timeoutMs) || p.exitStatus() != QProcess::NormalExit ||
+        p.exitCode() != 0) {
+        p.kill();
+        p.waitForFinished();
+        return std::nullopt;
+    }
+    return QString::fromLocal8Bit(p.readAllStandardOutput()).trimmed();
+}
+
+} // namespace
+
+class TestEnding : public QObject
+{
+    Q_OBJECT
+
+    QProcess xserver_;
+    QProcessEnvironment env_;
+    QTemporaryDir dir_;
+
+    // Keys as a person presses them, to whatever window has the focus.
+    bool keys(const QString &window, const QStringList &keys)
+    {
+        return run(tool("xdotool"), QStringList{"windowfocus", "--sync", window, "key"} + keys,
+                   env_)
+            .has_value();
+    }
+    // The id of a visible window whose title matches, once it shows.
+    QString waitWindow(const QString &title)
+    {
+        return run(tool("xdotool"), {"search", "--sync", "--onlyvisible", "--name", title}, env_)
+            .value_or(QString())
+            .section(QLatin1Char('\n'), 0, 0);
+    }
+    void typeText(const QString &window, const QString &text)
+    {
+        QVERIFY(run(tool("xdotool"), {"windowfocus", "--sync", window, "type", text}, env_));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        tarnwick::test::quietPlatformNotes();
+        if (tool("Xvfb").isEmpty() || tool("xdotool").isEmpty())
+            QSKIP("needs Xvfb and xdotool (scripts/install-deps.sh installs them)");
+        // Xvfb picks a free display and writes its number to the descriptor.
+        int fds[2];
+        QVERIFY(pipe(fds) == 0);
+        xserver_.setChildProcessModifier([fds] { close(fds[0]); });
+        xserver_.start(tool("Xvfb"), {"-displayfd", QString::number(fds[1]), "-screen", "0",
+                                      "1280x1024x24", "-nolisten", "tcp"});
+        close(fds[1]);
+        QVERIFY(xserver_.waitForStarted());
+        QByteArray number;
+        char c;
+        while (read(fds[0], &c, 1) == 1 && c != '\n')
+            number += c;
+        close(fds[0]);
+        QVERIFY2(!number.isEmpty(), "Xvfb gave no display");
+        env_ = QProcessEnvironment::systemEnvironment();
+        env_.insert("DISPLAY", ":" + QString::fromLatin1(number));
+        env_.insert("QT_QPA_PLATFORM", "xcb");
+        env_.remove("WAYLAND_DISPLAY");
+        QVERIFY(dir_.isValid());
+    }
+
+    void cleanupTestCase()
+    {
+        if (xserver_.state() != QProcess::NotRunning) {
+            xserver_.terminate();
+            xserver_.waitForFinished();
+        }
+    }
+
+    void endsWithStatusZero_data()
+    {
+        QTest::addColumn<QString>("before"); // what the user does first
+        QTest::addColumn<QString>("way");    // how the program is ended
+        QTest::newRow("SIGTERM") << "" << "sigterm";
+        QTest::newRow("SIGINT") << "" << "sigint";
+        QTest::newRow("SIGTERM during start-up") << "startup" << "sigterm";
+        QTest::newRow("SIGINT during start-up") << "startup" << "sigint";
+        QTest::newRow("File > Close") << "" << "fileclose";
+        QTest::newRow("close box") << "" << "closebox";
+        QTest::newRow("close box, Find open") << "find" << "closebox";
+        QTest::newRow("File > Close, Find open") << "find" << "fileclose";
+        QTest::newRow("SIGTERM, Find open") << "find" << "sigterm";
+        QTest::newRow("Find closed first, then close box") << "findclosed" << "closebox";
+        QTest::newRow("SIGTERM, Properties open") << "properties" << "sigterm";
+        QTest::newRow("SIGTERM, Go To prompt open") << "goto" << "sigterm";
+        QTest::newRow("SIGTERM while a big folder lists") << "listing" << "sigterm";
+        QTest::newRow("File > Close while a big folder lists") << "listing" << "fileclose";
+        QTest::newRow("SIGTERM while a paste runs") << "paste" << "sigterm";
+    }
+
+    void endsWithStatusZero()
+    {
+        QFETCH(QString, before);
+        QFETCH(QString, way);
+        if ((way == "closebox" || before == "findclosed") && !QFile::exists(QStringLiteral(XCLOSE_EXE)))
+            QSKIP("the close-box helper was not built (no xcb headers)");
+
+        QProcess app;
+        app.setProcessEnvironment(env_);
+        // Signals sent during start-up wait, blocked, until the program
+        // unblocks them: before its first window, whatever the timing.
+        if (before == "startup") {
+            app.setChildProcessModifier([] {
+                sigset_t set;
+                sigemptyset(&set);
+                sigaddset(&set, SIGTERM);
+                sigaddset(&set, SIGINT);
+                sigprocmask(SIG_BLOCK, &set, nullptr);
+            });
+        }
+        app.start(QStringLiteral(TARNWICK_EXE), {});
+        QVERIFY(app.waitForStarted());
+        const auto pid = pid_t(app.processId());
+        const int signo = way == "sigint" ? SIGINT : SIGTERM;
+
+        if (before == "startup") {
+            ::kill(pid, signo);
+        } else {
+            const QString main = waitWindow("^Tarnwick$");
+            QVERIFY2(!main.isEmpty(), "the main window never showed");
+            if (before == "find" || before == "findclosed") {
+                QVERIFY(keys(main, {"alt+t", "f"}));
+                const QString find = waitWindow("^Find");
+                QVERIFY2(!find.isEmpty(), "the Find window never showed");
+                // A close box pressed the instant a window maps can go
+                // unheard; a person would press it again.
+                if (before == "findclosed") {
+                    QTRY_VERIFY_WITH_TIMEOUT(
+                        run(QStringLiteral(XCLOSE_EXE), {find}, env_) &&
+                            !run(tool("xdotool"), {"search", "--onlyvisible", "--name", "^Find"},
+                                 env_),
+                        30000);
+                }
+            } else if (before == "properties") {
+                // Properties of the tree's folder: Tab from the address box
+                // through the filter box to the tree.
+                QVERIFY(keys(main, {"Tab", "Tab", "alt+f", "p"}));
+                QVERIFY2(!waitWindow("^Properties").isEmpty(), "no Properties window");
+            } else if (before == "goto") {
+                QVERIFY(keys(main, {"alt+t", "g"}));
+                QVERIFY2(!waitWindow("^Go To Folder").isEmpty(), "no Go To prompt");
+            } else if (before == "listing") {
+                const QString big = dir_.filePath("big");
+                if (!QFileInfo::exists(big)) {
+                    QDir().mkpath(big);
+                    for (int i = 0; i < 30000; ++i)
+                        QFile(big + QStringLiteral("/file %1.txt").arg(i)).open(QIODevice::WriteOnly);
+                }
+                // The address box has the focus first.
+                typeText(main, big + "\n");
+            } else if (before == "paste") {
+                const QString from = dir_.filePath("from"), to = dir_.filePath("to");
+                QDir(to).removeRecursively();
+                QDir().mkpath(to);
+                if (!QFileInfo::exists(from)) {
+                    QDir().mkpath(from + "/payload");
+                    QFile f(from + "/payload/data.bin");
+                    QVERIFY(f.open(QIODevice::WriteOnly));
+                    const QByteArray block(1 << 20, 'x');
+                    for (int i = 0; i < 256; ++i)
+                        f.write(block);
+                }
+                // Copy the folder from the list, paste it elsewhere.
+                typeText(main, from + "\n");
+                QVERIFY(keys(main, {"Tab", "Tab", "Tab"}));
+                QVERIFY(keys(main, {"Home", "space", "ctrl+c"}));
+                QVERIFY(keys(main, {"shift+Tab", "shift+Tab", "shift+Tab", "ctrl+a"}));
+                typeText(main, to + "\n");
+                QVERIFY(keys(main, {"Tab", "Tab", "Tab", "ctrl+v"}));
+            }
+            if (way == "sigterm" || way == "sigint")
+                ::kill(pid, signo);
+            else if (way == "fileclose")
+                QVERIFY(keys(main, {"alt+f", "c"}));
+            else
+                for (int press = 0; press < 10 && !app.waitForFinished(press ? 3000 : 0); ++press)
+                    QVERIFY(run(QStringLiteral(XCLOSE_EXE), {main}, env_));
+        }
+
+        if (app.state() != QProcess::NotRunning && !app.waitForFinished(Patience)) {
+            // Say what was on the screen: a window left open tells why.
+            QStringList shown;
+            const QString ids = run(tool("xdotool"), {"search", "--onlyvisible", "--name", "."},
+                                    env_, 10000)
+                                    .value_or(QString());
+            for (const QString &id : ids.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+                shown << run(tool("xdotool"), {"getwindowname", id}, env_, 10000).value_or(id);
+            app.kill();
+            app.waitForFinished();
+            QFAIL(qPrintable("the program did not end; windows shown: " + shown.join(" | ") +
+                             "\n" + QString::fromLocal8Bit(app.readAllStandardError())));
+        }
+        const QByteArray err = app.readAllStandardError();
+        QVERIFY2(app.exitStatus() == QProcess::NormalExit, err.constData());
+        QVERIFY2(app.exitCode() == 0, err.constData());
+        QVERIFY2(!err.contains("AddressSanitizer") && !err.contains("runtime error"),
+                 err.constData());
+    }
+};
+
+TARNWICK_TEST_MAIN(TestEnding)
+#include "test_ending.moc"
