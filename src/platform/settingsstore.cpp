@@ -29,11 +29,11 @@ const QString OwnSection = QStringLiteral("Settings");
 
 struct Identity
 {
-    dev_t dev = 0;
-    ino_t ino = 0;
-    off_t size = -1;
-    timespec mtime{};
-    timespec ctime{};
+    dev_t dev;
+    ino_t ino;
+    off_t size;
+    timespec mtime;
+    timespec ctime;
 
     explicit Identity(const struct stat &st = {})
         : dev(st.st_dev), ino(st.st_ino), size(st.st_size), mtime(st.st_mtim), ctime(st.st_ctim)
