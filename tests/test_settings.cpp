@@ -239,6 +239,7 @@ private slots:
         QTest::newRow("at") << "@home";
         QTest::newRow("two ats") << "@@twice";
         QTest::newRow("unicode") << "*.Ü€";
+        QTest::newRow("outside the basic plane") << "\U0001F600 *.png";
         QTest::newRow("empty") << "";
         QTest::newRow("control then hex digits") << "\x01"
                                                     "7f";

@@ -125,6 +125,11 @@ QByteArray IniFile::escapedValue(const QString &value)
 {
     const QString text = value.startsWith(QLatin1Char('@')) ? QLatin1Char('@') + value : value;
     QByteArray out;
+    QString plain; // encoded a run at a time, so that surrogate pairs stay whole
+    auto flush = [&] {
+        out += plain.toUtf8();
+        plain.clear();
+    };
     bool quote = false;
     bool escapeHexDigit = false; // a digit after "\x.." would extend that escape
     for (const QChar qc : text) {
@@ -136,6 +141,11 @@ QByteArray IniFile::escapedValue(const QString &value)
             continue;
         }
         escapeHexDigit = false;
+        if (c > 0x1f && c != '"' && c != '\\') {
+            plain += qc;
+            continue;
+        }
+        flush();
         switch (c) {
         case '\0':
             out += "\\0";
@@ -168,14 +178,11 @@ QByteArray IniFile::escapedValue(const QString &value)
             out += char(c);
             break;
         default:
-            if (c <= 0x1f) {
-                out += "\\x" + QByteArray::number(c, 16);
-                escapeHexDigit = true;
-            } else {
-                out += QString(qc).toUtf8();
-            }
+            out += "\\x" + QByteArray::number(c, 16);
+            escapeHexDigit = true;
         }
     }
+    flush();
     if (quote || out.startsWith(' ') || out.endsWith(' '))
         return '"' + out + '"';
     return out;

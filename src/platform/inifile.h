@@ -30,7 +30,7 @@ public:
 
     // Nothing when the bytes are not INI text: a NUL, invalid UTF-8 (a UTF-8
     // byte-order mark is fine), or a line that is neither blank, a comment
-    // ("; " or "# "), a "[section]" nor "key=value".
+    // (first ";" or "#"), a "[section]" nor "key=value".
     static std::optional<IniFile> parse(const QByteArray &bytes);
 
     // Holds nothing but blanks.
