@@ -1,6 +1,7 @@
 #include "preferences.h"
 
 #include "settingsstore.h"
+#include "usermessages.h"
 
 #include <QStringList>
 #include <array>
@@ -93,6 +94,18 @@ QString Preferences::read(Pref pref) const
 bool Preferences::write(Pref pref, const QString &value)
 {
     return store_.write(Section, QString::fromLatin1(prefKey(pref).name), value);
+}
+
+std::function<void(const QString &)> reportFirstFailureInBox(UserMessages &messages)
+{
+    return [&messages, shown = false](const QString &message) mutable {
+        if (shown) {
+            qWarning("%s", qUtf8Printable(message));
+            return;
+        }
+        shown = true;
+        messages.error(nullptr, message);
+    };
 }
 
 } // namespace tarnwick

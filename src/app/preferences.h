@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 namespace tarnwick {
 
 class SettingsStore;
+class UserMessages;
 
 // Every preference key, declared once with its default; every read and write
 // of the settings goes through this table.
@@ -55,5 +57,11 @@ public:
 private:
     SettingsStore &store_;
 };
+
+// Tells the user of the first failed settings write of a run in a message box
+// and of later ones only on standard error: the writers go on without the
+// result, and a box at every click would stand between the user and the
+// window.
+std::function<void(const QString &message)> reportFirstFailureInBox(UserMessages &messages);
 
 } // namespace tarnwick

@@ -4,9 +4,10 @@
 
 namespace tarnwick {
 
-Program::Program(const QString &settingsFile, WindowRegistry::Exit exit)
+Program::Program(const QString &settingsFile, WindowRegistry::Exit exit, UserMessages &messages)
     : store_(settingsFile), prefs_(store_), windows_(std::move(exit))
 {
+    store_.setWriteFailureHandler(reportFirstFailureInBox(messages));
     windows_.define(QString::fromLatin1(frmExplore::Name),
                     [this](WindowRegistry &w) { return std::make_unique<frmExplore>(w, prefs_); });
 }

@@ -2,6 +2,7 @@
 
 #include "preferences.h"
 #include "settingsstore.h"
+#include "usermessages.h"
 #include "windowregistry.h"
 
 namespace tarnwick {
@@ -11,7 +12,8 @@ namespace tarnwick {
 class Program
 {
 public:
-    Program(const QString &settingsFile, WindowRegistry::Exit exit);
+    Program(const QString &settingsFile, WindowRegistry::Exit exit,
+            UserMessages &messages = UserMessages::dialogs());
 
     WindowRegistry &windows() { return windows_; }
     Preferences &prefs() { return prefs_; }
