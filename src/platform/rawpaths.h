@@ -13,6 +13,17 @@ QByteArray join(const QByteArray &dir, const QByteArray &name);
 // Links and dot components resolved; empty (errno set) when it does not exist.
 QByteArray canonical(const QByteArray &path);
 bool exists(const QByteArray &path); // without following a final link
+// An absolute path with "." and empty components dropped and ".." taken
+// back, by the bytes alone.
+QByteArray cleanPath(const QByteArray &path);
+// Whether `path` is `top` or lies below it, by the bytes.
+bool isAtOrUnder(const QByteArray &path, const QByteArray &top);
+
+// A name's extension, with its dot; none for a leading dot (".bashrc").
+qsizetype extensionStart(const QByteArray &name);
+// stem + tail in at most `limit` bytes, cutting the end of the stem; a stem
+// that is valid UTF-8 is never cut inside a character.
+QByteArray fitName(const QByteArray &stem, const QByteArray &tail, qsizetype limit);
 
 // Creates the missing folders of `dir`; true when it is a folder afterwards.
 bool makeFolders(const QByteArray &dir);

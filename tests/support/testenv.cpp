@@ -5,7 +5,9 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <cerrno>
+#include <cstring>
 #include <ftw.h>
+#include <sys/mount.h>
 #include <unistd.h>
 
 namespace tarnwick::test {
@@ -51,6 +53,32 @@ void quietPlatformNotes()
                 return;
             previous(type, ctx, msg);
         });
+}
+
+ScratchVolume::ScratchVolume(const QString &parent) : path_(parent + QStringLiteral("/volume"))
+{
+    if (geteuid() != 0) {
+        whyNot_ = QStringLiteral("mounting a volume of the test's own needs root");
+        return;
+    }
+    if (!QDir().mkpath(path_)) {
+        whyNot_ = QStringLiteral("no folder to mount a volume on");
+        return;
+    }
+    if (mount("tarnwick-test", QFile::encodeName(path_).constData(), "tmpfs", MS_NOSUID | MS_NODEV,
+              "size=16m,mode=0755") != 0) {
+        whyNot_ = QStringLiteral("mounting a tmpfs failed: %1")
+                      .arg(QString::fromLocal8Bit(strerror(errno)));
+        return;
+    }
+    mounted_ = true;
+}
+
+ScratchVolume::~ScratchVolume()
+{
+    // Detached, so a file a failed test left open does not keep it mounted.
+    if (mounted_)
+        umount2(QFile::encodeName(path_).constData(), MNT_DETACH);
 }
 
 bool removeTree(const QString &path)

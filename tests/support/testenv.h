@@ -3,6 +3,7 @@
 #include "launcher.h"
 #include "usermessages.h"
 
+#include <QFile>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -44,6 +45,28 @@ public:
     QStringList errors;
     QStringList questions;
     QList<std::optional<QString>> answers;
+};
+
+// A volume of the test's own: a small tmpfs mounted on a new folder inside
+// `parent`, unmounted when this goes. Mounting needs root; where it cannot be
+// done, whyNot() says why, for the test to skip with.
+class ScratchVolume
+{
+public:
+    explicit ScratchVolume(const QString &parent);
+    ~ScratchVolume();
+    ScratchVolume(const ScratchVolume &) = delete;
+    ScratchVolume &operator=(const ScratchVolume &) = delete;
+
+    bool isMounted() const { return mounted_; }
+    const QString &path() const { return path_; }
+    QByteArray encodedPath() const { return QFile::encodeName(path_); }
+    const QString &whyNot() const { return whyNot_; }
+
+private:
+    QString path_;
+    QString whyNot_;
+    bool mounted_ = false;
 };
 
 // Removes a folder and everything below it, whatever the names' bytes.
