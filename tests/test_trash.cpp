@@ -1,6 +1,5 @@
 // The trash store: trashing, listing, restoring and erasing in the home
 // trash and in the trashes of other volumes, and the info files it reads.
-#include "mounts.h"
 #include "rawpaths.h"
 #include "testenv.h"
 #include "trash.h"
@@ -39,14 +38,6 @@ QByteArray readBytes(const QByteArray &path)
 QByteArray readBytes(const QString &path)
 {
     return readBytes(QFile::encodeName(path));
-}
-
-bool makeRawFile(const QByteArray &path, const QByteArray &content)
-{
-    const int fd = open(path.constData(), O_WRONLY | O_CREAT | O_EXCL, 0644);
-    const bool ok = fd >= 0 && write(fd, content.constData(), size_t(content.size())) ==
-                                   ssize_t(content.size());
-    return fd >= 0 && close(fd) == 0 && ok;
 }
 
 int groupAndOtherBits(const QString &path)
@@ -134,9 +125,10 @@ private slots:
         const QByteArray path = QFile::encodeName(work()) + '/' + name;
         const QByteArray content = "content of " + name;
         if (folder)
-            QVERIFY(mkdir(path.constData(), 0755) == 0 && makeRawFile(path + "/inner", content));
+            QVERIFY(mkdir(path.constData(), 0755) == 0 &&
+                    test::makeRawFile(path + "/inner", content));
         else
-            QVERIFY(makeRawFile(path, content));
+            QVERIFY(test::makeRawFile(path, content));
 
         TrashStore store;
         QString error;
@@ -478,7 +470,7 @@ private slots:
         const QByteArray top = volume.encodedPath(), trashDir = top + "/.Trash-" + uid().toLatin1();
         const QByteArray path = top + '/' + folder + '/' + name;
         QVERIFY(mkdir((top + '/' + folder).constData(), 0755) == 0);
-        QVERIFY(makeRawFile(path, "volume"));
+        QVERIFY(test::makeRawFile(path, "volume"));
         TrashStore store({}, {top});
         QString error;
 
@@ -493,7 +485,7 @@ private slots:
 
         // Twice, so that the second needs a numbered name that still fits.
         QVERIFY2(store.trashEncoded(path, &error), qPrintable(error));
-        QVERIFY(makeRawFile(path, "second"));
+        QVERIFY(test::makeRawFile(path, "second"));
         QVERIFY2(store.trashEncoded(path, &error), qPrintable(error));
         QCOMPARE(groupAndOtherBits(QFile::decodeName(trashDir)), 0);
         QList<TrashItem> items = store.items();
@@ -570,7 +562,7 @@ private slots:
         if (!volume.isMounted())
             QSKIP(qPrintable(volume.whyNot()));
         const QByteArray path = volume.encodedPath() + "/f";
-        QVERIFY(makeRawFile(path, "f"));
+        QVERIFY(test::makeRawFile(path, "f"));
         QString error;
         QVERIFY(!TrashStore().trashEncoded(path, &error));
         QVERIFY(!error.isEmpty());

@@ -6,6 +6,7 @@
 #include <QStandardPaths>
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
 #include <ftw.h>
 #include <sys/mount.h>
 #include <unistd.h>
@@ -91,6 +92,15 @@ bool removeTree(const QString &path)
         },
         16, FTW_DEPTH | FTW_PHYS);
     return rc == 0 || errno == ENOENT;
+}
+
+bool makeRawFile(const QByteArray &path, const QByteArray &bytes)
+{
+    const int fd = open(path.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (fd < 0)
+        return false;
+    const bool ok = write(fd, bytes.constData(), size_t(bytes.size())) == ssize_t(bytes.size());
+    return close(fd) == 0 && ok;
 }
 
 bool writeFile(const QString &path, const QByteArray &bytes)

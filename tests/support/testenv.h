@@ -93,6 +93,10 @@ public:
     QList<QProcessEnvironment> environments;
 };
 
+// Creates the file `path`, named by its bytes, holding `bytes`; false when
+// something is there already.
+bool makeRawFile(const QByteArray &path, const QByteArray &bytes);
+
 // Writes `bytes` to `path`, creating folders on the way.
 bool writeFile(const QString &path, const QByteArray &bytes = {});
 
