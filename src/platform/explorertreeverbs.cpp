@@ -55,8 +55,8 @@ void ExplorerTreeView::InvokeVerb(const QString &verb)
             return;
         }
         const QString parent = QFile::decodeName(rawpath::parentOf(path));
-        if (ShellVerbs::moveToTrash(this, *messages_, {path}, TrashStore({}, mountedTrashTops())) >
-            0)
+        const TrashStore trash({}, mountedTrashTops());
+        if (ShellVerbs::moveToTrash(this, *messages_, {path}, trash) > 0)
             navigateTo(Location::folder(parent));
     } else if (verb == QLatin1String("link")) {
         QString error;

@@ -9,7 +9,6 @@
 #include <QStandardPaths>
 #include <algorithm>
 #include <cerrno>
-#include <climits>
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
@@ -281,6 +280,7 @@ std::optional<TrashItem> TrashStore::item(const QByteArray &filesPath) const
     const auto loc = dirOf(probe);
     return loc ? makeItem(*loc, baseName(filesPath)) : std::nullopt;
 }
+
 bool TrashStore::trash(const QString &path, QString *error) const
 {
     return trashEncoded(QFile::encodeName(path), error);
