@@ -318,7 +318,7 @@ private slots:
                           "24 23 0:22 / /dev/shm rw - tmpfs tmpfs rw\n"
                           "25 23 0:23 / /dev/pts rw - devpts devpts rw\n"
                           "26 1 8:2 / / rw shared:1 - ext4 /dev/sda2 rw\n"
-                          "27 22 0:25 / /sys/fs/cgroup rw - cgroup2 c rw\n"
+                          "27 22 0:25 / /sys/fs/cgroup rw - tmpfs tmpfs rw\n"
                           "28 26 0:26 / /tmp rw - tmpfs tmpfs rw\n"
                           "29 28 0:27 / /run/user/1000 rw - tmpfs tmpfs rw\n"
                           "33 26 7:1 / /snap/core/1 ro - squashfs /dev/loop1 ro\n"

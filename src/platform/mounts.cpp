@@ -215,7 +215,10 @@ QList<QByteArray> trashTopsOf(const QByteArray &mountInfo)
     }
     QList<QByteArray> tops{"/"};
     for (qsizetype i = 0; i < points.size(); ++i) {
-        if (last.value(points[i]) == i && !kernel[i] && points[i] != "/")
+        // Whatever is mounted among the kernel's own files holds no user's.
+        const bool inKernel = points[i] == "/proc" || points[i].startsWith("/proc/") ||
+                              points[i] == "/sys" || points[i].startsWith("/sys/");
+        if (last.value(points[i]) == i && !kernel[i] && !inKernel && points[i] != "/")
             tops.append(points[i]);
     }
     return tops;
