@@ -336,6 +336,7 @@ private slots:
         ExplorerTreeView tree;
         ExplorerListView list;
         list.setVolumeSource([] { return QList<Volume>{}; });
+        list.setTrashTopSource([] { return QList<QByteArray>{}; });
         tree.setLinkedListView(&list);
         QVERIFY(tree.navigateTo(Location::special(RecycleBinSpace)));
         QVERIFY(test::waitListed(&list));

@@ -1,66 +1,10 @@
 #include "desktopentries.h"
 #include "mounts.h"
 #include "testenv.h"
-#include "trash.h"
 
 #include <QProcess>
-#include <QRegularExpression>
-#include <QScopeGuard>
-#include <QUrl>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 using namespace tarnwick;
-
-namespace {
-
-bool present(const QByteArray &path)
-{
-    struct stat st;
-    return lstat(path.constData(), &st) == 0;
-}
-
-// Byte for byte, so names that are not valid UTF-8 are exact.
-QByteArray readBytes(const QByteArray &path)
-{
-    QByteArray bytes;
-    const int fd = open(path.constData(), O_RDONLY);
-    char buffer[4096];
-    for (ssize_t n; fd >= 0 && (n = read(fd, buffer, sizeof buffer)) > 0;)
-        bytes.append(buffer, n);
-    if (fd >= 0)
-        close(fd);
-    return bytes;
-}
-QByteArray readBytes(const QString &path)
-{
-    return readBytes(QFile::encodeName(path));
-}
-
-bool makeRawFile(const QByteArray &path, const QByteArray &content)
-{
-    const int fd = open(path.constData(), O_WRONLY | O_CREAT | O_EXCL, 0644);
-    const bool ok = fd >= 0 && write(fd, content.constData(), size_t(content.size())) ==
-                                   ssize_t(content.size());
-    return fd >= 0 && close(fd) == 0 && ok;
-}
-
-int groupAndOtherBits(const QString &path)
-{
-    struct stat st;
-    return stat(QFile::encodeName(path).constData(), &st) == 0 ? int(st.st_mode & 077) : -1;
-}
-
-QStringList dirNames(const QString &path)
-{
-    return QDir(path).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden |
-                                QDir::System);
-}
-
-const QByteArray ValidDate = "DeletionDate=2024-03-05T14:07:09\n";
-
-} // namespace
 
 class TestShellSources : public QObject
 {
@@ -68,14 +12,6 @@ class TestShellSources : public QObject
 
     QString work() const { return QDir::homePath() + QStringLiteral("/work"); }
     QString dataHome() const { return qEnvironmentVariable("XDG_DATA_HOME"); }
-    QString homeTrash() const { return dataHome() + QStringLiteral("/Trash"); }
-    QString uid() const { return QString::number(geteuid()); }
-    QString placed(QString path) const
-    {
-        return path.replace("$WORK", work())
-            .replace("$TRASH", homeTrash())
-            .replace("$DATA", dataHome());
-    }
 
 private slots:
     void initTestCase()
@@ -83,373 +19,15 @@ private slots:
         const QString home = QDir::homePath();
         qputenv("XDG_DATA_DIRS", QFile::encodeName(home + "/sys1:relative:" + home + "/sys2"));
         qputenv("XDG_CURRENT_DESKTOP", "TestDesk:Other");
-        // Far from UTC, so a date written in the wrong zone shows.
-        qputenv("TZ", "Pacific/Chatham");
-        tzset();
     }
     void init()
     {
         const QString home = QDir::homePath();
-        for (const QString &d : {work(), homeTrash(), dataHome() + "/applications", home + "/sys1",
+        for (const QString &d : {work(), dataHome() + "/applications", home + "/sys1",
                                  home + "/sys2", home + "/relative"})
             QVERIFY(test::removeTree(d));
         QVERIFY(QDir().mkpath(work()));
         QLocale::setDefault(QLocale::c());
-    }
-
-    // ---- the trash ----
-
-    void trashRestoreErase_data()
-    {
-        QTest::addColumn<QByteArray>("name");
-        QTest::addColumn<bool>("folder");
-        QTest::newRow("plain") << QByteArray("notes.txt") << false;
-        QTest::newRow("spaces") << QByteArray("my notes 2.txt") << false;
-        QTest::newRow("newline") << QByteArray("two\nlines") << false;
-        QTest::newRow("invalid UTF-8") << QByteArray("bad\xff\xfe name") << false;
-        QTest::newRow("URL characters") << QByteArray("100% #1?&=+.txt") << false;
-        QTest::newRow("non-ASCII") << QByteArray("Grüße ✓") << false;
-        QTest::newRow("folder") << QByteArray("a folder") << true;
-        // The info file's name would not fit; the entry's name is shortened.
-        QTest::newRow("long") << QByteArray(250, 'x') << false;
-        QTest::newRow("long, two-byte characters") << QString(125, QChar(0xE9)).toUtf8() << false;
-    }
-    void trashRestoreErase()
-    {
-        QFETCH(QByteArray, name);
-        QFETCH(bool, folder);
-        const QByteArray path = QFile::encodeName(work()) + '/' + name;
-        const QByteArray content = "content of " + name;
-        if (folder)
-            QVERIFY(mkdir(path.constData(), 0755) == 0 && makeRawFile(path + "/inner", content));
-        else
-            QVERIFY(makeRawFile(path, content));
-
-        TrashStore store;
-        QString error;
-        const QDateTime before = QDateTime::currentDateTime().addSecs(-1);
-        QVERIFY2(store.trashEncoded(path, &error), qPrintable(error));
-        QVERIFY(!present(path));
-        QCOMPARE(groupAndOtherBits(homeTrash() + "/files"), 0);
-        QCOMPARE(groupAndOtherBits(homeTrash() + "/info"), 0);
-
-        QList<TrashItem> items = store.items();
-        QCOMPARE(items.size(), 1);
-        const TrashItem item = items.first();
-        QCOMPARE(item.encodedOriginalPath, path);
-        QCOMPARE(item.name, QFile::decodeName(name));
-        QCOMPARE(item.isDir, folder);
-        QCOMPARE(item.size, folder ? 0 : content.size());
-        QCOMPARE(item.trashDir, homeTrash());
-        QVERIFY(item.deletedAt >= before && item.deletedAt <= QDateTime::currentDateTime());
-        if (QFile::encodeName(QFile::decodeName(name)) == name) // not cut inside a character
-            QCOMPARE(QFile::encodeName(item.infoPath), item.encodedInfoPath);
-
-        // The info file as other desktop programs read it.
-        const QByteArray info = readBytes(item.encodedInfoPath);
-        const auto m =
-            QRegularExpression("^\\[Trash Info\\]\nPath=([A-Za-z0-9%/._~-]+)\n"
-                               "DeletionDate=(\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d)\n$")
-                .match(QString::fromLatin1(info));
-        QVERIFY2(m.hasMatch(), info.constData());
-        QCOMPARE(QByteArray::fromPercentEncoding(m.captured(1).toLatin1()), path);
-        QCOMPARE(m.captured(2), item.deletedAt.toString("yyyy-MM-dd'T'hh:mm:ss"));
-
-        QVERIFY2(store.restore(item, {}, &error), qPrintable(error));
-        QCOMPARE(readBytes(folder ? path + "/inner" : path), content);
-        QVERIFY(!present(item.encodedInfoPath));
-        QVERIFY(store.items().isEmpty());
-
-        QVERIFY(store.trashEncoded(path));
-        items = store.items();
-        QCOMPARE(items.size(), 1);
-        QVERIFY2(store.erase(items.first(), &error), qPrintable(error));
-        QVERIFY(!present(items.first().encodedFilesPath) &&
-                !present(items.first().encodedInfoPath));
-        QVERIFY(!present(path));
-        QVERIFY(store.items().isEmpty());
-    }
-
-    void entryNames_data()
-    {
-        QTest::addColumn<QStringList>("infos");
-        QTest::addColumn<QStringList>("entries");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("free") << QStringList{} << QStringList{} << "a";
-        QTest::newRow("taken") << QStringList{"a"} << QStringList{"a"} << "a.2";
-        QTest::newRow("taken twice") << QStringList{"a", "a.2"} << QStringList{"a", "a.2"} << "a.3";
-        QTest::newRow("entry left without info") << QStringList{} << QStringList{"a"} << "a.2";
-        QTest::newRow("info left without entry") << QStringList{"a"} << QStringList{} << "a.2";
-    }
-    void entryNames()
-    {
-        QFETCH(QStringList, infos);
-        QFETCH(QStringList, entries);
-        QFETCH(QString, expected);
-        for (const QString &n : infos)
-            QVERIFY(test::writeFile(homeTrash() + "/info/" + n + ".trashinfo", "old"));
-        for (const QString &n : entries)
-            QVERIFY(test::writeFile(homeTrash() + "/files/" + n, "old"));
-        QVERIFY(test::writeFile(work() + "/a", "new"));
-        QVERIFY(TrashStore().trash(work() + "/a"));
-        QCOMPARE(readBytes(homeTrash() + "/files/" + expected), "new");
-        QVERIFY(readBytes(homeTrash() + "/info/" + expected + ".trashinfo").contains("/work/a\n"));
-        // Nothing that was there before is replaced.
-        for (const QString &n : infos)
-            QCOMPARE(readBytes(homeTrash() + "/info/" + n + ".trashinfo"), "old");
-        for (const QString &n : entries)
-            QCOMPARE(readBytes(homeTrash() + "/files/" + n), "old");
-    }
-
-    void occupiedTargets_data()
-    {
-        QTest::addColumn<QString>("occupant");
-        QTest::newRow("file") << "file";
-        QTest::newRow("folder") << "folder";
-        QTest::newRow("dangling link") << "link";
-    }
-    void occupiedTargets()
-    {
-        QFETCH(QString, occupant);
-        TrashStore store;
-        QVERIFY(test::writeFile(work() + "/one/a", "first") && store.trash(work() + "/one/a"));
-        QVERIFY(test::writeFile(work() + "/two/a", "second") && store.trash(work() + "/two/a"));
-        QList<TrashItem> items = store.items();
-        QCOMPARE(items.size(), 2);
-        if (items[0].originalPath != work() + "/two/a")
-            items.swapItemsAt(0, 1);
-        QCOMPARE(QFileInfo(items[0].infoPath).fileName(), "a.2.trashinfo");
-
-        const QString target = work() + "/two/a";
-        if (occupant == "file")
-            QVERIFY(test::writeFile(target, "in the way"));
-        else if (occupant == "folder")
-            QVERIFY(QDir().mkpath(target));
-        else
-            QVERIFY(QFile::link(work() + "/nowhere", target));
-        QString error;
-        QVERIFY(!store.restore(items[0], {}, &error));
-        QVERIFY(error.contains(target));
-        if (occupant == "file")
-            QCOMPARE(readBytes(target), "in the way");
-        QCOMPARE(store.items().size(), 2);
-        // Somewhere else instead, with folders still to be made on the way.
-        QVERIFY(store.restore(items[0], work() + "/elsewhere/deeper/a", &error));
-        QCOMPARE(readBytes(work() + "/elsewhere/deeper/a"), "second");
-        QVERIFY(store.restore(items[1]));
-        QCOMPARE(readBytes(work() + "/one/a"), "first");
-    }
-
-    void garbledInfoFiles_data()
-    {
-        QTest::addColumn<QByteArray>("info");
-        QTest::addColumn<bool>("listed");
-        QTest::addColumn<bool>("dated");
-        const QByteArray group = "[Trash Info]\n";
-        QTest::newRow("valid") << group + "Path=/x/a%20b\n" + ValidDate << true << true;
-        QTest::newRow("comments, CRLF, spaces")
-            << "# c\r\n[Trash Info]\r\nPath = /x/ab\r\nOther=1\r\n" + ValidDate << true << true;
-        QTest::newRow("no date") << group + "Path=/x/a\n" << true << false;
-        QTest::newRow("bad date") << group + "Path=/x/a\nDeletionDate=yesterday" << true << false;
-        QTest::newRow("no group") << "Path=/x/a\n" + ValidDate << false << false;
-        QTest::newRow("other group first")
-            << "[Desktop Entry]\nPath=/x/a\n" + ValidDate << false << false;
-        QTest::newRow("path in another group") << group + ValidDate + "[Other]\nPath=/x/a\n"
-                                               << false << false;
-        QTest::newRow("empty path") << group + "Path=\n" + ValidDate << false << false;
-        QTest::newRow("relative path in home trash") << group + "Path=x/a\n" << false << false;
-        QTest::newRow("climbs with ..") << group + "Path=/x/../etc/a\n" << false << false;
-        QTest::newRow("NUL byte") << group + "Path=/x/a%00b\n" << false << false;
-        QTest::newRow("binary") << QByteArray("\x7f"
-                                              "ELF\x02\x01\0\0[Trash Info]",
-                                              19)
-                                << false << false;
-        QTest::newRow("huge") << group + "Path=/x/a\n" + QByteArray(100000, '#') << false << false;
-    }
-    void garbledInfoFiles()
-    {
-        QFETCH(QByteArray, info);
-        QFETCH(bool, listed);
-        QFETCH(bool, dated);
-        QVERIFY(test::writeFile(homeTrash() + "/info/item.trashinfo", info));
-        QVERIFY(test::writeFile(homeTrash() + "/files/item", "x"));
-        // Never listed: an info file without its entry, and ones that are not
-        // regular files (a pipe must not hang the listing).
-        QVERIFY(test::writeFile(homeTrash() + "/info/orphan.trashinfo",
-                                "[Trash Info]\nPath=/x/o\n" + ValidDate));
-        QVERIFY(mkfifo(QFile::encodeName(homeTrash() + "/info/pipe.trashinfo").constData(), 0600) ==
-                0);
-        QVERIFY(QDir().mkpath(homeTrash() + "/info/dir.trashinfo"));
-        QVERIFY(test::writeFile(homeTrash() + "/files/pipe") &&
-                test::writeFile(homeTrash() + "/files/dir"));
-
-        const QList<TrashItem> items = TrashStore().items();
-        QCOMPARE(items.size(), listed ? 1 : 0);
-        if (listed) {
-            QVERIFY(items.first().originalPath.startsWith("/x/a"));
-            QCOMPARE(items.first().deletedAt.isValid(), dated);
-        }
-    }
-
-    void volumeTrashes_data()
-    {
-        QTest::addColumn<QString>("trash"); // under the volume's top
-        QTest::addColumn<QByteArray>("recorded");
-        QTest::addColumn<QString>("original"); // empty: not listed
-        const QString own = ".Trash-" + uid(), shared = ".Trash/" + uid();
-        QTest::newRow("own, relative") << own << QByteArray("docs/r%20t") << "$TOP/docs/r t";
-        QTest::newRow("own, absolute") << own << QByteArray("/abs/r") << "/abs/r";
-        QTest::newRow("shared, sticky") << shared << QByteArray("docs/r") << "$TOP/docs/r";
-        QTest::newRow("shared, not sticky") << "unsticky" << QByteArray("docs/r") << "";
-        QTest::newRow("own is a link") << "link" << QByteArray("docs/r") << "";
-        QTest::newRow("climbs out") << own << QByteArray("../../etc/r") << "";
-    }
-    void volumeTrashes()
-    {
-        QFETCH(QString, trash);
-        QFETCH(QByteArray, recorded);
-        QFETCH(QString, original);
-        const QString top = work() + "/volume";
-        original.replace("$TOP", top);
-        QString dir = top + '/' + trash;
-        QVERIFY(QDir().mkpath(top));
-        if (trash == "unsticky") {
-            dir = top + "/.Trash/" + uid();
-        } else if (trash == "link") {
-            dir = work() + "/elsewhere";
-            QVERIFY(QDir().mkpath(dir) && QFile::link(dir, top + "/.Trash-" + uid()));
-        }
-        QVERIFY(test::writeFile(dir + "/info/r.trashinfo",
-                                "[Trash Info]\nPath=" + recorded + '\n' + ValidDate));
-        QVERIFY(test::writeFile(dir + "/files/r", "volume"));
-        if (trash.startsWith(".Trash/"))
-            QVERIFY(chmod(QFile::encodeName(top + "/.Trash").constData(), 01777) == 0);
-
-        TrashStore store({}, {top});
-        const QList<TrashItem> items = store.items();
-        QCOMPARE(items.size(), original.isEmpty() ? 0 : 1);
-        if (original.startsWith(top)) {
-            QCOMPARE(items.first().originalPath, original);
-            QVERIFY(store.restore(items.first()));
-            QCOMPARE(readBytes(original), "volume");
-        }
-    }
-
-    void refusals_data()
-    {
-        QTest::addColumn<QString>("path");
-        QTest::newRow("missing") << "$WORK/missing";
-        QTest::newRow("empty") << "";
-        QTest::newRow("dot") << "$WORK/.";
-        QTest::newRow("the trash") << "$TRASH";
-        QTest::newRow("folder holding the trash") << "$DATA";
-        QTest::newRow("inside the trash") << "$TRASH/files/kept";
-        QTest::newRow("mount point") << "/proc";
-    }
-    void refusals()
-    {
-        QFETCH(QString, path);
-        path = placed(path);
-        QVERIFY(test::writeFile(homeTrash() + "/files/kept", "kept"));
-        QVERIFY(QDir().mkpath(homeTrash() + "/info"));
-        const bool existed = QFileInfo::exists(path);
-        const QString rootTrash = "/.Trash-" + uid();
-        const bool hadRootTrash = QFileInfo::exists(rootTrash);
-        QString error;
-        QVERIFY(!TrashStore().trash(path, &error));
-        QVERIFY(!error.isEmpty());
-        QCOMPARE(QFileInfo::exists(path), existed);
-        // Refused before anything was set up on another volume.
-        QCOMPARE(QFileInfo::exists(rootTrash), hadRootTrash);
-        QCOMPARE(dirNames(homeTrash() + "/info"), QStringList());
-        QCOMPARE(dirNames(homeTrash() + "/files"), QStringList{"kept"});
-    }
-
-    // A TrashItem is plain data; one that does not name an entry of one of
-    // the store's trashes must not lead to deleting or moving anything.
-    void foreignItemsRefused_data()
-    {
-        QTest::addColumn<QString>("files");
-        QTest::addColumn<QString>("info");
-        QTest::newRow("outside any trash") << "$WORK/victim"
-                                           << "$WORK/victim.trashinfo";
-        QTest::newRow("climbing out") << "$TRASH/files/../../../../work/victim"
-                                      << "$TRASH/info/victim.trashinfo";
-        QTest::newRow("info of another entry") << "$TRASH/files/victim"
-                                               << "$TRASH/info/other.trashinfo";
-        QTest::newRow("the files folder") << "$TRASH/files"
-                                          << "$TRASH/files.trashinfo";
-    }
-    void foreignItemsRefused()
-    {
-        QFETCH(QString, files);
-        QFETCH(QString, info);
-        QVERIFY(test::writeFile(work() + "/victim", "keep me"));
-        QVERIFY(test::writeFile(homeTrash() + "/files/victim", "keep me"));
-        QVERIFY(test::writeFile(homeTrash() + "/info/other.trashinfo"));
-        TrashItem item;
-        item.encodedFilesPath = QFile::encodeName(placed(files));
-        item.encodedInfoPath = QFile::encodeName(placed(info));
-        item.encodedOriginalPath = QFile::encodeName(work() + "/restored");
-        TrashStore store;
-        QString error;
-        QVERIFY(!store.erase(item, &error));
-        QVERIFY(!error.isEmpty());
-        QVERIFY(!store.restore(item, {}, &error));
-        QCOMPARE(readBytes(work() + "/victim"), "keep me");
-        QCOMPARE(readBytes(homeTrash() + "/files/victim"), "keep me");
-        QVERIFY(!QFileInfo::exists(work() + "/restored"));
-    }
-
-    void otherVolume()
-    {
-        struct stat shm, home;
-        if (stat("/dev/shm", &shm) != 0 ||
-            stat(QFile::encodeName(work()).constData(), &home) != 0 || shm.st_dev == home.st_dev ||
-            access("/dev/shm", W_OK) != 0)
-            QSKIP("no second writable volume");
-        const QString volume = "/dev/shm", trashDir = volume + "/.Trash-" + uid();
-        const bool hadTrash = QFileInfo::exists(trashDir);
-        const auto cleanup = qScopeGuard([&] {
-            if (!hadTrash)
-                test::removeTree(trashDir);
-        });
-        QTemporaryDir scratch(volume + "/tarnwick-test-XXXXXX");
-        const QString path = scratch.path() + "/on volume.txt";
-        QVERIFY(test::writeFile(path, "volume"));
-
-        TrashStore store({}, {volume});
-        QString error;
-        if (!hadTrash) {
-            // A trash someone else put there, as a link to their folder.
-            QVERIFY(QDir().mkpath(scratch.path() + "/theirs"));
-            QVERIFY(QFile::link(scratch.path() + "/theirs", trashDir));
-            QVERIFY(!store.trash(path, &error));
-            QCOMPARE(readBytes(path), "volume");
-            QCOMPARE(dirNames(scratch.path() + "/theirs"), QStringList());
-            QVERIFY(QFile::remove(trashDir));
-        }
-        QVERIFY2(store.trash(path, &error), qPrintable(error));
-        QCOMPARE(groupAndOtherBits(trashDir), 0);
-        const QList<TrashItem> items = store.items();
-        const auto it = std::find_if(items.begin(), items.end(),
-                                     [&](const TrashItem &t) { return t.originalPath == path; });
-        QVERIFY(it != items.end());
-        QCOMPARE(it->trashDir, trashDir);
-        // Relative to the volume's top, so it survives another mount point.
-        QVERIFY(readBytes(it->encodedInfoPath)
-                    .contains("\nPath=" + QUrl::toPercentEncoding(path.mid(9), "/") + '\n'));
-        QVERIFY(store.restore(*it));
-        QCOMPARE(readBytes(path), "volume");
-
-        // A home trash whose files/ lives on another volume: never a copy.
-        QVERIFY(QDir().mkpath(homeTrash() + "/info"));
-        QVERIFY(QFile::link(scratch.path(), homeTrash() + "/files"));
-        QVERIFY(test::writeFile(work() + "/stays", "stays"));
-        QVERIFY(!TrashStore().trash(work() + "/stays", &error));
-        QVERIFY(!error.isEmpty());
-        QCOMPARE(readBytes(work() + "/stays"), "stays");
-        QCOMPARE(dirNames(homeTrash() + "/info"), QStringList());
     }
 
     // ---- desktop entries ----
@@ -729,6 +307,45 @@ private slots:
         QCOMPARE(all, expected);
     }
 
+    void trashTops_data()
+    {
+        QTest::addColumn<QByteArray>("table");
+        QTest::addColumn<QList<QByteArray>>("expected");
+        QTest::newRow("desktop")
+            << QByteArray("21 26 0:20 / /proc rw - proc proc rw\n"
+                          "22 26 0:21 / /sys rw - sysfs sysfs rw\n"
+                          "23 26 0:6 / /dev rw - devtmpfs udev rw\n"
+                          "24 23 0:22 / /dev/shm rw - tmpfs tmpfs rw\n"
+                          "25 23 0:23 / /dev/pts rw - devpts devpts rw\n"
+                          "26 1 8:2 / / rw shared:1 - ext4 /dev/sda2 rw\n"
+                          "27 22 0:25 / /sys/fs/cgroup rw - tmpfs tmpfs rw\n"
+                          "28 26 0:26 / /tmp rw - tmpfs tmpfs rw\n"
+                          "29 28 0:27 / /run/user/1000 rw - tmpfs tmpfs rw\n"
+                          "33 26 7:1 / /snap/core/1 ro - squashfs /dev/loop1 ro\n"
+                          "34 26 0:30 / /mnt/nas rw - autofs systemd-1 rw\n"
+                          "35 26 8:17 / /media/a/USB\\040STICK rw - vfat /dev/sdb1 rw\n"
+                          "36 26 8:18 / /media/a/\\377 rw - ext4 /dev/sdb2 rw\n"
+                          "39 34 0:33 / /mnt/nas rw - cifs //nas/share rw\n")
+            << QList<QByteArray>{"/",
+                                 "/dev/shm",
+                                 "/tmp",
+                                 "/run/user/1000",
+                                 "/media/a/USB STICK",
+                                 "/media/a/\xff",
+                                 "/mnt/nas"};
+        QTest::newRow("root listed late, mounted over")
+            << QByteArray("32 26 8:3 / /data rw - ext4 /dev/sda3 rw\n"
+                          "26 1 8:2 / / rw - ext4 /dev/sda2 rw\n"
+                          "40 32 0:40 / /data rw - proc proc rw\n")
+            << QList<QByteArray>{"/"};
+        QTest::newRow("empty table") << QByteArray() << QList<QByteArray>{"/"};
+    }
+    void trashTops()
+    {
+        QFETCH(QByteArray, table);
+        QFETCH(QList<QByteArray>, expected);
+        QCOMPARE(trashTopsOf(table), expected);
+    }
     void realMountsAndSpace()
     {
         const QList<Volume> volumes = mountedVolumes();

@@ -22,7 +22,6 @@ QString trashFolder()
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
            QStringLiteral("/Trash");
 }
-
 } // namespace
 
 class TestVerbs : public QObject
@@ -40,6 +39,8 @@ class TestVerbs : public QObject
         frmExplore &f = h->open();
         f.CcXploreTreeView1->setCurrentFolder(root());
         ExplorerListView *list = f.CcXploreListView1.get();
+        // Trashes of the test's own only: its folder shares the home's volume.
+        list->setTrashTopSource([] { return QList<QByteArray>{}; });
         test::waitListed(list);
         for (const QString &n : names)
             list->setSelected(list->model()->rowOfName(n), true);
@@ -203,45 +204,27 @@ private slots:
         }
     }
 
-    void recycleBinDeletesForGoodAndRestores()
+    void numberedNamesFit_data()
     {
-        test::writeFile(root() + "/keep.txt", "1");
-        test::writeFile(root() + "/gone.txt", "2");
-        TrashStore trash;
-        QVERIFY(trash.trash(root() + "/keep.txt"));
-        QVERIFY(trash.trash(root() + "/gone.txt"));
-        test::writeFile(root() + "/keep.txt", "taken"); // the place is taken again
-        ExplorerListView list;
-        test::RecordingMessages messages;
-        list.setMessages(&messages);
-        list.setVolumeSource([] { return QList<Volume>{}; });
-        list.setLocation(Location::special(RecycleBinSpace));
-        QVERIFY(test::waitListed(&list));
-        const auto rowOf = [&](const QString &name) {
-            for (int r = 0; r < list.shellModel()->rowCount(); ++r)
-                if (list.shellModel()->itemAt(r).name == name)
-                    return r;
-            return -1;
-        };
-        list.setSelected(rowOf("gone.txt"), true);
-        messages.confirmAnswers = {true};
-        list.InvokeVerb(QStringLiteral("delete"));
-        QVERIFY(messages.confirmations.last().contains("for good"));
-        QVERIFY(!QFile::exists(trashFolder() + "/files/gone.txt"));
-        QVERIFY(!QFile::exists(trashFolder() + "/info/gone.txt.trashinfo"));
-        QVERIFY(test::waitListed(&list));
-        list.selectionModel()->clear();
-        list.setSelected(rowOf("keep.txt"), true);
-        messages.confirmAnswers = {true};
-        list.InvokeVerb(QStringLiteral("restore"));
-        QVERIFY(messages.confirmations.last().contains("keep (2).txt"));
-        QFile restored(root() + "/keep (2).txt");
-        QVERIFY(restored.open(QIODevice::ReadOnly));
-        QCOMPARE(restored.readAll(), QByteArray("1"));
-        QFile untouched(root() + "/keep.txt");
-        QVERIFY(untouched.open(QIODevice::ReadOnly));
-        QCOMPARE(untouched.readAll(), QByteArray("taken"));
-        QVERIFY(messages.errors.isEmpty());
+        QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<QByteArray>("expected");
+        QTest::newRow("short") << QByteArray("a.txt") << QByteArray("a (2).txt");
+        QTest::newRow("longest, with extension")
+            << QByteArray(251, 'n') + ".txt" << QByteArray(247, 'n') + " (2).txt";
+        QTest::newRow("longest, two-byte characters")
+            << QString(126, QChar(0xE9)).toUtf8() + ".c"
+            << QString(124, QChar(0xE9)).toUtf8() + " (2).c";
+        QTest::newRow("longest, not UTF-8")
+            << QByteArray(255, '\xa9') << QByteArray(251, '\xa9') + " (2)";
+        QTest::newRow("an extension too long to keep")
+            << "a." + QByteArray(252, 'e') << "a." + QByteArray(249, 'e') + " (2)";
+    }
+    void numberedNamesFit()
+    {
+        QFETCH(QByteArray, name);
+        QFETCH(QByteArray, expected);
+        QVERIFY(test::makeRawFile(rootBytes() + '/' + name, "x"));
+        QCOMPARE(ShellVerbs::freeName(rootBytes(), name), expected);
     }
 
     void linksAreNumbered()

@@ -54,41 +54,31 @@ QList<QByteArray> ExplorerListView::selectedPaths() const
     }
     for (int r : selectedRows()) {
         const ShellItem &item = shell_->itemAt(r);
-        if (!item.path.isEmpty() && item.program.isEmpty())
-            paths.append(rawpath::toBytes(item.path));
+        if (!item.encodedPath.isEmpty() && item.program.isEmpty())
+            paths.append(item.encodedPath);
     }
     return paths;
 }
 
-QStringList ExplorerListView::volumeTops() const
+// The same tops as the Recycle Bin's listing, so its verbs reach every item
+// it shows.
+TrashStore ExplorerListView::trashStore() const
 {
-    QStringList tops;
-    for (const Volume &v : volumes_())
-        tops.append(v.mountPoint);
-    return tops;
+    return TrashStore({}, trashTops_());
 }
 
 void ExplorerListView::InvokeVerb(const QString &verb)
 {
     const QList<QByteArray> paths = selectedPaths();
     const bool inTrash = location_.nameSpace == RecycleBinSpace;
-    // The trashed items selected, as the trash knows them.
-    const auto trashItems = [&] {
-        QList<TrashItem> items;
-        for (const TrashItem &t : TrashStore({}, volumeTops()).items()) {
-            if (paths.contains(t.encodedFilesPath))
-                items.append(t);
-        }
-        return items;
-    };
     if (verb == QLatin1String("copy") || verb == QLatin1String("cut")) {
         if (!inTrash)
             ShellVerbs::putOnClipboard(paths, verb == QLatin1String("cut"));
     } else if (verb == QLatin1String("delete")) {
         if (inTrash)
-            ShellVerbs::eraseFromTrash(this, *messages_, trashItems());
+            ShellVerbs::eraseFromTrash(this, *messages_, trashStore(), paths);
         else
-            ShellVerbs::moveToTrash(this, *messages_, paths, volumeTops());
+            ShellVerbs::moveToTrash(this, *messages_, paths, trashStore());
     } else if (verb == QLatin1String("paste")) {
         if (location_.isFolder())
             ShellVerbs::pasteInto(this, *messages_, *asker_, rawpath::toBytes(location_.path));
@@ -102,7 +92,7 @@ void ExplorerListView::InvokeVerb(const QString &verb)
                                        : paths);
     } else if (verb == QLatin1String("restore")) {
         if (inTrash)
-            ShellVerbs::restoreFromTrash(this, *messages_, trashItems());
+            ShellVerbs::restoreFromTrash(this, *messages_, trashStore(), paths);
     } else if (verb == QLatin1String("link")) {
         if (!location_.isFolder())
             return;

@@ -32,7 +32,8 @@ namespace tarnwick {
 ExplorerListView::ExplorerListView(QWidget *parent)
     : QWidget(parent), model_(new FolderModel(this)), shell_(new ShellItemsModel(this)),
       specialWatcher_(new FolderWatcher(this)), messages_(&UserMessages::dialogs()),
-      launcher_(&Launcher::system()), volumes_(mountedVolumes), asker_(&TransferAsker::dialogs())
+      launcher_(&Launcher::system()), volumes_(mountedVolumes), trashTops_(mountedTrashTops),
+      asker_(&TransferAsker::dialogs())
 {
     setAccessibleName(tr("Contents"));
     selection_ = new QItemSelectionModel(model_, this);
@@ -406,7 +407,7 @@ void ExplorerListView::showSpecial(int nameSpace)
         shell_->show(nameSpace, ShellSources::printers());
         break;
     case RecycleBinSpace:
-        shell_->show(nameSpace, ShellSources::recycleBin(volumes_));
+        shell_->show(nameSpace, ShellSources::recycleBin(trashTops_));
         specialWatcher_->watch(trashFiles);
         break;
     default:
@@ -483,6 +484,11 @@ void ExplorerListView::setTransferAsker(TransferAsker *asker)
 void ExplorerListView::setVolumeSource(VolumeSource volumes)
 {
     volumes_ = std::move(volumes);
+}
+
+void ExplorerListView::setTrashTopSource(TrashTopSource tops)
+{
+    trashTops_ = std::move(tops);
 }
 
 void ExplorerListView::open(const QModelIndex &index)

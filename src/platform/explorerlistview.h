@@ -21,6 +21,7 @@ class FolderModel;
 class FolderWatcher;
 class Launcher;
 class TransferAsker;
+class TrashStore;
 class MountMonitor;
 class ShellItemsModel;
 class UserMessages;
@@ -42,6 +43,7 @@ public:
     };
     using Navigator = std::function<bool(const Location &location)>;
     using VolumeSource = std::function<QList<Volume>()>;
+    using TrashTopSource = std::function<QList<QByteArray>()>;
 
     explicit ExplorerListView(QWidget *parent = nullptr);
     ~ExplorerListView() override;
@@ -98,6 +100,9 @@ public:
     void setMessages(UserMessages *messages);
     void setLauncher(Launcher *launcher);
     void setVolumeSource(VolumeSource volumes);
+    // The volume tops whose trashes the Recycle Bin shows and its verbs act
+    // on; this process's mount table when none is set.
+    void setTrashTopSource(TrashTopSource tops);
     void setTransferAsker(TransferAsker *asker);
 
     FolderModel *model() const { return model_; }
@@ -128,7 +133,7 @@ private:
     void showContextMenu(QAbstractItemView *view, const QPoint &pos);
     bool handleDrag(QAbstractItemView *view, QEvent *event);
     QList<int> selectedRows() const;
-    QStringList volumeTops() const;
+    TrashStore trashStore() const;
     void applyEditTriggers();
     void useModel(QAbstractItemModel *model, QItemSelectionModel *selection);
     void showSpecial(int nameSpace);
@@ -155,6 +160,7 @@ private:
     UserMessages *messages_;
     Launcher *launcher_;
     VolumeSource volumes_;
+    TrashTopSource trashTops_;
     TransferAsker *asker_;
     // The selection as sorted, disjoint row ranges, rebuilt on the first read
     // after a change: walking every item's `Selected` is then cheap even for

@@ -9,6 +9,7 @@
 #include "namespacemodel.h"
 #include "rawpaths.h"
 #include "shellverbs.h"
+#include "trash.h"
 #include "usermessages.h"
 
 #include <QClipboard>
@@ -53,11 +54,9 @@ void ExplorerTreeView::InvokeVerb(const QString &verb)
                 this, tr("“%1” is a whole volume and cannot be deleted.").arg(current_.path));
             return;
         }
-        QStringList tops;
-        for (const Volume &v : mountedVolumes())
-            tops.append(v.mountPoint);
         const QString parent = rawpath::toText(rawpath::parentOf(path));
-        if (ShellVerbs::moveToTrash(this, *messages_, {path}, tops) > 0)
+        const TrashStore trash({}, mountedTrashTops());
+        if (ShellVerbs::moveToTrash(this, *messages_, {path}, trash) > 0)
             navigateTo(Location::folder(parent));
     } else if (verb == QLatin1String("link")) {
         QString error;

@@ -36,7 +36,7 @@ QString title(TransferKind kind)
 
 QString shown(const QByteArray &path)
 {
-    return QFile::decodeName(path);
+    return rawpath::shown(path);
 }
 
 QLabel *plainLabel(const QString &text, QWidget *parent)

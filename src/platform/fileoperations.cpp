@@ -15,7 +15,7 @@ namespace {
 
 QString shown(const QByteArray &path)
 {
-    return QFile::decodeName(path);
+    return rawpath::shown(path);
 }
 
 bool sameFile(const struct stat &a, const struct stat &b)

@@ -43,6 +43,23 @@ const QSet<QString> &pseudoTypes()
     return types;
 }
 
+// File systems no user file can be put on; autofs mount points would be
+// triggered by a look, and a snap's squashfs images are read-only.
+const QSet<QByteArray> &kernelTypes()
+{
+    static const QSet<QByteArray> types = [] {
+        QSet<QByteArray> out;
+        for (const QByteArray &t :
+             QByteArray("proc sysfs devtmpfs devpts cgroup cgroup2 nsfs autofs securityfs debugfs "
+                        "tracefs pstore efivarfs bpf configfs fusectl hugetlbfs mqueue binfmt_misc "
+                        "rpc_pipefs selinuxfs nfsd squashfs fuse.lxcfs fuse.portal")
+                 .split(' '))
+            out.insert(t);
+        return out;
+    }();
+    return types;
+}
+
 bool isAtOrUnder(const QString &path, QLatin1String folder)
 {
     return path == folder || (path.startsWith(folder) && path.size() > folder.size() &&
@@ -115,16 +132,25 @@ QByteArray readAll(int fd)
     return text;
 }
 
+// The fields of a mountinfo line and where its separator is; false for a
+// line that is not a mount.
+// id parent major:minor root mount-point options [optional...] - type source super-options
+bool splitMountLine(const QByteArray &line, QList<QByteArray> *f, qsizetype *dash)
+{
+    *f = line.split(' ');
+    *dash = f->indexOf("-", 6);
+    return f->size() >= 7 && *dash >= 0 && *dash + 2 < f->size() && f->at(4).startsWith('/');
+}
+
 } // namespace
 
 QList<Volume> parseMountInfo(const QByteArray &text)
 {
-    // id parent major:minor root mount-point options [optional...] - type source super-options
     QList<Volume> volumes;
     for (const QByteArray &line : text.split('\n')) {
-        const QList<QByteArray> f = line.split(' ');
-        const qsizetype dash = f.indexOf("-", 6);
-        if (f.size() < 7 || dash < 0 || dash + 2 >= f.size() || !f[4].startsWith('/'))
+        QList<QByteArray> f;
+        qsizetype dash = 0;
+        if (!splitMountLine(line, &f, &dash))
             continue;
         Volume v;
         v.mountPoint = rawpath::toText(unescapeOctal(f[4]));
@@ -172,6 +198,41 @@ QList<Volume> mountedVolumes()
     const QByteArray text = readAll(fd);
     close(fd);
     return filterVolumes(parseMountInfo(text), isLocalDir);
+}
+
+QList<QByteArray> trashTopsOf(const QByteArray &mountInfo)
+{
+    QList<QByteArray> points;
+    QHash<QByteArray, qsizetype> last;
+    QList<bool> kernel;
+    for (const QByteArray &line : mountInfo.split('\n')) {
+        QList<QByteArray> f;
+        qsizetype dash = 0;
+        if (!splitMountLine(line, &f, &dash))
+            continue;
+        last.insert(unescapeOctal(f[4]), points.size());
+        points.append(unescapeOctal(f[4]));
+        kernel.append(kernelTypes().contains(unescapeOctal(f[dash + 1])));
+    }
+    QList<QByteArray> tops{"/"};
+    for (qsizetype i = 0; i < points.size(); ++i) {
+        // Whatever is mounted among the kernel's own files holds no user's.
+        const bool inKernel = points[i] == "/proc" || points[i].startsWith("/proc/") ||
+                              points[i] == "/sys" || points[i].startsWith("/sys/");
+        if (last.value(points[i]) == i && !kernel[i] && !inKernel && points[i] != "/")
+            tops.append(points[i]);
+    }
+    return tops;
+}
+
+QList<QByteArray> mountedTrashTops()
+{
+    const int fd = open("/proc/self/mountinfo", O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return trashTopsOf({});
+    const QByteArray text = readAll(fd);
+    close(fd);
+    return trashTopsOf(text);
 }
 
 bool volumeSpace(const QString &mountPoint, qint64 *total, qint64 *available)

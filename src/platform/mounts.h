@@ -39,6 +39,17 @@ QList<Volume> filterVolumes(const QList<Volume> &volumes,
 // thread.
 QList<Volume> mountedVolumes();
 
+// The tops of the volumes that may hold a trash, as the bytes on disk, from
+// the text of a mountinfo file: the root first, then every mount that can
+// hold a user's files, tmpfs and the system's own places included, since
+// trashing goes to whatever volume an item lives on. Left out are only the
+// kernel's interfaces (proc, sysfs, cgroup, devpts and the like), whatever is
+// mounted under /proc or /sys, and mounts hidden under a later one.
+QList<QByteArray> trashTopsOf(const QByteArray &mountInfo);
+
+// The above for this process's mount table; as cheap as mountedVolumes().
+QList<QByteArray> mountedTrashTops();
+
 // Size and free space of the volume at `mountPoint`. This asks the file
 // system and may block on a network mount; call it off the user-interface
 // thread. False when it cannot be found out.

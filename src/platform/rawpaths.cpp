@@ -1,5 +1,8 @@
 #include "rawpaths.h"
 
+#include <QList>
+#include <QString>
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -48,6 +51,41 @@ bool isDir(const QByteArray &path)
 {
     struct stat st;
     return stat(path.constData(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+QByteArray cleanPath(const QByteArray &path)
+{
+    QList<QByteArray> kept;
+    for (const QByteArray &part : path.split('/')) {
+        if (part == "..") {
+            if (!kept.isEmpty())
+                kept.removeLast();
+        } else if (!part.isEmpty() && part != ".") {
+            kept.append(part);
+        }
+    }
+    return '/' + kept.join('/');
+}
+
+bool isAtOrUnder(const QByteArray &path, const QByteArray &top)
+{
+    return top == "/" || path == top || (path.startsWith(top) && path[top.size()] == '/');
+}
+
+qsizetype extensionStart(const QByteArray &name)
+{
+    const qsizetype dot = name.lastIndexOf('.');
+    return dot > 0 ? dot : name.size();
+}
+
+QByteArray fitName(const QByteArray &stem, const QByteArray &tail, qsizetype limit)
+{
+    qsizetype keep = std::clamp<qsizetype>(limit - tail.size(), 0, stem.size());
+    if (keep < stem.size() && QString::fromUtf8(stem).toUtf8() == stem) {
+        while (keep > 0 && (uchar(stem[keep]) & 0xC0) == 0x80)
+            --keep;
+    }
+    return stem.left(keep) + tail;
 }
 
 bool makeFolders(const QByteArray &dir)
@@ -225,6 +263,11 @@ QByteArray toBytes(const QString &text)
         }
     }
     return out;
+}
+
+QString shown(const QByteArray &path)
+{
+    return shown(toText(path));
 }
 
 QString shown(const QString &text)

@@ -15,6 +15,17 @@ QByteArray join(const QByteArray &dir, const QByteArray &name);
 QByteArray canonical(const QByteArray &path);
 bool exists(const QByteArray &path); // without following a final link
 bool isDir(const QByteArray &path);  // a folder, or a link to one
+// An absolute path with "." and empty components dropped and ".." taken
+// back, by the bytes alone.
+QByteArray cleanPath(const QByteArray &path);
+// Whether `path` is `top` or lies below it, by the bytes.
+bool isAtOrUnder(const QByteArray &path, const QByteArray &top);
+
+// A name's extension, with its dot; none for a leading dot (".bashrc").
+qsizetype extensionStart(const QByteArray &name);
+// stem + tail in at most `limit` bytes, cutting the end of the stem; a stem
+// that is valid UTF-8 is never cut inside a character.
+QByteArray fitName(const QByteArray &stem, const QByteArray &tail, qsizetype limit);
 
 // Creates the missing folders of `dir`; true when it is a folder afterwards.
 bool makeFolders(const QByteArray &dir);
@@ -43,5 +54,6 @@ QString toText(const QByteArray &bytes);
 QByteArray toBytes(const QString &text);
 // What the user reads: the stand-ins of undecodable bytes shown as U+FFFD.
 QString shown(const QString &text);
+QString shown(const QByteArray &path); // shown(toText(path))
 
 } // namespace tarnwick::rawpath

@@ -1,4 +1,5 @@
 #include "settingsstore.h"
+#include "rawpaths.h"
 
 #include "inifile.h"
 
@@ -263,7 +264,7 @@ SettingsStore::~SettingsStore() = default;
 
 const SettingsStore::Snapshot *SettingsStore::current() const
 {
-    const QByteArray path = QFile::encodeName(path_);
+    const QByteArray path = rawpath::toBytes(path_);
     struct stat st;
     if (::stat(path.constData(), &st) != 0) {
         cache_.reset();
@@ -312,7 +313,7 @@ QString SettingsStore::writeLocked(const QString &section, const QString &key, c
         return QCoreApplication::translate("SettingsStore", "the folder %1 cannot be made")
             .arg(QDir::toNativeSeparators(folder));
     }
-    const QByteArray path = QFile::encodeName(path_);
+    const QByteArray path = rawpath::toBytes(path_);
     const WriteLock lock(path + ".lock");
     if (lock.error())
         return reason(lock.error());

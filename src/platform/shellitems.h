@@ -23,6 +23,7 @@ struct ShellItem
     QVariantList sortKeys;  // per column after the name: numbers sort as numbers
     Location target;        // where opening it goes, if anywhere
     QString path;           // the file it stands for, if any
+    QByteArray encodedPath; // the bytes of that file's path, which `path` may not keep
     QString program;        // what opening it starts, if anything
     QStringList arguments;
     bool hidden = false;

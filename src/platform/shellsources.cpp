@@ -5,6 +5,7 @@
 #include "fileentry.h"
 #include "foldermodel.h"
 #include "mounts.h"
+#include "rawpaths.h"
 #include "trash.h"
 
 #include <QCoreApplication>
@@ -77,6 +78,7 @@ QList<ShellItem> folderItems(const QString &folder)
         ShellItem item;
         item.name = e.name;
         item.path = joinPath(folder, e.name);
+        item.encodedPath = rawpath::join(rawpath::toBytes(folder), e.encodedName());
         item.container = e.isDir;
         item.hidden = e.attributes & AttrHidden;
         const QString modified = dateText(QDateTime::fromSecsSinceEpoch(e.mtime));
@@ -127,6 +129,7 @@ ShellItemsModel::Source myComputer(VolumeSource volumes, const QString &homeDir)
             item.container = true;
             item.target = Location::folder(path);
             item.path = path;
+            item.encodedPath = rawpath::toBytes(path);
             qint64 total = 0, available = 0;
             if (volumeSpace(path, &total, &available)) {
                 item.columns = {type, FolderModel::sizeText(total),
@@ -219,19 +222,17 @@ ShellItemsModel::Source printers()
     return s;
 }
 
-ShellItemsModel::Source recycleBin(VolumeSource volumes)
+ShellItemsModel::Source recycleBin(TrashTopSource tops)
 {
     ShellItemsModel::Source s;
     s.headers = {tr("Name"), tr("Original Location"), tr("Date Deleted"), tr("Size"), tr("Type")};
-    s.gather = [volumes] {
-        QStringList tops;
-        for (const Volume &v : volumes())
-            tops.append(v.mountPoint);
+    s.gather = [tops] {
         QList<ShellItem> items;
-        for (const TrashItem &t : TrashStore({}, tops).items()) {
+        for (const TrashItem &t : TrashStore({}, tops()).items()) {
             ShellItem item;
             item.name = t.name;
             item.path = t.filesPath;
+            item.encodedPath = t.encodedFilesPath;
             QString icon = QStringLiteral("folder");
             const QString type = t.isDir ? tr("Folder") : mimeComment(t.name, &icon);
             item.iconName = icon;

@@ -10,6 +10,8 @@ struct Volume;
 namespace ShellSources {
 
 using VolumeSource = std::function<QList<Volume>()>;
+// The tops of the volumes whose trashes count, as bytes.
+using TrashTopSource = std::function<QList<QByteArray>()>;
 
 // The special places, then what lies in the user's desktop folder.
 ShellItemsModel::Source desktop(const QString &desktopDir);
@@ -19,8 +21,9 @@ ShellItemsModel::Source myComputer(VolumeSource volumes, const QString &homeDir)
 ShellItemsModel::Source controlPanel();
 // The printers the print system knows.
 ShellItemsModel::Source printers();
-// What is in the trash of the home and of the mounted volumes.
-ShellItemsModel::Source recycleBin(VolumeSource volumes);
+// What is in the trash of the home and of the volumes `tops` gives; the
+// trash verbs must be given the same tops.
+ShellItemsModel::Source recycleBin(TrashTopSource tops);
 
 } // namespace ShellSources
 } // namespace tarnwick

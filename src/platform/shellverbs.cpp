@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <cerrno>
+#include <climits>
 #include <cstring>
 #include <fcntl.h>
 #include <memory>
@@ -24,7 +25,7 @@ namespace {
 
 QString shown(const QByteArray &path)
 {
-    return QFile::decodeName(rawpath::baseName(path));
+    return rawpath::shown(rawpath::baseName(path));
 }
 
 QString errnoText(int err)
@@ -40,6 +41,20 @@ int removeForGood(const QByteArray &path)
     const int err = rawpath::removeTreeAt(dir, rawpath::baseName(path).constData());
     close(dir);
     return err;
+}
+
+// The items of `entries` still in the trash; a line for each of the others.
+QList<TrashItem> lookUp(const TrashStore &trash, const QList<QByteArray> &entries,
+                        QStringList *failed)
+{
+    QList<TrashItem> items;
+    for (const QByteArray &e : entries) {
+        if (auto item = trash.item(e))
+            items.append(*item);
+        else
+            failed->append(QObject::tr("%1: it is no longer in the Recycle Bin.").arg(shown(e)));
+    }
+    return items;
 }
 
 } // namespace
@@ -83,7 +98,7 @@ void showProperties(QWidget *parent, UserMessages &messages, const QList<QByteAr
 }
 
 int moveToTrash(QWidget *parent, UserMessages &messages, const QList<QByteArray> &paths,
-                const QStringList &volumeTops)
+                const TrashStore &trash)
 {
     if (paths.isEmpty())
         return 0;
@@ -93,7 +108,6 @@ int moveToTrash(QWidget *parent, UserMessages &messages, const QList<QByteArray>
             : QObject::tr("Move these %1 items to the Recycle Bin?").arg(paths.size());
     if (!messages.confirm(parent, question))
         return 0;
-    TrashStore trash({}, volumeTops);
     int gone = 0;
     QList<QByteArray> refused;
     QStringList reasons;
@@ -127,27 +141,28 @@ int moveToTrash(QWidget *parent, UserMessages &messages, const QList<QByteArray>
     return gone;
 }
 
-int eraseFromTrash(QWidget *parent, UserMessages &messages, const QList<TrashItem> &items)
+int eraseFromTrash(QWidget *parent, UserMessages &messages, const TrashStore &trash,
+                   const QList<QByteArray> &entries)
 {
-    if (items.isEmpty())
-        return 0;
-    const QString question =
-        items.size() == 1
-            ? QObject::tr("Delete “%1” for good? It cannot be brought back.")
-                  .arg(items.first().name)
-            : QObject::tr("Delete these %1 items for good? They cannot be brought back.")
-                  .arg(items.size());
-    if (!messages.confirm(parent, question))
-        return 0;
-    TrashStore trash;
-    int gone = 0;
     QStringList failed;
-    for (const TrashItem &item : items) {
-        QString why;
-        if (trash.erase(item, &why))
-            ++gone;
-        else
-            failed.append(QStringLiteral("%1: %2").arg(item.name, why));
+    const QList<TrashItem> items = lookUp(trash, entries, &failed);
+    int gone = 0;
+    if (!items.isEmpty()) {
+        const QString question =
+            items.size() == 1
+                ? QObject::tr("Delete “%1” for good? It cannot be brought back.")
+                      .arg(items.first().name)
+                : QObject::tr("Delete these %1 items for good? They cannot be brought back.")
+                      .arg(items.size());
+        if (!messages.confirm(parent, question))
+            return 0;
+        for (const TrashItem &item : items) {
+            QString why;
+            if (trash.erase(item, &why))
+                ++gone;
+            else
+                failed.append(QStringLiteral("%1: %2").arg(item.name, why));
+        }
     }
     if (!failed.isEmpty())
         messages.error(parent, QObject::tr("These items could not be deleted:\n%1")
@@ -155,24 +170,24 @@ int eraseFromTrash(QWidget *parent, UserMessages &messages, const QList<TrashIte
     return gone;
 }
 
-int restoreFromTrash(QWidget *parent, UserMessages &messages, const QList<TrashItem> &items)
+int restoreFromTrash(QWidget *parent, UserMessages &messages, const TrashStore &trash,
+                     const QList<QByteArray> &entries)
 {
-    TrashStore trash;
-    int restored = 0;
     QStringList failed;
-    for (const TrashItem &item : items) {
+    int restored = 0;
+    for (const TrashItem &item : lookUp(trash, entries, &failed)) {
         QByteArray target = item.encodedOriginalPath;
         if (rawpath::exists(target)) {
             const QByteArray folder = rawpath::parentOf(target);
             target = rawpath::join(folder, freeName(folder, rawpath::baseName(target)));
             const QString question =
                 QObject::tr("Something named “%1” is already in “%2”. Restore the item as “%3”?")
-                    .arg(item.name, QFile::decodeName(folder), shown(target));
+                    .arg(item.name, rawpath::shown(folder), shown(target));
             if (!messages.confirm(parent, question))
                 continue;
         }
         QString why;
-        if (trash.restore(item, QFile::decodeName(target), &why))
+        if (trash.restore(item, target, &why))
             ++restored;
         else
             failed.append(QStringLiteral("%1: %2").arg(item.name, why));
@@ -188,12 +203,13 @@ QByteArray freeName(const QByteArray &folder, const QByteArray &name)
     if (!rawpath::exists(rawpath::join(folder, name)))
         return name;
     // "report.pdf" -> "report (2).pdf"; a leading dot is not an extension.
-    const qsizetype dot = name.lastIndexOf('.');
-    const bool hasExtension = dot > 0;
-    const QByteArray stem = hasExtension ? name.left(dot) : name;
-    const QByteArray extension = hasExtension ? name.mid(dot) : QByteArray();
+    const qsizetype dot = rawpath::extensionStart(name);
     for (int n = 2;; ++n) {
-        const QByteArray candidate = stem + " (" + QByteArray::number(n) + ")" + extension;
+        const QByteArray number = " (" + QByteArray::number(n) + ")";
+        // An extension too long to leave room for any of the stem is not kept apart.
+        const qsizetype cut = name.size() - dot + number.size() < NAME_MAX ? dot : name.size();
+        const QByteArray candidate =
+            rawpath::fitName(name.left(cut), number + name.mid(cut), NAME_MAX);
         if (!rawpath::exists(rawpath::join(folder, candidate)))
             return candidate;
     }

@@ -10,8 +10,8 @@ class QWidget;
 namespace tarnwick {
 
 class TransferAsker;
+class TrashStore;
 class UserMessages;
-struct TrashItem;
 
 // The verbs the tree and the list run on their folder or their selection.
 // Paths are the bytes on disk.
@@ -33,21 +33,27 @@ void showProperties(QWidget *parent, UserMessages &messages, const QList<QByteAr
 // items to the trash of their volume; what cannot be trashed is deleted for
 // good only after a second confirmation. Returns how many items went.
 int moveToTrash(QWidget *parent, UserMessages &messages, const QList<QByteArray> &paths,
-                const QStringList &volumeTops);
+                const TrashStore &trash);
 
-// Deleting trashed items for good, after a confirmation.
-int eraseFromTrash(QWidget *parent, UserMessages &messages, const QList<TrashItem> &items);
+// Deleting trashed items for good, after a confirmation. `entries` are the
+// items' paths in files/ of one of `trash`'s trashes; those that are not
+// there any more are reported.
+int eraseFromTrash(QWidget *parent, UserMessages &messages, const TrashStore &trash,
+                   const QList<QByteArray> &entries);
 
 // Puts trashed items back where they came from; where that place is taken,
-// asks to restore under a numbered name beside it.
-int restoreFromTrash(QWidget *parent, UserMessages &messages, const QList<TrashItem> &items);
+// asks to restore under a numbered name beside it. Whatever could not be
+// restored is reported with the reason.
+int restoreFromTrash(QWidget *parent, UserMessages &messages, const TrashStore &trash,
+                     const QList<QByteArray> &entries);
 
 // "link": a symbolic link "Link to NAME" to `target` in `folder` (numbered
 // "Link to NAME (2)" and so on when taken). Returns the link's path, or empty
 // with *error set.
 QByteArray makeLink(const QByteArray &target, const QByteArray &folder, QString *error);
 
-// "name (2)", "name (3).ext"...: the first name free in `folder`.
+// "name (2)", "name (3).ext"...: the first name free in `folder`, the name
+// before the number shortened where the whole would not fit in a name.
 QByteArray freeName(const QByteArray &folder, const QByteArray &name);
 
 // A new folder "New Folder" (numbered when taken) in `folder`.

@@ -26,7 +26,7 @@ namespace transfer {
 
 QString shown(const QByteArray &path)
 {
-    return QFile::decodeName(path);
+    return rawpath::shown(path);
 }
 
 QString reasonText(int code)

@@ -50,7 +50,7 @@ bool fail(QString *error, const QString &text)
 
 QString shown(const QByteArray &path)
 {
-    return QFile::decodeName(path);
+    return rawpath::shown(path);
 }
 
 // A trash on a shared volume must be a real folder of ours: one planted by
@@ -78,19 +78,6 @@ bool makeDir(const QByteArray &path, bool mustOwn)
     return stat(path.constData(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
-// The topmost folder above `dir` that is still on device `dev`.
-QByteArray mountTop(QByteArray dir, dev_t dev)
-{
-    struct stat st;
-    while (dir != "/") {
-        const QByteArray up = parentOf(dir);
-        if (stat(up.constData(), &st) != 0 || st.st_dev != dev)
-            break;
-        dir = up;
-    }
-    return dir;
-}
-
 // The device of the nearest folder of `path` that exists.
 dev_t deviceOf(QByteArray path)
 {
@@ -100,9 +87,44 @@ dev_t deviceOf(QByteArray path)
     return st.st_dev;
 }
 
-// The original path an info file records, made absolute; empty when the file
-// is not one we can trust.
-QByteArray parseInfo(const QByteArray &text, const QByteArray &top, QDateTime *deletedAt)
+// The name in files/ for the n-th try, short enough that the info file's name
+// still fits; the info file keeps the full original path anyway.
+QByteArray entryName(const QByteArray &name, int n, qsizetype limit)
+{
+    const QByteArray suffix = n == 1 ? QByteArray() : '.' + QByteArray::number(n);
+    qsizetype dot = extensionStart(name);
+    if (name.size() - dot + suffix.size() >= limit) // no room left for the stem
+        dot = name.size();
+    return fitName(name.left(dot), name.mid(dot) + suffix, limit);
+}
+
+// Whether `dir`, one of the candidates, may be used: the home trash always;
+// a volume's only when it is a real folder of ours, and $top/.Trash/$uid only
+// below a sticky $top/.Trash.
+bool usable(const TrashDir &loc)
+{
+    if (loc.top.isEmpty())
+        return true;
+    const QByteArray parent = parentOf(loc.dir);
+    return isOwnDir(loc.dir) && (parent == loc.top || isSharedTrash(parent));
+}
+
+bool writeAll(int fd, const QByteArray &bytes)
+{
+    for (qsizetype done = 0; done < bytes.size();) {
+        const ssize_t n = write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        done += n;
+    }
+    return true;
+}
+
+} // namespace
+
+std::optional<TrashInfo> parseTrashInfo(const QByteArray &text, const QByteArray &top)
 {
     QByteArray path, date;
     bool inGroup = false, seenGroup = false, havePath = false;
@@ -130,48 +152,44 @@ QByteArray parseInfo(const QByteArray &text, const QByteArray &top, QDateTime *d
             date = line.mid(eq + 1).trimmed();
         }
     }
-    while (path.size() > 1 && path.endsWith('/'))
-        path.chop(1);
-    // ".." could lead a restore out of the volume the trash belongs to.
-    if (path.isEmpty() || path == "/" || path.contains('\0') || path == ".." ||
-        path.startsWith("../") || path.contains("/../") || path.endsWith("/.."))
+    if (path.isEmpty() || path.contains('\0'))
         return {};
-    if (!path.startsWith('/')) {
-        if (top.isEmpty()) // the home trash records absolute paths only
+    const bool absolute = path.startsWith('/');
+    if (!absolute && top.isEmpty()) // the home trash records absolute paths only
+        return {};
+    QList<QByteArray> parts;
+    for (const QByteArray &part : path.split('/')) {
+        // ".." could lead a restore out of the volume the trash belongs to.
+        if (part == "..")
             return {};
-        path = join(top, path);
+        if (!part.isEmpty() && part != ".")
+            parts.append(part);
     }
-    *deletedAt = QDateTime::fromString(QString::fromLatin1(date), dateFormat());
-    return path;
+    if (parts.isEmpty())
+        return {};
+    const QByteArray joined = parts.join('/');
+    return TrashInfo{absolute ? '/' + joined : join(top, joined),
+                     QDateTime::fromString(QString::fromLatin1(date), dateFormat())};
 }
 
-// The name in files/ for the n-th try, short enough that the info file's name
-// still fits; the info file keeps the full original path anyway.
-QByteArray entryName(const QByteArray &name, int n, qsizetype limit)
+QList<TrashDir> trashDirCandidates(const QByteArray &homeTrash, const QList<QByteArray> &tops)
 {
-    const QByteArray suffix = n == 1 ? QByteArray() : '.' + QByteArray::number(n);
-    qsizetype keep = std::min(name.size(), limit - suffix.size());
-    while (keep > 0 && keep < name.size() && (uchar(name[keep]) & 0xC0) == 0x80)
-        --keep; // not in the middle of a UTF-8 sequence
-    return name.left(keep) + suffix;
-}
-
-bool writeAll(int fd, const QByteArray &bytes)
-{
-    for (qsizetype done = 0; done < bytes.size();) {
-        const ssize_t n = write(fd, bytes.constData() + done, size_t(bytes.size() - done));
-        if (n < 0 && errno == EINTR)
+    QList<TrashDir> out{{homeTrash, {}}};
+    const QByteArray uid = QByteArray::number(geteuid());
+    for (const QByteArray &t : tops) {
+        if (!t.startsWith('/'))
             continue;
-        if (n <= 0)
-            return false;
-        done += n;
+        const QByteArray top = cleanPath(t);
+        for (const QByteArray &dir : {join(join(top, ".Trash"), uid), join(top, ".Trash-" + uid)}) {
+            if (std::none_of(out.begin(), out.end(),
+                             [&](const TrashDir &l) { return l.dir == dir; }))
+                out.append({dir, top});
+        }
     }
-    return true;
+    return out;
 }
 
-} // namespace
-
-TrashStore::TrashStore(QString homeTrash, QStringList volumeTops)
+TrashStore::TrashStore(QString homeTrash, QList<QByteArray> volumeTops)
     : home_(homeTrash.isEmpty()
                 ? QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
                       QStringLiteral("/Trash")
@@ -180,28 +198,42 @@ TrashStore::TrashStore(QString homeTrash, QStringList volumeTops)
 {
 }
 
-QList<TrashStore::TrashDir> TrashStore::trashDirs() const
+QList<TrashDir> TrashStore::usableDirs() const
 {
-    QList<TrashDir> out{{QFile::encodeName(QDir::cleanPath(home_)), {}}};
-    const QByteArray uid = QByteArray::number(geteuid());
-    for (const QString &t : volumeTops_) {
-        const QByteArray top = QFile::encodeName(QDir::cleanPath(t));
-        const QByteArray shared = join(top, ".Trash");
-        const QList<QByteArray> dirs{join(shared, uid), join(top, ".Trash-" + uid)};
-        for (const QByteArray &dir : dirs) {
-            const bool usable = isOwnDir(dir) && (dir == dirs[1] || isSharedTrash(shared));
-            if (usable && std::none_of(out.begin(), out.end(),
-                                       [&](const TrashDir &l) { return l.dir == dir; }))
-                out.append({dir, top});
-        }
+    QList<TrashDir> out;
+    for (const TrashDir &loc :
+         trashDirCandidates(rawpath::toBytes(QDir::cleanPath(home_)), volumeTops_)) {
+        if (usable(loc))
+            out.append(loc);
     }
     return out;
+}
+
+std::optional<TrashItem> TrashStore::makeItem(const TrashDir &loc, const QByteArray &entry) const
+{
+    TrashItem item;
+    item.encodedInfoPath = loc.dir + "/info/" + entry + InfoSuffix;
+    item.encodedFilesPath = loc.dir + "/files/" + entry;
+    const auto info = parseTrashInfo(readSmallFile(item.encodedInfoPath, MaxInfoSize), loc.top);
+    struct stat st;
+    if (!info || lstat(item.encodedFilesPath.constData(), &st) != 0)
+        return {};
+    item.encodedOriginalPath = info->path;
+    item.deletedAt = info->deletedAt;
+    item.originalPath = shown(item.encodedOriginalPath);
+    item.name = shown(baseName(item.encodedOriginalPath));
+    item.filesPath = shown(item.encodedFilesPath);
+    item.infoPath = shown(item.encodedInfoPath);
+    item.trashDir = shown(loc.dir);
+    item.isDir = S_ISDIR(st.st_mode);
+    item.size = item.isDir ? 0 : qint64(st.st_size);
+    return item;
 }
 
 QList<TrashItem> TrashStore::items() const
 {
     QList<TrashItem> out;
-    for (const TrashDir &loc : trashDirs()) {
+    for (const TrashDir &loc : usableDirs()) {
         const QByteArray infoDir = loc.dir + "/info";
         DIR *dir = opendir(infoDir.constData());
         if (!dir)
@@ -210,59 +242,57 @@ QList<TrashItem> TrashStore::items() const
         while (const dirent *e = readdir(dir)) {
             const QByteArray n(e->d_name);
             if (n.size() > InfoSuffixLength && n.endsWith(InfoSuffix))
-                names.append(n);
+                names.append(n.chopped(InfoSuffixLength));
         }
         closedir(dir);
         for (const QByteArray &n : names) {
-            TrashItem item;
-            item.encodedInfoPath = join(infoDir, n);
-            item.encodedOriginalPath = parseInfo(readSmallFile(item.encodedInfoPath, MaxInfoSize),
-                                                 loc.top, &item.deletedAt);
-            item.encodedFilesPath = loc.dir + "/files/" + n.chopped(InfoSuffixLength);
-            struct stat st;
-            if (item.encodedOriginalPath.isEmpty() ||
-                lstat(item.encodedFilesPath.constData(), &st) != 0)
-                continue;
-            item.originalPath = shown(item.encodedOriginalPath);
-            item.name = shown(baseName(item.encodedOriginalPath));
-            item.filesPath = shown(item.encodedFilesPath);
-            item.infoPath = shown(item.encodedInfoPath);
-            item.trashDir = shown(loc.dir);
-            item.isDir = S_ISDIR(st.st_mode);
-            item.size = item.isDir ? 0 : qint64(st.st_size);
-            out.append(item);
+            if (auto item = makeItem(loc, n))
+                out.append(*item);
         }
     }
     return out;
 }
 
 // TrashItem is plain data; before deleting or moving anything we make sure it
-// names an entry of one of our trashes and not some other path.
-bool TrashStore::owns(const TrashItem &item) const
+// names an entry of one of our trashes and not some other path. Only that
+// one trash is looked at: another volume's may be slow to answer.
+std::optional<TrashDir> TrashStore::dirOf(const TrashItem &item) const
 {
     const QByteArray entry = baseName(item.encodedFilesPath);
     if (entry.isEmpty() || entry == "." || entry == ".." ||
         baseName(item.encodedInfoPath) != entry + InfoSuffix)
-        return false;
-    const QList<TrashDir> all = trashDirs();
-    return std::any_of(all.begin(), all.end(), [&](const TrashDir &l) {
-        return parentOf(item.encodedFilesPath) == l.dir + "/files" &&
-               parentOf(item.encodedInfoPath) == l.dir + "/info";
-    });
+        return {};
+    for (const TrashDir &loc :
+         trashDirCandidates(rawpath::toBytes(QDir::cleanPath(home_)), volumeTops_)) {
+        if (parentOf(item.encodedFilesPath) == loc.dir + "/files" &&
+            parentOf(item.encodedInfoPath) == loc.dir + "/info")
+            return usable(loc) ? std::optional(loc) : std::nullopt;
+    }
+    return {};
 }
 
-bool TrashStore::trash(const QString &path, QString *error)
+std::optional<TrashItem> TrashStore::item(const QByteArray &filesPath) const
 {
-    return trashEncoded(QFile::encodeName(path), error);
+    TrashItem probe;
+    probe.encodedFilesPath = filesPath;
+    probe.encodedInfoPath =
+        parentOf(parentOf(filesPath)) + "/info/" + baseName(filesPath) + InfoSuffix;
+    const auto loc = dirOf(probe);
+    return loc ? makeItem(*loc, baseName(filesPath)) : std::nullopt;
 }
 
-bool TrashStore::trashEncoded(const QByteArray &given, QString *error)
+bool TrashStore::trash(const QString &path, QString *error) const
+{
+    return trashEncoded(rawpath::toBytes(path), error);
+}
+
+bool TrashStore::trashEncoded(const QByteArray &given, QString *error) const
 {
     QByteArray path = given;
     while (path.size() > 1 && path.endsWith('/'))
         path.chop(1);
     if (!path.isEmpty() && !path.startsWith('/'))
-        path = join(QFile::encodeName(QDir::currentPath()), path);
+        path = join(rawpath::toBytes(QDir::currentPath()), path);
     const QByteArray name = baseName(path);
     const QString what = shown(path);
     const auto cannot = [&](int err) {
@@ -286,26 +316,18 @@ bool TrashStore::trashEncoded(const QByteArray &given, QString *error)
                     tr("“%1” is a mounted volume and cannot be moved to the trash.").arg(what));
 
     TrashDir loc;
-    if (st.st_dev == deviceOf(QFile::encodeName(home_))) {
-        loc.dir = QFile::encodeName(QDir::cleanPath(home_));
+    if (st.st_dev == deviceOf(rawpath::toBytes(home_))) {
+        loc.dir = rawpath::toBytes(QDir::cleanPath(home_));
         QDir().mkpath(QFileInfo(home_).absolutePath());
         if (!makeDir(loc.dir, false) || !makeDir(loc.dir + "/files", false) ||
             !makeDir(loc.dir + "/info", false))
             return fail(
                 error,
                 tr("The trash folder “%1” could not be set up: %2.").arg(home_, errnoText(errno)));
+    } else if (const auto found = volumeTrash(folder, st.st_dev, what, error)) {
+        loc = *found;
     } else {
-        loc.top = mountTop(folder, st.st_dev);
-        const QByteArray uid = QByteArray::number(geteuid());
-        const QByteArray shared = join(loc.top, ".Trash");
-        loc.dir = join(shared, uid);
-        if (!isSharedTrash(shared) || !makeDir(loc.dir, true))
-            loc.dir = join(loc.top, ".Trash-" + uid);
-        if (!makeDir(loc.dir, true) || !makeDir(loc.dir + "/files", true) ||
-            !makeDir(loc.dir + "/info", true))
-            return fail(
-                error,
-                tr("“%1” was not moved: its volume has no trash that can be used.").arg(what));
+        return false;
     }
 
     const QByteArray trashReal = canonical(loc.dir);
@@ -354,20 +376,70 @@ bool TrashStore::trashEncoded(const QByteArray &given, QString *error)
                            .arg(what));
 }
 
-bool TrashStore::restore(const TrashItem &item, const QString &targetPath, QString *error)
+// The trash at the top of the volume that holds `folder`: the deepest of the
+// store's volume tops above it, which must be on the same device. A volume
+// the store does not know gets no trash, as the Recycle Bin would never show
+// what went there.
+std::optional<TrashDir> TrashStore::volumeTrash(const QByteArray &folder, dev_t dev,
+                                                const QString &what, QString *error) const
 {
-    if (!owns(item))
+    QByteArray top;
+    for (const QByteArray &t : volumeTops_) {
+        const QByteArray clean = t.startsWith('/') ? cleanPath(t) : QByteArray();
+        if (!clean.isEmpty() && isAtOrUnder(folder, clean) && clean.size() > top.size())
+            top = clean;
+    }
+    struct stat st;
+    if (top.isEmpty() || stat(top.constData(), &st) != 0 || st.st_dev != dev) {
+        fail(error, tr("“%1” was not moved: its volume has no trash that can be used.").arg(what));
+        return {};
+    }
+    const QByteArray uid = QByteArray::number(geteuid());
+    const QByteArray shared = join(top, ".Trash");
+    TrashDir loc{join(shared, uid), top};
+    if (!isSharedTrash(shared) || !makeDir(loc.dir, true))
+        loc.dir = join(top, ".Trash-" + uid);
+    if (!makeDir(loc.dir, true) || !makeDir(loc.dir + "/files", true) ||
+        !makeDir(loc.dir + "/info", true)) {
+        fail(error, tr("“%1” was not moved: its volume has no trash that can be used.").arg(what));
+        return {};
+    }
+    return loc;
+}
+
+bool TrashStore::restore(const TrashItem &item, const QByteArray &targetPath, QString *error) const
+{
+    const auto loc = dirOf(item);
+    if (!loc)
         return fail(error, tr("“%1” is not in the trash.").arg(item.name));
-    const QByteArray target =
-        targetPath.isEmpty()
-            ? item.encodedOriginalPath
-            : QFile::encodeName(QDir::cleanPath(QFileInfo(targetPath).absoluteFilePath()));
     if (!exists(item.encodedFilesPath))
         return fail(error, tr("“%1” is no longer in the trash.").arg(item.name));
+    // Where it came from as the trash itself records it, not as the caller says.
+    const auto info = parseTrashInfo(readSmallFile(item.encodedInfoPath, MaxInfoSize), loc->top);
+    if (!info)
+        return fail(
+            error,
+            tr("“%1” was not restored: the trash does not say where it came from.").arg(item.name));
+    QByteArray target = targetPath.isEmpty() ? info->path : targetPath;
+    if (!target.startsWith('/'))
+        target = join(rawpath::toBytes(QDir::currentPath()), target);
+    target = cleanPath(target);
     const auto taken = [&] {
         return fail(
             error, tr("“%1” was not restored: “%2” already exists.").arg(item.name, shown(target)));
     };
+    // A volume's trash restores onto that volume only: an info file written
+    // there by anyone must not make us create folders anywhere else.
+    if (!loc->top.isEmpty()) {
+        QByteArray near = parentOf(target);
+        while (!exists(near))
+            near = parentOf(near);
+        const QByteArray realTop = canonical(loc->top), realNear = canonical(near);
+        if (!isAtOrUnder(target, loc->top) || realTop.isEmpty() || !isAtOrUnder(realNear, realTop))
+            return fail(error, tr("“%1” was not restored: “%2” lies outside the volume whose trash "
+                                  "holds it.")
+                                   .arg(item.name, shown(target)));
+    }
     if (target == "/" || exists(target))
         return taken();
     if (!makeFolders(parentOf(target)))
@@ -387,18 +459,27 @@ bool TrashStore::restore(const TrashItem &item, const QString &targetPath, QStri
     return true;
 }
 
-bool TrashStore::erase(const TrashItem &item, QString *error)
+bool TrashStore::erase(const TrashItem &item, QString *error) const
 {
-    if (!owns(item))
+    const auto loc = dirOf(item);
+    if (!loc)
         return fail(error, tr("“%1” is not in the trash.").arg(item.name));
-    const int fd =
-        open(parentOf(item.encodedFilesPath).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    int err = fd < 0 ? errno : removeTreeAt(fd, baseName(item.encodedFilesPath).constData());
+    // files/ and info/ of a volume's trash are opened without following a
+    // link put in their place; the entry itself is removed, not followed.
+    const int flags = O_RDONLY | O_DIRECTORY | O_CLOEXEC | (loc->top.isEmpty() ? 0 : O_NOFOLLOW);
+    const QByteArray entry = baseName(item.encodedFilesPath);
+    int fd = open((loc->dir + "/files").constData(), flags);
+    int err = fd < 0 ? errno : removeTreeAt(fd, entry.constData());
     if (fd >= 0)
         close(fd);
     // The info file stays while anything is left, so the item stays listed.
-    if (err == 0 && unlink(item.encodedInfoPath.constData()) != 0 && errno != ENOENT)
-        err = errno;
+    if (err == 0) {
+        fd = open((loc->dir + "/info").constData(), flags);
+        if (fd < 0 || (unlinkat(fd, (entry + InfoSuffix).constData(), 0) != 0 && errno != ENOENT))
+            err = errno;
+        if (fd >= 0)
+            close(fd);
+    }
     if (err != 0)
         return fail(error,
                     tr("“%1” could not be deleted completely: %2.").arg(item.name, errnoText(err)));

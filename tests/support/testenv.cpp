@@ -5,7 +5,10 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <cerrno>
+#include <cstring>
+#include <fcntl.h>
 #include <ftw.h>
+#include <sys/mount.h>
 #include <unistd.h>
 
 namespace tarnwick::test {
@@ -53,6 +56,32 @@ void quietPlatformNotes()
         });
 }
 
+ScratchVolume::ScratchVolume(const QString &parent) : path_(parent + QStringLiteral("/volume"))
+{
+    if (geteuid() != 0) {
+        whyNot_ = QStringLiteral("mounting a volume of the test's own needs root");
+        return;
+    }
+    if (!QDir().mkpath(path_)) {
+        whyNot_ = QStringLiteral("no folder to mount a volume on");
+        return;
+    }
+    if (mount("tarnwick-test", QFile::encodeName(path_).constData(), "tmpfs", MS_NOSUID | MS_NODEV,
+              "size=16m,mode=0755") != 0) {
+        whyNot_ = QStringLiteral("mounting a tmpfs failed: %1")
+                      .arg(QString::fromLocal8Bit(strerror(errno)));
+        return;
+    }
+    mounted_ = true;
+}
+
+ScratchVolume::~ScratchVolume()
+{
+    // Detached, so a file a failed test left open does not keep it mounted.
+    if (mounted_)
+        umount2(QFile::encodeName(path_).constData(), MNT_DETACH);
+}
+
 bool removeTree(const QString &path)
 {
     const QByteArray top = QFile::encodeName(path);
@@ -63,6 +92,15 @@ bool removeTree(const QString &path)
         },
         16, FTW_DEPTH | FTW_PHYS);
     return rc == 0 || errno == ENOENT;
+}
+
+bool makeRawFile(const QByteArray &path, const QByteArray &bytes)
+{
+    const int fd = open(path.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (fd < 0)
+        return false;
+    const bool ok = write(fd, bytes.constData(), size_t(bytes.size())) == ssize_t(bytes.size());
+    return close(fd) == 0 && ok;
 }
 
 bool writeFile(const QString &path, const QByteArray &bytes)

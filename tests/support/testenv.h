@@ -3,6 +3,7 @@
 #include "launcher.h"
 #include "usermessages.h"
 
+#include <QFile>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -46,6 +47,28 @@ public:
     QList<std::optional<QString>> answers;
 };
 
+// A volume of the test's own: a small tmpfs mounted on a new folder inside
+// `parent`, unmounted when this goes. Mounting needs root; where it cannot be
+// done, whyNot() says why, for the test to skip with.
+class ScratchVolume
+{
+public:
+    explicit ScratchVolume(const QString &parent);
+    ~ScratchVolume();
+    ScratchVolume(const ScratchVolume &) = delete;
+    ScratchVolume &operator=(const ScratchVolume &) = delete;
+
+    bool isMounted() const { return mounted_; }
+    const QString &path() const { return path_; }
+    QByteArray encodedPath() const { return QFile::encodeName(path_); }
+    const QString &whyNot() const { return whyNot_; }
+
+private:
+    QString path_;
+    QString whyNot_;
+    bool mounted_ = false;
+};
+
 // Removes a folder and everything below it, whatever the names' bytes.
 bool removeTree(const QString &path);
 
@@ -69,6 +92,10 @@ public:
     QList<QStringList> started;
     QList<QProcessEnvironment> environments;
 };
+
+// Creates the file `path`, named by its bytes, holding `bytes`; false when
+// something is there already.
+bool makeRawFile(const QByteArray &path, const QByteArray &bytes);
 
 // Writes `bytes` to `path`, creating folders on the way.
 bool writeFile(const QString &path, const QByteArray &bytes = {});
