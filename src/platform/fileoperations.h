@@ -74,9 +74,10 @@ class TransferWorker;
 // Copies, moves or links files and folders into one folder, on a thread of
 // its own. Nothing is lost: a copy is written under a hidden temporary name
 // and renamed into place only once complete; a move across file systems
-// removes the source only after the copy was checked. Questions (conflicts,
-// errors) are signals the worker waits on; a question nobody listens for is
-// answered Skip.
+// removes the source only after the copy was checked; nothing replaces the
+// very entry it would take the place of. Copies keep holes and the hard
+// links among what was copied. Questions (conflicts, errors) are signals the
+// worker waits on; a question nobody listens for is answered Skip.
 class FileTransfer : public QObject
 {
     Q_OBJECT

@@ -306,13 +306,14 @@ int TransferWorker::pump(int in, int out, const struct stat &st, const QByteArra
     buffer_.resize(size_t(BlockSize));
     // A file that says it is empty may still have something to read (/proc).
     off_t pos = 0, extentEnd = st.st_size > 0 ? 0 : NoEnd;
+    bool endsInHole = false;
     for (;;) {
         if (cancelled())
             return CancelledCode;
         if (pos >= extentEnd) {
             const off_t data = lseek(in, pos, SEEK_DATA);
-            if (data < 0 && errno == ENXIO)
-                break; // a hole to the end
+            if ((endsInHole = data < 0 && errno == ENXIO))
+                break;
             if (data < 0 && errno != EINVAL)
                 return errno;
             const off_t hole = data < 0 ? -1 : lseek(in, data, SEEK_HOLE);
@@ -345,12 +346,14 @@ int TransferWorker::pump(int in, int out, const struct stat &st, const QByteArra
         bytesDone_ += n;
         tick(path, false);
     }
-    // A file that ends in a hole gets its length only now.
+    // A file that ends in a hole gets its length only now. One that ended
+    // sooner than it said (as in /sys) is as long as what was read.
     struct stat now;
-    const off_t length = st.st_size > 0 && fstat(in, &now) == 0 ? now.st_size : pos;
-    if (length != pos && ftruncate(out, length) != 0)
+    if (!endsInHole)
+        return 0;
+    if (fstat(in, &now) != 0 || ftruncate(out, now.st_size) != 0)
         return errno;
-    bytesDone_ += qMax<off_t>(0, length - pos);
+    bytesDone_ += qMax<off_t>(0, now.st_size - pos);
     return 0;
 }
 
