@@ -136,18 +136,23 @@ private slots:
 
     // Copies and moves of random trees, within one file system and across
     // two, failing at random points (a read error, a full disk, a cancel)
-    // and answered at random (Retry, Skip, Cancel). Whatever happens, every
+    // and answered at random (Retry, Skip, Cancel; Replace, Skip, Keep both
+    // where some of the names are taken already). Whatever happens, every
     // source entry is intact where it was or, once moved, whole at the
-    // target, never both; nothing incomplete has a final name.
+    // target, never both; what was in the target is there or replaced;
+    // nothing incomplete has a final name.
     void faults_data()
     {
         QTest::addColumn<unsigned>("seed");
+        QTest::addColumn<bool>("taken");
         for (unsigned seed = 1; seed <= 40; ++seed)
-            QTest::addRow("seed %u", seed) << seed;
+            QTest::addRow("seed %u%s", seed, seed % 2 ? "" : ", names taken")
+                << seed << (seed % 2 == 0);
     }
     void faults()
     {
         QFETCH(unsigned, seed);
+        QFETCH(bool, taken);
         const QByteArray work = QFile::encodeName(QDir::homePath()) + "/work";
         src_ = work + "/src";
         dst_ = work + "/dst";
@@ -167,6 +172,19 @@ private slots:
         for (const QByteArray &rel : before.keys())
             if (rel.count('/') == 1)
                 sources << src_ + rel;
+        // Some names taken in the target, by entries of their own.
+        for (const auto &[rel, found] : before.asKeyValueRange()) {
+            struct stat parent;
+            if (!taken || maker.pick(3) != 0 ||
+                stat((target + rawpath::parentOf(rel)).constData(), &parent) != 0 ||
+                !S_ISDIR(parent.st_mode))
+                continue;
+            const bool folder = found.type == 'd' && maker.pick(6) != 0;
+            QVERIFY(folder               ? mkdir((target + rel).constData(), 0755) == 0
+                    : maker.pick(2) == 0 ? symlink("old:" + rel, (target + rel).constData()) == 0
+                                         : makeFile(target + rel, "old:" + rel));
+        }
+        const Tree old = scan(target);
 
         // Run on the worker: each point fails with this chance, a few times at most.
         std::mt19937 rng(seed * 7919);
@@ -192,38 +210,53 @@ private slots:
                                       : ErrorChoice::Cancel);
             },
             Qt::DirectConnection);
-        int conflicts = 0; // the target starts empty: there are none
         QObject::connect(
             &t, &FileTransfer::conflict, &t,
             [&](const Conflict &) {
-                ++conflicts;
-                t.answerConflict(ConflictChoice::Skip, false);
+                const unsigned a = rng() % 20;
+                t.answerConflict(a < 8    ? ConflictChoice::Replace
+                                 : a < 13 ? ConflictChoice::Skip
+                                 : a < 19 ? ConflictChoice::KeepBoth
+                                          : ConflictChoice::Cancel,
+                                 false);
             },
             Qt::DirectConnection);
         const TransferResult r = runPlain(t);
-        QCOMPARE(conflicts, 0);
+        QVERIFY(r.done + r.skipped <= sources.size());
 
         const QByteArray run =
-            QByteArray(move ? "move" : "copy") + (across ? " across file systems" : "");
+            QByteArray(move ? "move" : "copy") + (across ? " across file systems" : "") + ": ";
         const Tree left = scan(src_), arrived = scan(target);
+        const QList<Found> sourceEntries = before.values();
+        // Whether a file's bytes (or a link's target) tell it from all others.
+        const auto unique = [&](const Found &f) {
+            return sourceEntries.count(f) + old.values().count(f) == 1;
+        };
         for (const auto &[rel, found] : arrived.asKeyValueRange()) {
-            QVERIFY2(!rel.contains(".tarnwick-part"), run + ": left behind: " + rel);
-            QVERIFY2(before.contains(rel), run + ": not from the source: " + rel);
-            if (found.type != 'd')
-                QVERIFY2(before[rel] == found, run + ": not whole: " + rel);
+            QVERIFY2(!rel.contains(".tarnwick-part"), run + "left behind: " + rel);
+            const bool kept = old.value(rel) == found, came = before.value(rel) == found;
+            // Keep both gives a copy another name.
+            const bool beside = taken && (found.type == 'd' || sourceEntries.contains(found));
+            QVERIFY2(kept || came || beside, run + "not whole, or from nowhere: " + rel);
         }
+        for (const QByteArray &rel : old.keys())
+            QVERIFY2(arrived.contains(rel), run + "lost from the target: " + rel);
         for (const auto &[rel, was] : before.asKeyValueRange()) {
             QVERIFY2(!left.contains(rel) || left[rel].type == was.type,
-                     run + ": changed at the source: " + rel);
+                     run + "changed at the source: " + rel);
             if (was.type == 'd')
                 continue;
-            const bool kept = left.contains(rel), there = arrived.contains(rel);
-            QVERIFY2(!kept || left[rel] == was, run + ": changed at the source: " + rel);
-            QVERIFY2(move ? kept != there : kept, run + ": lost or doubled: " + rel);
+            const bool kept = left.contains(rel);
+            QVERIFY2(!kept || left[rel] == was, run + "changed at the source: " + rel);
+            QVERIFY2(kept || move, run + "lost from the source: " + rel);
+            const qsizetype copies = arrived.values().count(was);
+            if (move && unique(was))
+                QVERIFY2(copies == (kept ? 0 : 1), run + "lost or doubled: " + rel);
+            else if (!kept)
+                QVERIFY2(copies >= 1, run + "lost: " + rel);
         }
         for (const QByteArray &rel : left.keys())
-            QVERIFY2(before.contains(rel), "appeared at the source: " + rel);
-        QVERIFY(r.done + r.skipped <= sources.size());
+            QVERIFY2(before.contains(rel), run + "appeared at the source: " + rel);
     }
 };
 
