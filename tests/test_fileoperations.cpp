@@ -407,6 +407,7 @@ private slots:
         row("a link to the file, moved", true, "src/rel/f", "../../dst/f", false);
         row("a link to the folder", false, "src/dirlink/d", "@/dst/d", false);
         row("a link to the folder, moved", true, "src/dirlink/d", "@/dst/d", false);
+        row("a link to the link it would replace", false, "src/tolink/l", "@/dst/l", false);
         row("a hard link of the file", false, "src/hard/f", "", false);
         row("the file through a linked folder", false, "via/f", "", false);
         row("a link to another file", false, "src/other/f", "@/src/other/g", true);
@@ -418,7 +419,7 @@ private slots:
         QFETCH(QByteArray, linkTarget);
         QFETCH(bool, mayReplace);
         linkTarget.replace('@', work_);
-        for (const char *d : {"abs", "rel", "chain", "dirlink", "hard", "other"})
+        for (const char *d : {"abs", "rel", "chain", "dirlink", "tolink", "hard", "other"})
             QVERIFY(mkdir(join(src_, d).constData(), 0755) == 0);
         QVERIFY(makeFile(dst_ + "/f", "keep me") && mkdir((dst_ + "/d").constData(), 0755) == 0 &&
                 makeFile(dst_ + "/d/in", "inside") && makeFile(src_ + "/other/g", "other"));
@@ -428,6 +429,8 @@ private slots:
                 symlink((dst_ + "/d").constData(), (src_ + "/dirlink/d").constData()) == 0 &&
                 link((dst_ + "/f").constData(), (src_ + "/hard/f").constData()) == 0 &&
                 symlink("dst", (work_ + "/via").constData()) == 0 &&
+                symlink("f", (dst_ + "/l").constData()) == 0 &&
+                symlink((dst_ + "/l").constData(), (src_ + "/tolink/l").constData()) == 0 &&
                 symlink((src_ + "/other/g").constData(), (src_ + "/other/f").constData()) == 0);
         const QByteArray from = join(work_, source), to = join(dst_, rawpath::baseName(source));
         const auto before = snapshot(from);
@@ -454,7 +457,8 @@ private slots:
         QVERIFY2(r.errors[0].contains("nothing can replace itself"), qPrintable(r.errors[0]));
         QCOMPARE(readAll(dst_ + "/f"), QByteArray("keep me"));
         QCOMPARE(readAll(dst_ + "/d/in"), QByteArray("inside"));
-        QCOMPARE(names(dst_), (QList<QByteArray>{"d", "d/in", "f"}));
+        QCOMPARE(names(dst_), (QList<QByteArray>{"d", "d/in", "f", "l"}));
+        QCOMPARE(readAll(dst_ + "/l"), QByteArray("keep me"));
         QCOMPARE(snapshot(from), before);
     }
 

@@ -54,15 +54,20 @@ bool sameEntries(int dirFd, const QByteArray &a, const QByteArray &b)
            fstatat(dirFd, b.constData(), &sb, AT_SYMLINK_NOFOLLOW) == 0 && sameFile(sa, sb);
 }
 
-// Whether a link, where it is or once copied beside `to`, leads to the entry
-// it would replace: the replacement would be a link to itself.
+// Whether a link leads to the entry it would replace, from where it is or
+// once copied beside that entry, by its target itself or by what that
+// resolves to in the end: the replacement would be a link to itself.
 bool leadsTo(const EntryAt &link, const QByteArray &target, const EntryAt &to,
              const struct stat &existing)
 {
-    struct stat st;
-    return (fstatat(link.dirFd, link.name.constData(), &st, 0) == 0 && sameFile(st, existing)) ||
-           (!target.isEmpty() && fstatat(to.dirFd, target.constData(), &st, 0) == 0 &&
-            sameFile(st, existing));
+    const auto hits = [&existing](int dirFd, const QByteArray &path, int flags) {
+        struct stat st;
+        return fstatat(dirFd, path.constData(), &st, flags) == 0 && sameFile(st, existing);
+    };
+    return hits(link.dirFd, link.name, 0) ||
+           (!target.isEmpty() &&
+            (hits(link.dirFd, target, AT_SYMLINK_NOFOLLOW) || hits(to.dirFd, target, 0) ||
+             hits(to.dirFd, target, AT_SYMLINK_NOFOLLOW)));
 }
 
 // A part file's lock, given up once the file has its final name or is gone.
