@@ -98,9 +98,11 @@ private:
     }
     QByteArray content()
     {
-        const unsigned size = pick(5) == 0                    ? 0
-                              : bigLeft_ > 0 && pick(12) == 0 ? (--bigLeft_, 1 + pick(3 << 20))
-                                                              : pick(5000);
+        unsigned size = pick(5) == 0 ? 0 : pick(5000);
+        if (size > 0 && bigLeft_ > 0 && pick(12) == 0) { // a few MB, now and then
+            --bigLeft_;
+            size = 1 + pick(3 << 20);
+        }
         QByteArray bytes(qsizetype(size), Qt::Uninitialized);
         for (char &c : bytes)
             c = char(rng_());
