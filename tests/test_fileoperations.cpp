@@ -2,8 +2,6 @@
 #include "testenv.h"
 #include "transfertesting.h"
 
-#include <sys/file.h>
-
 using namespace tarnwick;
 using namespace tarnwick::test;
 using rawpath::join;
