@@ -1,136 +1,18 @@
-#include "fileoperationdialogs.h"
-#include "fileoperations.h"
-#include "rawpaths.h"
+#include "scratchvolume.h"
 #include "testenv.h"
-
-#include <QMap>
-#include <dirent.h>
-#include <fcntl.h>
-#include <functional>
-#include <sys/stat.h>
-#include <unistd.h>
+#include "transfertesting.h"
 
 using namespace tarnwick;
+using namespace tarnwick::test;
 using rawpath::join;
 
-namespace {
-
-// Answers in turn, then Cancel; `onAsk` looks at the disk while the worker waits.
-class ScriptedAsker : public TransferAsker
-{
-public:
-    std::pair<ConflictChoice, bool> askConflict(QWidget *, const Conflict &c) override
-    {
-        conflicts << c;
-        onAsk();
-        return conflictAnswers.isEmpty() ? std::pair(ConflictChoice::Cancel, false)
-                                         : conflictAnswers.takeFirst();
-    }
-    ErrorChoice askError(QWidget *, const QString &what, const QString &reason) override
-    {
-        errorsAsked << what + ' ' + reason;
-        onAsk();
-        return errorAnswers.isEmpty() ? ErrorChoice::Cancel : errorAnswers.takeFirst();
-    }
-    void report(QWidget *, const QStringList &errors) override { reported << errors; }
-
-    QList<std::pair<ConflictChoice, bool>> conflictAnswers;
-    QList<ErrorChoice> errorAnswers;
-    QList<Conflict> conflicts;
-    QStringList errorsAsked, reported;
-    std::function<void()> onAsk = [] {};
-};
-
-// "R", "S", "K", "C" for Replace, Skip, Keep both, Cancel; "*" applies to all.
-QList<std::pair<ConflictChoice, bool>> script(const QStringList &answers)
-{
-    QList<std::pair<ConflictChoice, bool>> out;
-    for (const QString &a : answers)
-        out.append({ConflictChoice(QStringLiteral("RSKC").indexOf(a[0])), a.endsWith('*')});
-    return out;
-}
-
-bool makeFile(const QByteArray &path, const QByteArray &content, mode_t mode = 0644)
-{
-    const int fd = open(path.constData(), O_WRONLY | O_CREAT | O_TRUNC, mode);
-    const bool ok = fd >= 0 &&
-                    write(fd, content.constData(), size_t(content.size())) == content.size() &&
-                    fchmod(fd, mode) == 0;
-    return fd >= 0 && close(fd) == 0 && ok;
-}
-
-QByteArray readAll(const QByteArray &path)
-{
-    return rawpath::readSmallFile(path, 64 << 20);
-}
-
-// Every entry below `root` (itself as ""), with kind, mode, modification
-// time to the nanosecond, and contents or link target.
-void snap(const QByteArray &root, const QByteArray &rel, QMap<QByteArray, QByteArray> &out)
-{
-    struct stat st;
-    const QByteArray path = root + rel;
-    if (lstat(path.constData(), &st) != 0)
-        return;
-    QByteArray &d = out[rel];
-    d = QByteArray::number(st.st_mode, 8) + ' ' + QByteArray::number(st.st_mtim.tv_sec) + '.' +
-        QByteArray::number(st.st_mtim.tv_nsec) + ' ';
-    if (S_ISREG(st.st_mode))
-        d += QByteArray::number(st.st_size) + ' ' + readAll(path).left(64);
-    if (S_ISLNK(st.st_mode)) {
-        char target[4096];
-        d += QByteArray(target, readlink(path.constData(), target, sizeof target));
-    }
-    DIR *dir = S_ISDIR(st.st_mode) ? opendir(path.constData()) : nullptr;
-    while (const dirent *e = dir ? readdir(dir) : nullptr) {
-        if (strcmp(e->d_name, ".") != 0 && strcmp(e->d_name, "..") != 0)
-            snap(root, rel + '/' + e->d_name, out);
-    }
-    if (dir)
-        closedir(dir);
-}
-QMap<QByteArray, QByteArray> snapshot(const QByteArray &root)
-{
-    QMap<QByteArray, QByteArray> out;
-    snap(root, {}, out);
-    return out;
-}
-
-QList<QByteArray> names(const QByteArray &dir)
-{
-    QList<QByteArray> out;
-    for (const QByteArray &rel : snapshot(dir).keys())
-        if (!rel.isEmpty())
-            out << rel.mid(1);
-    return out;
-}
-
-// Without the dialogs: a question nobody listens for is answered Skip.
-// `during` runs on the worker at every step.
-using Step = std::function<void(qint64 bytesDone, qint64 bytesTotal, int filesDone)>;
-TransferResult runPlain(
-    FileTransfer &t, const Step &during = [](qint64, qint64, int) {})
-{
-    t.setProgressInterval(0);
-    QObject::connect(
-        &t, &FileTransfer::progress, &t,
-        [&](const QString &, qint64 done, qint64 total, int files) { during(done, total, files); },
-        Qt::DirectConnection);
-    QSignalSpy spy(&t, &FileTransfer::finished);
-    t.start();
-    // A refusal can finish before the wait begins.
-    const bool done = !spy.isEmpty() || spy.wait(15000);
-    return done ? spy.at(0).at(0).value<TransferResult>() : TransferResult{};
-}
-
-} // namespace
-
-// The row's kind, and its target: /dev/shm where that is another file system.
+// The row's kind, and its target: a folder on a file system of the test's own
+// where that is another file system.
 #define FETCH_KIND_AND_TARGET                                                                      \
     QFETCH(bool, move);                                                                            \
     QFETCH(bool, acrossDevices);                                                                   \
     if (acrossDevices && !crossDevice())                                                           \
-        QSKIP("/dev/shm is on the same file system here");                                         \
+        QSKIP(qPrintable(volume_->skipReason()));                                                  \
     const TransferKind kind = move ? TransferKind::Move : TransferKind::Copy;                      \
     const QByteArray target = acrossDevices ? other_ : dst_
 
@@ -139,6 +21,7 @@ class TestFileOperations : public QObject
     Q_OBJECT
 
     QByteArray work_, src_, dst_, other_;
+    std::unique_ptr<ScratchVolume> volume_;
 
     TransferResult run(TransferKind kind, const QList<QByteArray> &sources,
                        const QByteArray &target, ScriptedAsker &asker)
@@ -181,18 +64,28 @@ class TestFileOperations : public QObject
     }
 
 private slots:
+    void initTestCase()
+    {
+        volume_ = std::make_unique<ScratchVolume>(QFile::encodeName(QDir::homePath()) + "/volume");
+        other_ = volume_->path() + "/other";
+    }
+    void cleanupTestCase()
+    {
+        volume_.reset();
+        // Names that are not UTF-8 are beyond the temporary folder's own clean-up.
+        rawpath::removeTreeAt(AT_FDCWD,
+                              (QFile::encodeName(QDir::homePath()) + "/work").constData());
+    }
     void init()
     {
         work_ = QFile::encodeName(QDir::homePath()) + "/work";
         src_ = work_ + "/src";
         dst_ = work_ + "/dst";
-        other_ = "/dev/shm/tarnwick-test-" + QByteArray::number(getpid());
         for (const QByteArray &d : {work_, other_})
             QVERIFY(rawpath::removeTreeAt(AT_FDCWD, d.constData()) == 0);
         QVERIFY(rawpath::makeFolders(src_) && rawpath::makeFolders(dst_));
-        mkdir(other_.constData(), 0755);
+        QVERIFY(mkdir(other_.constData(), 0755) == 0);
     }
-    void cleanupTestCase() { rawpath::removeTreeAt(AT_FDCWD, other_.constData()); }
 
     void copyAndMove_data()
     {
@@ -381,9 +274,7 @@ private slots:
     {
         FETCH_KIND_AND_TARGET;
         const QByteArray big = src_ + "/big";
-        const int fd = open(big.constData(), O_WRONLY | O_CREAT, 0644);
-        QVERIFY(fd >= 0 && pwrite(fd, "data", 4, 0) == 4 && ftruncate(fd, 200 << 20) == 0);
-        close(fd);
+        QVERIFY(makeFile(big, QByteArray(8 << 20, 'd')));
         FileTransfer t(kind, {big}, target);
         const TransferResult r = runPlain(t, [&t](qint64 done, qint64 total, int) {
             if (done > 1 << 20 && done < total)
@@ -392,7 +283,7 @@ private slots:
         QVERIFY(r.cancelled && r.done == 0);
         QCOMPARE(names(target), QList<QByteArray>());
         struct stat st;
-        QVERIFY(stat(big.constData(), &st) == 0 && st.st_size == 200 << 20);
+        QVERIFY(stat(big.constData(), &st) == 0 && st.st_size == 8 << 20);
     }
 
     // Between an item's copy and its final step: what changed is never lost.
@@ -494,6 +385,79 @@ private slots:
         QCOMPARE(names(dst_).size(), 2);
         QCOMPARE(readAll(join(dst_, name)) + readAll(join(dst_, numbered)),
                  "odd " + name + "odd " + name);
+    }
+
+    // Replace never destroys what it replaces: an arriving item that is, or
+    // leads to, the entry in its way cannot take that entry's place.
+    void replaceThroughLinks_data()
+    {
+        QTest::addColumn<bool>("move");
+        QTest::addColumn<QByteArray>("source"); // below work/
+        QTest::addColumn<QByteArray>("linkTarget");
+        QTest::addColumn<bool>("mayReplace");
+        const auto row = [](const char *name, bool move, const char *source, const char *target,
+                            bool mayReplace) {
+            QTest::newRow(name) << move << QByteArray(source) << QByteArray(target) << mayReplace;
+        };
+        row("a link to the file", false, "src/abs/f", "@/dst/f", false);
+        row("a relative link to the file", false, "src/rel/f", "../../dst/f", false);
+        row("a link to a link to the file", false, "src/chain/f", "../rel/f", false);
+        row("a link to the file, moved", true, "src/rel/f", "../../dst/f", false);
+        row("a link to the folder", false, "src/dirlink/d", "@/dst/d", false);
+        row("a link to the folder, moved", true, "src/dirlink/d", "@/dst/d", false);
+        row("a link to the link it would replace", false, "src/tolink/l", "@/dst/l", false);
+        row("a hard link of the file", false, "src/hard/f", "", false);
+        row("the file through a linked folder", false, "via/f", "", false);
+        row("a link to another file", false, "src/other/f", "@/src/other/g", true);
+    }
+    void replaceThroughLinks()
+    {
+        QFETCH(bool, move);
+        QFETCH(QByteArray, source);
+        QFETCH(QByteArray, linkTarget);
+        QFETCH(bool, mayReplace);
+        linkTarget.replace('@', work_);
+        for (const char *d : {"abs", "rel", "chain", "dirlink", "tolink", "hard", "other"})
+            QVERIFY(mkdir(join(src_, d).constData(), 0755) == 0);
+        QVERIFY(makeFile(dst_ + "/f", "keep me") && mkdir((dst_ + "/d").constData(), 0755) == 0 &&
+                makeFile(dst_ + "/d/in", "inside") && makeFile(src_ + "/other/g", "other"));
+        QVERIFY(symlink((dst_ + "/f").constData(), (src_ + "/abs/f").constData()) == 0 &&
+                symlink("../../dst/f", (src_ + "/rel/f").constData()) == 0 &&
+                symlink("../rel/f", (src_ + "/chain/f").constData()) == 0 &&
+                symlink((dst_ + "/d").constData(), (src_ + "/dirlink/d").constData()) == 0 &&
+                link((dst_ + "/f").constData(), (src_ + "/hard/f").constData()) == 0 &&
+                symlink("dst", (work_ + "/via").constData()) == 0 &&
+                symlink("f", (dst_ + "/l").constData()) == 0 &&
+                symlink((dst_ + "/l").constData(), (src_ + "/tolink/l").constData()) == 0 &&
+                symlink((src_ + "/other/g").constData(), (src_ + "/other/f").constData()) == 0);
+        const QByteArray from = join(work_, source), to = join(dst_, rawpath::baseName(source));
+        const auto before = snapshot(from);
+
+        ScriptedAsker asker;
+        asker.conflictAnswers = script({"R"});
+        const TransferResult r =
+            run(move ? TransferKind::Move : TransferKind::Copy, {from}, dst_, asker);
+        QCOMPARE(asker.conflicts.size(), 1);
+        const Conflict &c = asker.conflicts[0];
+        QCOMPARE(c.mayReplace, mayReplace);
+        QCOMPARE(c.sourceIsLink, !linkTarget.isEmpty());
+        QCOMPARE(c.linkTarget, linkTarget);
+        QCOMPARE(conflictTexts(c).contains(QString("The item you are pasting is a link to \u201c" +
+                                                   QString::fromUtf8(linkTarget) + "\u201d.")),
+                 c.sourceIsLink);
+        QCOMPARE(r.done, mayReplace ? 1 : 0);
+        QCOMPARE(r.skipped, mayReplace ? 0 : 1);
+        if (mayReplace) {
+            QCOMPARE(readAll(to), QByteArray("other"));
+            return;
+        }
+        QCOMPARE(r.errors.size(), 1);
+        QVERIFY2(r.errors[0].contains("nothing can replace itself"), qPrintable(r.errors[0]));
+        QCOMPARE(readAll(dst_ + "/f"), QByteArray("keep me"));
+        QCOMPARE(readAll(dst_ + "/d/in"), QByteArray("inside"));
+        QCOMPARE(names(dst_), (QList<QByteArray>{"d", "d/in", "f", "l"}));
+        QCOMPARE(readAll(dst_ + "/l"), QByteArray("keep me"));
+        QCOMPARE(snapshot(from), before);
     }
 
     void links()

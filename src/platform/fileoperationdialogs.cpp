@@ -61,27 +61,9 @@ public:
     ConflictDialog(const Conflict &c, QWidget *parent) : QDialog(parent)
     {
         setWindowTitle(QGuiApplication::applicationDisplayName());
-        const QString name = shown(rawpath::baseName(c.target));
-        const QString folder = shown(rawpath::parentOf(c.target));
         auto *layout = new QVBoxLayout(this);
-        layout->addWidget(plainLabel(
-            (c.targetIsDir ? tr("There is already a folder named \u201c%1\u201d in \u201c%2\u201d.")
-                           : tr("There is already a file named \u201c%1\u201d in \u201c%2\u201d."))
-                .arg(name, folder),
-            this));
-        layout->addWidget(plainLabel(
-            tr("Already there: %1").arg(describe(c.targetIsDir, c.targetSize, c.targetMtime)),
-            this));
-        layout->addWidget(plainLabel(
-            tr("Arriving: %1").arg(describe(c.sourceIsDir, c.sourceSize, c.sourceMtime)), this));
-        if (c.source == c.target)
-            layout->addWidget(plainLabel(tr("It is the item itself. Keep both makes a copy "
-                                            "beside it."),
-                                         this));
-        else if (c.mayReplace && c.sourceIsDir)
-            layout->addWidget(plainLabel(tr("Merging puts what both folders hold into one; "
-                                            "items of the same name are asked about one by one."),
-                                         this));
+        for (const QString &line : conflictTexts(c))
+            layout->addWidget(plainLabel(line, this));
         applyToAll_ = new QCheckBox(tr("&Apply to all"), this);
         layout->addWidget(applyToAll_);
 
@@ -151,6 +133,27 @@ public:
 };
 
 } // namespace
+
+QStringList conflictTexts(const Conflict &c)
+{
+    const QString name = shown(rawpath::baseName(c.target));
+    const QString folder = shown(rawpath::parentOf(c.target));
+    QStringList lines{
+        (c.targetIsDir ? tr("There is already a folder named \u201c%1\u201d in \u201c%2\u201d.")
+                       : tr("There is already a file named \u201c%1\u201d in \u201c%2\u201d."))
+            .arg(name, folder),
+        tr("Already there: %1").arg(describe(c.targetIsDir, c.targetSize, c.targetMtime)),
+        tr("Arriving: %1").arg(describe(c.sourceIsDir, c.sourceSize, c.sourceMtime))};
+    if (c.sourceIsLink)
+        lines
+            << tr("The item you are pasting is a link to \u201c%1\u201d.").arg(shown(c.linkTarget));
+    if (c.source == c.target)
+        lines << tr("It is the item itself. Keep both makes a copy beside it.");
+    else if (c.mayReplace && c.sourceIsDir)
+        lines << tr("Merging puts what both folders hold into one; items of the same name are "
+                    "asked about one by one.");
+    return lines;
+}
 
 class TransferProgressDialog : public QDialog
 {

@@ -27,6 +27,9 @@ public:
     static TransferAsker &dialogs();
 };
 
+// What the conflict dialog says, a line each.
+QStringList conflictTexts(const Conflict &c);
+
 // Runs a transfer for the user: answers its questions through the asker,
 // shows its progress (with Cancel) once it has taken half a second, and
 // reports what failed at the end. The transfer must outlive the runner.

@@ -68,6 +68,11 @@ void FileTransfer::setProgressInterval(int ms)
     worker_->progressIntervalMs = ms;
 }
 
+void FileTransfer::setFaultHook(FaultHook hook)
+{
+    worker_->faults = std::move(hook);
+}
+
 void FileTransfer::start()
 {
     if (thread_)

@@ -5,6 +5,7 @@
 #include <QMetaType>
 #include <QObject>
 #include <QStringList>
+#include <functional>
 #include <memory>
 
 class QThread;
@@ -25,9 +26,12 @@ struct Conflict
     bool targetIsDir = false, sourceIsDir = false;
     qint64 sourceSize = 0, targetSize = 0;
     qint64 sourceMtime = 0, targetMtime = 0; // seconds since the epoch
+    bool sourceIsLink = false;
+    QByteArray linkTarget; // what an arriving link holds, as it is stored
     // False when the target is the source itself (a copy into its own
-    // folder), or when one is a folder and the other not: replacing would
-    // destroy what is meant to be kept. Two folders "replace" by merging.
+    // folder, a hard link, a link that leads to it), or when one is a folder
+    // and the other not: replacing would destroy what is meant to be kept.
+    // Two folders "replace" by merging.
     bool mayReplace = true;
 };
 
@@ -46,6 +50,16 @@ enum class ErrorChoice
     Cancel
 };
 
+// Where the engine can be made to fail as a bad disk or a full one would.
+enum class FaultPoint
+{
+    Read,
+    Write,
+    Rename
+};
+// An errno to fail with at that point, or 0 to go on. Runs on the worker.
+using FaultHook = std::function<int(FaultPoint point, const QByteArray &path)>;
+
 struct TransferResult
 {
     int done = 0;    // of the items given, those that arrived
@@ -60,9 +74,10 @@ class TransferWorker;
 // Copies, moves or links files and folders into one folder, on a thread of
 // its own. Nothing is lost: a copy is written under a hidden temporary name
 // and renamed into place only once complete; a move across file systems
-// removes the source only after the copy was checked. Questions (conflicts,
-// errors) are signals the worker waits on; a question nobody listens for is
-// answered Skip.
+// removes the source only after the copy was checked; nothing replaces the
+// very entry it would take the place of. Copies keep holes and the hard
+// links among what was copied. Questions (conflicts, errors) are signals the
+// worker waits on; a question nobody listens for is answered Skip.
 class FileTransfer : public QObject
 {
     Q_OBJECT
@@ -76,6 +91,8 @@ public:
     // How often progress is reported while busy; 0 reports every block. Set
     // before start().
     void setProgressInterval(int ms);
+    // For tests: failures made to order. Set before start().
+    void setFaultHook(FaultHook hook);
 
     void start();  // returns at once; refusal() is checked first, on the worker
     void cancel(); // from any thread

@@ -7,6 +7,8 @@
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
+#include <limits>
+#include <sys/file.h>
 #include <unistd.h>
 
 // The copying itself. Every function here leaves nothing in the target
@@ -107,12 +109,8 @@ namespace {
 using namespace transfer;
 using rawpath::join;
 
-constexpr size_t BlockSize = 1 << 20; // copied between checks for Cancel
-
-bool allZero(const char *p, size_t n)
-{
-    return n == 0 || (p[0] == 0 && memcmp(p, p + 1, n - 1) == 0);
-}
+constexpr off_t BlockSize = 1 << 20; // copied between checks for Cancel
+constexpr off_t NoEnd = std::numeric_limits<off_t>::max();
 
 int copyLink(const EntryAt &from, const struct stat &st, int toFd, const QByteArray &toName)
 {
@@ -135,8 +133,8 @@ bool sameKind(const struct stat &a, const struct stat &b)
 
 } // namespace
 
-TransferWorker::Outcome TransferWorker::copyEntry(const EntryAt &from, int toFd,
-                                                  const QByteArray &toName, bool sync)
+TransferWorker::Outcome TransferWorker::copyEntry(const EntryAt &from, const EntryAt &to, bool sync,
+                                                  int *held)
 {
     Outcome out;
     for (;;) {
@@ -147,11 +145,11 @@ TransferWorker::Outcome TransferWorker::copyEntry(const EntryAt &from, int toFd,
         if (fstatat(from.dirFd, from.name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0)
             rc = errno;
         else if (S_ISDIR(st.st_mode))
-            return copyDir(from, st, toFd, toName);
+            return copyDir(from, st, to);
         else if (S_ISREG(st.st_mode))
-            rc = copyFile(from, toFd, toName, sync);
+            rc = copyFile(from, to, sync, held);
         else if (S_ISLNK(st.st_mode))
-            rc = copyLink(from, st, toFd, toName);
+            rc = copyLink(from, st, to.dirFd, to.name);
         else
             rc = NotCopyable;
         if (rc == 0) {
@@ -166,7 +164,7 @@ TransferWorker::Outcome TransferWorker::copyEntry(const EntryAt &from, int toFd,
 }
 
 TransferWorker::Outcome TransferWorker::copyDir(const EntryAt &from, const struct stat &st,
-                                                int toFd, const QByteArray &toName)
+                                                const EntryAt &to)
 {
     Outcome out = Outcome::Done;
     for (;;) {
@@ -175,12 +173,13 @@ TransferWorker::Outcome TransferWorker::copyDir(const EntryAt &from, const struc
         // Open to us while it fills; its own mode comes at the end.
         if ((in = openDir(from.dirFd, from.name)) < 0)
             rc = errno;
-        else if (!(made = mkdirat(toFd, toName.constData(), 0700) == 0))
+        else if (!(made = mkdirat(to.dirFd, to.name.constData(), 0700) == 0))
             rc = errno;
-        else if ((into = openDir(toFd, toName)) < 0)
+        else if ((into = openDir(to.dirFd, to.name)) < 0)
             rc = errno;
         for (const QByteArray &n : rc == 0 ? namesIn(in, &rc) : std::vector<QByteArray>()) {
-            if (copyEntry({in, n, join(from.path, n)}, into, n, false) == Outcome::Cancelled) {
+            if (copyEntry({in, n, join(from.path, n)}, {into, n, join(to.path, n)}, false) ==
+                Outcome::Cancelled) {
                 out = Outcome::Cancelled;
                 break;
             }
@@ -200,30 +199,37 @@ TransferWorker::Outcome TransferWorker::copyDir(const EntryAt &from, const struc
             return out;
         }
         if (made)
-            rawpath::removeTreeAt(toFd, toName.constData());
+            rawpath::removeTreeAt(to.dirFd, to.name.constData());
         if (out == Outcome::Cancelled || !retry(from.path, rc, &out))
             return out;
     }
 }
 
-int TransferWorker::copyFile(const EntryAt &from, int toFd, const QByteArray &toName, bool sync)
+int TransferWorker::copyFile(const EntryAt &from, const EntryAt &to, bool sync, int *held)
 {
     // O_NONBLOCK: a pipe put in the file's place must not hang the transfer.
     const int in =
         openat(from.dirFd, from.name.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (in < 0)
         return errno;
-    struct stat st;
+    struct stat st, made;
     int rc = fstat(in, &st) != 0 ? errno : S_ISREG(st.st_mode) ? 0 : NotCopyable;
-    const int out =
-        rc != 0 ? -1
-                : openat(toFd, toName.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (rc == 0 && linkCopied(st, to)) {
+        close(in);
+        bytesDone_ += st.st_size;
+        return 0;
+    }
+    const int out = rc != 0 ? -1
+                            : openat(to.dirFd, to.name.constData(),
+                                     O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
     if (rc == 0 && out < 0)
         rc = errno;
     if (rc != 0) {
         close(in);
         return rc;
     }
+    // Tells a later run's clean-up that this part file is being written.
+    flock(out, LOCK_EX | LOCK_NB);
     const qint64 before = bytesDone_;
     rc = pump(in, out, st, from.path);
     if (rc == 0) {
@@ -235,52 +241,120 @@ int TransferWorker::copyFile(const EntryAt &from, int toFd, const QByteArray &to
     }
     if (rc == 0 && sync && fsync(out) != 0)
         rc = errno;
+    if (rc == 0 && fstat(out, &made) != 0)
+        rc = errno;
+    // The duplicate keeps the lock past the close.
+    const int lock = rc == 0 && held ? dup(out) : -1;
     // Network file systems may report a failed write only here.
     if (close(out) != 0 && rc == 0)
         rc = errno;
     close(in);
     if (rc != 0) {
-        unlinkat(toFd, toName.constData(), 0);
+        if (lock >= 0)
+            close(lock);
+        unlinkat(to.dirFd, to.name.constData(), 0);
         bytesDone_ = before;
+        return rc;
     }
-    return rc;
+    if (held)
+        *held = lock;
+    if (st.st_nlink > 1)
+        copied_[{st.st_dev, st.st_ino}] = {to.path, made.st_dev, made.st_ino, st.st_size,
+                                           st.st_mtim};
+    return 0;
 }
 
+// Another name of a file already copied in this transfer becomes another
+// name of that copy, as long as the copy is still where it was put.
+bool TransferWorker::linkCopied(const struct stat &st, const EntryAt &to)
+{
+    // A move may have removed every other name since, and the number been
+    // given to a new file: that one is told apart by size and time.
+    const auto it = copied_.find({st.st_dev, st.st_ino});
+    if (it == copied_.end() || it->second.size != st.st_size ||
+        it->second.mtime.tv_sec != st.st_mtim.tv_sec ||
+        it->second.mtime.tv_nsec != st.st_mtim.tv_nsec)
+        return false;
+    const Copied &c = it->second;
+    const auto isCopy = [&c](int dirFd, const QByteArray &name) {
+        struct stat now;
+        return fstatat(dirFd, name.constData(), &now, AT_SYMLINK_NOFOLLOW) == 0 &&
+               now.st_dev == c.dev && now.st_ino == c.ino;
+    };
+    if (!isCopy(AT_FDCWD, c.path) ||
+        linkat(AT_FDCWD, c.path.constData(), to.dirFd, to.name.constData(), 0) != 0)
+        return false;
+    if (isCopy(to.dirFd, to.name))
+        return true;
+    unlinkat(to.dirFd, to.name.constData(), 0);
+    return false;
+}
+
+// Copies inside `from` are now inside `to`.
+void TransferWorker::copiesRenamed(const QByteArray &from, const QByteArray &to)
+{
+    for (auto &[source, copy] : copied_) {
+        if (copy.path == from || copy.path.startsWith(from + '/'))
+            copy.path = to + copy.path.mid(from.size());
+    }
+}
+
+// Only the data is copied, found with SEEK_DATA and SEEK_HOLE, so holes stay
+// holes at the file system's own granularity.
 int TransferWorker::pump(int in, int out, const struct stat &st, const QByteArray &path)
 {
-    // Holes stay holes: a block of zeros in a sparse file is skipped over.
-    const bool sparse = qint64(st.st_blocks) * 512 < st.st_size;
-    buffer_.resize(BlockSize);
-    qint64 total = 0;
+    buffer_.resize(size_t(BlockSize));
+    // A file that says it is empty may still have something to read (/proc).
+    off_t pos = 0, extentEnd = st.st_size > 0 ? 0 : NoEnd;
+    bool endsInHole = false;
     for (;;) {
         if (cancelled())
             return CancelledCode;
-        const ssize_t n = read(in, buffer_.data(), buffer_.size());
+        if (pos >= extentEnd) {
+            const off_t data = lseek(in, pos, SEEK_DATA);
+            if ((endsInHole = data < 0 && errno == ENXIO))
+                break;
+            if (data < 0 && errno != EINVAL)
+                return errno;
+            const off_t hole = data < 0 ? -1 : lseek(in, data, SEEK_HOLE);
+            extentEnd = hole > data ? hole : NoEnd; // all data when holes are unknown
+            if (data > pos) {
+                bytesDone_ += data - pos;
+                pos = data;
+            }
+        }
+        if (const int rc = fault(FaultPoint::Read, path))
+            return rc;
+        const ssize_t n = pread(in, buffer_.data(), size_t(qMin(BlockSize, extentEnd - pos)), pos);
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
             return errno;
         if (n == 0)
             break;
-        if (sparse && allZero(buffer_.data(), size_t(n))) {
-            if (lseek(out, n, SEEK_CUR) < 0)
-                return errno;
-        } else {
-            for (ssize_t done = 0; done < n;) {
-                const ssize_t w = write(out, buffer_.data() + done, size_t(n - done));
-                if (w < 0 && errno == EINTR)
-                    continue;
-                if (w <= 0)
-                    return w < 0 ? errno : EIO;
-                done += w;
-            }
+        for (ssize_t done = 0; done < n;) {
+            if (const int rc = fault(FaultPoint::Write, path))
+                return rc;
+            const ssize_t w = pwrite(out, buffer_.data() + done, size_t(n - done), pos + done);
+            if (w < 0 && errno == EINTR)
+                continue;
+            if (w <= 0)
+                return w < 0 ? errno : EIO;
+            done += w;
         }
-        total += n;
+        pos += n;
         bytesDone_ += n;
         tick(path, false);
     }
-    // A file that ends in a hole was only skipped over; this gives it its length.
-    return sparse && ftruncate(out, total) != 0 ? errno : 0;
+    // A file that ends in a hole gets its length only now. One that ended
+    // sooner than it said (as in /sys) is as long as what was read.
+    struct stat now;
+    if (!endsInHole)
+        return 0;
+    if (fstat(in, &now) != 0 || ftruncate(out, now.st_size) != 0)
+        return errno;
+    bytesDone_ += qMax<off_t>(0, now.st_size - pos);
+    return 0;
 }
 
 // Whether the copy holds all the source does, by kind, size and link

@@ -10,6 +10,8 @@
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
+#include <time.h>
 #include <unistd.h>
 
 namespace tarnwick {
@@ -25,6 +27,61 @@ QString tr(const char *text)
 using rawpath::join;
 
 constexpr int MaxNumber = 10000; // "name (N)" tried before giving up
+const QByteArray PartTag = ".tarnwick-part";
+
+// When this program started, by the clock file times are stamped with: a
+// part file last changed before then is none of this program's own.
+const timespec programStart = [] {
+    timespec t{};
+    clock_gettime(CLOCK_REALTIME_COARSE, &t);
+    return t;
+}();
+
+bool before(const timespec &a, const timespec &b)
+{
+    return a.tv_sec < b.tv_sec || (a.tv_sec == b.tv_sec && a.tv_nsec < b.tv_nsec);
+}
+
+bool sameFile(const struct stat &a, const struct stat &b)
+{
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+bool sameEntries(int dirFd, const QByteArray &a, const QByteArray &b)
+{
+    struct stat sa, sb;
+    return fstatat(dirFd, a.constData(), &sa, AT_SYMLINK_NOFOLLOW) == 0 &&
+           fstatat(dirFd, b.constData(), &sb, AT_SYMLINK_NOFOLLOW) == 0 && sameFile(sa, sb);
+}
+
+// Whether a link leads to the entry it would replace, from where it is or
+// once copied beside that entry, by its target itself or by what that
+// resolves to in the end: the replacement would be a link to itself.
+bool leadsTo(const EntryAt &link, const QByteArray &target, const EntryAt &to,
+             const struct stat &existing)
+{
+    const auto hits = [&existing](int dirFd, const QByteArray &path, int flags) {
+        struct stat st;
+        return fstatat(dirFd, path.constData(), &st, flags) == 0 && sameFile(st, existing);
+    };
+    return hits(link.dirFd, link.name, 0) ||
+           (!target.isEmpty() &&
+            (hits(link.dirFd, target, AT_SYMLINK_NOFOLLOW) || hits(to.dirFd, target, 0) ||
+             hits(to.dirFd, target, AT_SYMLINK_NOFOLLOW)));
+}
+
+// A part file's lock, given up once the file has its final name or is gone.
+struct PartLock
+{
+    int fd = -1;
+    ~PartLock() { reset(); }
+    void reset()
+    {
+        if (fd >= 0)
+            close(fd);
+        fd = -1;
+    }
+};
 
 bool taken(int dirFd, const QByteArray &name)
 {
@@ -80,6 +137,19 @@ QByteArray numberedName(const QByteArray &name, int n, bool splitExtension)
     return fitted(name.left(dot), " (" + QByteArray::number(n) + ')' + name.mid(dot));
 }
 
+bool transfer::isPartName(const QByteArray &name)
+{
+    const qsizetype at = name.lastIndexOf(PartTag);
+    if (!name.startsWith('.') || at < 2)
+        return false;
+    const QByteArray number = name.mid(at + PartTag.size());
+    if (number.isEmpty())
+        return true;
+    bool ok = false;
+    const int n = number.startsWith("-") && number.size() > 1 ? number.mid(1).toInt(&ok) : 0;
+    return ok && n >= 2 && n <= MaxNumber && number == "-" + QByteArray::number(n);
+}
+
 QByteArray linkName(const QByteArray &name, int n)
 {
     return fitted("Link to " + (name.isEmpty() ? QByteArray("root") : name),
@@ -125,6 +195,7 @@ void TransferWorker::run()
         emit owner_.finished(result_);
         return;
     }
+    sweepLeftovers(targetFd);
     // Totals first. An item that one rename will move counts as one.
     struct stat ts, ss;
     fstat(targetFd, &ts);
@@ -198,11 +269,14 @@ TransferWorker::Outcome TransferWorker::place(const EntryAt &from, const EntryAt
     EntryAt dest = to;
     bool replacing = false;
     QByteArray temp; // the complete copy, once there is one
+    PartLock lock;
     const auto discard = [&](Outcome o) {
         if (!temp.isEmpty())
             rawpath::removeTreeAt(to.dirFd, temp.constData());
+        lock.reset();
         return o;
     };
+    const QByteArray folder = rawpath::parentOf(to.path);
     for (;;) {
         if (cancelled())
             return discard(Outcome::Cancelled);
@@ -217,7 +291,7 @@ TransferWorker::Outcome TransferWorker::place(const EntryAt &from, const EntryAt
             case ConflictChoice::KeepBoth: {
                 const QByteArray free = freeName(to.dirFd, dest.name, S_ISDIR(st.st_mode));
                 if (!free.isEmpty())
-                    dest = {to.dirFd, free, join(rawpath::parentOf(to.path), free)};
+                    dest = {to.dirFd, free, join(folder, free)};
                 else if (!retry(from.path, NoFreeName, &out))
                     return discard(out);
                 continue;
@@ -233,7 +307,9 @@ TransferWorker::Outcome TransferWorker::place(const EntryAt &from, const EntryAt
             }
         }
         if (kind_ == TransferKind::Move && temp.isEmpty()) {
-            const int rc = renameAt(from.dirFd, from.name, to.dirFd, dest.name, replacing);
+            int rc = fault(FaultPoint::Rename, from.path);
+            if (rc == 0)
+                rc = renameAt(from.dirFd, from.name, to.dirFd, dest.name, replacing);
             if (rc == 0) {
                 if (top)
                     result_.created << dest.path;
@@ -259,7 +335,8 @@ TransferWorker::Outcome TransferWorker::place(const EntryAt &from, const EntryAt
                     continue;
                 return out;
             }
-            out = copyEntry(from, to.dirFd, temp, replacing);
+            lock.reset();
+            out = copyEntry(from, {to.dirFd, temp, join(folder, temp)}, replacing, &lock.fd);
             if (out != Outcome::Done) {
                 temp.clear(); // copyEntry left nothing behind
                 return out;
@@ -272,9 +349,16 @@ TransferWorker::Outcome TransferWorker::place(const EntryAt &from, const EntryAt
                 return out;
             }
         }
-        const int rc = renameAt(to.dirFd, temp, to.dirFd, dest.name, replacing);
-        if (rc == 0)
+        int rc = fault(FaultPoint::Rename, dest.path);
+        // The copy may be a link to what it replaces, when the same file came twice.
+        if (rc == 0 && replacing && sameEntries(to.dirFd, temp, dest.name))
+            rc = unlinkat(to.dirFd, temp.constData(), 0) == 0 ? 0 : errno;
+        else if (rc == 0)
+            rc = renameAt(to.dirFd, temp, to.dirFd, dest.name, replacing);
+        if (rc == 0) {
+            copiesRenamed(join(folder, temp), dest.path);
             break;
+        }
         if (rc == EEXIST) {
             replacing = false;
             continue;
@@ -307,6 +391,7 @@ TransferWorker::Outcome TransferWorker::merge(const EntryAt &from, const EntryAt
     }
     int err = 0;
     itemDone(from.path);
+    sweepLeftovers(into);
     for (const QByteArray &n : namesIn(in, &err)) {
         if (place({in, n, join(from.path, n)}, {into, n, join(to.path, n)}, false) ==
                 Outcome::Cancelled ||
@@ -337,7 +422,11 @@ ConflictChoice TransferWorker::decide(const EntryAt &from, const struct stat &st
     c.targetSize = existing.st_size;
     c.sourceMtime = st.st_mtim.tv_sec;
     c.targetMtime = existing.st_mtim.tv_sec;
-    const bool same = st.st_dev == existing.st_dev && st.st_ino == existing.st_ino;
+    c.sourceIsLink = S_ISLNK(st.st_mode);
+    if (c.sourceIsLink)
+        c.linkTarget = readLink(from.dirFd, from.name);
+    const bool same =
+        sameFile(st, existing) || (c.sourceIsLink && leadsTo(from, c.linkTarget, to, existing));
     c.mayReplace = !same && c.sourceIsDir == c.targetIsDir && (mayMerge || !c.sourceIsDir);
 
     ConflictChoice choice =
@@ -424,16 +513,39 @@ QByteArray TransferWorker::freeName(int dirFd, const QByteArray &name, bool isDi
 }
 
 // Hidden, and named after the item, so that what a crash leaves behind is
-// easy to recognise.
+// easy to recognise, and cleared away by the next transfer into its folder.
 QByteArray TransferWorker::temporaryName(int dirFd, const QByteArray &name)
 {
     for (int n = 1; n <= MaxNumber; ++n) {
         const QByteArray candidate =
-            fitted('.' + name, ".tarnwick-part" + (n > 1 ? '-' + QByteArray::number(n) : ""));
+            fitted('.' + name, PartTag + (n > 1 ? '-' + QByteArray::number(n) : ""));
         if (!taken(dirFd, candidate))
             return candidate;
     }
     return {};
+}
+
+// Removes what killed transfers left in a folder about to be written to:
+// part files changed before this program started, so none of its own, and
+// that no other transfer holds, as each holds its part file's lock.
+void TransferWorker::sweepLeftovers(int dirFd)
+{
+    struct stat st, held;
+    if (fstat(dirFd, &st) != 0 || !swept_.insert({st.st_dev, st.st_ino}).second)
+        return;
+    int err;
+    for (const QByteArray &n : namesIn(dirFd, &err)) {
+        if (!isPartName(n) || fstatat(dirFd, n.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0 ||
+            !S_ISREG(st.st_mode) || !before(st.st_ctim, programStart))
+            continue;
+        const int fd = openat(dirFd, n.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0)
+            continue;
+        if (flock(fd, LOCK_EX | LOCK_NB) == 0 && fstat(fd, &held) == 0 && sameFile(held, st) &&
+            before(held.st_ctim, programStart))
+            unlinkat(dirFd, n.constData(), 0);
+        close(fd);
+    }
 }
 
 void TransferWorker::itemDone(const QByteArray &path)

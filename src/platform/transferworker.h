@@ -6,8 +6,10 @@
 #include <QSet>
 #include <atomic>
 #include <condition_variable>
+#include <map>
 #include <mutex>
 #include <optional>
+#include <set>
 #include <sys/stat.h>
 #include <vector>
 
@@ -29,6 +31,9 @@ constexpr int CancelledCode = -1;
 constexpr int NotCopyable = -2;
 constexpr int Mismatch = -3;
 constexpr int NoFreeName = -4;
+
+// Whether `name` is one a copy is written under before it is complete.
+bool isPartName(const QByteArray &name);
 
 QString reasonText(int code);
 QString shown(const QByteArray &path);
@@ -63,6 +68,7 @@ public:
     int progressIntervalMs = 100;
     bool askConflicts = true;
     bool askErrors = true;
+    FaultHook faults;
 
 private:
     enum class Outcome
@@ -83,11 +89,19 @@ private:
     bool retry(const QByteArray &path, int code, Outcome *out);
     QByteArray freeName(int dirFd, const QByteArray &name, bool isDir);
     QByteArray temporaryName(int dirFd, const QByteArray &name);
+    void sweepLeftovers(int dirFd);
+    int fault(FaultPoint point, const QByteArray &path) const
+    {
+        return faults ? faults(point, path) : 0;
+    }
 
     // transfercopy.cpp: copies that leave nothing behind unless Done.
-    Outcome copyEntry(const EntryAt &from, int toFd, const QByteArray &toName, bool sync);
-    Outcome copyDir(const EntryAt &from, const struct stat &st, int toFd, const QByteArray &toName);
-    int copyFile(const EntryAt &from, int toFd, const QByteArray &toName, bool sync);
+    // `held`, when given, keeps a copied file's lock until it has its final name.
+    Outcome copyEntry(const EntryAt &from, const EntryAt &to, bool sync, int *held = nullptr);
+    Outcome copyDir(const EntryAt &from, const struct stat &st, const EntryAt &to);
+    int copyFile(const EntryAt &from, const EntryAt &to, bool sync, int *held);
+    bool linkCopied(const struct stat &st, const EntryAt &to);
+    void copiesRenamed(const QByteArray &from, const QByteArray &to);
     int pump(int in, int out, const struct stat &st, const QByteArray &path);
     bool matches(const EntryAt &from, int toFd, const QByteArray &toName);
     void removeMoved(const EntryAt &from, int copyFd, const QByteArray &copyName);
@@ -109,7 +123,19 @@ private:
     std::optional<ConflictChoice> forAll_; // "Apply to all"
 
     TransferResult result_;
-    QSet<QByteArray> skipped_; // source paths left behind, which a move must keep
+    QSet<QByteArray> skipped_;                // source paths left behind, which a move must keep
+    std::set<std::pair<dev_t, ino_t>> swept_; // folders already rid of leftovers
+    // Files with more than one name, by source, and where their copy is: the
+    // next name of one becomes a link to that copy.
+    struct Copied
+    {
+        QByteArray path;
+        dev_t dev;
+        ino_t ino;
+        off_t size; // the source's, to know it again
+        timespec mtime;
+    };
+    std::map<std::pair<dev_t, ino_t>, Copied> copied_;
     std::vector<char> buffer_;
     QElapsedTimer clock_;
     qint64 bytesDone_ = 0, bytesTotal_ = 0;
