@@ -1,4 +1,4 @@
-#include "scratchvolume.h"
+#include "testenv.h"
 #include "testenv.h"
 #include "transfertesting.h"
 
@@ -12,7 +12,7 @@ using rawpath::join;
     QFETCH(bool, move);                                                                            \
     QFETCH(bool, acrossDevices);                                                                   \
     if (acrossDevices && !crossDevice())                                                           \
-        QSKIP(qPrintable(volume_->skipReason()));                                                  \
+        QSKIP(qPrintable(volume_->whyNot()));                                                  \
     const TransferKind kind = move ? TransferKind::Move : TransferKind::Copy;                      \
     const QByteArray target = acrossDevices ? other_ : dst_
 
@@ -66,8 +66,8 @@ class TestFileOperations : public QObject
 private slots:
     void initTestCase()
     {
-        volume_ = std::make_unique<ScratchVolume>(QFile::encodeName(QDir::homePath()) + "/volume");
-        other_ = volume_->path() + "/other";
+        volume_ = std::make_unique<ScratchVolume>(QDir::homePath(), "256m");
+        other_ = volume_->encodedPath() + "/other";
     }
     void cleanupTestCase()
     {

@@ -1,4 +1,4 @@
-#include "scratchvolume.h"
+#include "testenv.h"
 #include "testenv.h"
 #include "transfertesting.h"
 
@@ -69,14 +69,14 @@ class TestTransferCopies : public QObject
         QFETCH(bool, acrossDevices);
         *kind = move ? TransferKind::Move : TransferKind::Copy;
         *target = acrossDevices ? other_ : dst_;
-        return !acrossDevices || volume_->mounted();
+        return !acrossDevices || volume_->isMounted();
     }
 
 private slots:
     void initTestCase()
     {
-        volume_ = std::make_unique<ScratchVolume>(QFile::encodeName(QDir::homePath()) + "/volume");
-        other_ = volume_->path() + "/other";
+        volume_ = std::make_unique<ScratchVolume>(QDir::homePath(), "256m");
+        other_ = volume_->encodedPath() + "/other";
     }
     void cleanupTestCase()
     {
@@ -159,7 +159,7 @@ private slots:
         TransferKind kind;
         QByteArray target;
         if (!fetchKind(&kind, &target))
-            QSKIP(qPrintable(volume_->skipReason()));
+            QSKIP(qPrintable(volume_->whyNot()));
         const QByteArray tree = src_ + "/tree";
         QVERIFY(rawpath::makeFolders(tree + "/sub") && makeFile(tree + "/a", "shared", 0640) &&
                 makeFile(src_ + "/one", "top", 0600) && makeFile(tree + "/alone", "alone"));
@@ -208,8 +208,8 @@ private slots:
         QFETCH(bool, acrossDevices);
         QFETCH(QList<qint64>, data);
         QFETCH(qint64, size);
-        if (acrossDevices && !volume_->mounted())
-            QSKIP(qPrintable(volume_->skipReason()));
+        if (acrossDevices && !volume_->isMounted())
+            QSKIP(qPrintable(volume_->whyNot()));
         const QByteArray file = src_ + "/sparse", target = acrossDevices ? other_ : dst_;
         const int fd = open(file.constData(), O_WRONLY | O_CREAT, 0644);
         QVERIFY(fd >= 0 && ftruncate(fd, size) == 0);

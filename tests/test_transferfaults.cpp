@@ -1,4 +1,4 @@
-#include "scratchvolume.h"
+#include "testenv.h"
 #include "testenv.h"
 #include "transfertesting.h"
 
@@ -125,8 +125,8 @@ class TestTransferFaults : public QObject
 private slots:
     void initTestCase()
     {
-        volume_ = std::make_unique<ScratchVolume>(QFile::encodeName(QDir::homePath()) + "/volume");
-        other_ = volume_->path() + "/other";
+        volume_ = std::make_unique<ScratchVolume>(QDir::homePath(), "256m");
+        other_ = volume_->encodedPath() + "/other";
     }
     void cleanupTestCase()
     {
@@ -166,8 +166,8 @@ private slots:
         TreeMaker maker(seed);
         QVERIFY(maker.make(src_, 0));
         const bool move = maker.pick(2), across = maker.pick(2);
-        if (across && !volume_->mounted())
-            QSKIP(qPrintable(volume_->skipReason()));
+        if (across && !volume_->isMounted())
+            QSKIP(qPrintable(volume_->whyNot()));
         const QByteArray target = across ? other_ : dst_;
         const Tree before = scan(src_);
         QList<QByteArray> sources;

@@ -48,11 +48,6 @@ bool fail(QString *error, const QString &text)
     return false;
 }
 
-QString shown(const QByteArray &path)
-{
-    return rawpath::shown(path);
-}
-
 // A trash on a shared volume must be a real folder of ours: one planted by
 // someone else, or a link to one, would offer their files for "restoring".
 bool isOwnDir(const QByteArray &path)

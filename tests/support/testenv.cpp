@@ -56,7 +56,8 @@ void quietPlatformNotes()
         });
 }
 
-ScratchVolume::ScratchVolume(const QString &parent) : path_(parent + QStringLiteral("/volume"))
+ScratchVolume::ScratchVolume(const QString &parent, const char *size)
+    : path_(parent + QStringLiteral("/volume"))
 {
     if (geteuid() != 0) {
         whyNot_ = QStringLiteral("mounting a volume of the test's own needs root");
@@ -66,8 +67,9 @@ ScratchVolume::ScratchVolume(const QString &parent) : path_(parent + QStringLite
         whyNot_ = QStringLiteral("no folder to mount a volume on");
         return;
     }
+    const QByteArray options = QByteArray("mode=0755,size=") + size;
     if (mount("tarnwick-test", QFile::encodeName(path_).constData(), "tmpfs", MS_NOSUID | MS_NODEV,
-              "size=16m,mode=0755") != 0) {
+              options.constData()) != 0) {
         whyNot_ = QStringLiteral("mounting a tmpfs failed: %1")
                       .arg(QString::fromLocal8Bit(strerror(errno)));
         return;

@@ -53,7 +53,7 @@ public:
 class ScratchVolume
 {
 public:
-    explicit ScratchVolume(const QString &parent);
+    explicit ScratchVolume(const QString &parent, const char *size = "16m");
     ~ScratchVolume();
     ScratchVolume(const ScratchVolume &) = delete;
     ScratchVolume &operator=(const ScratchVolume &) = delete;
