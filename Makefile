@@ -5,7 +5,14 @@ ASAN_DIR  ?= build-asan
 CMAKE_FLAGS ?=
 export QT_QPA_PLATFORM ?= offscreen
 
-.PHONY: all deps build run test test-asan bench screenshot format clean
+# Runs of the whole suite in the sanitizer build: CI asks for three, to
+# catch tests that fail only now and then.
+ASAN_REPEAT ?= 1
+# Mutated inputs per fuzz target for `make fuzz` (CTest runs a few thousand).
+FUZZ_RUNS ?= 200000
+JOBS ?= $(shell nproc)
+
+.PHONY: all deps build run test test-asan fuzz bench screenshot format clean
 
 all: build
 
@@ -22,12 +29,21 @@ run: build
 	env -u QT_QPA_PLATFORM $(BUILD_DIR)/src/tarnwick
 
 test: build
-	cd $(BUILD_DIR) && ctest --output-on-failure --timeout 300
+	cd $(BUILD_DIR) && ctest -j$(JOBS) --output-on-failure --timeout 300
 
-test-asan: deps
+$(ASAN_DIR)/build.ninja:
 	cmake -S . -B $(ASAN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTARNWICK_SANITIZE=ON $(CMAKE_FLAGS)
+
+test-asan: deps $(ASAN_DIR)/build.ninja
 	cmake --build $(ASAN_DIR)
-	cd $(ASAN_DIR) && ASAN_OPTIONS=detect_leaks=0 ctest --output-on-failure --timeout 600
+	cd $(ASAN_DIR) && ASAN_OPTIONS=detect_leaks=0 ctest -j$(JOBS) --output-on-failure \
+		--timeout 600 --repeat until-fail:$(ASAN_REPEAT)
+
+# The fuzz targets at length, under the sanitizers.
+fuzz: deps $(ASAN_DIR)/build.ninja
+	cmake --build $(ASAN_DIR)
+	cd $(ASAN_DIR) && ASAN_OPTIONS=detect_leaks=0 TARNWICK_FUZZ_RUNS=$(FUZZ_RUNS) \
+		ctest -j$(JOBS) -L fuzz --output-on-failure --timeout 3600
 
 bench: build
 	cmake --build $(BUILD_DIR) --target benchmarks
