@@ -101,6 +101,57 @@ private slots:
         }
     }
 
+    void startsWhateverTheSettingsFileIs_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("garbage") << "garbage";
+        QTest::newRow("FIFO") << "fifo";
+        QTest::newRow("link to /dev/zero") << "zero";
+        QTest::newRow("directory") << "directory";
+    }
+
+    // Whatever sits at the settings path, the window shows, the program
+    // ends cleanly, and what was there is left as it was.
+    void startsWhateverTheSettingsFileIs()
+    {
+        QFETCH(QString, kind);
+        const QString config = env_.value("XDG_CONFIG_HOME");
+        const QString ini = config + "/tarnwick.ini";
+        QDir().mkpath(config);
+        const QByteArray garbage("\x01\x02[Settings\nview=9\x00\xff", 20);
+        if (kind == "garbage")
+            QVERIFY(tarnwick::test::writeFile(ini, garbage));
+        else if (kind == "fifo")
+            QCOMPARE(mkfifo(QFile::encodeName(ini).constData(), 0600), 0);
+        else if (kind == "zero")
+            QVERIFY(QFile::link("/dev/zero", ini));
+        else
+            QVERIFY(QDir().mkpath(ini));
+
+        QProcess app;
+        app.setProcessEnvironment(env_);
+        app.start(QStringLiteral(TARNWICK_EXE), {});
+        QVERIFY(app.waitForStarted());
+        QVERIFY2(!waitWindow("^Tarnwick$").isEmpty(), "the main window never showed");
+        ::kill(pid_t(app.processId()), SIGTERM);
+        QVERIFY(app.waitForFinished(Patience));
+        QCOMPARE(app.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(app.exitCode(), 0);
+
+        const QFileInfo after(ini);
+        if (kind == "garbage") {
+            QFile f(ini);
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            QCOMPARE(f.readAll(), garbage); // reading never rewrites the file
+        } else if (kind == "zero") {
+            QCOMPARE(after.symLinkTarget(), QStringLiteral("/dev/zero"));
+        } else {
+            QCOMPARE(after.isDir(), kind == "directory");
+        }
+        tarnwick::test::removeTree(ini);
+        QFile::remove(ini);
+    }
+
     void endsWithStatusZero_data()
     {
         QTest::addColumn<QString>("before"); // what the user does first

@@ -195,9 +195,9 @@ void FindWindow::addResults(const FoundFiles &batch)
     const QLocale locale;
     for (const FoundFile &f : batch) {
         auto *item = new ResultItem;
-        item->setText(NameColumn, f.name);
+        item->setText(NameColumn, rawpath::shown(f.name));
         item->setIcon(NameColumn, f.isDir ? Icons::folder() : Icons::file());
-        item->setText(FolderColumn, f.folder);
+        item->setText(FolderColumn, rawpath::shown(f.folder));
         item->setData(NameColumn, FolderRole, f.folder);
         if (!f.isDir)
             item->setText(SizeColumn, FolderModel::sizeText(f.size));

@@ -241,7 +241,8 @@ PropertiesDialog::PropertiesDialog(QVector<Item> items, UserMessages &messages, 
         name_->setObjectName(QStringLiteral("name"));
         name_->setAccessibleName(tr("Name"));
         top->addWidget(name_, 1);
-        title = originalName_;
+        // "/" has no name of its own: its path stands for it.
+        title = rawpath::shown(originalName_.isEmpty() ? shown(first.path) : originalName_);
     } else {
         typeText = shared(items_, [](const Item &i) {
                        return typeOf(i.path, i.mode, false).text;

@@ -1,0 +1,276 @@
+// Names that are not valid UTF-8 or hold a newline reach the right folder
+// whichever way the user goes there, and the tree and the list follow
+// folders made, removed or unmounted from outside.
+#include "clipboardfiles.h"
+#include "explorercombo.h"
+#include "explorerlistview.h"
+#include "explorertreeview.h"
+#include "findwindow.h"
+#include "foldermodel.h"
+#include "harness.h"
+#include "mounts.h"
+#include "namespacemodel.h"
+#include "propertiesdialog.h"
+#include "rawpaths.h"
+
+#include <QLineEdit>
+#include <QTreeWidget>
+#include <fcntl.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace tarnwick;
+
+class TestOddPaths : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> dir_;
+    QString root() const { return dir_->path(); }
+    QByteArray rootBytes() const { return rawpath::toBytes(root()); }
+
+    // A namespace over the test's own folder, which stands for "/".
+    NamespaceModel *ownNamespace() const
+    {
+        auto *m = new NamespaceModel(nullptr, [] { return QList<Volume>{}; }, root(), root());
+        m->setRootFolder(root());
+        return m;
+    }
+
+    // A folder named `name` holding one file, "inside.txt".
+    QByteArray makeFolder(const QByteArray &name)
+    {
+        const QByteArray path = rootBytes() + '/' + name;
+        if (mkdir(path.constData(), 0755) != 0)
+            return {};
+        const int fd = open((path + "/inside.txt").constData(), O_WRONLY | O_CREAT, 0644);
+        if (fd < 0 || write(fd, "hello", 5) != 5)
+            return {};
+        close(fd);
+        return path;
+    }
+
+    struct Linked
+    {
+        test::RecordingMessages messages;
+        ExplorerTreeView tree;
+        ExplorerListView list;
+        ExplorerCombo combo;
+        explicit Linked(NamespaceModel *model) : tree(nullptr, model)
+        {
+            tree.setMessages(&messages);
+            list.setMessages(&messages);
+            tree.setLinkedListView(&list);
+            tree.setLinkedCombo(&combo);
+        }
+    };
+
+private slots:
+    void init()
+    {
+        dir_ = std::make_unique<QTemporaryDir>();
+        QVERIFY(dir_->isValid());
+    }
+    void cleanup()
+    {
+        // QTemporaryDir cannot remove names that are not valid UTF-8.
+        test::removeTree(root());
+        dir_.reset();
+    }
+
+    void textKeepsEveryByte_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("ascii") << QByteArray("/plain/name");
+        QTest::newRow("utf-8") << QByteArray("/caf\xc3\xa9/\xf0\x9f\x93\x81");
+        QTest::newRow("lone byte") << QByteArray("/bad\xffname");
+        QTest::newRow("truncated sequence") << QByteArray("/x\xe2\x82");
+        QTest::newRow("overlong slash") << QByteArray("/a\xc0\xaf" "b");
+        QTest::newRow("encoded surrogate") << QByteArray("/s\xed\xa0\x80");
+        QTest::newRow("after an emoji") << QByteArray("/\xf0\x9f\x98\x80\xff");
+        QTest::newRow("newline and high bytes") << QByteArray("/new\nline\x80\x81\xfe");
+        QTest::newRow("past U+10FFFF") << QByteArray("/\xf4\x90\x80\x80");
+    }
+
+    void textKeepsEveryByte()
+    {
+        QFETCH(QByteArray, bytes);
+        const QString text = rawpath::toText(bytes);
+        QCOMPARE(rawpath::toBytes(text), bytes);
+        // What the user reads has no stand-in left, only U+FFFD.
+        const QString shown = rawpath::shown(text);
+        for (qsizetype i = 0; i < shown.size(); ++i) {
+            if (shown.at(i).isHighSurrogate()) {
+                QVERIFY(i + 1 < shown.size() && shown.at(i + 1).isLowSurrogate());
+                ++i;
+            } else {
+                QVERIFY(!shown.at(i).isSurrogate());
+            }
+        }
+        if (QString::fromUtf8(bytes).toUtf8() == bytes)
+            QCOMPARE(text, QString::fromUtf8(bytes));
+    }
+
+    void everyWayThere_data()
+    {
+        QTest::addColumn<QByteArray>("name");
+        QTest::newRow("invalid UTF-8") << QByteArray("bad\xffname");
+        QTest::newRow("newline") << QByteArray("new\nline");
+        QTest::newRow("both") << QByteArray("odd\xfe\n\xff");
+    }
+
+    void everyWayThere()
+    {
+        QFETCH(QByteArray, name);
+        const QByteArray folder = makeFolder(name);
+        QVERIFY(!folder.isEmpty());
+        Linked w(ownNamespace());
+        QTRY_COMPARE(w.list.folder(), root());
+        QVERIFY(test::waitListed(&w.list));
+
+        // Opened from the list.
+        const int row = [&] {
+            for (int r = 0; r < w.list.model()->rowCount(); ++r) {
+                if (w.list.model()->entryAt(r).encodedName() == name)
+                    return r;
+            }
+            return -1;
+        }();
+        QVERIFY(row >= 0);
+        // Dragged out: the URL names the bytes.
+        std::unique_ptr<QMimeData> dragged(
+            w.list.model()->mimeData({w.list.model()->index(row, 0)}));
+        const auto files = filesFromMimeData(dragged.get());
+        QVERIFY(files);
+        QCOMPARE(files->paths, QList<QByteArray>{folder});
+
+        emit w.list.currentView()->activated(w.list.model()->index(row, 0));
+        QCOMPARE(rawpath::toBytes(w.tree.CurrentFolder()), folder);
+        QCOMPARE(rawpath::toBytes(w.list.folder()), folder);
+        QVERIFY(test::waitListed(&w.list));
+        QCOMPARE(w.list.ItemCount(), 1);
+        QCOMPARE(w.list.selectedPaths(), QList<QByteArray>{});
+        w.list.setSelected(0, true);
+        QCOMPARE(w.list.selectedPaths(), QList<QByteArray>{folder + "/inside.txt"});
+        // The tree's node is that folder.
+        NamespaceModel *m = w.tree.model();
+        QCOMPARE(rawpath::toBytes(m->pathOf(w.tree.view()->currentIndex())), folder);
+
+        // Typed into the address box, as the box shows it.
+        QVERIFY(w.tree.setCurrentFolder(root()));
+        QVERIFY(w.combo.go(rawpath::toText(folder)));
+        QCOMPARE(rawpath::toBytes(w.list.folder()), folder);
+
+        // Through the tree.
+        QVERIFY(w.tree.setCurrentFolder(root()));
+        QVERIFY(w.tree.setCurrentFolder(rawpath::toText(folder)));
+        QCOMPARE(rawpath::toBytes(w.list.folder()), folder);
+        QVERIFY(w.messages.errors.isEmpty());
+
+        // Properties of the folder and of the file in it.
+        std::unique_ptr<PropertiesDialog> folderProps(PropertiesDialog::create({folder}));
+        QVERIFY(folderProps);
+        QCOMPARE(rawpath::toBytes(folderProps->findChild<QLineEdit *>("name")->text()), name);
+        QVERIFY(!folderProps->windowTitle().contains(QChar(0xDCFF)));
+        std::unique_ptr<PropertiesDialog> fileProps(
+            PropertiesDialog::create({folder + "/inside.txt"}));
+        QVERIFY(fileProps);
+        QVERIFY(fileProps->findChild<QLabel *>("size")->text().contains("5"));
+
+        // Found by Find, and opened from its results.
+        QStringList opened;
+        FindWindow find(root(), [&](const QString &f) { opened << f; });
+        find.findChild<QLineEdit *>("named")->setText("inside.txt");
+        QSignalSpy done(&find, &FindWindow::searchFinished);
+        find.findNow();
+        QVERIFY(done.wait(10000));
+        auto *results = find.findChild<QTreeWidget *>("results");
+        QCOMPARE(results->topLevelItemCount(), 1);
+        emit results->itemDoubleClicked(results->topLevelItem(0), 0);
+        QCOMPARE(opened.size(), 1);
+        QCOMPARE(rawpath::toBytes(opened.first()), folder);
+    }
+
+    void treeFollowsFoldersMadeAndRemoved()
+    {
+        QVERIFY(QDir().mkpath(root() + "/keep"));
+        Linked w(ownNamespace());
+        NamespaceModel *m = w.tree.model();
+        const QModelIndex here = m->indexOf(Location::folder(root()));
+        w.tree.view()->expand(here);
+        QTRY_VERIFY(m->isLoaded(here));
+        const auto names = [&] {
+            QStringList out;
+            for (int r = 0; r < m->rowCount(here); ++r)
+                out << m->data(m->index(r, 0, here)).toString();
+            return out;
+        };
+        QCOMPARE(names(), QStringList{"keep"});
+        QVERIFY(QDir().mkpath(root() + "/appeared"));
+        QTRY_COMPARE(names(), (QStringList{"appeared", "keep"}));
+        QVERIFY(QDir(root() + "/appeared").removeRecursively());
+        QTRY_COMPARE(names(), QStringList{"keep"});
+        QVERIFY(QDir(root()).rename("keep", "renamed"));
+        QTRY_COMPARE(names(), QStringList{"renamed"});
+        QVERIFY(w.messages.errors.isEmpty());
+    }
+
+    // The folder shown is removed from outside: both panes go to the
+    // nearest folder still there, and the user is told once.
+    void currentFolderRemovedFromOutside()
+    {
+        QVERIFY(QDir().mkpath(root() + "/doomed/deeper"));
+        Linked w(ownNamespace());
+        QVERIFY(w.tree.setCurrentFolder(root() + "/doomed/deeper"));
+        QVERIFY(test::waitListed(&w.list));
+        // The tree has read the folders on the way, so it watches them.
+        const QModelIndex doomed = w.tree.model()->indexOf(Location::folder(root() + "/doomed"));
+        w.tree.view()->expand(doomed);
+        QTRY_VERIFY(w.tree.model()->isLoaded(doomed));
+        QVERIFY(QDir(root() + "/doomed").removeRecursively());
+        QTRY_COMPARE(w.tree.CurrentFolder(), root());
+        QTRY_COMPARE(w.list.folder(), root());
+        QVERIFY(test::waitListed(&w.list));
+        QTRY_COMPARE(w.messages.errors.size(), 1);
+        QVERIFY(w.messages.errors.first().contains("doomed"));
+        // The node is gone, and the other pane stays quiet.
+        const QModelIndex here = w.tree.model()->indexOf(Location::folder(root()));
+        QTRY_COMPARE(w.tree.model()->rowCount(here), 0);
+        QCOMPARE(w.messages.errors.size(), 1);
+    }
+
+    void unmountedVolumeIsLeft_data()
+    {
+        QTest::addColumn<QString>("shown"); // relative to the volume
+        QTest::newRow("a folder on the volume") << "/inner";
+        QTest::newRow("the mount point itself") << "";
+    }
+
+    // The volume under the folder shown goes away: the list stops showing
+    // its old contents.
+    void unmountedVolumeIsLeft()
+    {
+        QFETCH(QString, shown);
+        test::ScratchVolume volume(root());
+        if (!volume.isMounted())
+            QSKIP(qPrintable(volume.whyNot()));
+        QVERIFY(QDir().mkpath(volume.path() + "/inner"));
+        QVERIFY(test::writeFile(volume.path() + "/inner/on-volume.txt"));
+        QVERIFY(test::writeFile(volume.path() + "/top.txt"));
+        Linked w(ownNamespace());
+        QVERIFY(w.tree.setCurrentFolder(volume.path() + shown));
+        QVERIFY(test::waitListed(&w.list));
+        QVERIFY(w.list.ItemCount() > 0);
+
+        QCOMPARE(umount2(volume.encodedPath().constData(), MNT_DETACH), 0);
+        // The mount point is an empty folder again: it is where both end up.
+        QTRY_COMPARE(w.list.folder(), volume.path());
+        QTRY_COMPARE(w.tree.CurrentFolder(), volume.path());
+        QVERIFY(test::waitListed(&w.list));
+        QTRY_COMPARE(w.list.ItemCount(), 0);
+    }
+};
+
+TARNWICK_TEST_MAIN(TestOddPaths)
+#include "test_oddpaths.moc"
