@@ -1,5 +1,4 @@
 #include "testenv.h"
-#include "testenv.h"
 #include "transfertesting.h"
 
 using namespace tarnwick;
@@ -12,7 +11,7 @@ using rawpath::join;
     QFETCH(bool, move);                                                                            \
     QFETCH(bool, acrossDevices);                                                                   \
     if (acrossDevices && !crossDevice())                                                           \
-        QSKIP(qPrintable(volume_->whyNot()));                                                  \
+        QSKIP(qPrintable(scratch_->volume.whyNot()));                                                  \
     const TransferKind kind = move ? TransferKind::Move : TransferKind::Copy;                      \
     const QByteArray target = acrossDevices ? other_ : dst_
 
@@ -21,7 +20,7 @@ class TestFileOperations : public QObject
     Q_OBJECT
 
     QByteArray work_, src_, dst_, other_;
-    std::unique_ptr<ScratchVolume> volume_;
+    std::unique_ptr<TransferScratch> scratch_;
 
     TransferResult run(TransferKind kind, const QList<QByteArray> &sources,
                        const QByteArray &target, ScriptedAsker &asker)
@@ -66,16 +65,10 @@ class TestFileOperations : public QObject
 private slots:
     void initTestCase()
     {
-        volume_ = std::make_unique<ScratchVolume>(QDir::homePath(), "256m");
-        other_ = volume_->encodedPath() + "/other";
+        scratch_ = std::make_unique<TransferScratch>();
+        other_ = scratch_->other;
     }
-    void cleanupTestCase()
-    {
-        volume_.reset();
-        // Names that are not UTF-8 are beyond the temporary folder's own clean-up.
-        rawpath::removeTreeAt(AT_FDCWD,
-                              (QFile::encodeName(QDir::homePath()) + "/work").constData());
-    }
+    void cleanupTestCase() { scratch_.reset(); }
     void init()
     {
         work_ = QFile::encodeName(QDir::homePath()) + "/work";

@@ -1,5 +1,4 @@
 #include "testenv.h"
-#include "testenv.h"
 #include "transfertesting.h"
 
 #include <QProcess>
@@ -52,7 +51,7 @@ class TestTransferCopies : public QObject
     Q_OBJECT
 
     QByteArray src_, dst_, other_;
-    std::unique_ptr<ScratchVolume> volume_;
+    std::unique_ptr<TransferScratch> scratch_;
 
     static void kindRows()
     {
@@ -69,22 +68,16 @@ class TestTransferCopies : public QObject
         QFETCH(bool, acrossDevices);
         *kind = move ? TransferKind::Move : TransferKind::Copy;
         *target = acrossDevices ? other_ : dst_;
-        return !acrossDevices || volume_->isMounted();
+        return !acrossDevices || scratch_->volume.isMounted();
     }
 
 private slots:
     void initTestCase()
     {
-        volume_ = std::make_unique<ScratchVolume>(QDir::homePath(), "256m");
-        other_ = volume_->encodedPath() + "/other";
+        scratch_ = std::make_unique<TransferScratch>();
+        other_ = scratch_->other;
     }
-    void cleanupTestCase()
-    {
-        volume_.reset();
-        // Names that are not UTF-8 are beyond the temporary folder's own clean-up.
-        rawpath::removeTreeAt(AT_FDCWD,
-                              (QFile::encodeName(QDir::homePath()) + "/work").constData());
-    }
+    void cleanupTestCase() { scratch_.reset(); }
     void init()
     {
         const QByteArray work = QFile::encodeName(QDir::homePath()) + "/work";
@@ -159,7 +152,7 @@ private slots:
         TransferKind kind;
         QByteArray target;
         if (!fetchKind(&kind, &target))
-            QSKIP(qPrintable(volume_->whyNot()));
+            QSKIP(qPrintable(scratch_->volume.whyNot()));
         const QByteArray tree = src_ + "/tree";
         QVERIFY(rawpath::makeFolders(tree + "/sub") && makeFile(tree + "/a", "shared", 0640) &&
                 makeFile(src_ + "/one", "top", 0600) && makeFile(tree + "/alone", "alone"));
@@ -208,8 +201,8 @@ private slots:
         QFETCH(bool, acrossDevices);
         QFETCH(QList<qint64>, data);
         QFETCH(qint64, size);
-        if (acrossDevices && !volume_->isMounted())
-            QSKIP(qPrintable(volume_->whyNot()));
+        if (acrossDevices && !scratch_->volume.isMounted())
+            QSKIP(qPrintable(scratch_->volume.whyNot()));
         const QByteArray file = src_ + "/sparse", target = acrossDevices ? other_ : dst_;
         const int fd = open(file.constData(), O_WRONLY | O_CREAT, 0644);
         QVERIFY(fd >= 0 && ftruncate(fd, size) == 0);

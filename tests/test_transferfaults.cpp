@@ -1,5 +1,4 @@
 #include "testenv.h"
-#include "testenv.h"
 #include "transfertesting.h"
 
 #include <random>
@@ -120,21 +119,15 @@ class TestTransferFaults : public QObject
     Q_OBJECT
 
     QByteArray src_, dst_, other_;
-    std::unique_ptr<ScratchVolume> volume_;
+    std::unique_ptr<TransferScratch> scratch_;
 
 private slots:
     void initTestCase()
     {
-        volume_ = std::make_unique<ScratchVolume>(QDir::homePath(), "256m");
-        other_ = volume_->encodedPath() + "/other";
+        scratch_ = std::make_unique<TransferScratch>();
+        other_ = scratch_->other;
     }
-    void cleanupTestCase()
-    {
-        volume_.reset();
-        // Names that are not UTF-8 are beyond the temporary folder's own clean-up.
-        rawpath::removeTreeAt(AT_FDCWD,
-                              (QFile::encodeName(QDir::homePath()) + "/work").constData());
-    }
+    void cleanupTestCase() { scratch_.reset(); }
 
     // Copies and moves of random trees, within one file system and across
     // two, failing at random points (a read error, a full disk, a cancel)
@@ -166,8 +159,8 @@ private slots:
         TreeMaker maker(seed);
         QVERIFY(maker.make(src_, 0));
         const bool move = maker.pick(2), across = maker.pick(2);
-        if (across && !volume_->isMounted())
-            QSKIP(qPrintable(volume_->whyNot()));
+        if (across && !scratch_->volume.isMounted())
+            QSKIP(qPrintable(scratch_->volume.whyNot()));
         const QByteArray target = across ? other_ : dst_;
         const Tree before = scan(src_);
         QList<QByteArray> sources;

@@ -15,6 +15,26 @@ namespace tarnwick {
 // events, so a steady stream is reported every 200 ms rather than never.
 constexpr int BatchMs = 200;
 
+namespace {
+
+// Hands every event queued on an inotify descriptor to `take`.
+template <class Take> void readInotify(int fd, Take &&take)
+{
+    alignas(inotify_event) char buffer[16384];
+    for (;;) {
+        const ssize_t n = read(fd, buffer, sizeof buffer);
+        if (n <= 0)
+            break;
+        for (char *p = buffer; p < buffer + n;) {
+            const auto *e = reinterpret_cast<const inotify_event *>(p);
+            p += sizeof(inotify_event) + e->len;
+            take(*e);
+        }
+    }
+}
+
+} // namespace
+
 FolderWatcher::FolderWatcher(QObject *parent) : QObject(parent)
 {
     batch_.setSingleShot(true);
@@ -51,11 +71,8 @@ void FolderWatcher::stop()
         inotify_rm_watch(fd_, wd_);
     // Events of the old watch, its IN_IGNORED above all, may still be
     // queued: drop them now, before a new watch can reuse the number.
-    if (fd_ >= 0) {
-        alignas(inotify_event) char buffer[4096];
-        while (read(fd_, buffer, sizeof buffer) > 0) {
-        }
-    }
+    if (fd_ >= 0)
+        readInotify(fd_, [](const inotify_event &) {});
     wd_ = -1;
     pending_.clear();
     overflow_ = gone_ = false;
@@ -64,29 +81,21 @@ void FolderWatcher::stop()
 
 void FolderWatcher::readEvents()
 {
-    alignas(inotify_event) char buffer[16384];
-    for (;;) {
-        const ssize_t n = read(fd_, buffer, sizeof buffer);
-        if (n <= 0)
-            break;
-        for (char *p = buffer; p < buffer + n;) {
-            const auto *e = reinterpret_cast<const inotify_event *>(p);
-            p += sizeof(inotify_event) + e->len;
-            if (e->mask & IN_Q_OVERFLOW) {
-                overflow_ = true;
-                continue;
-            }
-            // Events of a watch removed earlier may still be queued.
-            if (e->wd != wd_)
-                continue;
-            // IN_IGNORED: the kernel dropped the watch, as it does when the
-            // folder's volume is unmounted; nothing more would ever come.
-            if (e->mask & (IN_DELETE_SELF | IN_MOVE_SELF | IN_UNMOUNT | IN_IGNORED))
-                gone_ = true;
-            else if (e->len > 0)
-                pending_.insert(QByteArray(e->name));
+    readInotify(fd_, [this](const inotify_event &e) {
+        if (e.mask & IN_Q_OVERFLOW) {
+            overflow_ = true;
+            return;
         }
-    }
+        // Events of a watch removed earlier may still be queued.
+        if (e.wd != wd_)
+            return;
+        // IN_IGNORED: the kernel dropped the watch, as it does when the
+        // folder's volume is unmounted; nothing more would ever come.
+        if (e.mask & (IN_DELETE_SELF | IN_MOVE_SELF | IN_UNMOUNT | IN_IGNORED))
+            gone_ = true;
+        else if (e.len > 0)
+            pending_.insert(QByteArray(e.name));
+    });
     if (!batch_.isActive() && (gone_ || overflow_ || !pending_.isEmpty()))
         batch_.start();
 }
@@ -161,32 +170,22 @@ void FolderSetWatcher::unwatch(const QByteArray &path)
 
 void FolderSetWatcher::readEvents()
 {
-    alignas(inotify_event) char buffer[16384];
-    for (;;) {
-        const ssize_t n = read(fd_, buffer, sizeof buffer);
-        if (n <= 0)
-            break;
-        for (char *p = buffer; p < buffer + n;) {
-            const auto *e = reinterpret_cast<const inotify_event *>(p);
-            p += sizeof(inotify_event) + e->len;
-            if (e->mask & IN_Q_OVERFLOW) {
-                for (const QByteArray &path : std::as_const(byWd_))
-                    pending_.insert(path);
-                continue;
-            }
-            const QByteArray path = byWd_.value(e->wd);
-            if (path.isEmpty())
-                continue;
-            // A file's own changes say nothing about the folders in it.
-            if (e->len > 0 && !(e->mask & IN_ISDIR))
-                continue;
-            pending_.insert(path);
-            if (e->mask & IN_IGNORED) {
-                byWd_.remove(e->wd);
-                byPath_.remove(path);
-            }
+    readInotify(fd_, [this](const inotify_event &e) {
+        if (e.mask & IN_Q_OVERFLOW) {
+            for (const QByteArray &path : std::as_const(byWd_))
+                pending_.insert(path);
+            return;
         }
-    }
+        const QByteArray path = byWd_.value(e.wd);
+        // A file's own changes say nothing about the folders in it.
+        if (path.isEmpty() || (e.len > 0 && !(e.mask & IN_ISDIR)))
+            return;
+        pending_.insert(path);
+        if (e.mask & IN_IGNORED) {
+            byWd_.remove(e.wd);
+            byPath_.remove(path);
+        }
+    });
     if (!batch_.isActive() && !pending_.isEmpty())
         batch_.start();
 }

@@ -3,6 +3,7 @@
 #include "fileoperationdialogs.h"
 #include "fileoperations.h"
 #include "rawpaths.h"
+#include "testenv.h"
 
 #include <QMap>
 #include <QSignalSpy>
@@ -15,6 +16,17 @@
 // What the file-operation suites share: a scripted asker, files made and
 // read by their bytes, and snapshots of trees to compare.
 namespace tarnwick::test {
+
+// The second file system the suites copy onto, and their work folder in the
+// test's home, which they remove themselves: names that are not UTF-8 are
+// beyond a temporary folder's own clean-up.
+struct TransferScratch
+{
+    ScratchVolume volume{QDir::homePath(), "256m"};
+    QByteArray other = volume.encodedPath() + "/other";
+    QByteArray work = QFile::encodeName(QDir::homePath()) + "/work";
+    ~TransferScratch() { rawpath::removeTreeAt(AT_FDCWD, work.constData()); }
+};
 
 // Answers in turn, then Cancel; `onAsk` looks at the disk while the worker waits.
 class ScriptedAsker : public TransferAsker
