@@ -158,28 +158,44 @@ private slots:
     {
         QTest::addColumn<QString>("before"); // what the user does first
         QTest::addColumn<QString>("way");    // how the program is ended
-        QTest::newRow("SIGTERM") << "" << "sigterm";
-        QTest::newRow("SIGINT") << "" << "sigint";
-        QTest::newRow("SIGTERM during start-up") << "startup" << "sigterm";
-        QTest::newRow("SIGINT during start-up") << "startup" << "sigint";
-        QTest::newRow("File > Close") << "" << "fileclose";
-        QTest::newRow("close box") << "" << "closebox";
-        QTest::newRow("close box, Find open") << "find" << "closebox";
-        QTest::newRow("File > Close, Find open") << "find" << "fileclose";
-        QTest::newRow("SIGTERM, Find open") << "find" << "sigterm";
-        QTest::newRow("Find closed first, then close box") << "findclosed" << "closebox";
-        QTest::newRow("SIGTERM, Properties open") << "properties" << "sigterm";
-        QTest::newRow("SIGTERM, Go To prompt open") << "goto" << "sigterm";
-        QTest::newRow("SIGTERM while a big folder lists") << "listing" << "sigterm";
-        QTest::newRow("File > Close while a big folder lists") << "listing" << "fileclose";
-        QTest::newRow("SIGTERM while a paste runs") << "paste" << "sigterm";
+        QTest::newRow("SIGTERM") << ""
+                                 << "sigterm";
+        QTest::newRow("SIGINT") << ""
+                                << "sigint";
+        QTest::newRow("SIGTERM during start-up") << "startup"
+                                                 << "sigterm";
+        QTest::newRow("SIGINT during start-up") << "startup"
+                                                << "sigint";
+        QTest::newRow("File > Close") << ""
+                                      << "fileclose";
+        QTest::newRow("close box") << ""
+                                   << "closebox";
+        QTest::newRow("close box, Find open") << "find"
+                                              << "closebox";
+        QTest::newRow("File > Close, Find open") << "find"
+                                                 << "fileclose";
+        QTest::newRow("SIGTERM, Find open") << "find"
+                                            << "sigterm";
+        QTest::newRow("Find closed first, then close box") << "findclosed"
+                                                           << "closebox";
+        QTest::newRow("SIGTERM, Properties open") << "properties"
+                                                  << "sigterm";
+        QTest::newRow("SIGTERM, Go To prompt open") << "goto"
+                                                    << "sigterm";
+        QTest::newRow("SIGTERM while a big folder lists") << "listing"
+                                                          << "sigterm";
+        QTest::newRow("File > Close while a big folder lists") << "listing"
+                                                               << "fileclose";
+        QTest::newRow("SIGTERM while a paste runs") << "paste"
+                                                    << "sigterm";
     }
 
     void endsWithStatusZero()
     {
         QFETCH(QString, before);
         QFETCH(QString, way);
-        if ((way == "closebox" || before == "findclosed") && !QFile::exists(QStringLiteral(XCLOSE_EXE)))
+        if ((way == "closebox" || before == "findclosed") &&
+            !QFile::exists(QStringLiteral(XCLOSE_EXE)))
             QSKIP("the close-box helper was not built (no xcb headers)");
 
         QProcess app;
@@ -231,7 +247,8 @@ private slots:
                 if (!QFileInfo::exists(big)) {
                     QDir().mkpath(big);
                     for (int i = 0; i < 30000; ++i)
-                        QFile(big + QStringLiteral("/file %1.txt").arg(i)).open(QIODevice::WriteOnly);
+                        QFile(big + QStringLiteral("/file %1.txt").arg(i))
+                            .open(QIODevice::WriteOnly);
                 }
                 // The address box has the focus first.
                 QVERIFY(enterText(main, big));
@@ -267,15 +284,15 @@ private slots:
         if (app.state() != QProcess::NotRunning && !app.waitForFinished(Patience)) {
             // Say what was on the screen: a window left open tells why.
             QStringList shown;
-            const QString ids = run(tool("xdotool"), {"search", "--onlyvisible", "--name", "."},
-                                    env_, 10000)
-                                    .value_or(QString());
+            const QString ids =
+                run(tool("xdotool"), {"search", "--onlyvisible", "--name", "."}, env_, 10000)
+                    .value_or(QString());
             for (const QString &id : ids.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
                 shown << run(tool("xdotool"), {"getwindowname", id}, env_, 10000).value_or(id);
             app.kill();
             app.waitForFinished();
-            QFAIL(qPrintable("the program did not end; windows shown: " + shown.join(" | ") +
-                             "\n" + QString::fromLocal8Bit(app.readAllStandardError())));
+            QFAIL(qPrintable("the program did not end; windows shown: " + shown.join(" | ") + "\n" +
+                             QString::fromLocal8Bit(app.readAllStandardError())));
         }
         const QByteArray err = app.readAllStandardError();
         QVERIFY2(app.exitStatus() == QProcess::NormalExit, err.constData());

@@ -50,7 +50,8 @@ class TestExplorer : public QObject
     // volume of the machine shows, so nothing walks the real file system.
     NamespaceModel *ownNamespace() const
     {
-        auto *m = new NamespaceModel(nullptr, [] { return QList<Volume>{}; }, root(), root());
+        auto *m = new NamespaceModel(
+            nullptr, [] { return QList<Volume>{}; }, root(), root());
         m->setRootFolder(root());
         return m;
     }

@@ -11,7 +11,7 @@ using rawpath::join;
     QFETCH(bool, move);                                                                            \
     QFETCH(bool, acrossDevices);                                                                   \
     if (acrossDevices && !crossDevice())                                                           \
-        QSKIP(qPrintable(scratch_->volume.whyNot()));                                                  \
+        QSKIP(qPrintable(scratch_->volume.whyNot()));                                              \
     const TransferKind kind = move ? TransferKind::Move : TransferKind::Copy;                      \
     const QByteArray target = acrossDevices ? other_ : dst_
 

@@ -33,7 +33,8 @@ class TestOddPaths : public QObject
     // A namespace over the test's own folder, which stands for "/".
     NamespaceModel *ownNamespace() const
     {
-        auto *m = new NamespaceModel(nullptr, [] { return QList<Volume>{}; }, root(), root());
+        auto *m = new NamespaceModel(
+            nullptr, [] { return QList<Volume>{}; }, root(), root());
         m->setRootFolder(root());
         return m;
     }
@@ -86,7 +87,8 @@ private slots:
         QTest::newRow("utf-8") << QByteArray("/caf\xc3\xa9/\xf0\x9f\x93\x81");
         QTest::newRow("lone byte") << QByteArray("/bad\xffname");
         QTest::newRow("truncated sequence") << QByteArray("/x\xe2\x82");
-        QTest::newRow("overlong slash") << QByteArray("/a\xc0\xaf" "b");
+        QTest::newRow("overlong slash") << QByteArray("/a\xc0\xaf"
+                                                      "b");
         QTest::newRow("encoded surrogate") << QByteArray("/s\xed\xa0\x80");
         QTest::newRow("after an emoji") << QByteArray("/\xf0\x9f\x98\x80\xff");
         QTest::newRow("newline and high bytes") << QByteArray("/new\nline\x80\x81\xfe");

@@ -1,5 +1,6 @@
-#include "rawpaths.h"
 #include "directorylister.h"
+
+#include "rawpaths.h"
 
 #include <QElapsedTimer>
 #include <QFile>

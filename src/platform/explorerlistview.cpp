@@ -502,8 +502,8 @@ void ExplorerListView::open(const QModelIndex &index)
             return;
         }
         if (!launcher_->openUrl(QUrl::fromEncoded(fileUrl(rawpath::toBytes(path)))))
-            messages_->error(this, tr("No application is set up to open “%1”.")
-                                       .arg(rawpath::shown(path)));
+            messages_->error(
+                this, tr("No application is set up to open “%1”.").arg(rawpath::shown(path)));
         return;
     }
     const ShellItem &item = shell_->itemAt(index.row());

@@ -1,24 +1,23 @@
 #include "explorertreeview.h"
 
-#include "rawpaths.h"
 #include "clipboardfiles.h"
-
 #include "explorercombo.h"
 #include "explorerlistview.h"
 #include "mounts.h"
 #include "namespacemodel.h"
 #include "networkmounts.h"
+#include "rawpaths.h"
 #include "usermessages.h"
 
 #include <QDir>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QStringList>
 #include <QTreeView>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace tarnwick {
 
@@ -95,7 +94,8 @@ ExplorerTreeView::ExplorerTreeView(QWidget *parent, NamespaceModel *model)
             });
     connect(model_, &QAbstractItemModel::rowsRemoved, this, [this] {
         if (currentGone_)
-            QMetaObject::invokeMethod(this, &ExplorerTreeView::leaveGoneFolder, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(this, &ExplorerTreeView::leaveGoneFolder,
+                                      Qt::QueuedConnection);
     });
     // Siblings arriving above the current place push it down: keep it in view.
     connect(model_, &NamespaceModel::childrenLoaded, this,

@@ -1,5 +1,6 @@
-#include "rawpaths.h"
 #include "fileentry.h"
+
+#include "rawpaths.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,9 +1,9 @@
-#include "rawpaths.h"
 #include "findwindow.h"
 
 #include "foldermodel.h"
 #include "icons.h"
 #include "naturalorder.h"
+#include "rawpaths.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

@@ -1,9 +1,9 @@
-#include "rawpaths.h"
 #include "foldermodel.h"
 
 #include "clipboardfiles.h"
 #include "icons.h"
 #include "naturalorder.h"
+#include "rawpaths.h"
 
 #include <QColor>
 #include <QDateTime>
@@ -36,7 +36,9 @@ QString errnoText(int err)
 QString displayName(const QString &name)
 {
     const auto isControl = [](QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7f; };
-    const auto odd = [](QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7f || c.isSurrogate(); };
+    const auto odd = [](QChar c) {
+        return c.unicode() < 0x20 || c.unicode() == 0x7f || c.isSurrogate();
+    };
     if (std::none_of(name.begin(), name.end(), odd))
         return name;
     QString shown = rawpath::shown(name);

@@ -1,5 +1,6 @@
-#include "rawpaths.h"
 #include "mounts.h"
+
+#include "rawpaths.h"
 
 #include <QFile>
 #include <QHash>

@@ -1,10 +1,10 @@
 #include "propertiesdialog.h"
 
 #include "fileentry.h"
+#include "rawpaths.h"
 
 #include "foldermodel.h"
 #include "icons.h"
-#include "rawpaths.h"
 
 #include <QCheckBox>
 #include <QDateTime>

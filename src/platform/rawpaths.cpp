@@ -1,5 +1,6 @@
-#include "rawpaths.h"
 
+
+#include "rawpaths.h"
 #include <QList>
 #include <QString>
 #include <algorithm>

@@ -1,7 +1,7 @@
 #include "settingsstore.h"
-#include "rawpaths.h"
 
 #include "inifile.h"
+#include "rawpaths.h"
 
 #include <QCoreApplication>
 #include <QDir>

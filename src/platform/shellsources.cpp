@@ -1,4 +1,3 @@
-#include "rawpaths.h"
 #include "shellsources.h"
 
 #include "desktopentries.h"
