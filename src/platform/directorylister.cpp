@@ -3,7 +3,6 @@
 #include "rawpaths.h"
 
 #include <QElapsedTimer>
-#include <QFile>
 #include <cerrno>
 #include <dirent.h>
 #include <fcntl.h>

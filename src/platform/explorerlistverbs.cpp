@@ -15,7 +15,6 @@
 #include <QAbstractItemView>
 #include <QClipboard>
 #include <QDropEvent>
-#include <QFile>
 #include <QGuiApplication>
 #include <QMenu>
 #include <sys/stat.h>

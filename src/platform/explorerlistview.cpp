@@ -14,7 +14,6 @@
 #include <QClipboard>
 #include <QDir>
 #include <QEvent>
-#include <QFile>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>

@@ -15,7 +15,6 @@
 #include <QClipboard>
 #include <QDir>
 #include <QDropEvent>
-#include <QFile>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QPointer>

@@ -7,7 +7,6 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QEventLoop>
-#include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLocale>

@@ -3,7 +3,6 @@
 #include "rawpaths.h"
 #include "transferworker.h"
 
-#include <QFile>
 #include <QMetaMethod>
 #include <QThread>
 #include <cerrno>

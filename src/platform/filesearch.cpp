@@ -5,7 +5,6 @@
 
 #include <QByteArrayMatcher>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QStringList>
 #include <QThread>
 #include <algorithm>

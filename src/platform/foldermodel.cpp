@@ -7,7 +7,6 @@
 
 #include <QColor>
 #include <QDateTime>
-#include <QFile>
 #include <QLocale>
 #include <QMimeDatabase>
 #include <algorithm>

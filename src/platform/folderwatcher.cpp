@@ -2,7 +2,6 @@
 
 #include "rawpaths.h"
 
-#include <QFile>
 #include <QSocketNotifier>
 #include <sys/inotify.h>
 #include <unistd.h>

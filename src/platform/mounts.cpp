@@ -2,7 +2,6 @@
 
 #include "rawpaths.h"
 
-#include <QFile>
 #include <QHash>
 #include <QSet>
 #include <QSocketNotifier>

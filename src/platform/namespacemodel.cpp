@@ -7,7 +7,6 @@
 #include "rawpaths.h"
 
 #include <QDir>
-#include <QFile>
 #include <QSet>
 #include <QStandardPaths>
 #include <algorithm>

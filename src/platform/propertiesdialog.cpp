@@ -9,7 +9,6 @@
 #include <QCheckBox>
 #include <QDateTime>
 #include <QDialogButtonBox>
-#include <QFile>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QHBoxLayout>

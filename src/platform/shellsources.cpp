@@ -10,7 +10,6 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
-#include <QFile>
 #include <QLocale>
 #include <QMimeDatabase>
 #include <QPrinter>

@@ -9,7 +9,6 @@
 #include "usermessages.h"
 
 #include <QClipboard>
-#include <QFile>
 #include <QGuiApplication>
 #include <cerrno>
 #include <climits>

@@ -2,7 +2,6 @@
 #include "transferworker.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <cerrno>
 #include <cstring>
 #include <dirent.h>

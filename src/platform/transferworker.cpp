@@ -3,7 +3,6 @@
 #include "rawpaths.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
