@@ -55,11 +55,27 @@ class TestEnding : public QObject
             .has_value();
     }
     // The id of a visible window whose title matches, once it shows.
-    QString waitWindow(const QString &title)
+    QString waitWindow(const QString &title, int timeoutMs = Patience)
     {
-        return run(tool("xdotool"), {"search", "--sync", "--onlyvisible", "--name", title}, env_)
+        return run(tool("xdotool"), {"search", "--sync", "--onlyvisible", "--name", title}, env_,
+                   timeoutMs)
             .value_or(QString())
             .section(QLatin1Char('\n'), 0, 0);
+    }
+    // Opens a window through the menus. A loaded machine may take the keys
+    // before the main window counts as active, when the menu's mnemonic
+    // does nothing: a person would look, press Escape and try again.
+    QString openByKeys(const QString &main, const QStringList &presses, const QString &title)
+    {
+        for (int attempt = 0; attempt < 5; ++attempt) {
+            if (!keys(main, presses))
+                return {};
+            const QString id = waitWindow(title, 15000);
+            if (!id.isEmpty())
+                return id;
+            keys(main, {"Escape"});
+        }
+        return {};
     }
     // Types a path into the focused field and presses Enter.
     bool enterText(const QString &window, const QString &text)
@@ -222,8 +238,7 @@ private slots:
             const QString main = waitWindow("^Tarnwick$");
             QVERIFY2(!main.isEmpty(), "the main window never showed");
             if (before == "find" || before == "findclosed") {
-                QVERIFY(keys(main, {"alt+t", "f"}));
-                const QString find = waitWindow("^Find");
+                const QString find = openByKeys(main, {"alt+t", "f"}, "^Find");
                 QVERIFY2(!find.isEmpty(), "the Find window never showed");
                 // A close box pressed the instant a window maps can go
                 // unheard; a person would press it again.
@@ -237,11 +252,12 @@ private slots:
             } else if (before == "properties") {
                 // Properties of the tree's folder: Tab from the address box
                 // through the filter box to the tree.
-                QVERIFY(keys(main, {"Tab", "Tab", "alt+f", "p"}));
-                QVERIFY2(!waitWindow("^Properties").isEmpty(), "no Properties window");
+                QVERIFY(keys(main, {"Tab", "Tab"}));
+                QVERIFY2(!openByKeys(main, {"alt+f", "p"}, "^Properties").isEmpty(),
+                         "no Properties window");
             } else if (before == "goto") {
-                QVERIFY(keys(main, {"alt+t", "g"}));
-                QVERIFY2(!waitWindow("^Go To Folder").isEmpty(), "no Go To prompt");
+                QVERIFY2(!openByKeys(main, {"alt+t", "g"}, "^Go To Folder").isEmpty(),
+                         "no Go To prompt");
             } else if (before == "listing") {
                 const QString big = dir_.filePath("big");
                 if (!QFileInfo::exists(big)) {
@@ -274,11 +290,14 @@ private slots:
             }
             if (way == "sigterm" || way == "sigint")
                 ::kill(pid, signo);
+            // Pressed again while the program is still there: see openByKeys,
+            // and a close box pressed the instant its window maps.
             else if (way == "fileclose")
-                QVERIFY(keys(main, {"alt+f", "c"}));
+                for (int press = 0; press < 10 && !app.waitForFinished(press ? 5000 : 0); ++press)
+                    keys(main, {"Escape", "alt+f", "c"});
             else
                 for (int press = 0; press < 10 && !app.waitForFinished(press ? 3000 : 0); ++press)
-                    QVERIFY(run(QStringLiteral(XCLOSE_EXE), {main}, env_));
+                    run(QStringLiteral(XCLOSE_EXE), {main}, env_);
         }
 
         if (app.state() != QProcess::NotRunning && !app.waitForFinished(Patience)) {
