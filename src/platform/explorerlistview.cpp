@@ -527,8 +527,10 @@ bool ExplorerListView::eventFilter(QObject *watched, QEvent *event)
             emit GotFocus();
         break;
     case QEvent::MouseButtonRelease:
+        // After the view has handled the release: a click on an item that
+        // was already selected changes the selection only then.
         if (watched == icons_->viewport() || watched == details_->viewport())
-            emit Click();
+            QMetaObject::invokeMethod(this, &ExplorerListView::Click, Qt::QueuedConnection);
         break;
     case QEvent::KeyPress: {
         if (watched != icons_ && watched != details_)
