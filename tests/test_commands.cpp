@@ -81,6 +81,19 @@ class TestCommands : public QObject
         return keys;
     }
 
+private:
+    // The main window showing a folder of five files f0 to f4.
+    ExplorerListView *showFiveFiles(frmExplore &f, const QTemporaryDir &dir)
+    {
+        for (int i = 0; i < 5; ++i)
+            test::writeFile(dir.filePath(QStringLiteral("f%1").arg(i)));
+        ExplorerListView *list = f.CcXploreListView1.get();
+        if (!f.CcXploreTreeView1->setCurrentFolder(dir.path()) || !test::waitListed(list) ||
+            list->ItemCount() != 5)
+            return nullptr;
+        return list;
+    }
+
 private slots:
     void init() { h = std::make_unique<test::ExploreHarness>(); }
     void cleanup() { h.reset(); }
@@ -516,12 +529,9 @@ private slots:
     void selectAllAndInvert()
     {
         QTemporaryDir dir;
-        for (int i = 0; i < 5; ++i)
-            test::writeFile(dir.filePath(QStringLiteral("f%1").arg(i)));
         frmExplore &f = h->open();
-        QVERIFY(f.CcXploreTreeView1->setCurrentFolder(dir.path()));
-        ExplorerListView *list = f.CcXploreListView1.get();
-        QTRY_COMPARE(list->ItemCount(), 5);
+        ExplorerListView *list = showFiveFiles(f, dir);
+        QVERIFY(list);
         f.StatusBar1->setSimpleText(QStringLiteral("untouched"));
         list->setSelected(1, true);
         f.menuEntry(QStringLiteral("mnuEditInvertSelection"))->trigger();
@@ -556,13 +566,10 @@ private slots:
     {
         QFETCH(int, view);
         QTemporaryDir dir;
-        for (int i = 0; i < 5; ++i)
-            test::writeFile(dir.filePath(QStringLiteral("f%1").arg(i)));
         frmExplore &f = h->open();
-        QVERIFY(f.CcXploreTreeView1->setCurrentFolder(dir.path()));
-        ExplorerListView *list = f.CcXploreListView1.get();
+        ExplorerListView *list = showFiveFiles(f, dir);
+        QVERIFY(list);
         QVERIFY(list->setView(view));
-        QTRY_COMPARE(list->ItemCount(), 5);
         QAbstractItemView *v = list->currentView();
         const QModelIndex second = list->activeModel()->index(1, 0);
         v->scrollTo(second);
