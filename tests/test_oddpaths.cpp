@@ -14,6 +14,7 @@
 #include "rawpaths.h"
 
 #include <QLineEdit>
+#include <QStandardPaths>
 #include <QTreeWidget>
 #include <fcntl.h>
 #include <sys/mount.h>
@@ -192,6 +193,25 @@ private slots:
         emit results->itemDoubleClicked(results->topLevelItem(0), 0);
         QCOMPARE(opened.size(), 1);
         QCOMPARE(rawpath::toBytes(opened.first()), folder);
+    }
+
+    // Deleted from the tree, the folder goes to the trash under its own
+    // bytes and the tree moves up to its parent.
+    void treeTrashesAnOddFolder()
+    {
+        const QByteArray folder = makeFolder("bad\xff\nname");
+        QVERIFY(!folder.isEmpty());
+        Linked w(ownNamespace());
+        QVERIFY(w.tree.setCurrentFolder(rawpath::toText(folder)));
+        w.messages.confirmAnswers = {true};
+        w.tree.InvokeVerb(QStringLiteral("delete"));
+        QVERIFY2(w.messages.errors.isEmpty(), qPrintable(w.messages.errors.join('\n')));
+        QVERIFY(!rawpath::exists(folder));
+        const QByteArray trashed = rawpath::toBytes(QStandardPaths::writableLocation(
+                                       QStandardPaths::GenericDataLocation)) +
+                                   "/Trash/files/bad\xff\nname/inside.txt";
+        QVERIFY(rawpath::exists(trashed));
+        QCOMPARE(w.tree.CurrentFolder(), root());
     }
 
     void treeFollowsFoldersMadeAndRemoved()

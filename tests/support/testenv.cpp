@@ -36,6 +36,13 @@ IsolatedHome::IsolatedHome()
     qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
 }
 
+IsolatedHome::~IsolatedHome()
+{
+    // Names that are not UTF-8 (trashed by a test, say) are beyond the
+    // temporary folder's own clean-up.
+    removeTree(dir_.path());
+}
+
 QString IsolatedHome::configHome() const
 {
     return dir_.path() + QStringLiteral("/home/.config");

@@ -16,6 +16,9 @@ class IsolatedHome
 {
 public:
     IsolatedHome();
+    ~IsolatedHome();
+    IsolatedHome(const IsolatedHome &) = delete;
+    IsolatedHome &operator=(const IsolatedHome &) = delete;
     QString path() const { return dir_.path(); }
     QString configHome() const;
 
