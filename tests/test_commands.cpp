@@ -12,6 +12,8 @@
 #include <QPushButton>
 #include <QToolButton>
 #include <csignal>
+#include <cstring>
+#include <unistd.h>
 
 using namespace tarnwick;
 
@@ -432,8 +434,20 @@ private slots:
         QVERIFY(
             Launcher::system().startDetached(QStringLiteral(TARNWICK_EXE), {}, &environment, &pid));
         QVERIFY(pid > 0);
-        // It keeps running on its own; then we end it.
-        QTest::qWait(800);
+        // It runs on its own: its window is up once its folder watchers
+        // are (inotify descriptors of its own); then we end it.
+        const auto watching = [pid] {
+            const QString fds = QStringLiteral("/proc/%1/fd").arg(pid);
+            for (const QString &fd : QDir(fds).entryList(QDir::System | QDir::Files)) {
+                char target[64] = {};
+                const QByteArray link = QFile::encodeName(fds + QLatin1Char('/') + fd);
+                if (readlink(link.constData(), target, sizeof target - 1) > 0 &&
+                    strstr(target, "inotify"))
+                    return true;
+            }
+            return false;
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(watching(), 30000);
         QCOMPARE(::kill(pid_t(pid), 0), 0);
         QCOMPARE(::kill(pid_t(pid), SIGTERM), 0);
         QTRY_VERIFY_WITH_TIMEOUT(::kill(pid_t(pid), 0) != 0, 10000);

@@ -375,7 +375,8 @@ private slots:
         child.start("unshare",
                     {"-Urm", "sh", "-c",
                      "echo ready; read x; mount -t tmpfs none a && mount -t tmpfs none b;"
-                     "echo; read x; mount -t tmpfs none c && umount c; echo; read x"});
+                     "echo; read x; mount -t tmpfs none c && umount c; echo; read x;"
+                     "umount a; echo; read x"});
         if (!child.waitForReadyRead(5000) || !child.readLine().startsWith("ready")) {
             child.kill();
             child.waitForFinished();
@@ -384,14 +385,23 @@ private slots:
         MountMonitor monitor(QStringLiteral("/proc/%1/mountinfo").arg(child.processId()));
         QVERIFY(monitor.isWatching());
         QSignalSpy changed(&monitor, &MountMonitor::changed);
+        // The child's line after each step says the step is done.
+        const auto stepDone = [&child] {
+            if (!child.canReadLine() && !child.waitForReadyRead(3000))
+                return false;
+            child.readLine();
+            return true;
+        };
         child.write("\n");
         QVERIFY(changed.wait(3000));
-        QTest::qWait(600);
-        QCOMPARE(changed.count(), 1); // two mounts, one report
+        QVERIFY(stepDone());
+        child.write("\n"); // c mounted and gone again: nothing to report
+        QVERIFY(stepDone());
+        // One more change, and its report, mark the end of what came before:
+        // two mounts made one report, a mount and unmount none.
         child.write("\n");
-        QVERIFY(child.waitForReadyRead(3000));
-        QTest::qWait(800);
-        QCOMPARE(changed.count(), 1); // mounted and gone again: nothing to report
+        QVERIFY(changed.wait(3000));
+        QCOMPARE(changed.count(), 2);
         child.write("\n");
         QVERIFY(child.waitForFinished(3000));
     }
