@@ -33,10 +33,7 @@ QString title(TransferKind kind)
                                         : tr("Making links");
 }
 
-QString shown(const QByteArray &path)
-{
-    return rawpath::shown(path);
-}
+using rawpath::shown;
 
 QLabel *plainLabel(const QString &text, QWidget *parent)
 {

@@ -12,10 +12,7 @@
 namespace tarnwick {
 namespace {
 
-QString shown(const QByteArray &path)
-{
-    return rawpath::shown(path);
-}
+using rawpath::shown;
 
 bool sameFile(const struct stat &a, const struct stat &b)
 {

@@ -291,7 +291,10 @@ void NamespaceModel::removeChild(Node *parent, int row)
     parent->children.erase(parent->children.begin() + row);
     endRemoveRows();
     // Stop watching what no remaining node shows (one folder may show twice:
-    // home under My Computer and again under its parent).
+    // home under My Computer and again under its parent). Most removals are
+    // of folders never read, which spares the walk over the tree.
+    if (paths.isEmpty())
+        return;
     QSet<QString> still;
     collectPaths(root_.get(), still);
     for (const QString &p : std::as_const(paths)) {
