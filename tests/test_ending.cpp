@@ -244,10 +244,10 @@ private slots:
                 // unheard; a person would press it again.
                 if (before == "findclosed") {
                     QTRY_VERIFY_WITH_TIMEOUT(
-                        run(QStringLiteral(XCLOSE_EXE), {find}, env_) &&
+                        keys(main, {"Escape"}) && run(QStringLiteral(XCLOSE_EXE), {find}, env_) &&
                             !run(tool("xdotool"), {"search", "--onlyvisible", "--name", "^Find"},
                                  env_),
-                        30000);
+                        Patience);
                 }
             } else if (before == "properties") {
                 // Properties of the tree's folder: Tab from the address box
