@@ -149,7 +149,7 @@ private slots:
               {"mnuToolsSeperator2", "-", true, false},
               {"mnuToolsGoTo", "&Go to...", true, false},
               {"mnutoolseparator15", "-", false, false},
-              {"mnuOptions", "&Options", false, false}}},
+              {"mnuOptions", "&Options", true, false}}},
             {f.mnuHelpTop, {{"mnuHelpAbout", "&About...", false, false}}},
         };
         for (const auto &[menu, rows] : menus) {

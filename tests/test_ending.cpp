@@ -7,6 +7,7 @@
 
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QStandardPaths>
 #include <csignal>
 #include <sys/stat.h>
@@ -170,6 +171,59 @@ private slots:
         QFile::remove(ini);
     }
 
+    void optionsWriteTheSizeAtTheOrderlyEnd_data()
+    {
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<bool>("written");
+        QTest::newRow("close box") << "closebox" << true;
+        QTest::newRow("SIGTERM") << "sigterm" << true;
+        QTest::newRow("File > Close") << "fileclose" << false;
+    }
+
+    // Opening the dialog gives the main window the stored size (nothing
+    // stored: 20000 x 15000 twips, cut to this 1280 x 1024 screen), and the
+    // orderly end writes that size back after the main window has closed.
+    void optionsWriteTheSizeAtTheOrderlyEnd()
+    {
+        QFETCH(QString, way);
+        QFETCH(bool, written);
+        if (way == "closebox" && !QFile::exists(QStringLiteral(XCLOSE_EXE)))
+            QSKIP("the close-box helper was not built (no xcb headers)");
+        const QString ini = env_.value("XDG_CONFIG_HOME") + "/tarnwick.ini";
+        QFile::remove(ini);
+
+        QProcess app;
+        app.setProcessEnvironment(env_);
+        app.start(QStringLiteral(TARNWICK_EXE), {});
+        QVERIFY(app.waitForStarted());
+        const QString main = waitWindow("^Tarnwick$");
+        QVERIFY2(!main.isEmpty(), "the main window never showed");
+        const QString options = openByKeys(main, {"alt+t", "o"}, "^Options$");
+        QVERIFY2(!options.isEmpty(), "no Options dialog");
+        // Its close box, pressed again should the first press go unheard.
+        QTRY_VERIFY_WITH_TIMEOUT(
+            run(QStringLiteral(XCLOSE_EXE), {options}, env_) &&
+                !run(tool("xdotool"), {"search", "--onlyvisible", "--name", "^Options$"}, env_),
+            Patience);
+        if (way == "sigterm")
+            ::kill(pid_t(app.processId()), SIGTERM);
+        for (int press = 0;
+             way != "sigterm" && press < 10 && !app.waitForFinished(press ? 3000 : 0); ++press) {
+            keys(main, {"Escape"});
+            if (way == "closebox")
+                run(QStringLiteral(XCLOSE_EXE), {main}, env_);
+            else
+                keys(main, {"alt+f", "c"});
+        }
+        QVERIFY(app.state() == QProcess::NotRunning || app.waitForFinished(Patience));
+        QCOMPARE(app.exitCode(), 0);
+
+        QSettings file(ini, QSettings::IniFormat);
+        QCOMPARE(file.value("Settings/Rename").toString(), QStringLiteral("1"));
+        QCOMPARE(file.value("Settings/Height").toString(), written ? "15000" : "");
+        QCOMPARE(file.value("Settings/Width").toString(), written ? "19200" : "");
+    }
+
     void endsWithStatusZero_data()
     {
         QTest::addColumn<QString>("before"); // what the user does first
@@ -198,6 +252,10 @@ private slots:
                                                   << "sigterm";
         QTest::newRow("SIGTERM, Go To prompt open") << "goto"
                                                     << "sigterm";
+        QTest::newRow("SIGTERM, Options open") << "options"
+                                               << "sigterm";
+        QTest::newRow("SIGTERM, toolbar customising from Options") << "customize"
+                                                                   << "sigterm";
         QTest::newRow("SIGTERM while a big folder lists") << "listing"
                                                           << "sigterm";
         QTest::newRow("File > Close while a big folder lists") << "listing"
@@ -255,6 +313,14 @@ private slots:
                 QVERIFY(keys(main, {"Tab", "Tab"}));
                 QVERIFY2(!openByKeys(main, {"alt+f", "p"}, "^Properties").isEmpty(),
                          "no Properties window");
+            } else if (before == "options" || before == "customize") {
+                const QString options = openByKeys(main, {"alt+t", "o"}, "^Options$");
+                QVERIFY2(!options.isEmpty(), "no Options dialog");
+                if (before == "customize") {
+                    // Alt+C is both Customize and Cancel: Tab to the button.
+                    QVERIFY(keys(options, {"Tab", "Tab", "Tab", "Tab", "space"}));
+                    QVERIFY2(!waitWindow("^Customize Toolbar$").isEmpty(), "no customise dialog");
+                }
             } else if (before == "goto") {
                 QVERIFY2(!openByKeys(main, {"alt+t", "g"}, "^Go To Folder").isEmpty(),
                          "no Go To prompt");

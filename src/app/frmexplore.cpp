@@ -75,11 +75,19 @@ QWidget *frmExplore::build()
                    scale_.toPixels(DesignScaleHeight) + menuHeight);
 
     connect(window, &FormWindow::clientResized, this, [this] {
+        rememberSize();
         alignBars();
         Form_Resize();
     });
     connect(window, &FormWindow::restored, this, &frmExplore::Form_Resize);
-    connect(window, &FormWindow::closing, this, [this] { windows_.endOrderly(); });
+    connect(window, &FormWindow::normalAgain, this, [this] {
+        if (const std::optional<QSize> size = std::exchange(pendingNormal_, std::nullopt))
+            setNormalOuterSize(*size);
+    });
+    connect(window, &FormWindow::closing, this, [this] {
+        rememberSize();
+        windows_.endOrderly();
+    });
     return window;
 }
 

@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QPointer>
 #include <QTextEdit>
+#include <optional>
 
 namespace tarnwick {
 
@@ -60,6 +61,18 @@ public:
     const TwipsScale &scale() const { return scale_; }
     FormWindow *formWindow() const;
 
+    // The window's outer size in twips, frame included: the size it has when
+    // neither maximised nor minimised, and once the window is gone, the last
+    // size it had. Setting it keeps the window on the screen's free area and
+    // no smaller than MinimumWidth x MinimumHeight; a maximised or minimised
+    // window keeps its state and takes the size when it is restored.
+    float Height() const;
+    float Width() const;
+    void setHeight(float twips);
+    void setWidth(float twips);
+    static constexpr float MinimumWidth = 4800;
+    static constexpr float MinimumHeight = 3600;
+
     // Layout (whole window), resize handling.
     void SizeControls();
     void Form_Resize();
@@ -99,6 +112,7 @@ public:
     void mnuToolsMapNetDrive_Click();
     void mnuToolsDisconnectNetDrive_Click();
     void mnuToolsGoTo_Click();
+    void mnuOptions_Click();
 
     // Toolbars: a clicked button's key reaches the handler its menu entry has.
     void Toolbar1_ButtonClick(const QString &key);
@@ -172,11 +186,17 @@ private:
     void dispatchToolbarKey(const QString &key);
     void invokeVerb(const QString &verb);
     void startAnotherCopy();
+    QSize normalOuterSize() const;
+    void setNormalOuterSize(QSize pixels);
+    void rememberSize();
+    float largest() const;
 
     WindowRegistry &windows_;
     Preferences &prefs_;
     FormServices services_;
     TwipsScale scale_;
+    QSize lastOuterSize_;                // pixels, kept for after the window has gone
+    std::optional<QSize> pendingNormal_; // pixels, for when the window is restored
 };
 
 } // namespace tarnwick

@@ -91,6 +91,12 @@ QString Preferences::read(Pref pref) const
     return k.acceptable(value) ? value : fallback;
 }
 
+QString Preferences::readStored(Pref pref) const
+{
+    const PrefKey &k = prefKey(pref);
+    return store_.read(Section, QString::fromLatin1(k.name), QString::fromLatin1(k.fallback));
+}
+
 bool Preferences::write(Pref pref, const QString &value)
 {
     return store_.write(Section, QString::fromLatin1(prefKey(pref).name), value);

@@ -50,6 +50,8 @@ public:
     // The stored text, or the key's default when it is absent or is not a
     // value the program writes.
     QString read(Pref pref) const;
+    // The stored text as it is, or the key's default when it is absent.
+    QString readStored(Pref pref) const;
     bool write(Pref pref, const QString &value);
 
     SettingsStore &store() const { return store_; }

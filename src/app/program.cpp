@@ -1,6 +1,7 @@
 #include "program.h"
 
 #include "frmexplore.h"
+#include "frmoptions.h"
 
 namespace tarnwick {
 
@@ -10,6 +11,8 @@ Program::Program(const QString &settingsFile, WindowRegistry::Exit exit, UserMes
     store_.setWriteFailureHandler(reportFirstFailureInBox(messages));
     windows_.define(QString::fromLatin1(frmExplore::Name),
                     [this](WindowRegistry &w) { return std::make_unique<frmExplore>(w, prefs_); });
+    windows_.define(QString::fromLatin1(frmOptions::Name),
+                    [this](WindowRegistry &w) { return std::make_unique<frmOptions>(w, prefs_); });
 }
 
 void Program::Main()

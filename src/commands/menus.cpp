@@ -93,7 +93,7 @@ const Menu menuBar[] = {
          {"mnuToolsSeperator2", "-", Separator, nullptr},
          {"mnuToolsGoTo", "&Go to...", Plain, &frmExplore::mnuToolsGoTo_Click},
          {"mnutoolseparator15", "-", Separator | OffAtStart, nullptr},
-         {"mnuOptions", "&Options", NotYet, nullptr},
+         {"mnuOptions", "&Options", Plain, &frmExplore::mnuOptions_Click},
      }},
     {"mnuHelpTop",
      "&Help",

@@ -1,8 +1,10 @@
 // Commands on the window as a whole: another window, Go To, the network
-// drives, customising the toolbar.
+// drives, customising the toolbar, the Options dialog.
 #include "frmexplore.h"
+#include "frmoptions.h"
 #include "launcher.h"
 #include "usermessages.h"
+#include "windowregistry.h"
 
 #include <QProcessEnvironment>
 
@@ -54,6 +56,14 @@ void frmExplore::mnuToolsDisconnectNetDrive_Click()
 void frmExplore::mnuToolsCustomizeToolbar_Click()
 {
     Toolbar1->customize();
+}
+
+// Modal, without an owner: the main window takes no input until it closes.
+void frmExplore::mnuOptions_Click()
+{
+    if (auto *options =
+            static_cast<frmOptions *>(windows_.form(QString::fromLatin1(frmOptions::Name))))
+        options->showModal();
 }
 
 } // namespace tarnwick

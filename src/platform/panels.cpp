@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QMouseEvent>
+#include <utility>
 
 namespace tarnwick {
 
@@ -89,9 +90,13 @@ void FormWindow::changeEvent(QEvent *event)
     if (event->type() != QEvent::WindowStateChange)
         return;
     const bool minimized = isMinimized();
+    const bool normal = windowState() == Qt::WindowNoState;
+    const bool wasNormal = std::exchange(wasNormal_, normal);
     if (wasMinimized_ && !minimized)
         emit restored();
     wasMinimized_ = minimized;
+    if (normal && !wasNormal)
+        emit normalAgain();
 }
 
 void FormWindow::closeEvent(QCloseEvent *event)

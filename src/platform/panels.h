@@ -66,6 +66,8 @@ public:
 signals:
     void clientResized();
     void restored();
+    // Back to the normal state from maximised, minimised or full screen.
+    void normalAgain();
     void closing();
 
 protected:
@@ -76,6 +78,7 @@ protected:
 private:
     QWidget *client_;
     bool wasMinimized_ = false;
+    bool wasNormal_ = true;
 };
 
 } // namespace tarnwick

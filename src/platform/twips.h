@@ -3,6 +3,8 @@
 #include <QPointer>
 #include <QRect>
 #include <QWidget>
+#include <array>
+#include <utility>
 
 namespace tarnwick {
 
@@ -92,5 +94,13 @@ public:
 private:
     QPointer<W> widget_;
 };
+
+// A control array: N controls of one kind, indexed from 0.
+template <class W, size_t N> std::array<Control<W>, N> controlArray(const TwipsScale *scale)
+{
+    return [scale]<size_t... I>(std::index_sequence<I...>) {
+        return std::array<Control<W>, N>{((void)I, Control<W>(scale))...};
+    }(std::make_index_sequence<N>{});
+}
 
 } // namespace tarnwick

@@ -1,6 +1,7 @@
 #include "harness.h"
 
 #include "foldermodel.h"
+#include "frmoptions.h"
 #include "panels.h"
 #include "shellitems.h"
 
@@ -30,6 +31,9 @@ ExploreHarness::ExploreHarness()
     windows.define(QString::fromLatin1(frmExplore::Name), [this](WindowRegistry &w) {
         return std::make_unique<frmExplore>(w, prefs,
                                             FormServices{&messages, &launcher, programPath});
+    });
+    windows.define(QString::fromLatin1(frmOptions::Name), [this](WindowRegistry &w) {
+        return std::make_unique<frmOptions>(w, prefs);
     });
 }
 
