@@ -9,6 +9,7 @@
 #include "toolbarcustomizer.h"
 
 #include <QAccessible>
+#include <QClipboard>
 #include <QComboBox>
 #include <QScreen>
 #include <QSettings>
@@ -105,6 +106,12 @@ class TestOptions : public QObject
     static void typeText(QWidget *w, const QString &text)
     {
         for (const QChar c : text) {
+            // No key types a control character: it comes pasted.
+            if (c.unicode() < 0x20) {
+                QGuiApplication::clipboard()->setText(QString(c));
+                QTest::keyClick(w, Qt::Key_V, Qt::ControlModifier);
+                continue;
+            }
             if (c.unicode() < 0x80) {
                 QTest::keyClick(w, c.toLatin1());
                 continue;
@@ -749,6 +756,11 @@ private slots:
         odd[10] = QString::fromUtf8("été*.txt");
         odd[11] = QString(300, QLatin1Char('x'));
         QTest::newRow("texts kept as typed") << odd << builtIn + odd;
+        QStringList pasted(12);
+        pasted[0] = "two\nlines";
+        pasted[11] = "tab\there";
+        QTest::newRow("pasted control characters")
+            << pasted << builtIn + QStringList{pasted[0], pasted[11]};
     }
 
     void okCommitsTheFilters()

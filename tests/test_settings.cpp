@@ -185,6 +185,28 @@ private slots:
         QCOMPARE(Preferences(other).read(Pref::View), QStringLiteral("2"));
     }
 
+    // A value that would take the file past what the store reads is refused:
+    // written, it would make every other setting read as a default, and the
+    // next write would set the whole file aside.
+    void valueTooBigForTheFileIsRefused()
+    {
+        SettingsStore store(file());
+        Preferences prefs(store);
+        QVERIFY(prefs.write(Pref::View, QStringLiteral("3")));
+        const QString big(300 * 1024, QChar(0x1f)); // escaped, four bytes each
+        QVERIFY(prefs.write(filterPref(1), QString(100 * 1024, QLatin1Char('x'))));
+        const QByteArray before = readAll(file());
+        QString failure;
+        store.setWriteFailureHandler([&](const QString &message) { failure = message; });
+        QVERIFY(!prefs.write(filterPref(2), big));
+        QVERIFY2(failure.contains(QStringLiteral("1024 KiB")), qPrintable(failure));
+        QCOMPARE(readAll(file()), before);
+        QCOMPARE(prefs.read(Pref::View), QStringLiteral("3"));
+        QVERIFY(prefs.write(filterPref(2), QStringLiteral("*.ok")));
+        QCOMPARE(SettingsStore(file()).read(Preferences::Section, QStringLiteral("filter2")),
+                 QStringLiteral("*.ok"));
+    }
+
     void handEditedFile()
     {
         QVERIFY(test::writeFile(file(), "[Settings]\nview=3\nbutton=List\ntoolbar=large\n"

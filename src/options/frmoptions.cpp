@@ -146,10 +146,10 @@ QWidget *frmOptions::build()
     TabStrip1.attach(tabs, {120, 120, 4575, 3375});
 
     for (int i = 0; i < 3; ++i) {
-        auto *panel = new QWidget(d);
+        auto *panel = new TabPage(d);
+        panel->setStrip(tabs);
         panel->setObjectName(QStringLiteral("picTab%1").arg(i));
         panel->setAccessibleName(tr(PanelNames[i]));
-        panel->setAutoFillBackground(true);
         // Out of reach until its tab brings it to the front.
         panel->setEnabled(false);
         picTab[size_t(i)].attach(panel, PanelDesign[i]);

@@ -336,8 +336,16 @@ QString SettingsStore::writeLocked(const QString &section, const QString &key, c
             return reason(error);
     }
     file.setValue(section, key, value);
+    // A file past the size the store reads would read as someone else's, and
+    // every setting in it would be lost to the next start.
+    const QByteArray text = file.text();
+    if (text.size() > MaxFileSize) {
+        return QCoreApplication::translate(
+                   "SettingsStore", "the file would grow beyond %1 KiB, more than it may hold")
+            .arg(MaxFileSize / 1024);
+    }
     Identity written;
-    if (const int error = replaceFile(target, file.text(), old, written))
+    if (const int error = replaceFile(target, text, old, written))
         return reason(error);
     cache_ = std::make_unique<Snapshot>(Snapshot{written, std::move(file)});
     return {};

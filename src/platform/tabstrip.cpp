@@ -1,5 +1,6 @@
 #include "tabstrip.h"
 
+#include <QPainter>
 #include <QStyleOptionTabWidgetFrame>
 #include <QStylePainter>
 #include <QTabBar>
@@ -88,6 +89,19 @@ void TabStrip::paintEvent(QPaintEvent *)
     frameOption(&option);
     option.rect = style()->subElementRect(QStyle::SE_TabWidgetTabPane, &option, this);
     painter.drawPrimitive(QStyle::PE_FrameTabWidget, option);
+}
+
+TabPage::TabPage(QWidget *parent) : QWidget(parent) {}
+
+void TabPage::paintEvent(QPaintEvent *)
+{
+    QRect cover = rect();
+    if (strip_ && strip_->parentWidget() == parentWidget()) {
+        const QRect area = strip_->displayArea().translated(strip_->pos() - pos());
+        cover &= area;
+    }
+    QPainter painter(this);
+    painter.fillRect(cover, palette().window());
 }
 
 } // namespace tarnwick

@@ -44,4 +44,21 @@ private:
     bool settingIndex_ = false;
 };
 
+// A page shown through a tab strip. It covers what lies behind it, but only
+// within the strip's display area, so that a page a little larger than that
+// area leaves the strip's frame in sight.
+class TabPage : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit TabPage(QWidget *parent = nullptr);
+    void setStrip(const TabStrip *strip) { strip_ = strip; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    const TabStrip *strip_ = nullptr;
+};
+
 } // namespace tarnwick
