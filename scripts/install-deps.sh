@@ -17,6 +17,9 @@ packages=(
     adwaita-icon-theme
     hicolor-icon-theme
     fonts-dejavu-core
+    fonts-liberation2
+    fontconfig
+    poppler-utils
     libxcb1-dev
     xvfb
     xauth

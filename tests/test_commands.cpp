@@ -121,7 +121,7 @@ private slots:
               {"mnuFileRename", "Rena&me", false, false},
               {"mnuFileProperties", "&Properties", true, false},
               {"mnuSeparator2", "-", true, false},
-              {"mnuPrintWindow", "Print", false, false},
+              {"mnuPrintWindow", "Print", true, false},
               {"sep", "-", true, false},
               {"mnuFileClose", "&Close", true, false}}},
             {f.mnuEditTop,

@@ -13,6 +13,7 @@
 #include <QCoreApplication>
 
 #include <QComboBox>
+#include <QPrinter>
 #include <QListView>
 #include <QMenuBar>
 #include <QScreen>

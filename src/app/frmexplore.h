@@ -13,7 +13,10 @@
 #include <QMenu>
 #include <QPointer>
 #include <QTextEdit>
+#include <memory>
 #include <optional>
+
+class QPrinter;
 
 namespace tarnwick {
 
@@ -88,6 +91,12 @@ public:
 
     void mnuFileClose_Click();
 
+    // Print: the listing of the tree's folder, through the printer dialog.
+    void mnuPrintWindow_Click();
+    void PrintFolderContents();
+    // True when the printer could not be started on what was chosen.
+    bool PrintListing();
+
     // Menus: one handler per entry, named after it.
     void mnuFileOpen_Click();
     void mnuFileExplore_Click();
@@ -148,6 +157,9 @@ public:
     Control<MousePanel> picSplitter;
     Control<StatusBarPanel> StatusBar1;
     Control<CaptionBox> txtStatus2;
+
+    // The printer last chosen, kept for the next print of the run.
+    std::unique_ptr<QPrinter> dlgCommonDialog;
 
     QPointer<QMenu> mnuFileTop;
     QPointer<QMenu> mnuEditTop;

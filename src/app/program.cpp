@@ -1,6 +1,7 @@
 #include "program.h"
 
 #include "frmexplore.h"
+#include "form1.h"
 #include "frmoptions.h"
 
 namespace tarnwick {
@@ -13,6 +14,8 @@ Program::Program(const QString &settingsFile, WindowRegistry::Exit exit, UserMes
                     [this](WindowRegistry &w) { return std::make_unique<frmExplore>(w, prefs_); });
     windows_.define(QString::fromLatin1(frmOptions::Name),
                     [this](WindowRegistry &w) { return std::make_unique<frmOptions>(w, prefs_); });
+    windows_.define(QString::fromLatin1(Form1::Name),
+                    [](WindowRegistry &) { return std::make_unique<Form1>(); });
 }
 
 void Program::Main()

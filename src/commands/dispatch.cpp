@@ -14,7 +14,7 @@ void frmExplore::Toolbar2_ButtonClick(const QString &key)
 }
 
 // Keys compare exactly, case included. A key that matches none (the empty
-// button) does nothing; so, until it is built, does Print.
+// button) does nothing.
 void frmExplore::dispatchToolbarKey(const QString &key)
 {
     if (key == QLatin1String("UpOneLevel"))
@@ -41,6 +41,8 @@ void frmExplore::dispatchToolbarKey(const QString &key)
         mnuViewList_Click();
     else if (key == QLatin1String("Details"))
         mnuViewDetails_Click();
+    else if (key == QLatin1String("Print"))
+        PrintFolderContents();
 }
 
 } // namespace tarnwick

@@ -50,7 +50,7 @@ const Menu menuBar[] = {
          {"mnuFileRename", "Rena&me", OffAtStart, &frmExplore::mnuFileRename_Click},
          {"mnuFileProperties", "&Properties", Plain, &frmExplore::mnuFileProperties_Click},
          {"mnuSeparator2", "-", Separator, nullptr},
-         {"mnuPrintWindow", "Print", NotYet, nullptr},
+         {"mnuPrintWindow", "Print", Plain, &frmExplore::mnuPrintWindow_Click},
          {"sep", "-", Separator, nullptr},
          {"mnuFileClose", "&Close", Plain, &frmExplore::mnuFileClose_Click},
      }},

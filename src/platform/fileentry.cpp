@@ -71,17 +71,22 @@ bool statEntry(int dirFd, const char *name, FileEntry &out)
     // keep it; 2 therefore means "no subfolders". Others report 1: unknown.
     out.mayHaveSubdirs = out.isDir && !(S_ISDIR(st.st_mode) && st.st_nlink == 2);
 
+    out.attributes = attributesOf(st, out.isDir, name);
+    return true;
+}
+
+std::uint32_t attributesOf(const struct ::stat &own, bool isDir, const char *name)
+{
     std::uint32_t attrs = 0;
     if (name[0] == '.')
         attrs |= AttrHidden;
-    if (out.isDir)
+    if (isDir)
         attrs |= AttrDirectory;
-    if (!S_ISREG(st.st_mode) && !S_ISDIR(st.st_mode) && !S_ISLNK(st.st_mode))
+    if (!S_ISREG(own.st_mode) && !S_ISDIR(own.st_mode) && !S_ISLNK(own.st_mode))
         attrs |= AttrSystem;
-    if (!userMayWrite(st))
+    if (!userMayWrite(own))
         attrs |= AttrReadOnly;
-    out.attributes = attrs;
-    return true;
+    return attrs;
 }
 
 QString unusableNameReason(const QString &name)

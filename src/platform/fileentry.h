@@ -5,6 +5,7 @@
 #include <QString>
 #include <QVector>
 #include <cstdint>
+#include <sys/stat.h>
 
 namespace tarnwick {
 
@@ -42,6 +43,10 @@ struct FileEntry
 };
 
 using FileEntries = QVector<FileEntry>;
+
+// The attribute value of an entry from its own status (not following a
+// link), whether it is or leads to a folder, and its name.
+std::uint32_t attributesOf(const struct ::stat &own, bool isDir, const char *name);
 
 // Reads one entry by name in an open directory; false when it vanished.
 bool statEntry(int dirFd, const char *name, FileEntry &out);

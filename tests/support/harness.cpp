@@ -1,6 +1,7 @@
 #include "harness.h"
 
 #include "foldermodel.h"
+#include "form1.h"
 #include "frmoptions.h"
 #include "panels.h"
 #include "shellitems.h"
@@ -35,6 +36,8 @@ ExploreHarness::ExploreHarness()
     windows.define(QString::fromLatin1(frmOptions::Name), [this](WindowRegistry &w) {
         return std::make_unique<frmOptions>(w, prefs);
     });
+    windows.define(QString::fromLatin1(Form1::Name),
+                   [](WindowRegistry &) { return std::make_unique<Form1>(); });
 }
 
 ExploreHarness::~ExploreHarness() = default;
