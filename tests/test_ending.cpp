@@ -5,6 +5,7 @@
 // on fixed delays.
 #include "testenv.h"
 
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSettings>
@@ -77,6 +78,12 @@ class TestEnding : public QObject
             keys(main, {"Escape"});
         }
         return {};
+    }
+    // Whether a window whose title matches shows now.
+    bool shows(const QString &title)
+    {
+        return run(tool("xdotool"), {"search", "--onlyvisible", "--name", title}, env_, 10000)
+            .has_value();
     }
     // Types a path into the focused field and presses Enter.
     bool enterText(const QString &window, const QString &text)
@@ -254,6 +261,10 @@ private slots:
                                                     << "sigterm";
         QTest::newRow("SIGTERM, Options open") << "options"
                                                << "sigterm";
+        QTest::newRow("SIGTERM, printer dialog open") << "print"
+                                                      << "sigterm";
+        QTest::newRow("close box after a print was cancelled") << "printcancelled"
+                                                               << "closebox";
         QTest::newRow("SIGTERM, toolbar customising from Options") << "customize"
                                                                    << "sigterm";
         QTest::newRow("SIGTERM while a big folder lists") << "listing"
@@ -320,6 +331,21 @@ private slots:
                     // Alt+C is both Customize and Cancel: Tab to the button.
                     QVERIFY(keys(options, {"Tab", "Tab", "Tab", "Tab", "space"}));
                     QVERIFY2(!waitWindow("^Customize Toolbar$").isEmpty(), "no customise dialog");
+                }
+            } else if (before == "print" || before == "printcancelled") {
+                // File > Print: the last entry but one.
+                const QString print = openByKeys(main, {"alt+f", "Up", "Up", "Return"}, "^Print$");
+                QVERIFY2(!print.isEmpty(), "no printer dialog");
+                // Escape cancels; pressed again only while the dialog
+                // still shows (focusing a window that has gone would wait
+                // for ever).
+                for (int press = 0; before == "printcancelled" && shows("^Print$"); ++press) {
+                    QVERIFY2(press < 5, "the printer dialog did not close");
+                    keys(print, {"Escape"});
+                    QElapsedTimer waited;
+                    waited.start();
+                    while (shows("^Print$") && !waited.hasExpired(10000))
+                        QTest::qWait(200);
                 }
             } else if (before == "goto") {
                 QVERIFY2(!openByKeys(main, {"alt+t", "g"}, "^Go To Folder").isEmpty(),

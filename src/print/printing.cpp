@@ -67,8 +67,12 @@ bool frmExplore::PrintListing()
 {
     Form1 &staging = windows_.get<Form1>(QString::fromLatin1(Form1::Name));
     QTextEdit *box = staging.box();
-    if (!dlgCommonDialog)
+    if (!dlgCommonDialog) {
         dlgCommonDialog = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        // The margins a printed document usually has; the dialog's page
+        // set-up changes them.
+        dlgCommonDialog->setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
+    }
     QPrinter *printer = dlgCommonDialog.get();
 
     bool failed = false;
