@@ -574,6 +574,7 @@ private slots:
     // Both toolbars' Print buttons print, as the menu entry does.
     void printButtons()
     {
+        QVERIFY(QDir().mkpath(path("printed")));
         test::ExploreHarness h;
         frmExplore &f = h.open();
         QVERIFY(f.CcXploreTreeView1->setCurrentFolder(path("printed")));
@@ -593,6 +594,26 @@ private slots:
             QVERIFY(
                 readAll(path("XTemp.txt")).startsWith("Contents of '" + path("printed").toUtf8()));
         }
+    }
+
+    // A printer that cannot be started is a failed print, and said so.
+    void printerThatCannotStart()
+    {
+        QVERIFY(QDir().mkpath(path("printed")));
+        test::ExploreHarness h;
+        frmExplore &f = h.open();
+        QVERIFY(f.CcXploreTreeView1->setCurrentFolder(path("printed")));
+        QVERIFY(test::waitListed(f.CcXploreListView1.get()));
+        f.dlgCommonDialog = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        f.dlgCommonDialog->setOutputFileName(path("no such folder/out.pdf"));
+        QTimer::singleShot(0, [] {
+            if (auto *d = qobject_cast<QPrintDialog *>(QApplication::activeModalWidget()))
+                d->accept();
+        });
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("QPdfWriter|QPainter|Cannot"));
+        f.PrintFolderContents();
+        QCOMPARE(h.messages.errors, QStringList{"Can not print this window"});
+        QCOMPARE(f.StatusBar1->SimpleText(), QStringLiteral(" "));
     }
 
     void cleanup()
