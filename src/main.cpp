@@ -1,7 +1,9 @@
+#include "frmabout.h"
 #include "icons.h"
 #include "program.h"
 #include "settingsstore.h"
 #include "unixsignals.h"
+#include "version.h"
 
 #include <QApplication>
 
@@ -9,8 +11,9 @@ int main(int argc, char *argv[])
 {
     tarnwick::TerminationWatcher::catchEarly();
     QApplication app(argc, argv);
-    QApplication::setApplicationDisplayName(QStringLiteral("Tarnwick"));
-    QApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION));
+    QApplication::setApplicationDisplayName(QString::fromLatin1(tarnwick::version::Title));
+    QApplication::setApplicationVersion(QString::fromLatin1(tarnwick::version::Text));
+    QApplication::setWindowIcon(tarnwick::applicationIcon());
     // The program ends by its own rules (the close box, File > Close), not
     // when the last visible window goes.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -26,6 +29,6 @@ int main(int argc, char *argv[])
     QObject::connect(&termination, &TerminationWatcher::terminationRequested, &app,
                      [&program] { program.windows().endOrderly(); });
 
-    program.Main();
+    program.Main(QApplication::arguments().contains(QStringLiteral("--splash")));
     return QApplication::exec();
 }

@@ -150,7 +150,7 @@ private slots:
               {"mnuToolsGoTo", "&Go to...", true, false},
               {"mnutoolseparator15", "-", false, false},
               {"mnuOptions", "&Options", true, false}}},
-            {f.mnuHelpTop, {{"mnuHelpAbout", "&About...", false, false}}},
+            {f.mnuHelpTop, {{"mnuHelpAbout", "&About...", true, false}}},
         };
         for (const auto &[menu, rows] : menus) {
             const QList<QAction *> actions = menu->actions();

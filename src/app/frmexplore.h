@@ -122,6 +122,7 @@ public:
     void mnuToolsDisconnectNetDrive_Click();
     void mnuToolsGoTo_Click();
     void mnuOptions_Click();
+    void mnuHelpAbout_Click();
 
     // Toolbars: a clicked button's key reaches the handler its menu entry has.
     void Toolbar1_ButtonClick(const QString &key);

@@ -20,8 +20,9 @@ public:
 
     // Main: create the main window and show it; returns at once. A copy
     // started by Open or Explore opens minimised when asked to through its
-    // environment.
-    void Main();
+    // environment. With `splash`, the splash screen comes first and brings
+    // up the main window behind it.
+    void Main(bool splash = false);
 
 private:
     SettingsStore store_;

@@ -17,8 +17,6 @@ enum EntryFlag
     OffAtStart = 2, // out of use from the start; nothing puts it into use
     Checked = 4,    // carries a check mark at start
     Checkable = 8,
-    // Commands built in a later step of the program stand greyed until then.
-    NotYet = 16,
 };
 
 struct Entry
@@ -98,7 +96,7 @@ const Menu menuBar[] = {
     {"mnuHelpTop",
      "&Help",
      {
-         {"mnuHelpAbout", "&About...", NotYet, nullptr},
+         {"mnuHelpAbout", "&About...", Plain, &frmExplore::mnuHelpAbout_Click},
      }},
 };
 
@@ -117,7 +115,7 @@ void frmExplore::buildMenus(FormWindow *window)
             QAction *action =
                 (e.flags & Separator) ? menu->addSeparator() : menu->addAction(tr(e.caption));
             action->setObjectName(QString::fromLatin1(e.name));
-            action->setEnabled(!(e.flags & (OffAtStart | NotYet)));
+            action->setEnabled(!(e.flags & OffAtStart));
             if (e.flags & Checkable) {
                 action->setCheckable(true);
                 action->setChecked(e.flags & Checked);

@@ -1,5 +1,6 @@
 // Commands on the window as a whole: another window, Go To, the network
 // drives, customising the toolbar, the Options dialog.
+#include "frmabout.h"
 #include "frmexplore.h"
 #include "frmoptions.h"
 #include "launcher.h"
@@ -64,6 +65,13 @@ void frmExplore::mnuOptions_Click()
     if (auto *options =
             static_cast<frmOptions *>(windows_.form(QString::fromLatin1(frmOptions::Name))))
         options->showModal();
+}
+
+// Modal, without an owner, loaded afresh each time.
+void frmExplore::mnuHelpAbout_Click()
+{
+    if (auto *about = static_cast<frmAbout *>(windows_.form(QString::fromLatin1(frmAbout::Name))))
+        about->showModal();
 }
 
 } // namespace tarnwick

@@ -14,6 +14,12 @@ public:
     {
         QMessageBox::warning(parent, QGuiApplication::applicationDisplayName(), text);
     }
+    void notice(QWidget *parent, const QString &text) override
+    {
+        QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(), text,
+                        QMessageBox::Ok, parent);
+        box.exec();
+    }
     bool confirm(QWidget *parent, const QString &text) override
     {
         return QMessageBox::question(parent, QGuiApplication::applicationDisplayName(), text,

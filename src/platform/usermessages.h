@@ -14,6 +14,8 @@ class UserMessages
 public:
     virtual ~UserMessages() = default;
     virtual void error(QWidget *parent, const QString &text) = 0;
+    // A plain note: no icon, OK only.
+    virtual void notice(QWidget *parent, const QString &text) = 0;
     // A yes-or-no question; true for yes.
     virtual bool confirm(QWidget *parent, const QString &text) = 0;
     // A one-line text from the user, with OK and Cancel; nullopt on Cancel.

@@ -2,6 +2,8 @@
 
 #include "foldermodel.h"
 #include "form1.h"
+#include "frmabout.h"
+#include "frmsplash2.h"
 #include "frmoptions.h"
 #include "panels.h"
 #include "shellitems.h"
@@ -38,6 +40,11 @@ ExploreHarness::ExploreHarness()
     });
     windows.define(QString::fromLatin1(Form1::Name),
                    [](WindowRegistry &) { return std::make_unique<Form1>(); });
+    windows.define(QString::fromLatin1(frmAbout::Name), [this](WindowRegistry &) {
+        return std::make_unique<frmAbout>(frmAbout::Services{&messages, &launcher});
+    });
+    windows.define(QString::fromLatin1(frmSplash2::Name),
+                   [](WindowRegistry &w) { return std::make_unique<frmSplash2>(w); });
 }
 
 ExploreHarness::~ExploreHarness() = default;

@@ -57,7 +57,9 @@ void quietPlatformNotes()
     installed = true;
     previous = qInstallMessageHandler(
         [](QtMsgType type, const QMessageLogContext &ctx, const QString &msg) {
-            if (msg.contains(QLatin1String("does not support propagateSizeHints")))
+            // The offscreen platform has no window stacking and no frames.
+            if (msg.contains(QLatin1String("does not support propagateSizeHints")) ||
+                msg.contains(QLatin1String("does not support raise()")))
                 return;
             previous(type, ctx, msg);
         });

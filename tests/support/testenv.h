@@ -31,6 +31,8 @@ class RecordingMessages : public UserMessages
 {
 public:
     void error(QWidget *, const QString &text) override { errors.append(text); }
+    void notice(QWidget *, const QString &text) override { notices.append(text); }
+    QStringList notices;
     // Answers from `confirmAnswers` in turn (no when they run out).
     bool confirm(QWidget *, const QString &text) override
     {
