@@ -263,6 +263,10 @@ private slots:
                                                << "sigterm";
         QTest::newRow("SIGTERM, printer dialog open") << "print"
                                                       << "sigterm";
+        QTest::newRow("SIGTERM, About box open") << "about"
+                                                 << "sigterm";
+        QTest::newRow("SIGTERM while the splash shows") << "splash"
+                                                        << "sigterm";
         QTest::newRow("close box after a print was cancelled") << "printcancelled"
                                                                << "closebox";
         QTest::newRow("SIGTERM, toolbar customising from Options") << "customize"
@@ -296,7 +300,8 @@ private slots:
                 sigprocmask(SIG_BLOCK, &set, nullptr);
             });
         }
-        app.start(QStringLiteral(TARNWICK_EXE), {});
+        app.start(QStringLiteral(TARNWICK_EXE),
+                  before == "splash" ? QStringList{"--splash"} : QStringList{});
         QVERIFY(app.waitForStarted());
         const auto pid = pid_t(app.processId());
         const int signo = way == "sigint" ? SIGINT : SIGTERM;
@@ -347,6 +352,9 @@ private slots:
                     while (shows("^Print$") && !waited.hasExpired(10000))
                         QTest::qWait(200);
                 }
+            } else if (before == "about") {
+                QVERIFY2(!openByKeys(main, {"alt+h", "a"}, "^About Tarnwick$").isEmpty(),
+                         "no About box");
             } else if (before == "goto") {
                 QVERIFY2(!openByKeys(main, {"alt+t", "g"}, "^Go To Folder").isEmpty(),
                          "no Go To prompt");

@@ -165,7 +165,7 @@ QWidget *frmAbout::build()
     auto *deco1 = label(QStringLiteral("⇆"), d);
     deco1->setFont(designFont(QStringLiteral("Arial Black"), 36, QFont::Black, QFont::SansSerif));
     setColour(deco1, fromBgr(0x800000));
-    deco1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    deco1->setAlignment(Qt::AlignCenter);
     deco1->setAccessibleName(QString());
     Label1.attach(deco1, {3960, 720, 2205, 825});
 
