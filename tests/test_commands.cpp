@@ -58,15 +58,6 @@ private:
     QList<NetworkMount> mounted_;
 };
 
-template <class Dialog> Dialog *openDialog()
-{
-    for (QWidget *w : QApplication::topLevelWidgets()) {
-        if (auto *d = qobject_cast<Dialog *>(w); d && d->isVisible())
-            return d;
-    }
-    return nullptr;
-}
-
 } // namespace
 
 class TestCommands : public QObject
@@ -505,7 +496,7 @@ private slots:
         f.CcXploreTreeView1->setMounter(&mounter);
         bool mapped = false;
         QTimer::singleShot(0, [&] {
-            auto *d = openDialog<MapNetworkDriveDialog>();
+            auto *d = test::shownDialog<MapNetworkDriveDialog>();
             if (!d)
                 return;
             d->findChild<QLineEdit *>(QStringLiteral("address"))
@@ -526,7 +517,7 @@ private slots:
 
         bool disconnected = false;
         QTimer::singleShot(0, [&] {
-            auto *d = openDialog<DisconnectNetworkDriveDialog>();
+            auto *d = test::shownDialog<DisconnectNetworkDriveDialog>();
             if (!d)
                 return;
             d->findChild<QListWidget *>(QStringLiteral("locations"))->setCurrentRow(0);

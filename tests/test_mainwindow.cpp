@@ -32,14 +32,6 @@ private:
     int *teardowns_;
 };
 
-QStringList comboItems(const QComboBox *box)
-{
-    QStringList items;
-    for (int i = 0; i < box->count(); ++i)
-        items << box->itemText(i);
-    return items;
-}
-
 } // namespace
 
 class TestMainWindow : public QObject
@@ -111,7 +103,7 @@ private slots:
         QCOMPARE(f.Toolbar1.Visible(), smallToolbar);
         QCOMPARE(f.Toolbar2.Visible(), !smallToolbar);
         QCOMPARE(f.picToolbar1.Height(), smallToolbar ? 375.0f : 560.0f);
-        QCOMPARE(comboItems(f.cboFilter.get()), filters);
+        QCOMPARE(test::comboItems(f.cboFilter.get()), filters);
         QCOMPARE(f.cboFilter->currentText(), QStringLiteral("*.*"));
         QCOMPARE(f.CcXploreListView1->Hidden(), hidden);
         QCOMPARE(f.CcXploreListView1->AllowFileRename(), rename);

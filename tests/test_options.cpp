@@ -12,20 +12,6 @@
 
 using namespace tarnwick;
 
-namespace {
-
-// The top-level dialog of that kind that shows, if any.
-template <class D> D *shownDialog()
-{
-    for (QWidget *w : QApplication::topLevelWidgets()) {
-        if (auto *d = qobject_cast<D *>(w); d && d->isVisible())
-            return d;
-    }
-    return nullptr;
-}
-
-} // namespace
-
 class TestOptions : public QObject
 {
     Q_OBJECT
@@ -440,7 +426,7 @@ private slots:
             test::clickBox(o.chkToolBar.get());
         QList<QWidget *> arranged;
         const std::function<void()> answer = [&] {
-            if (auto *d = shownDialog<ToolbarCustomizeDialog>()) {
+            if (auto *d = test::shownDialog<ToolbarCustomizeDialog>()) {
                 arranged << d->parentWidget();
                 d->reject();
             }
@@ -465,7 +451,7 @@ private slots:
         bool modal = false;
         int opened = 0;
         QTimer::singleShot(0, [&] {
-            auto *d = shownDialog<OptionsWindow>();
+            auto *d = test::shownDialog<OptionsWindow>();
             if (!d)
                 return;
             ++opened;
@@ -484,7 +470,7 @@ private slots:
         h->store(filterPref(3), QStringLiteral("*.again"));
         QString shownText;
         QTimer::singleShot(0, [&] {
-            auto *d = shownDialog<OptionsWindow>();
+            auto *d = test::shownDialog<OptionsWindow>();
             if (!d)
                 return;
             shownText = h->options().txtFilter[2]->text();

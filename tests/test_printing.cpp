@@ -99,8 +99,8 @@ private slots:
         const auto spaces = [](int n) { return QString(n, QLatin1Char(' ')); };
         QTest::newRow("root") << "/"
                               << "/etc" << 16 << 2 << "etc" + spaces(27);
-        QTest::newRow("a folder") << "/tmp/Data"
-                                  << "/tmp/Data/a.txt" << 0 << 11 << "a.txt" + spaces(25);
+        QTest::newRow("a folder") << "/home/me/Data"
+                                  << "/home/me/Data/a.txt" << 0 << 15 << "a.txt" + spaces(25);
         QTest::newRow("40 characters, file")
             << "/d"
             << "/d/" + QString(40, 'n') << 32 << 4 << QString(30, 'n');

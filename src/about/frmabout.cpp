@@ -1,6 +1,7 @@
 #include "frmabout.h"
 
 #include "launcher.h"
+#include "panels.h"
 #include "registry.h"
 #include "usermessages.h"
 #include "version.h"
@@ -71,10 +72,7 @@ QIcon applicationIcon()
     return QIcon(QStringLiteral(":/icons/tarnwick.svg"));
 }
 
-AboutWindow::AboutWindow(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                          Qt::MSWindowsFixedSizeDialogHint)
+AboutWindow::AboutWindow(QWidget *parent) : QDialog(parent, FixedDialogFlags)
 {
     setMouseTracking(true);
 }
@@ -134,25 +132,13 @@ QString frmAbout::homePage() const
     return QUrl::fromLocalFile(page).toString();
 }
 
-void frmAbout::showModal()
-{
-    unload(); // afresh each time
-    load();
-    QPointer<AboutWindow> shown = dialog();
-    shown->setWindowModality(Qt::ApplicationModal);
-    shown->exec();
-    if (shown)
-        unload();
-}
-
 QWidget *frmAbout::build()
 {
     auto *d = new AboutWindow;
     scale_ = TwipsScale::forWidget(d);
     const QSize client(scale_.toPixels(DesignScaleWidth), scale_.toPixels(DesignScaleHeight));
     d->setFixedSize(client);
-    if (const QScreen *screen = d->screen())
-        d->move(screen->availableGeometry().center() - QPoint(client.width(), client.height()) / 2);
+    centreOnScreen(d);
 
     // Made first, so they lie behind everything else.
     auto *deco2 = label(QStringLiteral("»"), d);

@@ -61,8 +61,6 @@ public:
     explicit frmAbout(Services services = {});
     ~frmAbout() override;
 
-    // Opens the box modally, without an owner; returns once it is closed.
-    void showModal();
     AboutWindow *dialog() const;
     const TwipsScale &scale() const { return scale_; }
 

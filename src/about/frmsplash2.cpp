@@ -2,6 +2,7 @@
 
 #include "frmabout.h"
 #include "frmexplore.h"
+#include "panels.h"
 #include "windowregistry.h"
 
 #include <QCoreApplication>
@@ -39,8 +40,7 @@ QWidget *frmSplash2::build()
     scale_ = TwipsScale::forWidget(w);
     const QSize client(scale_.toPixels(DesignScaleWidth), scale_.toPixels(DesignScaleHeight));
     w->setFixedSize(client);
-    if (const QScreen *screen = w->screen())
-        w->move(screen->availableGeometry().center() - QPoint(client.width(), client.height()) / 2);
+    centreOnScreen(w);
 
     // The icon and the name, drawn once at the picture's size.
     auto *image = new QLabel(w);

@@ -1,5 +1,7 @@
 #include "formobject.h"
 
+#include <QDialog>
+
 namespace tarnwick {
 
 FormObject::FormObject(const QString &name, QObject *parent) : QObject(parent)
@@ -21,6 +23,20 @@ void FormObject::show()
 {
     load();
     window_->show();
+}
+
+void FormObject::showModal()
+{
+    unload();
+    load();
+    QPointer<QDialog> shown = qobject_cast<QDialog *>(window_.data());
+    Q_ASSERT(shown);
+    shown->setWindowModality(Qt::ApplicationModal);
+    shown->exec();
+    // Closing asked for the window's destruction; the program's end may have
+    // done so already.
+    if (shown)
+        unload();
 }
 
 void FormObject::unload()

@@ -25,6 +25,10 @@ public:
     void show();
     // Destroys the on-screen window and its controls now.
     void unload();
+    // For a dialog: builds it afresh, runs its load step and shows it modally,
+    // without an owner; returns once it is closed, with the window destroyed,
+    // so that the next opening builds it again.
+    void showModal();
     // Hides the window now and destroys it once control is back in the event
     // loop: for the program's end, which may be asked for from inside one of
     // the window's own handlers (a menu entry, the close box).

@@ -13,9 +13,9 @@
 #include <QCoreApplication>
 
 #include <QComboBox>
-#include <QPrinter>
 #include <QListView>
 #include <QMenuBar>
+#include <QPrinter>
 #include <QScreen>
 #include <QTextEdit>
 #include <QTreeView>

@@ -200,6 +200,7 @@ private:
     void invokeVerb(const QString &verb);
     void startAnotherCopy();
     QSize normalOuterSize() const;
+    void setOuterLength(Qt::Orientation along, float twips);
     void setNormalOuterSize(QSize pixels);
     void rememberSize();
     float largest() const;

@@ -59,19 +59,23 @@ float frmExplore::Width() const
 
 void frmExplore::setHeight(float twips)
 {
-    if (!window() || !std::isfinite(twips))
-        return;
-    QSize size = normalOuterSize();
-    size.setHeight(scale_.toPixels(std::clamp(twips, MinimumHeight, largest())));
-    setNormalOuterSize(size);
+    setOuterLength(Qt::Vertical, twips);
 }
 
 void frmExplore::setWidth(float twips)
 {
+    setOuterLength(Qt::Horizontal, twips);
+}
+
+void frmExplore::setOuterLength(Qt::Orientation along, float twips)
+{
     if (!window() || !std::isfinite(twips))
         return;
     QSize size = normalOuterSize();
-    size.setWidth(scale_.toPixels(std::clamp(twips, MinimumWidth, largest())));
+    if (along == Qt::Vertical)
+        size.setHeight(scale_.toPixels(std::clamp(twips, MinimumHeight, largest())));
+    else
+        size.setWidth(scale_.toPixels(std::clamp(twips, MinimumWidth, largest())));
     setNormalOuterSize(size);
 }
 

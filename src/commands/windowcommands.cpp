@@ -62,15 +62,14 @@ void frmExplore::mnuToolsCustomizeToolbar_Click()
 // Modal, without an owner: the main window takes no input until it closes.
 void frmExplore::mnuOptions_Click()
 {
-    if (auto *options =
-            static_cast<frmOptions *>(windows_.form(QString::fromLatin1(frmOptions::Name))))
+    if (FormObject *options = windows_.form(QString::fromLatin1(frmOptions::Name)))
         options->showModal();
 }
 
 // Modal, without an owner, loaded afresh each time.
 void frmExplore::mnuHelpAbout_Click()
 {
-    if (auto *about = static_cast<frmAbout *>(windows_.form(QString::fromLatin1(frmAbout::Name))))
+    if (FormObject *about = windows_.form(QString::fromLatin1(frmAbout::Name)))
         about->showModal();
 }
 

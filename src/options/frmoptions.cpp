@@ -2,6 +2,7 @@
 
 #include "explorerlistview.h"
 #include "frmexplore.h"
+#include "panels.h"
 #include "windowregistry.h"
 
 #include <QKeyEvent>
@@ -55,12 +56,7 @@ QPushButton *button(const QString &caption, QWidget *parent)
 
 } // namespace
 
-OptionsWindow::OptionsWindow(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                          Qt::MSWindowsFixedSizeDialogHint)
-{
-}
+OptionsWindow::OptionsWindow(QWidget *parent) : QDialog(parent, FixedDialogFlags) {}
 
 void OptionsWindow::keyPressEvent(QKeyEvent *event)
 {
@@ -105,18 +101,6 @@ frmExplore *frmOptions::mainWindow() const
     auto *main =
         static_cast<frmExplore *>(windows_.existing(QString::fromLatin1(frmExplore::Name)));
     return main && main->isLoaded() ? main : nullptr;
-}
-
-void frmOptions::showModal()
-{
-    load();
-    QPointer<OptionsWindow> shown = dialog();
-    shown->setWindowModality(Qt::ApplicationModal);
-    shown->exec();
-    // Closing asked for the window's destruction; it happens now, so that an
-    // opening right after this one builds the window afresh.
-    if (shown)
-        unload();
 }
 
 TwipsRect frmOptions::filterRect(int index)
@@ -294,38 +278,37 @@ void frmOptions::TabStrip1_Click(int tab)
 
 void frmOptions::chkToolBar_Click()
 {
-    frmExplore *main = mainWindow();
-    if (!main)
-        return;
-    if (chkToolBar->checkState() != Qt::Checked) {
-        main->Toolbar1.setVisible(false);
-        return;
-    }
-    main->Toolbar2.setVisible(false);
-    chkToolBar2->setCheckState(Qt::Unchecked);
-    main->Toolbar1.setVisible(true);
-    cmdCustomize->setEnabled(true);
-    main->picToolbar1.setHeight(SmallStripHeight);
-    main->SizeControls();
-    prefs_.write(Pref::Toolbar, QStringLiteral("small"));
+    toolbarBoxChanged(chkToolBar, chkToolBar2, Small);
 }
 
 void frmOptions::chkToolBar2_Click()
 {
+    toolbarBoxChanged(chkToolBar2, chkToolBar, Large);
+}
+
+// The two toolbar boxes mirror each other. Checking one clears the other and
+// shows its own toolbar in a strip of its height, laid out and stored;
+// clearing it hides its toolbar and nothing more.
+void frmOptions::toolbarBoxChanged(Control<QCheckBox> &box, Control<QCheckBox> &other,
+                                   ToolbarChoice choice)
+{
     frmExplore *main = mainWindow();
     if (!main)
         return;
-    if (chkToolBar2->checkState() != Qt::Checked) {
-        main->Toolbar2.setVisible(false);
+    Control<Toolbar> &own = choice == Small ? main->Toolbar1 : main->Toolbar2;
+    Control<Toolbar> &theOther = choice == Small ? main->Toolbar2 : main->Toolbar1;
+    if (box->checkState() != Qt::Checked) {
+        own.setVisible(false);
         return;
     }
-    main->Toolbar1.setVisible(false);
-    chkToolBar->setCheckState(Qt::Unchecked);
-    main->Toolbar2.setVisible(true);
+    theOther.setVisible(false);
+    other->setCheckState(Qt::Unchecked);
+    own.setVisible(true);
     cmdCustomize->setEnabled(true);
-    main->picToolbar1.setHeight(LargeStripHeight);
+    main->picToolbar1.setHeight(choice == Small ? SmallStripHeight : LargeStripHeight);
     main->SizeControls();
-    prefs_.write(Pref::Toolbar, QStringLiteral("large"));
+    prefs_.write(Pref::Toolbar,
+                 choice == Small ? QStringLiteral("small") : QStringLiteral("large"));
 }
 
 // The View menu keeps its own check mark, and the bar's state is not stored.

@@ -3,6 +3,7 @@
 #include "formobject.h"
 #include "preferences.h"
 #include "tabstrip.h"
+#include "toolbar.h"
 #include "twips.h"
 
 #include <QCheckBox>
@@ -49,8 +50,6 @@ public:
     frmOptions(WindowRegistry &windows, Preferences &prefs);
     ~frmOptions() override;
 
-    // Opens the dialog modally, without an owner; returns once it is closed.
-    void showModal();
     OptionsWindow *dialog() const;
     const TwipsScale &scale() const { return scale_; }
 
@@ -98,6 +97,13 @@ private:
     frmExplore *mainWindow() const;
     void bringToFront(int index);
     void fillFilters();
+    enum ToolbarChoice
+    {
+        Small,
+        Large
+    };
+    void toolbarBoxChanged(Control<QCheckBox> &box, Control<QCheckBox> &other,
+                           ToolbarChoice choice);
     void setSwitch(Control<QCheckBox> &box, Pref pref);
     bool storeSwitch(Control<QCheckBox> &box, Pref pref);
 

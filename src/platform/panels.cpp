@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QMouseEvent>
+#include <QScreen>
 #include <utility>
 
 namespace tarnwick {
@@ -68,6 +69,13 @@ void MousePanel::mouseMoveEvent(QMouseEvent *e)
 void MousePanel::mouseReleaseEvent(QMouseEvent *e)
 {
     deliver(up_, e, e->button());
+}
+
+void centreOnScreen(QWidget *window)
+{
+    if (const QScreen *screen = window->screen())
+        window->move(screen->availableGeometry().center() -
+                     QPoint(window->width(), window->height()) / 2);
 }
 
 FormWindow::FormWindow(QWidget *parent) : QMainWindow(parent), client_(new QWidget(this))

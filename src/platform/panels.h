@@ -53,6 +53,15 @@ private:
     Handler down_, move_, up_;
 };
 
+// A dialog window of fixed size: a title and a close box, no minimise or
+// maximise button.
+inline constexpr Qt::WindowFlags FixedDialogFlags =
+    Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
+
+// Places a window in the middle of its screen's free area.
+void centreOnScreen(QWidget *window);
+
 // The top-level window of a form: a menu bar over a client area whose
 // children are placed by the form itself. It reports resizes of the client
 // area, changes of window state and the close box.

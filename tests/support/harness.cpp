@@ -3,8 +3,8 @@
 #include "foldermodel.h"
 #include "form1.h"
 #include "frmabout.h"
-#include "frmsplash2.h"
 #include "frmoptions.h"
+#include "frmsplash2.h"
 #include "panels.h"
 #include "shellitems.h"
 
@@ -24,6 +24,14 @@ bool waitListed(ExplorerListView *list)
     return spy.wait(10000);
 }
 
+QStringList comboItems(const QComboBox *box)
+{
+    QStringList items;
+    for (int i = 0; i < box->count(); ++i)
+        items << box->itemText(i);
+    return items;
+}
+
 ExploreHarness::ExploreHarness()
     : settings(settingsFile()), prefs(settings), windows([this](int code) {
           ++exits;
@@ -35,9 +43,8 @@ ExploreHarness::ExploreHarness()
         return std::make_unique<frmExplore>(w, prefs,
                                             FormServices{&messages, &launcher, programPath});
     });
-    windows.define(QString::fromLatin1(frmOptions::Name), [this](WindowRegistry &w) {
-        return std::make_unique<frmOptions>(w, prefs);
-    });
+    windows.define(QString::fromLatin1(frmOptions::Name),
+                   [this](WindowRegistry &w) { return std::make_unique<frmOptions>(w, prefs); });
     windows.define(QString::fromLatin1(Form1::Name),
                    [](WindowRegistry &) { return std::make_unique<Form1>(); });
     windows.define(QString::fromLatin1(frmAbout::Name), [this](WindowRegistry &) {

@@ -13,6 +13,19 @@ namespace tarnwick::test {
 // Waits until the list has read what it shows; false on a time-out.
 bool waitListed(ExplorerListView *list);
 
+// The entries of a combo box's list, in order.
+QStringList comboItems(const QComboBox *box);
+
+// The top-level dialog of that kind that shows, if any.
+template <class D> D *shownDialog()
+{
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (auto *d = qobject_cast<D *>(w); d && d->isVisible())
+            return d;
+    }
+    return nullptr;
+}
+
 // A main window over a settings file of its own, with the program's end
 // recorded instead of carried out.
 class ExploreHarness

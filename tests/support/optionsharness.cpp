@@ -7,14 +7,6 @@
 
 namespace tarnwick::test {
 
-QStringList comboItems(const QComboBox *box)
-{
-    QStringList items;
-    for (int i = 0; i < box->count(); ++i)
-        items << box->itemText(i);
-    return items;
-}
-
 void typeText(QWidget *w, const QString &text)
 {
     for (const QChar c : text) {

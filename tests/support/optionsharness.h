@@ -9,8 +9,6 @@
 
 namespace tarnwick::test {
 
-QStringList comboItems(const QComboBox *box);
-
 // Key by key, as typed; characters beyond ASCII as a keyboard layout delivers
 // them, by their text, and control characters pasted, as no key types them.
 void typeText(QWidget *w, const QString &text);
