@@ -12,8 +12,6 @@
 #include <QDir>
 #include <QLocale>
 #include <QMimeDatabase>
-#include <QPrinter>
-#include <QPrinterInfo>
 #include <QStandardPaths>
 #include <dirent.h>
 #include <fcntl.h>
@@ -170,49 +168,6 @@ ShellItemsModel::Source controlPanel()
             item.path = app.file;
             item.program = command.first();
             item.arguments = command.mid(1);
-            items.append(item);
-        }
-        return items;
-    };
-    return s;
-}
-
-ShellItemsModel::Source printers()
-{
-    ShellItemsModel::Source s;
-    s.headers = {tr("Name"), tr("Status"), tr("Location"), tr("Model")};
-    // The print system's client is not meant to be used from other threads.
-    s.onCallingThread = true;
-    s.gather = [] {
-        QList<ShellItem> items;
-        const QString manager =
-            QStandardPaths::findExecutable(QStringLiteral("system-config-printer"));
-        for (const QPrinterInfo &p : QPrinterInfo::availablePrinters()) {
-            ShellItem item;
-            item.name = p.printerName();
-            item.iconName = QStringLiteral("printer");
-            QString status;
-            switch (p.state()) {
-            case QPrinter::Idle:
-                status = tr("Ready");
-                break;
-            case QPrinter::Active:
-                status = tr("Printing");
-                break;
-            case QPrinter::Aborted:
-                status = tr("Stopped");
-                break;
-            case QPrinter::Error:
-                status = tr("Error");
-                break;
-            }
-            if (p.isDefault())
-                status = tr("%1 (default)").arg(status);
-            item.columns = {status, p.location(), p.makeAndModel()};
-            if (!manager.isEmpty()) {
-                item.program = manager;
-                item.arguments = {QStringLiteral("--show-jobs"), p.printerName()};
-            }
             items.append(item);
         }
         return items;

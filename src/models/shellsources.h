@@ -19,8 +19,6 @@ ShellItemsModel::Source desktop(const QString &desktopDir);
 ShellItemsModel::Source myComputer(VolumeSource volumes, const QString &homeDir);
 // The desktop's settings applications; opening one starts it.
 ShellItemsModel::Source controlPanel();
-// The printers the print system knows.
-ShellItemsModel::Source printers();
 // What is in the trash of the home and of the volumes `tops` gives; the
 // trash verbs must be given the same tops.
 ShellItemsModel::Source recycleBin(TrashTopSource tops);

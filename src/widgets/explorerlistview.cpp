@@ -9,6 +9,7 @@
 #include "rawpaths.h"
 #include "shellitems.h"
 #include "shellsources.h"
+#include "printersource.h"
 #include "usermessages.h"
 
 #include <QClipboard>
