@@ -3,6 +3,7 @@
 #include "launcher.h"
 #include "mounts.h"
 #include "namespacemodel.h"
+#include "naturalorder.h"
 #include "shellitems.h"
 #include "statustexts.h"
 #include "trash.h"
@@ -267,6 +268,39 @@ private slots:
         volumes.append({"/mnt/share", "share", "//server/share", "cifs", true, false});
         model->refreshVolumes();
         QCOMPARE(names(model, computer), (QStringList{sys, "Home", "share"}));
+    }
+
+    void largeFolderMergesIntoRowsAlreadyShown()
+    {
+        // More folders than the listing's first batch, so later batches merge
+        // into rows already there; one row exists before the listing, made
+        // on the way to a folder below it.
+        const QString big = root() + "/big";
+        QStringList expected;
+        for (int i = 0; i < 700; ++i) {
+            const QString name = QStringLiteral("f%1").arg(i);
+            QDir().mkpath(big + "/" + name);
+            expected.append(name);
+        }
+        QDir().mkpath(big + "/f350/deep");
+        std::sort(expected.begin(), expected.end(),
+                  [](const QString &a, const QString &b) { return naturalCompare(a, b) < 0; });
+        QList<Volume> volumes{{root(), "data", "/dev/sdb1", "ext4", false, false}};
+        NamespaceModel model(nullptr, [&] { return volumes; });
+        QAbstractItemModelTester tester(&model,
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
+        const QPersistentModelIndex deep(model.indexOf(Location::folder(big + "/f350/deep")));
+        QVERIFY(deep.isValid());
+        const QModelIndex here = model.indexOf(Location::folder(big));
+        QCOMPARE(names(&model, here), QStringList{"f350"});
+        const QPersistentModelIndex made(deep.parent());
+        model.fetchMore(here);
+        QTRY_VERIFY(model.isLoaded(here));
+        QCOMPARE(names(&model, here), expected);
+        QCOMPARE(model.locationOf(deep), Location::folder(big + "/f350/deep"));
+        QCOMPARE(made.row(), int(expected.indexOf("f350")));
+        QCOMPARE(made.data().toString(), QStringLiteral("f350"));
+        QCOMPARE(model.indexOf(Location::folder(big + "/f350/deep")), QModelIndex(deep));
     }
 
     void treeFollowsTheHiddenSwitch()

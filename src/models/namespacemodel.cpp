@@ -24,6 +24,11 @@ struct NamespaceModel::Node
     bool volume = false;
     Node *parent = nullptr;
     std::vector<std::unique_ptr<Node>> children;
+    // The listed children by name (fixed ones are not listed), so a large
+    // folder's listing finds what it already shows without a scan.
+    QHash<QString, Node *> byName;
+    // Where this node last sat among its siblings; checked before use.
+    mutable size_t rowHint = 0;
     bool loaded = false;
     bool loading = false;
     bool mayHaveChildren = true;
@@ -151,9 +156,13 @@ NamespaceModel::Node *NamespaceModel::nodeOf(const QModelIndex &index) const
 int NamespaceModel::rowOf(const Node *node) const
 {
     const auto &siblings = node->parent->children;
+    if (node->rowHint < siblings.size() && siblings[node->rowHint].get() == node)
+        return int(node->rowHint);
     for (size_t i = 0; i < siblings.size(); ++i) {
-        if (siblings[i].get() == node)
+        if (siblings[i].get() == node) {
+            node->rowHint = i;
             return int(i);
+        }
     }
     return -1;
 }
@@ -258,28 +267,83 @@ void NamespaceModel::refetchLoaded(Node *node)
 
 NamespaceModel::Node *NamespaceModel::findChild(Node *parent, const QString &name) const
 {
-    for (auto &c : parent->children) {
-        if (!c->fixed && c->name == name)
-            return c.get();
-    }
-    return nullptr;
+    return parent->byName.value(name);
 }
+
+namespace {
+
+constexpr auto byNaturalName = [](const auto &a, const auto &b) {
+    return naturalCompare(a->name, b->name) < 0;
+};
+
+} // namespace
 
 NamespaceModel::Node *NamespaceModel::insertChild(Node *parent, std::unique_ptr<Node> child)
 {
     auto &kids = parent->children;
     // Fixed nodes stay first, in their own order; folders follow by name.
     auto first = std::find_if(kids.begin(), kids.end(), [](const auto &c) { return !c->fixed; });
-    const auto pos = std::lower_bound(first, kids.end(), child, [](const auto &a, const auto &b) {
-        return naturalCompare(a->name, b->name) < 0;
-    });
+    const auto pos = std::lower_bound(first, kids.end(), child, byNaturalName);
     const int row = int(pos - kids.begin());
     child->parent = parent;
+    child->rowHint = size_t(row);
     Node *raw = child.get();
+    if (!raw->fixed)
+        parent->byName.insert(raw->name, raw);
     beginInsertRows(indexOfNode(parent), row, row);
     kids.insert(kids.begin() + row, std::move(child));
     endInsertRows();
     return raw;
+}
+
+void NamespaceModel::addChildren(Node *parent, std::vector<std::unique_ptr<Node>> fresh)
+{
+    if (fresh.empty())
+        return;
+    std::sort(fresh.begin(), fresh.end(), byNaturalName);
+    for (auto &c : fresh) {
+        c->parent = parent;
+        parent->byName.insert(c->name, c.get());
+    }
+    auto &kids = parent->children;
+    const auto first = std::find_if(kids.begin(), kids.end(), [](const auto &c) { return !c->fixed; });
+    const QModelIndex parentIndex = indexOfNode(parent);
+    if (first == kids.end()) {
+        const int row = int(kids.size());
+        beginInsertRows(parentIndex, row, row + int(fresh.size()) - 1);
+        for (auto &c : fresh) {
+            c->rowHint = kids.size();
+            kids.push_back(std::move(c));
+        }
+        endInsertRows();
+        return;
+    }
+    // Rows already there (folders made on the way to a target, or an
+    // earlier batch): merging the whole batch in one layout change costs the
+    // views one pass, where a row at a time cost one per row.
+    const QList<QPersistentModelIndex> parents{QPersistentModelIndex(parentIndex)};
+    emit layoutAboutToBeChanged(parents, QAbstractItemModel::VerticalSortHint);
+    QModelIndexList from;
+    for (const QModelIndex &i : persistentIndexList()) {
+        if (i.isValid() && nodeOf(i)->parent == parent)
+            from.append(i);
+    }
+    std::vector<std::unique_ptr<Node>> merged;
+    merged.reserve(kids.size() + fresh.size());
+    std::move(kids.begin(), first, std::back_inserter(merged));
+    std::merge(std::make_move_iterator(first), std::make_move_iterator(kids.end()),
+               std::make_move_iterator(fresh.begin()), std::make_move_iterator(fresh.end()),
+               std::back_inserter(merged), byNaturalName);
+    kids = std::move(merged);
+    for (size_t i = 0; i < kids.size(); ++i)
+        kids[i]->rowHint = i;
+    QModelIndexList to;
+    for (const QModelIndex &i : std::as_const(from)) {
+        Node *n = nodeOf(i);
+        to.append(createIndex(int(n->rowHint), i.column(), n));
+    }
+    changePersistentIndexList(from, to);
+    emit layoutChanged(parents, QAbstractItemModel::VerticalSortHint);
 }
 
 void NamespaceModel::removeChild(Node *parent, int row)
@@ -287,6 +351,8 @@ void NamespaceModel::removeChild(Node *parent, int row)
     QSet<QString> paths;
     collectPaths(parent->children[size_t(row)].get(), paths);
     forgetRequests(parent->children[size_t(row)].get());
+    if (parent->children[size_t(row)]->fixed == false)
+        parent->byName.remove(parent->children[size_t(row)]->name);
     beginRemoveRows(indexOfNode(parent), row, row);
     parent->children.erase(parent->children.begin() + row);
     endRemoveRows();
@@ -334,9 +400,10 @@ void NamespaceModel::onEntries(quint64 request, const FileEntries &batch)
     Node *parent = pending_.value(request);
     if (!parent)
         return;
-    // Views react to each insertion, and may start listings of their own that
-    // grow seen_: no reference into it is held across the loop.
-    QStringList seen;
+    // Nothing reaches the views until the batch is merged, so the reference
+    // into seen_ cannot go stale while the loop fills it.
+    QStringList &seen = seen_[request];
+    std::vector<std::unique_ptr<Node>> fresh;
     for (const FileEntry &e : batch) {
         if (!e.isDir)
             continue;
@@ -349,11 +416,9 @@ void NamespaceModel::onEntries(quint64 request, const FileEntries &batch)
         child->name = e.name;
         child->path = joinPath(parent->path, e.name);
         child->mayHaveChildren = e.mayHaveSubdirs;
-        insertChild(parent, std::move(child));
-        if (!pending_.contains(request))
-            return; // the node went away meanwhile
+        fresh.push_back(std::move(child));
     }
-    seen_[request] += seen;
+    addChildren(parent, std::move(fresh));
 }
 
 void NamespaceModel::onFinished(quint64 request, int error)
@@ -554,7 +619,9 @@ bool NamespaceModel::setData(const QModelIndex &index, const QVariant &value, in
             refusal = tr("“%1” could not be renamed: %2.")
                           .arg(n->name, QString::fromLocal8Bit(strerror(err)));
         if (refusal.isEmpty()) {
+            n->parent->byName.remove(n->name);
             n->name = name;
+            n->parent->byName.insert(name, n);
             n->path = newPath;
             movePaths(n, oldPath, newPath);
             emit dataChanged(index, index);

@@ -87,6 +87,7 @@ private:
     int rowOf(const Node *node) const;
     Node *findChild(Node *parent, const QString &name) const;
     Node *insertChild(Node *parent, std::unique_ptr<Node> child);
+    void addChildren(Node *parent, std::vector<std::unique_ptr<Node>> fresh);
     void removeChild(Node *parent, int row);
     Node *specialNode(int nameSpace) const;
     Node *anchorFor(const QString &path) const;
