@@ -7,3 +7,7 @@ echo "== listing a folder of 100,000 entries"
 "$build/bench/bench_listing"
 echo "== printing the listing of 10,000 and 100,000 entries"
 "$build/bench/bench_print"
+echo "== the main window opening folders of 10,000 and 100,000 entries (BENCH_MILLION=1 adds 1,000,000)"
+"$build/bench/bench_window" ${BENCH_MILLION:+--million}
+echo "== copying one 1 GiB file and 20,000 small files, against cp -a"
+"$build/bench/bench_copy"

@@ -2,8 +2,10 @@
 #include "transfertesting.h"
 
 #include <QProcess>
+#include <QRandomGenerator>
 #include <ctime>
 #include <sys/file.h>
+#include <sys/xattr.h>
 
 using namespace tarnwick;
 using namespace tarnwick::test;
@@ -33,6 +35,13 @@ bool sameBytes(const QByteArray &a, const QByteArray &b)
     close(fa);
     close(fb);
     return same;
+}
+
+QByteArray attribute(const QByteArray &path, const char *name)
+{
+    QByteArray value(256, '\0');
+    const ssize_t n = getxattr(path.constData(), name, value.data(), size_t(value.size()));
+    return n < 0 ? QByteArray() : value.left(n);
 }
 
 bool coarseClockPast(const timespec &t)
@@ -176,6 +185,43 @@ private slots:
         if (kind == TransferKind::Move)
             QCOMPARE(names(src_), QList<QByteArray>{"outside"});
         QVERIFY(!names(target).join().contains("tarnwick-part"));
+    }
+
+    // The bytes arrive whole however the kernel is asked to copy them (more
+    // than one of its blocks, a file of the kernel's own that says it is
+    // empty), and the extended attributes of files and folders go with them.
+    void contentsAndAttributes_data() { kindRows(); }
+    void contentsAndAttributes()
+    {
+        TransferKind kind;
+        QByteArray target;
+        if (!fetchKind(&kind, &target))
+            QSKIP(qPrintable(scratch_->volume.whyNot()));
+        const QByteArray folder = src_ + "/folder", big = folder + "/big.bin";
+        QVERIFY(rawpath::makeFolders(folder));
+        QByteArray data(40 << 20, '\0');
+        QRandomGenerator(7).fillRange(reinterpret_cast<quint32 *>(data.data()),
+                                      data.size() / 4);
+        QVERIFY(writeFile(QFile::decodeName(big), data));
+        if (setxattr(big.constData(), "user.note", "kept", 4, 0) != 0 ||
+            setxattr(folder.constData(), "user.tag", "blue", 4, 0) != 0)
+            QSKIP("This file system keeps no user attributes.");
+        FileTransfer t(kind, {folder}, target);
+        QCOMPARE(runPlain(t).done, 1);
+        const QByteArray copy = target + "/folder/big.bin";
+        QCOMPARE(statOf(copy).st_size, qint64(data.size()));
+        QCOMPARE(readAll(copy), data);
+        QCOMPARE(attribute(copy, "user.note"), QByteArray("kept"));
+        QCOMPARE(attribute(target + "/folder", "user.tag"), QByteArray("blue"));
+        if (kind == TransferKind::Copy) {
+            FileTransfer k(kind, {QByteArray("/proc/version")}, target);
+            QCOMPARE(runPlain(k).done, 1);
+            QFile kernels(QStringLiteral("/proc/version"));
+            QVERIFY(kernels.open(QIODevice::ReadOnly));
+            const QByteArray expected = kernels.readAll();
+            QVERIFY(!expected.isEmpty());
+            QCOMPARE(readAll(target + "/version"), expected);
+        }
     }
 
     // Holes stay holes, at the file system's block size.

@@ -7,7 +7,10 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <limits>
+#include <linux/fs.h>
 #include <sys/file.h>
+#include <sys/ioctl.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 // The copying itself. Every function here leaves nothing in the target
@@ -108,7 +111,11 @@ namespace {
 using namespace transfer;
 using rawpath::join;
 
-constexpr off_t BlockSize = 1 << 20; // copied between checks for Cancel
+constexpr off_t BlockSize = 1 << 20; // read and written between checks for Cancel
+// Left to the kernel between checks for Cancel: large enough that the calls
+// cost nothing beside the copying, small enough (a few tens of milliseconds
+// on a slow disk) that Cancel still answers at once.
+constexpr off_t KernelBlockSize = 4 << 20;
 constexpr off_t NoEnd = std::numeric_limits<off_t>::max();
 
 int copyLink(const EntryAt &from, const struct stat &st, int toFd, const QByteArray &toName)
@@ -122,6 +129,35 @@ int copyLink(const EntryAt &from, const struct stat &st, int toFd, const QByteAr
     const timespec times[2] = {st.st_atim, st.st_mtim};
     utimensat(toFd, toName.constData(), times, AT_SYMLINK_NOFOLLOW);
     return 0;
+}
+
+// The extended attributes (user attributes, access control lists) go with
+// the copy where the target keeps them. As with modes and times, one that
+// the target refuses (a file system without them, a name only the
+// administrator may set) does not fail the copy.
+void copyAttributes(int in, int out)
+{
+    QByteArray names(1024, '\0');
+    ssize_t n;
+    while ((n = flistxattr(in, names.data(), size_t(names.size()))) < 0 && errno == ERANGE) {
+        const ssize_t need = flistxattr(in, nullptr, 0);
+        if (need < 0)
+            return;
+        names.resize(qMax<qsizetype>(need, names.size() * 2));
+    }
+    if (n <= 0)
+        return;
+    QByteArray value;
+    for (const char *name = names.constData(); name < names.constData() + n;
+         name += strlen(name) + 1) {
+        ssize_t size = fgetxattr(in, name, nullptr, 0);
+        if (size < 0)
+            continue;
+        value.resize(qMax<qsizetype>(size, 1));
+        size = fgetxattr(in, name, value.data(), size_t(value.size()));
+        if (size >= 0)
+            fsetxattr(out, name, value.constData(), size_t(size), 0);
+    }
 }
 
 bool sameKind(const struct stat &a, const struct stat &b)
@@ -186,6 +222,7 @@ TransferWorker::Outcome TransferWorker::copyDir(const EntryAt &from, const struc
         if (out == Outcome::Done && rc == 0) {
             // After the contents, whose arrival would change the time again.
             const timespec times[2] = {st.st_atim, st.st_mtim};
+            copyAttributes(in, into);
             fchmod(into, st.st_mode & 07777);
             futimens(into, times);
         }
@@ -235,6 +272,7 @@ int TransferWorker::copyFile(const EntryAt &from, const EntryAt &to, bool sync, 
         // After the contents: writing may clear set-user-ID bits. Neither
         // fails the copy, as some file systems (FAT) keep no such thing.
         const timespec times[2] = {st.st_atim, st.st_mtim};
+        copyAttributes(in, out);
         fchmod(out, st.st_mode & 07777);
         futimens(out, times);
     }
@@ -298,17 +336,29 @@ void TransferWorker::copiesRenamed(const QByteArray &from, const QByteArray &to)
     }
 }
 
-// Only the data is copied, found with SEEK_DATA and SEEK_HOLE, so holes stay
-// holes at the file system's own granularity.
+// Where the file system can share the blocks (a reflink), the copy takes no
+// time and no space. Otherwise only the data is copied, found with SEEK_DATA
+// and SEEK_HOLE so holes stay holes at the file system's own granularity,
+// and the kernel copies it (copy_file_range) without passing it through this
+// process; where it will not, a read and write loop does.
 int TransferWorker::pump(int in, int out, const struct stat &st, const QByteArray &path)
 {
-    buffer_.resize(size_t(BlockSize));
-    // A file that says it is empty may still have something to read (/proc).
-    off_t pos = 0, extentEnd = st.st_size > 0 ? 0 : NoEnd;
-    bool endsInHole = false;
+    if (st.st_size > 0 && !faults && ioctl(out, FICLONE, in) == 0) {
+        bytesDone_ += st.st_size;
+        tick(path, false);
+        return 0;
+    }
+    // A file with a block for every byte has no holes to look for, and is
+    // copied as long as it was when opened. One that says it is empty may
+    // still have something to read (/proc).
+    const bool dense = st.st_size > 0 && st.st_blocks * 512 >= st.st_size;
+    off_t pos = 0, extentEnd = dense ? st.st_size : st.st_size > 0 ? 0 : NoEnd;
+    bool endsInHole = false, byKernel = true;
     for (;;) {
         if (cancelled())
             return CancelledCode;
+        if (pos >= extentEnd && dense)
+            break;
         if (pos >= extentEnd) {
             const off_t data = lseek(in, pos, SEEK_DATA);
             if ((endsInHole = data < 0 && errno == ENXIO))
@@ -324,22 +374,44 @@ int TransferWorker::pump(int in, int out, const struct stat &st, const QByteArra
         }
         if (const int rc = fault(FaultPoint::Read, path))
             return rc;
-        const ssize_t n = pread(in, buffer_.data(), size_t(qMin(BlockSize, extentEnd - pos)), pos);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return errno;
-        if (n == 0)
-            break;
-        for (ssize_t done = 0; done < n;) {
+        ssize_t n = -1;
+        if (byKernel) {
             if (const int rc = fault(FaultPoint::Write, path))
                 return rc;
-            const ssize_t w = pwrite(out, buffer_.data() + done, size_t(n - done), pos + done);
-            if (w < 0 && errno == EINTR)
+            off_t inPos = pos, outPos = pos;
+            n = copy_file_range(in, &inPos, out, &outPos,
+                                size_t(qMin(KernelBlockSize, extentEnd - pos)), 0);
+            if (n < 0 && errno == EINTR)
                 continue;
-            if (w <= 0)
-                return w < 0 ? errno : EIO;
-            done += w;
+            // Refused (no support between these two file systems, a file
+            // of the kernel's own) or nothing copied where a pseudo file
+            // system may yet have data: the loop below finds out.
+            if (n <= 0 && (n == 0 || errno == EXDEV || errno == EINVAL || errno == ENOSYS ||
+                           errno == EOPNOTSUPP || errno == EBADF || errno == EPERM)) {
+                byKernel = false;
+                continue;
+            }
+            if (n < 0)
+                return errno;
+        } else {
+            buffer_.resize(size_t(BlockSize));
+            n = pread(in, buffer_.data(), size_t(qMin(BlockSize, extentEnd - pos)), pos);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0)
+                return errno;
+            if (n == 0)
+                break;
+            for (ssize_t done = 0; done < n;) {
+                if (const int rc = fault(FaultPoint::Write, path))
+                    return rc;
+                const ssize_t w = pwrite(out, buffer_.data() + done, size_t(n - done), pos + done);
+                if (w < 0 && errno == EINTR)
+                    continue;
+                if (w <= 0)
+                    return w < 0 ? errno : EIO;
+                done += w;
+            }
         }
         pos += n;
         bytesDone_ += n;
