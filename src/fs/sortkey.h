@@ -19,7 +19,8 @@ namespace tarnwick {
 // alike up to there tie and are compared in full.
 struct NameKey
 {
-    std::array<std::uint64_t, 2> words{};
+    using Words = std::array<std::uint64_t, 2>;
+    Words words{};
 
     static NameKey of(QStringView name);
     auto operator<=>(const NameKey &) const = default;

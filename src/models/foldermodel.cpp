@@ -55,6 +55,13 @@ FolderModel::FolderModel(QObject *parent)
     connect(&watcher_, &FolderWatcher::changed, this, &FolderModel::onWatched);
     connect(&watcher_, &FolderWatcher::overflowed, this, &FolderModel::refresh);
     connect(&watcher_, &FolderWatcher::folderGone, this, &FolderModel::folderGone);
+    // Connected before any view, so the count is forgotten before a view
+    // asks again after a change of rows.
+    const auto forget = [this] { shownFolders_ = -1; };
+    connect(this, &QAbstractItemModel::rowsInserted, this, forget);
+    connect(this, &QAbstractItemModel::rowsRemoved, this, forget);
+    connect(this, &QAbstractItemModel::layoutChanged, this, forget);
+    connect(this, &QAbstractItemModel::modelReset, this, forget);
 }
 
 void FolderModel::setFolder(const QString &path)
@@ -114,7 +121,7 @@ void FolderModel::onEntries(quint64 request, const FileEntries &batch)
         keys_.push_back(keyOf(entries_[size_t(i)]));
         added.push_back(i);
     }
-    std::sort(added.begin(), added.end(), [this](int a, int b) { return lessThan(a, b); });
+    added = inKeyOrder(added);
 
     if (sorted_.empty()) {
         sorted_ = std::move(added);
@@ -131,12 +138,28 @@ void FolderModel::onEntries(quint64 request, const FileEntries &batch)
         endInsertRows();
         return;
     }
+    // What showed before still shows: only the batch is matched, and merged
+    // into both orders.
+    std::vector<int> visible;
+    visible.reserve(added.size());
+    for (int i : added) {
+        if (isVisible(entries_[size_t(i)]))
+            visible.push_back(i);
+    }
+    // With nothing filtered out, as is usual, the rows are the sorted order.
+    const bool allShown = rows_.size() == sorted_.size() && visible.size() == added.size();
     changeLayout([&] {
+        const auto less = [this](int a, int b) { return lessThan(a, b); };
         const auto mid = qsizetype(sorted_.size());
         sorted_.insert(sorted_.end(), added.begin(), added.end());
-        std::inplace_merge(sorted_.begin(), sorted_.begin() + mid, sorted_.end(),
-                           [this](int a, int b) { return lessThan(a, b); });
-        refilter();
+        std::inplace_merge(sorted_.begin(), sorted_.begin() + mid, sorted_.end(), less);
+        if (allShown) {
+            rows_ = sorted_;
+            return;
+        }
+        const auto shown = qsizetype(rows_.size());
+        rows_.insert(rows_.end(), visible.begin(), visible.end());
+        std::inplace_merge(rows_.begin(), rows_.begin() + shown, rows_.end(), less);
     });
 }
 
@@ -296,156 +319,6 @@ void FolderModel::compact()
             i = newIndex[size_t(i)];
         byName_.clear();
         removedCount_ = 0;
-    });
-}
-
-bool FolderModel::isVisible(const FileEntry &e) const
-{
-    if (!showHidden_ && (e.attributes & AttrHidden))
-        return false;
-    if (!showSystem_ && (e.attributes & AttrSystem))
-        return false;
-    // Folders always show, so the user can still move about under a pattern.
-    return e.isDir || pattern_.matches(e.name);
-}
-
-FolderModel::SortKey FolderModel::keyOf(const FileEntry &e) const
-{
-    SortKey k;
-    k.dir = e.isDir;
-    k.name = NameKey::of(e.name);
-    switch (sortColumn_) {
-    case SizeColumn:
-        k.primary = e.isDir ? 0 : std::uint64_t(e.size);
-        break;
-    case ModifiedColumn:
-        k.primary = std::uint64_t(e.mtime) ^ (std::uint64_t(1) << 63);
-        break;
-    case TypeColumn:
-        k.primary = typeRank_.value(typeText(e));
-        break;
-    default:
-        break;
-    }
-    return k;
-}
-
-bool FolderModel::lessThan(int a, int b) const
-{
-    const SortKey &x = keys_[size_t(a)];
-    const SortKey &y = keys_[size_t(b)];
-    // Folders first in either direction.
-    if (x.dir != y.dir)
-        return x.dir;
-    int c = x.primary == y.primary ? 0 : (x.primary < y.primary ? -1 : 1);
-    if (c == 0 && x.name != y.name)
-        c = x.name < y.name ? -1 : 1;
-    if (c == 0)
-        c = naturalCompare(entries_[size_t(a)].name, entries_[size_t(b)].name);
-    return sortOrder_ == Qt::AscendingOrder ? c < 0 : c > 0;
-}
-
-void FolderModel::rekey()
-{
-    if (sortColumn_ == TypeColumn) {
-        // Types are few: rank them once, so the key orders them exactly.
-        QStringList types;
-        for (const FileEntry &e : entries_)
-            types.append(typeText(e));
-        types.removeDuplicates();
-        std::sort(types.begin(), types.end(),
-                  [](const QString &a, const QString &b) { return naturalCompare(a, b) < 0; });
-        typeRank_.clear();
-        for (int i = 0; i < types.size(); ++i)
-            typeRank_.insert(types[i], std::uint64_t(i));
-    }
-    for (size_t i = 0; i < entries_.size(); ++i)
-        keys_[i] = keyOf(entries_[i]);
-}
-
-void FolderModel::sortAll()
-{
-    sorted_.clear();
-    sorted_.reserve(entries_.size());
-    for (int i = 0; i < int(entries_.size()); ++i) {
-        if (!entries_[size_t(i)].removed)
-            sorted_.push_back(i);
-    }
-    std::sort(sorted_.begin(), sorted_.end(), [this](int a, int b) { return lessThan(a, b); });
-}
-
-void FolderModel::refilter()
-{
-    rows_.clear();
-    rows_.reserve(sorted_.size());
-    for (int i : sorted_) {
-        if (isVisible(entries_[size_t(i)]))
-            rows_.push_back(i);
-    }
-}
-
-void FolderModel::changeLayout(const std::function<void()> &change)
-{
-    emit layoutAboutToBeChanged();
-    const QModelIndexList before = persistentIndexList();
-    std::vector<int> entryOf;
-    entryOf.reserve(size_t(before.size()));
-    for (const QModelIndex &i : before)
-        entryOf.push_back(i.isValid() ? rows_[size_t(i.row())] : -1);
-
-    change();
-
-    if (!before.isEmpty()) {
-        std::vector<int> rowOfEntry(entries_.size(), -1);
-        for (int r = 0; r < int(rows_.size()); ++r)
-            rowOfEntry[size_t(rows_[size_t(r)])] = r;
-        QModelIndexList after;
-        after.reserve(before.size());
-        for (qsizetype k = 0; k < before.size(); ++k) {
-            const int e = entryOf[size_t(k)];
-            const int r = e >= 0 && size_t(e) < rowOfEntry.size() ? rowOfEntry[size_t(e)] : -1;
-            after.append(r >= 0 ? index(r, before[k].column()) : QModelIndex());
-        }
-        changePersistentIndexList(before, after);
-    }
-    emit layoutChanged();
-}
-
-void FolderModel::setPattern(const QString &pattern)
-{
-    patternText_ = pattern;
-    pattern_ = NamePattern(pattern);
-    changeLayout([this] { refilter(); });
-}
-
-void FolderModel::setShowHidden(bool on)
-{
-    if (showHidden_ == on)
-        return;
-    showHidden_ = on;
-    changeLayout([this] { refilter(); });
-}
-
-void FolderModel::setShowSystem(bool on)
-{
-    if (showSystem_ == on)
-        return;
-    showSystem_ = on;
-    changeLayout([this] { refilter(); });
-}
-
-void FolderModel::sort(int column, Qt::SortOrder order)
-{
-    if (column < 0 || column >= ColumnCount)
-        return;
-    const bool newKeys = column != sortColumn_;
-    sortColumn_ = column;
-    sortOrder_ = order;
-    changeLayout([&] {
-        if (newKeys)
-            rekey();
-        sortAll();
-        refilter();
     });
 }
 
@@ -634,7 +507,14 @@ Qt::ItemFlags FolderModel::flags(const QModelIndex &index) const
         return Qt::NoItemFlags;
     Qt::ItemFlags f =
         Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren | Qt::ItemIsDragEnabled;
-    if (entryAt(index.row()).isDir)
+    // Views ask this of every row at each layout, so it must not reach into
+    // the entries: folders come first in every order, and the rows that are
+    // folders are counted once.
+    if (shownFolders_ < 0)
+        shownFolders_ = std::partition_point(rows_.begin(), rows_.end(),
+                                             [this](int i) { return keys_[size_t(i)].dir; }) -
+                        rows_.begin();
+    if (index.row() < shownFolders_)
         f |= Qt::ItemIsDropEnabled;
     if (renameAllowed_ && index.column() == NameColumn)
         f |= Qt::ItemIsEditable;

@@ -130,8 +130,13 @@ private:
 
     bool isVisible(const FileEntry &e) const;
     SortKey keyOf(const FileEntry &e) const;
+    std::uint64_t primaryOf(const FileEntry &e) const;
+    // Below zero when entry a (key x) goes before entry b (key y).
+    int compareKeys(const SortKey &x, int a, const SortKey &y, int b) const;
     bool lessThan(int a, int b) const;
     void rekey();
+    // The entries `indices` names, in the order of their keys.
+    std::vector<int> inKeyOrder(const std::vector<int> &indices) const;
     void sortAll();
     void refilter();
     // Runs `change` inside a layout change, carrying persistent indexes
@@ -155,6 +160,7 @@ private:
     std::vector<SortKey> keys_;
     std::vector<int> sorted_;
     std::vector<int> rows_;
+    mutable qsizetype shownFolders_ = -1; // leading rows that are folders; -1 until counted
     QHash<QByteArray, int> byName_; // built on the first live update
     QSet<QByteArray> changedWhileLoading_;
     QSet<QByteArray> cutNames_;
