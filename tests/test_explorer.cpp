@@ -15,7 +15,9 @@
 #include <QRandomGenerator>
 #include <QTreeView>
 #include <algorithm>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace tarnwick;
 
@@ -243,6 +245,61 @@ private slots:
         }));
         QCOMPARE(names.first(), QStringLiteral("f0"));
         QCOMPARE(names.last(), QStringLiteral("f4999"));
+    }
+
+    // A folder large enough to be sorted and filtered on two threads comes
+    // out in the same order a plain sort of its names and sizes gives, by
+    // name and by size, each way.
+    void largeFolderOrderAndFilter()
+    {
+        struct Item
+        {
+            QString name;
+            qint64 size;
+            bool dir;
+        };
+        static const QStringList stems{"Report", "report", "photo", "Été", "x", "data_"};
+        QList<Item> items;
+        for (int i = 0; i < 51000; ++i) {
+            const QString name = stems[i % stems.size()] + QString::number(i * 7919 % 51000) +
+                                 (i % 3 ? ".txt" : ".log");
+            const QByteArray path = QFile::encodeName(root() + '/' + name);
+            if (i % 50 == 0) {
+                QCOMPARE(mkdir(path.constData(), 0755), 0);
+                items.append({name, 0, true});
+                continue;
+            }
+            const int fd = open(path.constData(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
+            const qint64 size = i % 11 == 0 ? i % 5 : 0;
+            QVERIFY(fd >= 0 && write(fd, "xxxx", size_t(size)) == size && close(fd) == 0);
+            items.append({name, size, false});
+        }
+        FolderModel model;
+        model.setFolder(root());
+        QVERIFY(waitLoaded(model));
+        for (const int column : {int(FolderModel::NameColumn), int(FolderModel::SizeColumn)}) {
+            for (const bool descending : {false, true}) {
+                std::sort(items.begin(), items.end(), [&](const Item &a, const Item &b) {
+                    if (a.dir != b.dir)
+                        return a.dir;
+                    const int c = column == FolderModel::SizeColumn && a.size != b.size
+                                      ? (a.size < b.size ? -1 : 1)
+                                      : naturalCompare(a.name, b.name);
+                    return descending ? c > 0 : c < 0;
+                });
+                QStringList expected, filtered;
+                for (const Item &i : std::as_const(items)) {
+                    expected << i.name;
+                    if (i.dir || NamePattern("*1?.txt").matches(i.name))
+                        filtered << i.name;
+                }
+                model.setPattern(QString());
+                model.sort(column, descending ? Qt::DescendingOrder : Qt::AscendingOrder);
+                QCOMPARE(visibleNames(model), expected);
+                model.setPattern(QStringLiteral("*1?.txt"));
+                QCOMPARE(visibleNames(model), filtered);
+            }
+        }
     }
 
     void hiddenAndSystemSwitches()
