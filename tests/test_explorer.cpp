@@ -12,6 +12,7 @@
 #include <QAbstractItemModelTester>
 #include <QLineEdit>
 #include <QListView>
+#include <QMimeDatabase>
 #include <QRandomGenerator>
 #include <QTreeView>
 #include <algorithm>
@@ -300,6 +301,60 @@ private slots:
                 QCOMPARE(visibleNames(model), filtered);
             }
         }
+    }
+
+    // Where the name says nothing, the first bytes give the type; where it
+    // does, the name wins. Files that appear while shown are read too.
+    void typesFromContent_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("mime"); // empty: a plain "File"
+        const QByteArray png("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0\x01\0\0\0\x01\x08\x02\0\0\0", 29);
+        QTest::newRow("a README") << "README" << QByteArray("Read me first.\n") << 0644
+                                  << "text/x-readme";
+        QTest::newRow("a script") << "run" << QByteArray("#!/bin/sh\necho hi\n") << 0755
+                                  << "application/x-shellscript";
+        QTest::newRow("a picture saved bare") << "picture" << png << 0644 << "image/png";
+        QTest::newRow("an extension nobody knows")
+            << "notes.zzqq" << QByteArray("%PDF-1.4\n%\xe2\xe3\xcf\xd3\n") << 0644
+            << "application/pdf";
+        QTest::newRow("a known extension wins") << "report.txt" << QByteArray("%PDF-1.4\n") << 0644
+                                                << "text/plain";
+        QTest::newRow("empty") << "EMPTY" << QByteArray() << 0644 << "";
+        QTest::newRow("bytes that say nothing")
+            << "blob" << QByteArray("\x01\x02\x03\x04\x05\x06\x07", 7) << 0644 << "";
+    }
+    void typesFromContent()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, content);
+        QFETCH(int, mode);
+        QFETCH(QString, mime);
+        const QString expected =
+            mime.isEmpty() ? QStringLiteral("File") : QMimeDatabase().mimeTypeForName(mime).comment();
+        QVERIFY(!expected.isEmpty());
+        // A pipe with no extension beside it must not hold up the listing.
+        QCOMPARE(mkfifo(QFile::encodeName(root() + "/pipe").constData(), 0600), 0);
+        const auto place = [&](const QString &as) {
+            QVERIFY(test::writeFile(root() + '/' + as, content));
+            QVERIFY(chmod(QFile::encodeName(root() + '/' + as).constData(), mode_t(mode)) == 0);
+        };
+        place(name);
+        FolderModel model;
+        model.setFolder(root());
+        QVERIFY(waitLoaded(model));
+        const auto typeOf = [&](const QString &n) {
+            return model.index(model.rowOfName(n), FolderModel::TypeColumn).data().toString();
+        };
+        QCOMPARE(typeOf(name), expected);
+        // The same read for a file made while the folder shows.
+        QString later = name;
+        later.insert(name.contains('.') ? name.lastIndexOf('.') : name.size(), '2');
+        place(later);
+        QTRY_VERIFY(model.rowOfName(later) >= 0);
+        QTRY_COMPARE(typeOf(later), expected);
     }
 
     void hiddenAndSystemSwitches()

@@ -1,5 +1,6 @@
 #include "directorylister.h"
 
+#include "contenttypes.h"
 #include "rawpaths.h"
 
 #include <QElapsedTimer>
@@ -66,10 +67,13 @@ public slots:
                 d->d_type != DT_UNKNOWN)
                 continue;
             FileEntry e;
-            if (!statEntry(fd, name, e))
+            struct stat st;
+            if (!statEntry(fd, name, e, &st))
                 continue; // removed while we were listing
             if (foldersOnly && !e.isDir)
                 continue;
+            if (!foldersOnly)
+                e.contentType = sniffer_.typeOf(fd, name, e, st);
             batch.append(std::move(e));
 
             if (++sinceCheck < 64)
@@ -101,6 +105,7 @@ signals:
 private:
     bool cancelled(quint64 id) const { return id < oldestWanted_->load(); }
     std::shared_ptr<std::atomic<quint64>> oldestWanted_;
+    ContentSniffer sniffer_;
 };
 
 DirectoryLister::DirectoryLister(Mode mode, QObject *parent)

@@ -42,9 +42,10 @@ QByteArray FileEntry::encodedName() const
     return rawpath::toBytes(name);
 }
 
-bool statEntry(int dirFd, const char *name, FileEntry &out)
+bool statEntry(int dirFd, const char *name, FileEntry &out, struct ::stat *own)
 {
-    struct stat st;
+    struct stat local;
+    struct stat &st = own ? *own : local;
     if (fstatat(dirFd, name, &st, AT_SYMLINK_NOFOLLOW) != 0)
         return false;
 

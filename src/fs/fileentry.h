@@ -31,6 +31,7 @@ struct FileEntry
     bool isSymlink = false;
     bool mayHaveSubdirs = true; // for the tree's expanders; false when known empty
     bool removed = false;       // gone from disk; kept until the model compacts
+    std::uint16_t contentType = 0; // read from the file's first bytes (ContentTypes); 0 if not
 
     // Whether what the list shows of it differs.
     bool sameAs(const FileEntry &o) const
@@ -49,7 +50,8 @@ using FileEntries = QVector<FileEntry>;
 std::uint32_t attributesOf(const struct ::stat &own, bool isDir, const char *name);
 
 // Reads one entry by name in an open directory; false when it vanished.
-bool statEntry(int dirFd, const char *name, FileEntry &out);
+// `own`, if given, receives the entry's own status.
+bool statEntry(int dirFd, const char *name, FileEntry &out, struct ::stat *own = nullptr);
 
 // Why `name` cannot name an item in any folder (empty, "." or "..", a "/",
 // longer than the file system allows), or empty when its form is fine.

@@ -1,6 +1,7 @@
 #include "foldermodel.h"
 
 #include "clipboardfiles.h"
+#include "contenttypes.h"
 #include "icons.h"
 #include "naturalorder.h"
 #include "rawpaths.h"
@@ -236,7 +237,10 @@ void FolderModel::onWatched(const QSet<QByteArray> &names)
     for (const QByteArray &name : names) {
         const int existing = liveIndexOf(name);
         FileEntry fresh;
-        const bool present = statEntry(fd, name.constData(), fresh);
+        struct stat st;
+        const bool present = statEntry(fd, name.constData(), fresh, &st);
+        if (present)
+            fresh.contentType = sniffer_.typeOf(fd, name.constData(), fresh, st);
         if (existing >= 0 && present && entries_[size_t(existing)].sameAs(fresh))
             continue;
         if (existing >= 0)
@@ -387,18 +391,25 @@ QString FolderModel::sizeText(qint64 bytes)
 
 const FolderModel::TypeInfo &FolderModel::typeInfo(const FileEntry &e) const
 {
+    // A type read from the file's content comes first; then the extension.
+    // Executables without either get a type of their own. Keys that start
+    // with "/" cannot be extensions, as names hold no "/".
+    const QString content = e.contentType ? ContentTypes::name(e.contentType) : QString();
     const qsizetype dot = e.name.lastIndexOf(QLatin1Char('.'));
     const bool executable = (e.mode & 0111) && S_ISREG(e.mode);
-    // Executables without an extension get a type of their own.
-    const QString suffix = dot > 0 ? e.name.mid(dot + 1).toLower()
-                                   : (executable ? QStringLiteral("/exec") : QString());
+    const QString suffix = !content.isEmpty() ? QLatin1Char('/') + content
+                           : dot > 0          ? e.name.mid(dot + 1).toLower()
+                           : executable       ? QStringLiteral("/exec")
+                                              : QString();
     auto it = typeBySuffix_.find(suffix);
     if (it != typeBySuffix_.end())
         return *it;
     TypeInfo info;
     static const QMimeDatabase db;
     QMimeType mime;
-    if (suffix == QLatin1String("/exec"))
+    if (!content.isEmpty())
+        mime = db.mimeTypeForName(content);
+    else if (suffix == QLatin1String("/exec"))
         mime = db.mimeTypeForName(QStringLiteral("application/x-executable"));
     else if (!suffix.isEmpty())
         mime = db.mimeTypeForFile(e.name, QMimeDatabase::MatchExtension);
@@ -408,7 +419,9 @@ const FolderModel::TypeInfo &FolderModel::typeInfo(const FileEntry &e) const
             Icons::themed(mime.iconName(), Icons::themed(mime.genericIconName(), Icons::file()));
     }
     if (info.text.isEmpty())
-        info.text = suffix.isEmpty() ? tr("File") : tr("%1 file").arg(suffix.toUpper());
+        info.text = suffix.isEmpty() || suffix.startsWith(QLatin1Char('/'))
+                        ? tr("File")
+                        : tr("%1 file").arg(suffix.toUpper());
     if (info.icon.isNull())
         info.icon = Icons::file();
     return *typeBySuffix_.insert(suffix, info);

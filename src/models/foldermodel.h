@@ -1,5 +1,6 @@
 #pragma once
 
+#include "contenttypes.h"
 #include "directorylister.h"
 #include "fileentry.h"
 #include "folderwatcher.h"
@@ -150,6 +151,7 @@ private:
     const TypeInfo &typeInfo(const FileEntry &e) const;
 
     DirectoryLister lister_;
+    ContentSniffer sniffer_; // for the entries that change while shown
     FolderWatcher watcher_;
     quint64 request_ = 0;
     bool loading_ = false;

@@ -1,0 +1,104 @@
+#include "contenttypes.h"
+
+#include <QMutex>
+#include <QStringList>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace tarnwick {
+
+namespace {
+
+struct Interned
+{
+    QMutex lock;
+    QStringList names{QString()};
+    QHash<QString, std::uint16_t> ids;
+};
+
+Interned &interned()
+{
+    static Interned table;
+    return table;
+}
+
+// Beyond this many remembered files the memory is given back and the
+// remembering starts again.
+constexpr qsizetype SeenLimit = 200000;
+
+} // namespace
+
+std::uint16_t ContentTypes::intern(const QString &mimeName)
+{
+    Interned &t = interned();
+    QMutexLocker locker(&t.lock);
+    if (const auto it = t.ids.constFind(mimeName); it != t.ids.constEnd())
+        return *it;
+    // The MIME database knows well under a thousand types; should it ever
+    // know more, the rest show as plain files.
+    if (t.names.size() > 0xFFFF)
+        return 0;
+    const auto id = std::uint16_t(t.names.size());
+    t.names.append(mimeName);
+    t.ids.insert(mimeName, id);
+    return id;
+}
+
+QString ContentTypes::name(std::uint16_t id)
+{
+    Interned &t = interned();
+    QMutexLocker locker(&t.lock);
+    return id < t.names.size() ? t.names[id] : QString();
+}
+
+bool ContentSniffer::nameSays(const QString &name)
+{
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    if (dot <= 0)
+        return false;
+    const QString suffix = name.mid(dot + 1).toLower();
+    if (const auto it = knownSuffix_.constFind(suffix); it != knownSuffix_.constEnd())
+        return *it;
+    const bool known = !db_.mimeTypesForFileName(QLatin1String("x.") + suffix).isEmpty();
+    knownSuffix_.insert(suffix, known);
+    return known;
+}
+
+std::uint16_t ContentSniffer::typeOf(int dirFd, const char *name, const FileEntry &entry,
+                                     const struct ::stat &st)
+{
+    if (!S_ISREG(st.st_mode) || st.st_size == 0 || nameSays(entry.name))
+        return 0;
+    const Identity identity{quint64(st.st_dev), quint64(st.st_ino),
+                            qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec,
+                            qint64(st.st_size)};
+    if (const auto it = seen_.constFind(identity); it != seen_.constEnd())
+        return *it;
+    // Never follows a link put in its place meanwhile, never waits on a
+    // pipe that replaced it, never becomes a controlling terminal.
+    const int fd = openat(dirFd, name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return 0;
+    struct stat now;
+    QByteArray head;
+    if (fstat(fd, &now) == 0 && S_ISREG(now.st_mode)) {
+        head.resize(HeadBytes);
+        ssize_t n;
+        while ((n = read(fd, head.data(), size_t(head.size()))) < 0 && errno == EINTR) {
+        }
+        head.resize(n > 0 ? qsizetype(n) : 0);
+    }
+    close(fd);
+    if (head.isEmpty())
+        return 0;
+    const QMimeType mime = db_.mimeTypeForFileNameAndData(entry.name, head);
+    const std::uint16_t id = mime.isValid() && !mime.isDefault() ? ContentTypes::intern(mime.name()) : 0;
+    if (seen_.size() >= SeenLimit)
+        seen_.clear();
+    seen_.insert(identity, id);
+    return id;
+}
+
+} // namespace tarnwick

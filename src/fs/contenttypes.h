@@ -1,0 +1,58 @@
+#pragma once
+
+#include "fileentry.h"
+
+#include <QHash>
+#include <QMimeDatabase>
+#include <QString>
+#include <cstdint>
+
+namespace tarnwick {
+
+// Types read from a file's first bytes, for files whose name says nothing
+// (no extension, or one the MIME database does not know): a README, a
+// script, a picture saved without its extension. Entries carry the type as a
+// small number; the names are kept once for the whole program.
+namespace ContentTypes {
+
+// The number standing for a MIME type name (never 0), from any thread.
+std::uint16_t intern(const QString &mimeName);
+// The MIME type name a number stands for; empty for 0.
+QString name(std::uint16_t id);
+
+} // namespace ContentTypes
+
+// Reads the types of one listing's files. Used on the thread that lists;
+// remembers what it found by file identity, so listing a folder again reads
+// only what changed.
+class ContentSniffer
+{
+public:
+    // How much of a file is read at most.
+    static constexpr int HeadBytes = 4096;
+
+    // The content type of `entry` (named `name` in the open folder `dirFd`),
+    // or 0 when its name says enough, it is not a regular file with data, or
+    // it cannot be read.
+    std::uint16_t typeOf(int dirFd, const char *name, const FileEntry &entry,
+                         const struct ::stat &st);
+
+private:
+    bool nameSays(const QString &name);
+
+    struct Identity
+    {
+        quint64 device, inode;
+        qint64 mtimeNs, size;
+        bool operator==(const Identity &) const = default;
+        friend size_t qHash(const Identity &i, size_t seed = 0)
+        {
+            return qHashMulti(seed, i.device, i.inode, i.mtimeNs, i.size);
+        }
+    };
+    QMimeDatabase db_;
+    QHash<QString, bool> knownSuffix_;
+    QHash<Identity, std::uint16_t> seen_;
+};
+
+} // namespace tarnwick
