@@ -28,6 +28,29 @@ Interned &interned()
 // remembering starts again.
 constexpr qsizetype SeenLimit = 200000;
 
+struct Identity
+{
+    quint64 device, inode;
+    qint64 mtimeNs, size;
+    bool operator==(const Identity &) const = default;
+    friend size_t qHash(const Identity &i, size_t seed = 0)
+    {
+        return qHashMulti(seed, i.device, i.inode, i.mtimeNs, i.size);
+    }
+};
+
+struct Seen
+{
+    QMutex lock;
+    QHash<Identity, std::uint16_t> types;
+};
+
+Seen &seen()
+{
+    static Seen store;
+    return store;
+}
+
 } // namespace
 
 std::uint16_t ContentTypes::intern(const QString &mimeName)
@@ -74,8 +97,12 @@ std::uint16_t ContentSniffer::typeOf(int dirFd, const char *name, const FileEntr
     const Identity identity{quint64(st.st_dev), quint64(st.st_ino),
                             qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec,
                             qint64(st.st_size)};
-    if (const auto it = seen_.constFind(identity); it != seen_.constEnd())
-        return *it;
+    Seen &known = seen();
+    {
+        QMutexLocker locker(&known.lock);
+        if (const auto it = known.types.constFind(identity); it != known.types.constEnd())
+            return *it;
+    }
     // Never follows a link put in its place meanwhile, never waits on a
     // pipe that replaced it, never becomes a controlling terminal.
     const int fd = openat(dirFd, name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
@@ -95,9 +122,10 @@ std::uint16_t ContentSniffer::typeOf(int dirFd, const char *name, const FileEntr
         return 0;
     const QMimeType mime = db_.mimeTypeForFileNameAndData(entry.name, head);
     const std::uint16_t id = mime.isValid() && !mime.isDefault() ? ContentTypes::intern(mime.name()) : 0;
-    if (seen_.size() >= SeenLimit)
-        seen_.clear();
-    seen_.insert(identity, id);
+    QMutexLocker locker(&known.lock);
+    if (known.types.size() >= SeenLimit)
+        known.types.clear();
+    known.types.insert(identity, id);
     return id;
 }
 

@@ -22,9 +22,9 @@ QString name(std::uint16_t id);
 
 } // namespace ContentTypes
 
-// Reads the types of one listing's files. Used on the thread that lists;
-// remembers what it found by file identity, so listing a folder again reads
-// only what changed.
+// Reads the types of one listing's files, on the thread that lists. What it
+// finds is remembered for the whole program by file identity, so listing a
+// folder again reads only what changed.
 class ContentSniffer
 {
 public:
@@ -40,19 +40,8 @@ public:
 private:
     bool nameSays(const QString &name);
 
-    struct Identity
-    {
-        quint64 device, inode;
-        qint64 mtimeNs, size;
-        bool operator==(const Identity &) const = default;
-        friend size_t qHash(const Identity &i, size_t seed = 0)
-        {
-            return qHashMulti(seed, i.device, i.inode, i.mtimeNs, i.size);
-        }
-    };
     QMimeDatabase db_;
     QHash<QString, bool> knownSuffix_;
-    QHash<Identity, std::uint16_t> seen_;
 };
 
 } // namespace tarnwick

@@ -1,11 +1,10 @@
 #pragma once
 
+#include "background.h"
 #include "fileentry.h"
 
+#include <QHash>
 #include <QObject>
-#include <QThread>
-#include <atomic>
-#include <memory>
 
 namespace tarnwick {
 
@@ -14,9 +13,10 @@ struct ListOptions
     bool foldersOnly = false;
 };
 
-// Enumerates folders on a thread of its own and reports the entries in
-// batches, so that neither a huge folder nor a slow mount holds up the window.
-// Results arrive on the thread that owns the lister.
+// Enumerates folders off the user-interface thread, each on a thread of its
+// own, and reports the entries in batches, so that neither a huge folder nor
+// a dead mount holds up the window or another listing. Results arrive on the
+// user-interface thread, which owns the lister.
 class DirectoryLister : public QObject
 {
     Q_OBJECT
@@ -28,7 +28,8 @@ public:
     };
 
     // LatestOnly: a new request abandons the one still running (the file
-    // list). Queue: requests run one after another (the tree's expansions).
+    // list). Queue: requests run side by side at a lower priority than the
+    // file list's (the tree's expansions).
     explicit DirectoryLister(Mode mode, QObject *parent = nullptr);
     ~DirectoryLister() override;
 
@@ -41,13 +42,15 @@ signals:
     // no such folder...).
     void finished(quint64 request, int error);
 
+public:
+    // Called on the user-interface thread by the listing tasks.
+    void deliverEntries(quint64 id, const FileEntries &batch);
+    void deliverFinished(quint64 id, int error);
+
 private:
-    class Worker;
     Mode mode_;
-    QThread thread_;
-    Worker *worker_;
     quint64 nextId_ = 1;
-    std::shared_ptr<std::atomic<quint64>> oldestWanted_;
+    QHash<quint64, TaskHandle> running_;
 };
 
 } // namespace tarnwick

@@ -1,5 +1,6 @@
 #include "explorertreeview.h"
 
+#include "background.h"
 #include "clipboardfiles.h"
 #include "explorercombo.h"
 #include "explorerlistview.h"
@@ -16,10 +17,19 @@
 #include <QTreeView>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <chrono>
+#include <future>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace tarnwick {
+
+namespace {
+
+// How long the window waits for a folder to say whether it can be opened.
+constexpr std::chrono::milliseconds CheckPatience{40};
+
+} // namespace
 
 ExplorerTreeView::ExplorerTreeView(QWidget *parent, NamespaceModel *model)
     : QWidget(parent), model_(model ? model : new NamespaceModel(this)), view_(new QTreeView(this)),
@@ -190,15 +200,43 @@ bool ExplorerTreeView::setCurrentFolder(const QString &text)
 
 bool ExplorerTreeView::navigateTo(const Location &location)
 {
-    if (location.isFolder()) {
-        const QString refusal = refusalFor(location.path);
-        if (!refusal.isEmpty()) {
-            messages_->error(this, refusal);
-            if (combo_)
-                combo_->showLocation(current_);
+    if (!location.isFolder()) {
+        if (!location.isValid() || location.nameSpace > MyComputerSpace)
             return false;
-        }
-    } else if (!location.isValid() || location.nameSpace > MyComputerSpace) {
+        pendingCheck_ = 0;
+        show(location);
+        return true;
+    }
+    // The folder is checked off the window's thread, as a dead mount never
+    // answers. A disk that answers within the patience below (any working
+    // one, by far) is waited for, so the navigation completes at once; one
+    // that does not is left to answer when it can, and the window carries on.
+    const quint64 ticket = ++checks_;
+    const auto answer = std::make_shared<std::promise<QString>>();
+    std::future<QString> refusal = answer->get_future();
+    Background::run(this, [this, answer, ticket, location](BackgroundTask &task) {
+        const QString why = refusalFor(location.path);
+        answer->set_value(why);
+        task.post([this, ticket, location, why] {
+            if (ticket == pendingCheck_)
+                finishNavigation(location, why);
+        });
+    });
+    if (refusal.wait_for(CheckPatience) != std::future_status::ready) {
+        pendingCheck_ = ticket;
+        return true;
+    }
+    pendingCheck_ = 0;
+    return finishNavigation(location, refusal.get());
+}
+
+bool ExplorerTreeView::finishNavigation(const Location &location, const QString &refusal)
+{
+    pendingCheck_ = 0;
+    if (!refusal.isEmpty()) {
+        messages_->error(this, refusal);
+        if (combo_)
+            combo_->showLocation(current_);
         return false;
     }
     show(location);

@@ -41,6 +41,7 @@ public:
     int CurrentNameSpace() const { return current_.nameSpace; }
     Location location() const { return current_; }
     bool navigateTo(const Location &location);
+    bool finishNavigation(const Location &location, const QString &refusal);
     // To the parent folder; from "/" to My Computer, from there to Desktop.
     void GoUpOneLevel();
     // The network drive dialogs, modal. A location mapped shows under My
@@ -88,6 +89,8 @@ private:
     QPointer<ExplorerCombo> combo_;
     UserMessages *messages_;
     Location current_;
+    quint64 checks_ = 0;       // navigations whose folder check has started
+    quint64 pendingCheck_ = 0; // the one still waiting for its check; 0 if none
     bool currentGone_ = false; // the current node is being removed
     bool selecting_ = false;
 };

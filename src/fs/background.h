@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <atomic>
+#include <functional>
+#include <memory>
+
+namespace tarnwick {
+
+// One piece of work running off the user-interface thread. The work checks
+// cancelled() as it goes and hands what it finds over with post().
+class BackgroundTask : public std::enable_shared_from_this<BackgroundTask>
+{
+public:
+    bool cancelled() const { return cancelled_.load(std::memory_order_relaxed); }
+    // From any thread; work already handed over and not yet delivered is
+    // dropped as well.
+    void cancel() { cancelled_.store(true, std::memory_order_relaxed); }
+    // Runs `deliver` on the user-interface thread, in the order posted, as
+    // long as the task is not cancelled and its receiver still lives by then.
+    void post(std::function<void()> deliver);
+
+private:
+    friend class Background;
+    std::atomic<bool> cancelled_{false};
+    QPointer<QObject> receiver_; // read on the user-interface thread only
+};
+
+using TaskHandle = std::shared_ptr<BackgroundTask>;
+
+// Every read that may be slow (listing, searching, counting sizes, special
+// places, mounts) runs through here, by one set of rules:
+// - each task has a thread of its own, so one stuck on a dead mount holds up
+//   nothing else;
+// - results reach the receiver on the user-interface thread through the
+//   task, which drops them once cancelled or once the receiver is gone;
+// - nothing ever waits for a task: one still stuck at exit is abandoned.
+class Background
+{
+public:
+    enum class Priority
+    {
+        Interactive, // what the user is waiting for
+        Low          // what runs ahead of need (the tree's expansions)
+    };
+
+    // Starts `work` now. `receiver` lives on the user-interface thread.
+    static TaskHandle run(QObject *receiver, std::function<void(BackgroundTask &)> work,
+                          Priority priority = Priority::Interactive);
+};
+
+} // namespace tarnwick
