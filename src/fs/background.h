@@ -13,7 +13,8 @@ namespace tarnwick {
 class BackgroundTask : public std::enable_shared_from_this<BackgroundTask>
 {
 public:
-    bool cancelled() const { return cancelled_.load(std::memory_order_relaxed); }
+    // Also true once the program is ending.
+    bool cancelled() const;
     // From any thread; work already handed over and not yet delivered is
     // dropped as well.
     void cancel() { cancelled_.store(true, std::memory_order_relaxed); }
@@ -35,7 +36,9 @@ using TaskHandle = std::shared_ptr<BackgroundTask>;
 //   nothing else;
 // - results reach the receiver on the user-interface thread through the
 //   task, which drops them once cancelled or once the receiver is gone;
-// - nothing ever waits for a task: one still stuck at exit is abandoned.
+// - nothing ever waits for a task: as the application object goes, every
+//   task is cancelled and given a moment to stop; one still stuck then is
+//   abandoned.
 class Background
 {
 public:
