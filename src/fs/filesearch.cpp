@@ -1,12 +1,12 @@
 #include "filesearch.h"
 
+#include "background.h"
 #include "rawpaths.h"
 #include "treewalk.h"
 
 #include <QByteArrayMatcher>
 #include <QElapsedTimer>
 #include <QStringList>
-#include <QThread>
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
@@ -21,12 +21,6 @@ namespace tarnwick {
 constexpr qsizetype MaxBatch = 200;
 constexpr qint64 BatchIntervalMs = 100;
 constexpr qsizetype ChunkSize = 64 * 1024;
-
-struct FileSearch::Run
-{
-    std::atomic<bool> cancel{false};
-    FileSearch *owner = nullptr; // touched on the user-interface thread only
-};
 
 namespace {
 
@@ -141,24 +135,12 @@ NamePattern FileSearch::namePattern(const QString &names)
 void FileSearch::start(const FindQuery &query)
 {
     abandon();
-    auto run = std::make_shared<Run>();
-    run->owner = this;
-    run_ = run;
-
-    // Results are posted to an object of their own that lives until the
-    // thread ends, so a worker that outlives the search posts nowhere
-    // harmful; they reach the search only while it still wants this run.
-    auto *relay = new QObject;
-    const auto post = [relay, run](auto deliver) {
-        QMetaObject::invokeMethod(
-            relay,
-            [run, deliver] {
-                if (FileSearch *owner = run->owner)
-                    deliver(owner);
-            },
-            Qt::QueuedConnection);
-    };
-    QThread *thread = QThread::create([query, run, post] {
+    // Its own flag besides the task's: a stopped search still reports what
+    // it found, an abandoned one reports nothing.
+    auto stop = std::make_shared<std::atomic<bool>>(false);
+    stop_ = stop;
+    task_ = Background::run(this, [this, query, stop](BackgroundTask &task) {
+        const auto post = [this, &task](auto deliver) { task.post([this, deliver] { deliver(this); }); };
         const NamePattern pattern = namePattern(query.names);
         std::optional<TextMatcher> text;
         if (!query.text.isEmpty())
@@ -181,7 +163,7 @@ void FileSearch::start(const FindQuery &query)
             if (!pattern.matches(name))
                 return;
             if (text &&
-                !(S_ISREG(item.st.st_mode) && text->foundIn(item.dirFd, item.name, run->cancel)))
+                !(S_ISREG(item.st.st_mode) && text->foundIn(item.dirFd, item.name, *stop)))
                 return;
             if (item.folder != lastFolder) {
                 lastFolder = item.folder;
@@ -199,33 +181,31 @@ void FileSearch::start(const FindQuery &query)
             if (batch.size() >= MaxBatch)
                 flush();
         };
-        const WalkResult r = walkFolder(query.folder, query.subfolders, run->cancel, visit);
+        const WalkResult r = walkFolder(query.folder, query.subfolders, *stop, visit);
         if (!batch.isEmpty())
             flush();
         post([count, r](FileSearch *s) {
-            s->run_.reset();
+            s->task_.reset();
+            s->stop_.reset();
             emit s->finished(count, r.unreadable, r.cancelled);
         });
     });
-    thread->setObjectName(QStringLiteral("FileSearch"));
-    connect(thread, &QThread::finished, relay, &QObject::deleteLater);
-    connect(thread, &QThread::finished, thread, &QObject::deleteLater);
-    thread->start();
 }
 
 void FileSearch::stop()
 {
-    if (run_)
-        run_->cancel.store(true);
+    if (stop_)
+        stop_->store(true);
 }
 
 void FileSearch::abandon()
 {
-    if (!run_)
+    if (!task_)
         return;
-    run_->cancel.store(true);
-    run_->owner = nullptr;
-    run_.reset();
+    stop_->store(true);
+    task_->cancel();
+    task_.reset();
+    stop_.reset();
 }
 
 } // namespace tarnwick

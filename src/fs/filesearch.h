@@ -1,5 +1,6 @@
 #pragma once
 
+#include "background.h"
 #include "namepattern.h"
 
 #include <QByteArray>
@@ -7,6 +8,7 @@
 #include <QObject>
 #include <QString>
 #include <QVector>
+#include <atomic>
 #include <memory>
 
 namespace tarnwick {
@@ -49,7 +51,7 @@ public:
     void start(const FindQuery &query);
     // Stops the search; `finished` follows with stopped set.
     void stop();
-    bool isRunning() const { return run_ != nullptr; }
+    bool isRunning() const { return task_ != nullptr; }
 
     // "Named" as people type it: wildcards, several patterns separated by
     // ";", case ignored. A pattern without wildcards is looked for anywhere
@@ -61,10 +63,10 @@ signals:
     void finished(qint64 found, qint64 unreadable, bool stopped);
 
 private:
-    struct Run;
     void abandon();
 
-    std::shared_ptr<Run> run_;
+    TaskHandle task_;
+    std::shared_ptr<std::atomic<bool>> stop_;
 };
 
 } // namespace tarnwick

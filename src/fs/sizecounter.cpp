@@ -1,21 +1,15 @@
 #include "sizecounter.h"
 
+#include "background.h"
 #include "treewalk.h"
 
 #include <QElapsedTimer>
-#include <QThread>
 #include <atomic>
 #include <sys/stat.h>
 
 namespace tarnwick {
 
 constexpr qint64 ReportIntervalMs = 100;
-
-struct SizeCounter::Run
-{
-    std::atomic<bool> cancel{false};
-    SizeCounter *owner = nullptr; // touched on the user-interface thread only
-};
 
 namespace {
 
@@ -44,24 +38,14 @@ SizeCounter::~SizeCounter()
 void SizeCounter::start(const QList<QByteArray> &items)
 {
     abandon();
-    auto run = std::make_shared<Run>();
-    run->owner = this;
-    run_ = run;
-
-    // Reports are posted to an object of their own that lives until the
-    // thread ends, so a worker that outlives the counter posts nowhere
-    // harmful; they reach the counter only while it still wants this run.
-    auto *relay = new QObject;
-    const auto post = [relay, run](SizeTotals t, bool done, bool complete) {
-        QMetaObject::invokeMethod(
-            relay,
-            [run, t, done, complete] {
-                if (run->owner)
-                    run->owner->report(t, done, complete);
-            },
-            Qt::QueuedConnection);
-    };
-    QThread *thread = QThread::create([items, run, post] {
+    // Its own flag besides the task's: a cancelled count still reports what
+    // it counted, an abandoned one reports nothing.
+    auto stop = std::make_shared<std::atomic<bool>>(false);
+    stop_ = stop;
+    task_ = Background::run(this, [this, items, stop](BackgroundTask &task) {
+        const auto post = [this, &task](SizeTotals t, bool done, bool complete) {
+            task.post([this, t, done, complete] { report(t, done, complete); });
+        };
         SizeTotals t;
         QElapsedTimer sinceReport;
         sinceReport.start();
@@ -80,32 +64,29 @@ void SizeCounter::start(const QList<QByteArray> &items)
             add(t, st);
             if (!S_ISDIR(st.st_mode))
                 continue;
-            const WalkResult r = walkFolder(path, true, run->cancel, visit);
+            const WalkResult r = walkFolder(path, true, *stop, visit);
             t.unreadable += r.unreadable;
             if ((cancelled = r.cancelled))
                 break;
         }
         post(t, true, !cancelled);
     });
-    thread->setObjectName(QStringLiteral("SizeCounter"));
-    connect(thread, &QThread::finished, relay, &QObject::deleteLater);
-    connect(thread, &QThread::finished, thread, &QObject::deleteLater);
-    thread->start();
 }
 
 void SizeCounter::cancel()
 {
-    if (run_)
-        run_->cancel.store(true);
+    if (stop_)
+        stop_->store(true);
 }
 
 void SizeCounter::abandon()
 {
-    if (!run_)
+    if (!task_)
         return;
-    run_->cancel.store(true);
-    run_->owner = nullptr;
-    run_.reset();
+    stop_->store(true);
+    task_->cancel();
+    task_.reset();
+    stop_.reset();
 }
 
 void SizeCounter::report(const SizeTotals &totals, bool done, bool complete)
@@ -114,7 +95,8 @@ void SizeCounter::report(const SizeTotals &totals, bool done, bool complete)
         emit progress(totals);
         return;
     }
-    run_.reset();
+    task_.reset();
+    stop_.reset();
     emit finished(totals, complete);
 }
 

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "background.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QMetaType>
 #include <QObject>
+#include <atomic>
 #include <memory>
 
 namespace tarnwick {
@@ -34,7 +37,7 @@ public:
     void start(const QList<QByteArray> &items);
     // Stops the count; `finished` follows with what was counted so far.
     void cancel();
-    bool isRunning() const { return run_ != nullptr; }
+    bool isRunning() const { return task_ != nullptr; }
 
 signals:
     // At most every 100 ms while counting.
@@ -43,11 +46,11 @@ signals:
     void finished(const tarnwick::SizeTotals &totals, bool complete);
 
 private:
-    struct Run;
     void abandon();
     void report(const SizeTotals &totals, bool done, bool complete);
 
-    std::shared_ptr<Run> run_;
+    TaskHandle task_;
+    std::shared_ptr<std::atomic<bool>> stop_;
 };
 
 } // namespace tarnwick

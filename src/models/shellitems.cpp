@@ -1,16 +1,20 @@
 #include "shellitems.h"
 
+#include "background.h"
 #include "icons.h"
 #include "naturalorder.h"
 
-#include <QThreadPool>
 #include <algorithm>
 
 namespace tarnwick {
 
 ShellItemsModel::ShellItemsModel(QObject *parent) : QAbstractTableModel(parent) {}
 
-ShellItemsModel::~ShellItemsModel() = default;
+ShellItemsModel::~ShellItemsModel()
+{
+    if (gathering_)
+        gathering_->cancel();
+}
 
 void ShellItemsModel::show(int nameSpace, Source source)
 {
@@ -41,19 +45,16 @@ void ShellItemsModel::reload()
         take(generation, source_.gather());
         return;
     }
-    QPointer<ShellItemsModel> self(this);
-    auto gather = source_.gather;
-    QThreadPool::globalInstance()->start([self, gather, generation] {
+    // The gathering may read a slow disk (the trash of a network volume);
+    // a later reload supersedes it.
+    if (gathering_)
+        gathering_->cancel();
+    gathering_ = Background::run(this, [this, gather = source_.gather, generation](
+                                           BackgroundTask &task) {
         QList<ShellItem> items = gather();
-        if (!self)
-            return;
-        QMetaObject::invokeMethod(
-            self.data(),
-            [self, generation, items = std::move(items)]() mutable {
-                if (self)
-                    self->take(generation, std::move(items));
-            },
-            Qt::QueuedConnection);
+        task.post([this, generation, items = std::move(items)]() mutable {
+            take(generation, std::move(items));
+        });
     });
 }
 

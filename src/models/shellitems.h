@@ -1,11 +1,11 @@
 #pragma once
 
+#include "background.h"
 #include "location.h"
 #include "namepattern.h"
 
 #include <QAbstractTableModel>
 #include <QIcon>
-#include <QPointer>
 #include <QVariant>
 #include <functional>
 #include <vector>
@@ -79,6 +79,7 @@ private:
     int nameSpace_ = FolderSpace;
     Source source_;
     quint64 generation_ = 0;
+    TaskHandle gathering_;
     bool loading_ = false;
     std::vector<ShellItem> items_;
     std::vector<int> rows_;
