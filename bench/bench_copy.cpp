@@ -91,11 +91,10 @@ double engineSeconds(const QByteArray &from, const QByteArray &into, int *done)
     t.start();
     FileTransfer transfer(TransferKind::Copy, {from}, into);
     QEventLoop loop;
-    QObject::connect(&transfer, &FileTransfer::finished, &loop,
-                     [&](const TransferResult &r) {
-                         *done = r.done;
-                         loop.quit();
-                     });
+    QObject::connect(&transfer, &FileTransfer::finished, &loop, [&](const TransferResult &r) {
+        *done = r.done;
+        loop.quit();
+    });
     transfer.start();
     loop.exec();
     return double(t.nsecsElapsed()) / 1e9;

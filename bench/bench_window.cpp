@@ -186,8 +186,7 @@ int runCase(const QByteArray &folder, int argc, char *argv[])
 
     std::printf("rows=%d\nopenCpu=%.4f\nopenWall=%.1f\nfirstPaint=%.1f\nopenPeak=%.1f\n"
                 "endPeak=%.1f\nslowest=%.1f %s\n",
-                rows, openCpu, openWall, firstPaint, openPeak, peakMiB(), slowest,
-                slowestName);
+                rows, openCpu, openWall, firstPaint, openPeak, peakMiB(), slowest, slowestName);
     return 0;
 }
 
@@ -258,9 +257,8 @@ int main(int argc, char *argv[])
     if (million)
         sizes.push_back(1000000);
 
-    std::printf("%9s %10s %10s %6s %9s %8s %8s %6s %8s %8s %s\n", "entries", "base CPU",
-                "open CPU", "ratio", "us/entry", "peak", "ls -lU", "ratio", "1st rows",
-                "open", "slowest step");
+    std::printf("%9s %10s %10s %6s %9s %8s %8s %6s %8s %8s %s\n", "entries", "base CPU", "open CPU",
+                "ratio", "us/entry", "peak", "ls -lU", "ratio", "1st rows", "open", "slowest step");
     std::vector<QList<QByteArray>> details;
     for (const int n : sizes) {
         const QByteArray folder = base + "/n" + QByteArray::number(n);
@@ -274,9 +272,8 @@ int main(int argc, char *argv[])
         std::printf("%9d %8.0fms %8.0fms %5.2fx %9.2f %6.0fMiB %6.0fMiB %5.2fx %6.0fms %6.0fms "
                     "%.0f ms (%s)\n",
                     r.rows, baseline * 1000, r.openCpu * 1000, r.openCpu / baseline,
-                    r.openCpu * 1e6 / std::max(1, r.rows), r.openPeak, lsPeak,
-                    r.openPeak / lsPeak, r.firstPaint, r.openWall, r.slowest,
-                    r.slowestName.constData());
+                    r.openCpu * 1e6 / std::max(1, r.rows), r.openPeak, lsPeak, r.openPeak / lsPeak,
+                    r.firstPaint, r.openWall, r.slowest, r.slowestName.constData());
         std::fflush(stdout);
         details.push_back(r.steps);
     }

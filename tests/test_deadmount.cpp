@@ -27,9 +27,8 @@ public:
     {
         since_.start();
         timer_.setInterval(5);
-        QObject::connect(&timer_, &QTimer::timeout, [this] {
-            worst_ = std::max(worst_, since_.restart());
-        });
+        QObject::connect(&timer_, &QTimer::timeout,
+                         [this] { worst_ = std::max(worst_, since_.restart()); });
         timer_.start();
     }
     qint64 worstGapMs() const { return std::max(worst_, since_.elapsed()); }

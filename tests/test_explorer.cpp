@@ -320,8 +320,8 @@ private slots:
         QTest::newRow("an extension nobody knows")
             << "notes.zzqq" << QByteArray("%PDF-1.4\n%\xe2\xe3\xcf\xd3\n") << 0644
             << "application/pdf";
-        QTest::newRow("a known extension wins") << "report.txt" << QByteArray("%PDF-1.4\n") << 0644
-                                                << "text/plain";
+        QTest::newRow("a known extension wins")
+            << "report.txt" << QByteArray("%PDF-1.4\n") << 0644 << "text/plain";
         QTest::newRow("empty") << "EMPTY" << QByteArray() << 0644 << "";
         QTest::newRow("bytes that say nothing")
             << "blob" << QByteArray("\x01\x02\x03\x04\x05\x06\x07", 7) << 0644 << "";
@@ -332,8 +332,8 @@ private slots:
         QFETCH(QByteArray, content);
         QFETCH(int, mode);
         QFETCH(QString, mime);
-        const QString expected =
-            mime.isEmpty() ? QStringLiteral("File") : QMimeDatabase().mimeTypeForName(mime).comment();
+        const QString expected = mime.isEmpty() ? QStringLiteral("File")
+                                                : QMimeDatabase().mimeTypeForName(mime).comment();
         QVERIFY(!expected.isEmpty());
         // A pipe with no extension beside it must not hold up the listing.
         QCOMPARE(mkfifo(QFile::encodeName(root() + "/pipe").constData(), 0600), 0);

@@ -200,8 +200,7 @@ private slots:
         const QByteArray folder = src_ + "/folder", big = folder + "/big.bin";
         QVERIFY(rawpath::makeFolders(folder));
         QByteArray data(40 << 20, '\0');
-        QRandomGenerator(7).fillRange(reinterpret_cast<quint32 *>(data.data()),
-                                      data.size() / 4);
+        QRandomGenerator(7).fillRange(reinterpret_cast<quint32 *>(data.data()), data.size() / 4);
         QVERIFY(writeFile(QFile::decodeName(big), data));
         if (setxattr(big.constData(), "user.note", "kept", 4, 0) != 0 ||
             setxattr(folder.constData(), "user.tag", "blue", 4, 0) != 0)

@@ -57,7 +57,6 @@ void FormObject::onDestroyed()
 {
     window_ = nullptr;
     released();
-    emit unloaded();
 }
 
 } // namespace tarnwick

@@ -38,9 +38,6 @@ public:
     // for objects that were created in this run. Default: nothing.
     virtual void teardown() {}
 
-signals:
-    void unloaded();
-
 protected:
     // Builds the top-level widget and the controls (as members).
     virtual QWidget *build() = 0;

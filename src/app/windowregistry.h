@@ -35,7 +35,6 @@ public:
     void endOrderly();
     // The end at once: no teardown runs, loaded windows are discarded.
     void endNow();
-    bool isEnding() const { return ending_; }
 
 private:
     void releaseAll();

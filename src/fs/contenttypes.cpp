@@ -121,7 +121,8 @@ std::uint16_t ContentSniffer::typeOf(int dirFd, const char *name, const FileEntr
     if (head.isEmpty())
         return 0;
     const QMimeType mime = db_.mimeTypeForFileNameAndData(entry.name, head);
-    const std::uint16_t id = mime.isValid() && !mime.isDefault() ? ContentTypes::intern(mime.name()) : 0;
+    const std::uint16_t id =
+        mime.isValid() && !mime.isDefault() ? ContentTypes::intern(mime.name()) : 0;
     QMutexLocker locker(&known.lock);
     if (known.types.size() >= SeenLimit)
         known.types.clear();

@@ -50,9 +50,8 @@ void listFolder(BackgroundTask &task, DirectoryLister *lister, quint64 id, const
     int error = 0;
     int sinceCheck = 0;
     const auto send = [&] {
-        task.post([lister, id, batch = std::exchange(batch, {})] {
-            lister->deliverEntries(id, batch);
-        });
+        task.post(
+            [lister, id, batch = std::exchange(batch, {})] { lister->deliverEntries(id, batch); });
     };
     for (;;) {
         errno = 0;

@@ -140,7 +140,9 @@ void FileSearch::start(const FindQuery &query)
     auto stop = std::make_shared<std::atomic<bool>>(false);
     stop_ = stop;
     task_ = Background::run(this, [this, query, stop](BackgroundTask &task) {
-        const auto post = [this, &task](auto deliver) { task.post([this, deliver] { deliver(this); }); };
+        const auto post = [this, &task](auto deliver) {
+            task.post([this, deliver] { deliver(this); });
+        };
         const NamePattern pattern = namePattern(query.names);
         std::optional<TextMatcher> text;
         if (!query.text.isEmpty())
@@ -162,8 +164,7 @@ void FileSearch::start(const FindQuery &query)
             const QString name = rawpath::toText(item.name);
             if (!pattern.matches(name))
                 return;
-            if (text &&
-                !(S_ISREG(item.st.st_mode) && text->foundIn(item.dirFd, item.name, *stop)))
+            if (text && !(S_ISREG(item.st.st_mode) && text->foundIn(item.dirFd, item.name, *stop)))
                 return;
             if (item.folder != lastFolder) {
                 lastFolder = item.folder;

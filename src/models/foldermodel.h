@@ -163,7 +163,7 @@ private:
     std::vector<int> sorted_;
     std::vector<int> rows_;
     mutable qsizetype shownFolders_ = -1; // leading rows that are folders; -1 until counted
-    QHash<QByteArray, int> byName_; // built on the first live update
+    QHash<QByteArray, int> byName_;       // built on the first live update
     QSet<QByteArray> changedWhileLoading_;
     QSet<QByteArray> cutNames_;
     int removedCount_ = 0;

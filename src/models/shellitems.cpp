@@ -49,13 +49,13 @@ void ShellItemsModel::reload()
     // a later reload supersedes it.
     if (gathering_)
         gathering_->cancel();
-    gathering_ = Background::run(this, [this, gather = source_.gather, generation](
-                                           BackgroundTask &task) {
-        QList<ShellItem> items = gather();
-        task.post([this, generation, items = std::move(items)]() mutable {
-            take(generation, std::move(items));
+    gathering_ =
+        Background::run(this, [this, gather = source_.gather, generation](BackgroundTask &task) {
+            QList<ShellItem> items = gather();
+            task.post([this, generation, items = std::move(items)]() mutable {
+                take(generation, std::move(items));
+            });
         });
-    });
 }
 
 void ShellItemsModel::take(quint64 generation, QList<ShellItem> items)

@@ -476,11 +476,6 @@ void ExplorerListView::setLauncher(Launcher *launcher)
     launcher_ = launcher;
 }
 
-void ExplorerListView::setTransferAsker(TransferAsker *asker)
-{
-    asker_ = asker;
-}
-
 void ExplorerListView::setVolumeSource(VolumeSource volumes)
 {
     volumes_ = std::move(volumes);

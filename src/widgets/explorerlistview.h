@@ -103,7 +103,6 @@ public:
     // The volume tops whose trashes the Recycle Bin shows and its verbs act
     // on; this process's mount table when none is set.
     void setTrashTopSource(TrashTopSource tops);
-    void setTransferAsker(TransferAsker *asker);
 
     FolderModel *model() const { return model_; }
     ShellItemsModel *shellModel() const { return shell_; }
