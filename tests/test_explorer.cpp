@@ -357,6 +357,35 @@ private slots:
         QTRY_COMPARE(typeOf(later), expected);
     }
 
+    // The icon views size every item alike from one sample, their last row:
+    // a short last name must not cut the others down to its width.
+    void shortLastNameCutsNoOtherName_data()
+    {
+        QTest::addColumn<int>("view");
+        QTest::newRow("large icons") << int(ExplorerListView::LargeIcons);
+        QTest::newRow("small icons") << int(ExplorerListView::SmallIcons);
+        QTest::newRow("list") << int(ExplorerListView::ListMode);
+    }
+    void shortLastNameCutsNoOtherName()
+    {
+        QFETCH(int, view);
+        makeTree({"A rather long name.txt", "z"}, {});
+        ExplorerListView list;
+        list.resize(800, 600);
+        list.setView(view);
+        list.setFolder(root());
+        QVERIFY(waitLoaded(*list.model()));
+        auto *icons = qobject_cast<QListView *>(list.currentView());
+        QVERIFY(icons);
+        icons->doItemsLayout();
+        const QRect first = icons->visualRect(list.model()->index(0, 0));
+        QCOMPARE(list.model()->index(0, 0).data().toString(),
+                 QStringLiteral("A rather long name.txt"));
+        QVERIFY2(first.width() >= icons->gridSize().width() - 8,
+                 qPrintable(
+                     QStringLiteral("%1 of %2").arg(first.width()).arg(icons->gridSize().width())));
+    }
+
     void hiddenAndSystemSwitches()
     {
         makeTree({"plain", ".dot"}, {".dotdir"});

@@ -6,10 +6,10 @@
 #include "folderwatcher.h"
 #include "launcher.h"
 #include "mounts.h"
+#include "printersource.h"
 #include "rawpaths.h"
 #include "shellitems.h"
 #include "shellsources.h"
-#include "printersource.h"
 #include "usermessages.h"
 
 #include <QClipboard>
@@ -21,6 +21,7 @@
 #include <QListView>
 #include <QStackedLayout>
 #include <QStandardPaths>
+#include <QStyledItemDelegate>
 #include <QTreeView>
 #include <QUrl>
 #include <algorithm>
@@ -28,6 +29,34 @@
 #include <cstring>
 
 namespace tarnwick {
+
+namespace {
+
+// Every item takes the whole of its grid cell. The icon views size all
+// items alike from one sample (their last row), so without this a short
+// last name cut every other name down to its width.
+class GridCellDelegate : public QStyledItemDelegate
+{
+public:
+    explicit GridCellDelegate(QListView *view) : QStyledItemDelegate(view), view_(view) {}
+
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        const QSize grid = view_->gridSize();
+        if (!grid.isValid())
+            return size;
+        size.setWidth(grid.width() - 2 * view_->spacing() - 2);
+        if (view_->viewMode() == QListView::IconMode)
+            size.setHeight(grid.height() - 2 * view_->spacing() - 2);
+        return size;
+    }
+
+private:
+    QListView *view_;
+};
+
+} // namespace
 
 ExplorerListView::ExplorerListView(QWidget *parent)
     : QWidget(parent), model_(new FolderModel(this)), shell_(new ShellItemsModel(this)),
@@ -54,6 +83,7 @@ ExplorerListView::ExplorerListView(QWidget *parent)
     icons_->setLayoutMode(QListView::Batched);
     icons_->setBatchSize(2000);
     icons_->setTextElideMode(Qt::ElideMiddle);
+    icons_->setItemDelegate(new GridCellDelegate(icons_));
 
     details_ = new QTreeView(this);
     details_->setRootIsDecorated(false);
