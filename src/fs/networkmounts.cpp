@@ -22,8 +22,11 @@ namespace {
 
 // A server that takes longer than this is not coming back.
 constexpr int OperationTimeoutMs = 60000;
-// How long the first check for the desktop's file services may take.
-constexpr auto ProbeWait = std::chrono::seconds(2);
+// How long the window waits for the check for the desktop's file services.
+// The check starts with the first window (warmUpNetworkServices), so by the
+// time anyone asks it has long answered; a service that has not by then is
+// reported as not answering, and asked again next time.
+constexpr auto ProbeWait = std::chrono::milliseconds(250);
 
 QString text(const char *source)
 {
@@ -46,19 +49,21 @@ struct SchemeProbe
     std::condition_variable finished;
     bool started = false;
     bool done = false;
-    std::chrono::steady_clock::time_point deadline;
     QStringList schemes;
 };
 
-// False while the answer is not in yet.
-bool supportedSchemes(QStringList *schemes)
+SchemeProbe *schemeProbe()
 {
     static SchemeProbe *const probe = new SchemeProbe;
-    std::unique_lock<std::mutex> hold(probe->lock);
+    return probe;
+}
+
+// Starts the check once; called with the probe's lock held.
+void startProbe(SchemeProbe *probe)
+{
     if (!probe->started) {
         probe->started = true;
-        probe->deadline = std::chrono::steady_clock::now() + ProbeWait;
-        std::thread([] {
+        std::thread([probe] {
             QStringList found;
             const gchar *const *list = g_vfs_get_supported_uri_schemes(g_vfs_get_default());
             for (; list && *list; ++list)
@@ -69,7 +74,15 @@ bool supportedSchemes(QStringList *schemes)
             probe->finished.notify_all();
         }).detach();
     }
-    probe->finished.wait_until(hold, probe->deadline, [] { return probe->done; });
+}
+
+// False while the answer is not in yet.
+bool supportedSchemes(QStringList *schemes)
+{
+    SchemeProbe *probe = schemeProbe();
+    std::unique_lock<std::mutex> hold(probe->lock);
+    startProbe(probe);
+    probe->finished.wait_for(hold, ProbeWait, [probe] { return probe->done; });
     *schemes = probe->schemes;
     return probe->done;
 }
@@ -426,6 +439,15 @@ QString normalizeNetworkAddress(const QString &address, QString *why)
     if (url.hasQuery() || url.hasFragment())
         return refuse(text("Write \"?\" and \"#\" in a name as %3F and %23."));
     return url.toString(QUrl::FullyEncoded);
+}
+
+void warmUpNetworkServices()
+{
+    if (!eventLoopRunsGlib() || !sessionBusPresent())
+        return;
+    SchemeProbe *probe = schemeProbe();
+    std::lock_guard<std::mutex> hold(probe->lock);
+    startProbe(probe);
 }
 
 std::unique_ptr<NetworkMounter> makeSystemMounter(QObject *parent)

@@ -55,5 +55,9 @@ signals:
 // The desktop's own, through GIO. Every operation gives up after a minute.
 // A parent given here must outlive the pointer, or take it over by release().
 std::unique_ptr<NetworkMounter> makeSystemMounter(QObject *parent = nullptr);
+// Starts finding out, off the window's thread, which network locations the
+// desktop's file services handle, so that the answer is in when asked for.
+// Does nothing without a desktop session.
+void warmUpNetworkServices();
 
 } // namespace tarnwick

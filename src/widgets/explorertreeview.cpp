@@ -117,6 +117,7 @@ ExplorerTreeView::ExplorerTreeView(QWidget *parent, NamespaceModel *model)
             navigateTo(Location::special(MyComputerSpace));
     });
     setCurrentFolder(model_->rootFolder());
+    warmUpNetworkServices();
 }
 
 ExplorerTreeView::~ExplorerTreeView() = default;
