@@ -1,6 +1,7 @@
 // The 100,000-entry folder: how long Tarnwick takes to list, sort, filter and
 // count it, as ratios to a plain enumerate-and-lstat of the same folder
 // measured in the same run. Run by hand or with `make bench`, never in CI.
+#include "benchsupport.h"
 #include "explorerlistview.h"
 #include "foldermodel.h"
 
@@ -20,26 +21,14 @@
 #include <unistd.h>
 
 using namespace tarnwick;
+using bench::cpuSeconds;
+using bench::msSince;
+using bench::peakMiB;
 
 namespace {
 
 constexpr int Files = 90000;
 constexpr int Folders = 10000;
-
-double cpuSeconds()
-{
-    rusage ru{};
-    getrusage(RUSAGE_SELF, &ru);
-    return double(ru.ru_utime.tv_sec + ru.ru_stime.tv_sec) +
-           double(ru.ru_utime.tv_usec + ru.ru_stime.tv_usec) / 1e6;
-}
-
-double peakMiB()
-{
-    rusage ru{};
-    getrusage(RUSAGE_SELF, &ru);
-    return double(ru.ru_maxrss) / 1024.0;
-}
 
 void makeReferenceFolder(const QByteArray &path)
 {
@@ -76,11 +65,6 @@ double baselineCpu(const QByteArray &path, int *count)
     closedir(d);
     *count = n;
     return cpuSeconds() - start;
-}
-
-double msSince(const QElapsedTimer &t)
-{
-    return double(t.nsecsElapsed()) / 1e6;
 }
 
 } // namespace

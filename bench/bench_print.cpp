@@ -2,6 +2,7 @@
 // ratio to a plain C program writing the same lines with stdio (a stat and
 // an fprintf per item) in the same run. Then the time to print the listing to
 // a PDF file. Run by hand or with `make bench`, never in CI.
+#include "benchsupport.h"
 #include "explorerlistview.h"
 #include "explorertreeview.h"
 #include "form1.h"
@@ -23,28 +24,6 @@
 using namespace tarnwick;
 
 namespace {
-
-void makeFolder(const QByteArray &path, int items)
-{
-    struct stat st;
-    const QByteArray marker = path + "/.complete";
-    if (stat(marker.constData(), &st) == 0)
-        return;
-    mkdir(path.constData(), 0755);
-    for (int i = 0; i < items; ++i) {
-        if (i % 10 == 0) {
-            mkdir((path + "/folder " + QByteArray::number(i)).constData(), 0755);
-            continue;
-        }
-        const QByteArray f = path + "/file number " + QByteArray::number(i) + ".txt";
-        const int fd = open(f.constData(), O_CREAT | O_WRONLY | O_CLOEXEC, 0644);
-        if (fd >= 0)
-            close(fd);
-    }
-    const int fd = open(marker.constData(), O_CREAT | O_WRONLY | O_CLOEXEC, 0644);
-    if (fd >= 0)
-        close(fd);
-}
 
 // The baseline: enumerate, stat, and write each line with fprintf.
 double stdioSeconds(const QByteArray &folder, const char *out)
@@ -83,7 +62,7 @@ int main(int argc, char *argv[])
 
     for (const int items : {10000, 100000}) {
         const QByteArray folder = base + "/items-" + QByteArray::number(items);
-        makeFolder(folder, items);
+        bench::makeMixedFolder(folder, items, "folder ", "file number ", ".txt");
 
         test::ExploreHarness h;
         frmExplore &f = h.open();

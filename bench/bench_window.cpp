@@ -5,6 +5,7 @@
 // enumerate-plus-lstat of the same folder and the peak memory of `ls -lU` on
 // it, both measured in the same run. Run by hand or with `make bench`, never
 // in CI.
+#include "benchsupport.h"
 #include "explorerlistview.h"
 #include "explorertreeview.h"
 #include "foldermodel.h"
@@ -27,56 +28,13 @@
 #include <unistd.h>
 
 using namespace tarnwick;
+using bench::cpuSeconds;
+using bench::msSince;
+using bench::peakMiB;
 
 extern char **environ;
 
 namespace {
-
-double cpuSeconds()
-{
-    rusage ru{};
-    getrusage(RUSAGE_SELF, &ru);
-    return double(ru.ru_utime.tv_sec + ru.ru_stime.tv_sec) +
-           double(ru.ru_utime.tv_usec + ru.ru_stime.tv_usec) / 1e6;
-}
-
-double peakMiB()
-{
-    rusage ru{};
-    getrusage(RUSAGE_SELF, &ru);
-    return double(ru.ru_maxrss) / 1024.0;
-}
-
-double msSince(const QElapsedTimer &t)
-{
-    return double(t.nsecsElapsed()) / 1e6;
-}
-
-// One entry in ten a folder, the rest empty files, as users' big folders
-// (build trees, mail stores, photo dumps) tend to be.
-void makeFolder(const QByteArray &path, int entries)
-{
-    struct stat st;
-    const QByteArray marker = path + "/.complete";
-    if (stat(marker.constData(), &st) == 0)
-        return;
-    std::printf("preparing %s (%d entries)...\n", path.constData(), entries);
-    std::fflush(stdout);
-    mkdir(path.constData(), 0755);
-    for (int i = 0; i < entries; ++i) {
-        if (i % 10 == 0) {
-            mkdir((path + "/folder" + QByteArray::number(i)).constData(), 0755);
-            continue;
-        }
-        const QByteArray f = path + "/file" + QByteArray::number(i) + ".txt";
-        const int fd = open(f.constData(), O_CREAT | O_WRONLY | O_CLOEXEC, 0644);
-        if (fd >= 0)
-            close(fd);
-    }
-    const int fd = open(marker.constData(), O_CREAT | O_WRONLY | O_CLOEXEC, 0644);
-    if (fd >= 0)
-        close(fd);
-}
 
 // What any listing must do at least: enumerate and lstat every entry.
 double baselineCpu(const QByteArray &path)
@@ -262,7 +220,7 @@ int main(int argc, char *argv[])
     std::vector<QList<QByteArray>> details;
     for (const int n : sizes) {
         const QByteArray folder = base + "/n" + QByteArray::number(n);
-        makeFolder(folder, n);
+        bench::makeMixedFolder(folder, n, "folder", "file", ".txt");
         baselineCpu(folder); // the same warm cache for both sides
         double baseline = 1e9;
         for (int i = 0; i < 3; ++i)

@@ -53,4 +53,48 @@ public:
                           Priority priority = Priority::Interactive);
 };
 
+// A task the user can stop, after which it still reports what it found so
+// far, or that can be abandoned, after which it reports nothing more.
+class StoppableTask
+{
+public:
+    ~StoppableTask() { abandon(); }
+
+    // Abandons any task still running and starts `work(task, stop)`, where
+    // `stop` is set when the user stops it.
+    void start(QObject *receiver,
+               std::function<void(BackgroundTask &, const std::atomic<bool> &)> work)
+    {
+        abandon();
+        auto stop = std::make_shared<std::atomic<bool>>(false);
+        stop_ = stop;
+        task_ = Background::run(
+            receiver, [work = std::move(work), stop](BackgroundTask &task) { work(task, *stop); });
+    }
+    void stop()
+    {
+        if (stop_)
+            stop_->store(true);
+    }
+    void abandon()
+    {
+        if (!task_)
+            return;
+        stop_->store(true);
+        task_->cancel();
+        finished();
+    }
+    // Called with the task's last report.
+    void finished()
+    {
+        task_.reset();
+        stop_.reset();
+    }
+    bool isRunning() const { return task_ != nullptr; }
+
+private:
+    TaskHandle task_;
+    std::shared_ptr<std::atomic<bool>> stop_;
+};
+
 } // namespace tarnwick

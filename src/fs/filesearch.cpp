@@ -114,10 +114,7 @@ FileSearch::FileSearch(QObject *parent) : QObject(parent)
     qRegisterMetaType<tarnwick::FoundFiles>();
 }
 
-FileSearch::~FileSearch()
-{
-    abandon();
-}
+FileSearch::~FileSearch() = default;
 
 NamePattern FileSearch::namePattern(const QString &names)
 {
@@ -134,12 +131,7 @@ NamePattern FileSearch::namePattern(const QString &names)
 
 void FileSearch::start(const FindQuery &query)
 {
-    abandon();
-    // Its own flag besides the task's: a stopped search still reports what
-    // it found, an abandoned one reports nothing.
-    auto stop = std::make_shared<std::atomic<bool>>(false);
-    stop_ = stop;
-    task_ = Background::run(this, [this, query, stop](BackgroundTask &task) {
+    task_.start(this, [this, query](BackgroundTask &task, const std::atomic<bool> &stop) {
         const auto post = [this, &task](auto deliver) {
             task.post([this, deliver] { deliver(this); });
         };
@@ -164,7 +156,7 @@ void FileSearch::start(const FindQuery &query)
             const QString name = rawpath::toText(item.name);
             if (!pattern.matches(name))
                 return;
-            if (text && !(S_ISREG(item.st.st_mode) && text->foundIn(item.dirFd, item.name, *stop)))
+            if (text && !(S_ISREG(item.st.st_mode) && text->foundIn(item.dirFd, item.name, stop)))
                 return;
             if (item.folder != lastFolder) {
                 lastFolder = item.folder;
@@ -182,12 +174,11 @@ void FileSearch::start(const FindQuery &query)
             if (batch.size() >= MaxBatch)
                 flush();
         };
-        const WalkResult r = walkFolder(query.folder, query.subfolders, *stop, visit);
+        const WalkResult r = walkFolder(query.folder, query.subfolders, stop, visit);
         if (!batch.isEmpty())
             flush();
         post([count, r](FileSearch *s) {
-            s->task_.reset();
-            s->stop_.reset();
+            s->task_.finished();
             emit s->finished(count, r.unreadable, r.cancelled);
         });
     });
@@ -195,18 +186,7 @@ void FileSearch::start(const FindQuery &query)
 
 void FileSearch::stop()
 {
-    if (stop_)
-        stop_->store(true);
-}
-
-void FileSearch::abandon()
-{
-    if (!task_)
-        return;
-    stop_->store(true);
-    task_->cancel();
-    task_.reset();
-    stop_.reset();
+    task_.stop();
 }
 
 } // namespace tarnwick

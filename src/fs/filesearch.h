@@ -51,7 +51,7 @@ public:
     void start(const FindQuery &query);
     // Stops the search; `finished` follows with stopped set.
     void stop();
-    bool isRunning() const { return task_ != nullptr; }
+    bool isRunning() const { return task_.isRunning(); }
 
     // "Named" as people type it: wildcards, several patterns separated by
     // ";", case ignored. A pattern without wildcards is looked for anywhere
@@ -63,10 +63,7 @@ signals:
     void finished(qint64 found, qint64 unreadable, bool stopped);
 
 private:
-    void abandon();
-
-    TaskHandle task_;
-    std::shared_ptr<std::atomic<bool>> stop_;
+    StoppableTask task_;
 };
 
 } // namespace tarnwick

@@ -30,19 +30,11 @@ SizeCounter::SizeCounter(QObject *parent) : QObject(parent)
     qRegisterMetaType<tarnwick::SizeTotals>();
 }
 
-SizeCounter::~SizeCounter()
-{
-    abandon();
-}
+SizeCounter::~SizeCounter() = default;
 
 void SizeCounter::start(const QList<QByteArray> &items)
 {
-    abandon();
-    // Its own flag besides the task's: a cancelled count still reports what
-    // it counted, an abandoned one reports nothing.
-    auto stop = std::make_shared<std::atomic<bool>>(false);
-    stop_ = stop;
-    task_ = Background::run(this, [this, items, stop](BackgroundTask &task) {
+    task_.start(this, [this, items](BackgroundTask &task, const std::atomic<bool> &stop) {
         const auto post = [this, &task](SizeTotals t, bool done, bool complete) {
             task.post([this, t, done, complete] { report(t, done, complete); });
         };
@@ -64,7 +56,7 @@ void SizeCounter::start(const QList<QByteArray> &items)
             add(t, st);
             if (!S_ISDIR(st.st_mode))
                 continue;
-            const WalkResult r = walkFolder(path, true, *stop, visit);
+            const WalkResult r = walkFolder(path, true, stop, visit);
             t.unreadable += r.unreadable;
             if ((cancelled = r.cancelled))
                 break;
@@ -75,18 +67,7 @@ void SizeCounter::start(const QList<QByteArray> &items)
 
 void SizeCounter::cancel()
 {
-    if (stop_)
-        stop_->store(true);
-}
-
-void SizeCounter::abandon()
-{
-    if (!task_)
-        return;
-    stop_->store(true);
-    task_->cancel();
-    task_.reset();
-    stop_.reset();
+    task_.stop();
 }
 
 void SizeCounter::report(const SizeTotals &totals, bool done, bool complete)
@@ -95,8 +76,7 @@ void SizeCounter::report(const SizeTotals &totals, bool done, bool complete)
         emit progress(totals);
         return;
     }
-    task_.reset();
-    stop_.reset();
+    task_.finished();
     emit finished(totals, complete);
 }
 

@@ -37,7 +37,7 @@ public:
     void start(const QList<QByteArray> &items);
     // Stops the count; `finished` follows with what was counted so far.
     void cancel();
-    bool isRunning() const { return task_ != nullptr; }
+    bool isRunning() const { return task_.isRunning(); }
 
 signals:
     // At most every 100 ms while counting.
@@ -46,11 +46,9 @@ signals:
     void finished(const tarnwick::SizeTotals &totals, bool complete);
 
 private:
-    void abandon();
     void report(const SizeTotals &totals, bool done, bool complete);
 
-    TaskHandle task_;
-    std::shared_ptr<std::atomic<bool>> stop_;
+    StoppableTask task_;
 };
 
 } // namespace tarnwick
