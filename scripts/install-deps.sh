@@ -12,6 +12,7 @@ packages=(
     qt6-base-dev-tools
     libqt6svg6
     libglib2.0-dev
+    shared-mime-info
     gvfs
     gvfs-backends
     adwaita-icon-theme
