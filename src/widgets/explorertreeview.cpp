@@ -112,9 +112,19 @@ ExplorerTreeView::ExplorerTreeView(QWidget *parent, NamespaceModel *model)
             [this] { view_->scrollTo(view_->currentIndex()); });
     connect(mounts_, &MountMonitor::changed, this, [this] {
         model_->refreshVolumes();
-        // A volume unmounted under the current folder takes the user up.
-        if (current_.isFolder() && !rawpath::isDir(rawpath::toBytes(current_.path)))
-            navigateTo(Location::special(MyComputerSpace));
+        // A volume unmounted under the current folder takes the user up. The
+        // look is off the window's thread: a mount that changed may be one
+        // that no longer answers.
+        if (!current_.isFolder())
+            return;
+        const Location here = current_;
+        Background::run(this, [this, here](BackgroundTask &task) {
+            const bool stillThere = rawpath::isDir(rawpath::toBytes(here.path));
+            task.post([this, here, stillThere] {
+                if (!stillThere && current_ == here)
+                    navigateTo(Location::special(MyComputerSpace));
+            });
+        });
     });
     setCurrentFolder(model_->rootFolder());
     warmUpNetworkServices();
