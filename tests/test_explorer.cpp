@@ -660,26 +660,26 @@ private slots:
         QTest::addColumn<QString>("expected");
         const QString home = QDir::homePath();
         QTest::newRow("absolute") << "/usr//lib/"
-                                  << "/tmp"
+                                  << "/srv"
                                   << "/usr/lib";
         QTest::newRow("relative") << "sub"
-                                  << "/tmp"
-                                  << "/tmp/sub";
+                                  << "/srv"
+                                  << "/srv/sub";
         QTest::newRow("parent") << ".."
-                                << "/tmp/a"
-                                << "/tmp";
+                                << "/srv/a"
+                                << "/srv";
         QTest::newRow("home") << "~"
-                              << "/tmp" << home;
+                              << "/srv" << home;
         QTest::newRow("under home") << "~/Music"
-                                    << "/tmp" << home + "/Music";
+                                    << "/srv" << home + "/Music";
         QTest::newRow("url") << "file:///etc"
-                             << "/tmp"
+                             << "/srv"
                              << "/etc";
         QTest::newRow("root") << "/"
-                              << "/tmp"
+                              << "/srv"
                               << "/";
         QTest::newRow("above root") << "/../.."
-                                    << "/tmp"
+                                    << "/srv"
                                     << "/";
     }
     void pathResolution()

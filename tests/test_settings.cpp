@@ -61,7 +61,7 @@ private slots:
                                    << "tarnwick";
         QTest::newRow("renamed copy") << "/home/u/bin/explorer2"
                                       << "explorer2";
-        QTest::newRow("dotted") << "/tmp/tarn.wick.bin"
+        QTest::newRow("dotted") << "/opt/tarn.wick.bin"
                                 << "tarn.wick";
     }
     void applicationName()

@@ -60,6 +60,11 @@ void BackgroundTask::post(std::function<void()> deliver)
         Qt::QueuedConnection);
 }
 
+int Background::runningCount()
+{
+    return running.load();
+}
+
 TaskHandle Background::run(QObject *receiver, std::function<void(BackgroundTask &)> work,
                            Priority priority)
 {

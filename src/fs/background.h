@@ -51,6 +51,8 @@ public:
     // Starts `work` now. `receiver` lives on the user-interface thread.
     static TaskHandle run(QObject *receiver, std::function<void(BackgroundTask &)> work,
                           Priority priority = Priority::Interactive);
+    // Tasks not yet ended. What an ended task posted is already queued.
+    static int runningCount();
 };
 
 // A task the user can stop, after which it still reports what it found so

@@ -392,9 +392,16 @@ QString FolderModel::sizeText(qint64 bytes)
 const FolderModel::TypeInfo &FolderModel::typeInfo(const FileEntry &e) const
 {
     // A type read from the file's content comes first; then the extension.
-    // Executables without either get a type of their own. Keys that start
-    // with "/" cannot be extensions, as names hold no "/".
+    // Executables without either get a type of their own. Asked at every
+    // paint of a row, so a type read from content is found by its number,
+    // without the shared table of names.
+    if (e.contentType) {
+        if (const auto known = typeByContent_.constFind(e.contentType);
+            known != typeByContent_.constEnd())
+            return *known;
+    }
     const QString content = e.contentType ? ContentTypes::name(e.contentType) : QString();
+    // Keys that start with "/" cannot be extensions, as names hold no "/".
     const qsizetype dot = e.name.lastIndexOf(QLatin1Char('.'));
     const bool executable = (e.mode & 0111) && S_ISREG(e.mode);
     const QString suffix = !content.isEmpty() ? QLatin1Char('/') + content
@@ -424,6 +431,8 @@ const FolderModel::TypeInfo &FolderModel::typeInfo(const FileEntry &e) const
                         : tr("%1 file").arg(suffix.toUpper());
     if (info.icon.isNull())
         info.icon = Icons::file();
+    if (e.contentType)
+        return *typeByContent_.insert(e.contentType, info);
     return *typeBySuffix_.insert(suffix, info);
 }
 

@@ -176,6 +176,7 @@ private:
     Qt::SortOrder sortOrder_ = Qt::AscendingOrder;
     QHash<QString, std::uint64_t> typeRank_;
     mutable QHash<QString, TypeInfo> typeBySuffix_;
+    mutable QHash<std::uint16_t, TypeInfo> typeByContent_;
 };
 
 } // namespace tarnwick

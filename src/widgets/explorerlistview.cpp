@@ -4,6 +4,7 @@
 #include "fileoperationdialogs.h"
 #include "foldermodel.h"
 #include "folderwatcher.h"
+#include "gridcelldelegate.h"
 #include "launcher.h"
 #include "mounts.h"
 #include "printersource.h"
@@ -21,7 +22,6 @@
 #include <QListView>
 #include <QStackedLayout>
 #include <QStandardPaths>
-#include <QStyledItemDelegate>
 #include <QTreeView>
 #include <QUrl>
 #include <algorithm>
@@ -29,34 +29,6 @@
 #include <cstring>
 
 namespace tarnwick {
-
-namespace {
-
-// Every item takes the whole of its grid cell. The icon views size all
-// items alike from one sample (their last row), so without this a short
-// last name cut every other name down to its width.
-class GridCellDelegate : public QStyledItemDelegate
-{
-public:
-    explicit GridCellDelegate(QListView *view) : QStyledItemDelegate(view), view_(view) {}
-
-    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
-    {
-        QSize size = QStyledItemDelegate::sizeHint(option, index);
-        const QSize grid = view_->gridSize();
-        if (!grid.isValid())
-            return size;
-        size.setWidth(grid.width() - 2 * view_->spacing() - 2);
-        if (view_->viewMode() == QListView::IconMode)
-            size.setHeight(grid.height() - 2 * view_->spacing() - 2);
-        return size;
-    }
-
-private:
-    QListView *view_;
-};
-
-} // namespace
 
 ExplorerListView::ExplorerListView(QWidget *parent)
     : QWidget(parent), model_(new FolderModel(this)), shell_(new ShellItemsModel(this)),
