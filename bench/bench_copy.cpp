@@ -89,9 +89,9 @@ double engineSeconds(const QByteArray &from, const QByteArray &into, int *done)
 {
     QElapsedTimer t;
     t.start();
-    FileTransfer transfer(TransferKind::Copy, {from}, into);
+    FileTransfer transfer(JobKind::Copy, {from}, into);
     QEventLoop loop;
-    QObject::connect(&transfer, &FileTransfer::finished, &loop, [&](const TransferResult &r) {
+    QObject::connect(&transfer, &FileTransfer::finished, &loop, [&](const JobResult &r) {
         *done = r.done;
         loop.quit();
     });

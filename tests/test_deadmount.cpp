@@ -1,13 +1,16 @@
 // A folder that behaves like a dead network mount (see support/deadmount.c):
 // while it holds every call into it, the window keeps answering, other
 // folders open, and the verbs work on them.
+#include "background.h"
 #include "explorerlistview.h"
 #include "explorertreeview.h"
 #include "foldermodel.h"
 #include "harness.h"
+#include "jobs.h"
 #include "namespacemodel.h"
 
 #include <QElapsedTimer>
+#include <QSignalSpy>
 #include <QTimer>
 #include <dlfcn.h>
 
@@ -77,6 +80,26 @@ private slots:
             release_();
     }
 
+    // A change stuck on the dead folder ends as soon as the user cancels it;
+    // what is stuck is left behind.
+    void stuckJobEndsOnCancel()
+    {
+        Heartbeat beat;
+        arm_(QFile::encodeName(root() + "/dead").constData(), 0);
+        std::unique_ptr<Job> job(Jobs::newFolder(QFile::encodeName(root() + "/dead")));
+        QSignalSpy finished(job.get(), &Job::finished);
+        job->start();
+        QTRY_VERIFY(held_() >= 1);
+        job->cancel();
+        QVERIFY(finished.wait());
+        QVERIFY(finished.first().first().value<JobResult>().cancelled);
+        release_();
+        QTRY_COMPARE(Background::runningCount(), 0);
+        QCOMPARE(finished.size(), 1); // the late answer changes nothing
+        QVERIFY(!QFile::exists(root() + "/dead/New Folder"));
+        QVERIFY2(beat.worstGapMs() < StallMs, qPrintable(QString::number(beat.worstGapMs())));
+    }
+
     // The folder opens (its check answers) but its listing never returns.
     void listingThatHangsStallsNothingElse()
     {
@@ -115,7 +138,7 @@ private slots:
         QTRY_VERIFY(list->model()->rowOfName("a.txt") >= 0);
         QCOMPARE(list->model()->rename(list->model()->rowOfName("a.txt"), "renamed.txt"),
                  QString());
-        QVERIFY(QFile::exists(root() + "/live/sub/renamed.txt"));
+        QTRY_VERIFY(QFile::exists(root() + "/live/sub/renamed.txt"));
         QTRY_VERIFY(list->model()->rowOfName("renamed.txt") >= 0);
         list->selectionModel()->clearSelection();
         list->setSelected(list->model()->rowOfName("renamed.txt"), true);

@@ -480,10 +480,10 @@ private slots:
         const bool ok = list.model()->setData(list.model()->index(row, 0), newName);
         QCOMPARE(ok, refusal.isEmpty());
         if (refusal.isEmpty()) {
+            QTRY_VERIFY(list.model()->rowOfName(newName) >= 0);
             QVERIFY(messages.errors.isEmpty());
             QVERIFY(QFile::exists(root() + QLatin1Char('/') + newName));
             QCOMPARE(QFile::exists(root() + "/old.txt"), newName == "old.txt");
-            QVERIFY(list.model()->rowOfName(newName) >= 0);
         } else {
             QCOMPARE(messages.errors.size(), 1);
             QVERIFY2(messages.errors.first().contains(refusal),

@@ -12,7 +12,7 @@ using rawpath::join;
     QFETCH(bool, acrossDevices);                                                                   \
     if (acrossDevices && !crossDevice())                                                           \
         QSKIP(qPrintable(scratch_->volume.whyNot()));                                              \
-    const TransferKind kind = move ? TransferKind::Move : TransferKind::Copy;                      \
+    const JobKind kind = move ? JobKind::Move : JobKind::Copy;                                     \
     const QByteArray target = acrossDevices ? other_ : dst_
 
 class TestFileOperations : public QObject
@@ -22,8 +22,8 @@ class TestFileOperations : public QObject
     QByteArray work_, src_, dst_, other_;
     std::unique_ptr<TransferScratch> scratch_;
 
-    TransferResult run(TransferKind kind, const QList<QByteArray> &sources,
-                       const QByteArray &target, ScriptedAsker &asker)
+    JobResult run(JobKind kind, const QList<QByteArray> &sources, const QByteArray &target,
+                  ScriptedAsker &asker)
     {
         return runTransferModal(kind, sources, target, nullptr, asker);
     }
@@ -95,7 +95,7 @@ private slots:
         const auto tree = snapshot(src_ + "/tree"), single = snapshot(src_ + "/single.txt");
 
         ScriptedAsker asker;
-        const TransferResult r = run(kind, {src_ + "/tree/", src_ + "/single.txt"}, target, asker);
+        const JobResult r = run(kind, {src_ + "/tree/", src_ + "/single.txt"}, target, asker);
         QCOMPARE(r.done, 2);
         QCOMPARE(r.created, (QList<QByteArray>{target + "/tree", target + "/single.txt"}));
         QVERIFY(r.errors.isEmpty() && asker.conflicts.isEmpty() && asker.errorsAsked.isEmpty());
@@ -147,8 +147,7 @@ private slots:
         }
         ScriptedAsker asker;
         asker.conflictAnswers = script(answers);
-        const TransferResult r =
-            run(move ? TransferKind::Move : TransferKind::Copy, sources, dst_, asker);
+        const JobResult r = run(move ? JobKind::Move : JobKind::Copy, sources, dst_, asker);
         QCOMPARE(asker.conflicts.size(), questions);
         QCOMPARE(asker.conflicts[0].target, dst_ + "/a.txt");
         QVERIFY(asker.conflicts[0].mayReplace && asker.conflicts[0].sourceSize == 3);
@@ -182,7 +181,7 @@ private slots:
         QVERIFY(makeFile(file, "keep me"));
         ScriptedAsker asker;
         asker.conflictAnswers = script({answer, answer});
-        const TransferResult r = run(TransferKind::Copy, {item}, src_, asker);
+        const JobResult r = run(JobKind::Copy, {item}, src_, asker);
         QCOMPARE(asker.conflicts.size(), 1);
         QVERIFY(!asker.conflicts[0].mayReplace);
         QCOMPARE(names(src_), expected);
@@ -201,7 +200,7 @@ private slots:
                 makeFile(dst_ + "/tree/sub", "a file where the folder would go"));
         ScriptedAsker asker;
         asker.conflictAnswers = script({"R", "R", "R"}); // tree, x, sub
-        const TransferResult r = run(TransferKind::Move, {src_ + "/tree"}, dst_, asker);
+        const JobResult r = run(JobKind::Move, {src_ + "/tree"}, dst_, asker);
         QCOMPARE(asker.conflicts.size(), 3);
         QVERIFY(asker.conflicts[0].mayReplace && asker.conflicts[0].sourceIsDir);
         QCOMPARE(readAll(dst_ + "/tree/x"), QByteArray("new x"));
@@ -242,7 +241,7 @@ private slots:
             if (answer == ErrorChoice::Retry) // put right in the meantime
                 QVERIFY(unlink((tree + "/pipe").constData()) == 0 && makeFile(tree + "/pipe", "p"));
         };
-        const TransferResult r = run(kind, {tree}, target, asker);
+        const JobResult r = run(kind, {tree}, target, asker);
         QVERIFY(intactWhenAsked);
         QCOMPARE(asker.errorsAsked.size(), 1);
         QVERIFY(asker.errorsAsked[0].contains("pipe"));
@@ -269,7 +268,7 @@ private slots:
         const QByteArray big = src_ + "/big";
         QVERIFY(makeFile(big, QByteArray(8 << 20, 'd')));
         FileTransfer t(kind, {big}, target);
-        const TransferResult r = runPlain(t, [&t](qint64 done, qint64 total, int) {
+        const JobResult r = runPlain(t, [&t](qint64 done, qint64 total, int) {
             if (done > 1 << 20 && done < total)
                 t.cancel();
         });
@@ -300,7 +299,7 @@ private slots:
         changed = work_ + '/' + changed;
         QVERIFY(makeFile(file, "0123456789"));
         FileTransfer t(kind, {file}, target);
-        const TransferResult r = runPlain(t, [&](qint64, qint64, int filesDone) {
+        const JobResult r = runPlain(t, [&](qint64, qint64, int filesDone) {
             if (filesDone == 1 && !readAll(changed).startsWith("changed"))
                 QVERIFY(makeFile(changed, "changed meanwhile"));
         });
@@ -313,16 +312,16 @@ private slots:
 
     void refusals_data()
     {
-        QTest::addColumn<TransferKind>("kind");
+        QTest::addColumn<JobKind>("kind");
         QTest::addColumn<QByteArray>("source");
         QTest::addColumn<QByteArray>("target"); // in src/
         QTest::addColumn<QString>("message");
-        const auto row = [](const char *name, TransferKind kind, const char *source,
-                            const char *target, const char *message) {
+        const auto row = [](const char *name, JobKind kind, const char *source, const char *target,
+                            const char *message) {
             QTest::newRow(name) << kind << QByteArray(source) << QByteArray(target)
                                 << QString(message);
         };
-        const auto copy = TransferKind::Copy, move = TransferKind::Move;
+        const auto copy = JobKind::Copy, move = JobKind::Move;
         row("into itself", copy, "tree", "tree", "into itself");
         row("into its subfolder", move, "tree", "tree/sub/deeper", "into itself");
         row("into itself by a link", copy, "tree", "linked/sub", "into itself");
@@ -333,7 +332,7 @@ private slots:
     }
     void refusals()
     {
-        QFETCH(TransferKind, kind);
+        QFETCH(JobKind, kind);
         QFETCH(QByteArray, source);
         QFETCH(QByteArray, target);
         QFETCH(QString, message);
@@ -345,7 +344,7 @@ private slots:
         const QString refusal = FileTransfer::refusal(kind, sources, to);
         QVERIFY2(refusal.contains(message), qPrintable(refusal));
         FileTransfer t(kind, sources, to);
-        const TransferResult r = runPlain(t);
+        const JobResult r = runPlain(t);
         QCOMPARE(r.errors, QStringList{refusal});
         QCOMPARE(r.done + r.skipped, 0);
         QCOMPARE(snapshot(work_), before);
@@ -374,7 +373,7 @@ private slots:
         ScriptedAsker asker;
         asker.conflictAnswers = script({"K"});
         for (int i = 0; i < 2; ++i)
-            QCOMPARE(run(TransferKind::Copy, {join(src_, name)}, dst_, asker).done, 1);
+            QCOMPARE(run(JobKind::Copy, {join(src_, name)}, dst_, asker).done, 1);
         QCOMPARE(names(dst_).size(), 2);
         QCOMPARE(readAll(join(dst_, name)) + readAll(join(dst_, numbered)),
                  "odd " + name + "odd " + name);
@@ -428,8 +427,7 @@ private slots:
 
         ScriptedAsker asker;
         asker.conflictAnswers = script({"R"});
-        const TransferResult r =
-            run(move ? TransferKind::Move : TransferKind::Copy, {from}, dst_, asker);
+        const JobResult r = run(move ? JobKind::Move : JobKind::Copy, {from}, dst_, asker);
         QCOMPARE(asker.conflicts.size(), 1);
         const Conflict &c = asker.conflicts[0];
         QCOMPARE(c.mayReplace, mayReplace);
@@ -460,11 +458,11 @@ private slots:
                 makeFile(join(src_, longName), "n"));
         ScriptedAsker asker;
         const QList<QByteArray> sources{src_ + "/a.txt", src_ + "/dir/", join(src_, longName)};
-        QCOMPARE(run(TransferKind::Link, sources, dst_, asker).done, 3);
-        QCOMPARE(run(TransferKind::Link, {src_ + "/a.txt"}, dst_, asker).done, 1);
+        QCOMPARE(run(JobKind::Link, sources, dst_, asker).done, 3);
+        QCOMPARE(run(JobKind::Link, {src_ + "/a.txt"}, dst_, asker).done, 1);
         const QMap<QByteArray, QByteArray> expected{
             {"Link to a.txt", src_ + "/a.txt"},
-            {"Link to a.txt (2)", src_ + "/a.txt"},
+            {"Link to a (2).txt", src_ + "/a.txt"},
             {"Link to dir", src_ + "/dir"},
             {"Link to " + QByteArray(247, 'n'), join(src_, longName)}};
         QCOMPARE(names(dst_), expected.keys());
@@ -473,6 +471,75 @@ private slots:
             const ssize_t len = readlink(join(dst_, n).constData(), to, sizeof to);
             QCOMPARE(QByteArray(to, qMax<ssize_t>(len, 0)), expected[n]);
         }
+    }
+
+    // The jobs besides transfers, by what each leaves on disk and what it says.
+    void otherJobs_data()
+    {
+        QTest::addColumn<QString>("job");
+        QTest::addColumn<QByteArrayList>("after"); // what src holds afterwards, in order
+        QTest::addColumn<QString>("error");        // part of the one error, or empty
+        const auto row = [](const char *name, const char *job, QByteArrayList after,
+                            const char *error = "") {
+            QTest::newRow(name) << QString::fromLatin1(job) << after << QString::fromUtf8(error);
+        };
+        row("rename", "rename a.txt c.txt", {"b.txt", "c.txt", "dir", "link"});
+        row("rename onto a taken name", "rename a.txt b.txt", {"a.txt", "b.txt", "dir", "link"},
+            "already an item named “b.txt”");
+        row("rename what is gone", "rename gone x", {"a.txt", "b.txt", "dir", "link"},
+            "no longer exists");
+        row("new folders", "newfolder",
+            {"New Folder", "New Folder (2)", "a.txt", "b.txt", "dir", "link"});
+        row("delete a link, not what it leads to", "erase link", {"a.txt", "b.txt", "dir"});
+        row("delete a folder and what it holds", "erase dir", {"a.txt", "b.txt", "link"});
+        row("delete what is already gone", "erase gone", {"a.txt", "b.txt", "dir", "link"});
+        row("permissions leave a link's target alone", "chmod link",
+            {"a.txt", "b.txt", "dir", "link"});
+        row("permissions of what is gone", "chmod gone", {"a.txt", "b.txt", "dir", "link"},
+            "/gone” is no longer there.");
+    }
+    void otherJobs()
+    {
+        QFETCH(QString, job);
+        QFETCH(QByteArrayList, after);
+        QFETCH(QString, error);
+        QVERIFY(makeFile(src_ + "/a.txt", "a", 0640) && makeFile(src_ + "/b.txt", "b", 0640) &&
+                mkdir((src_ + "/dir").constData(), 0755) == 0 && makeFile(src_ + "/dir/in", "in") &&
+                symlink("a.txt", (src_ + "/link").constData()) == 0);
+        const QStringList words = job.split(' ');
+        const QByteArray item = src_ + '/' + words.value(1).toUtf8();
+        const auto make = [&]() -> Job * {
+            if (words[0] == "rename")
+                return Jobs::rename(item, words[2].toUtf8());
+            if (words[0] == "newfolder")
+                return Jobs::newFolder(src_);
+            if (words[0] == "erase")
+                return Jobs::erase({item});
+            return Jobs::setPermissions({item}, 0007, 0);
+        };
+        QStringList errors;
+        for (int run = 0; run < (words[0] == "newfolder" ? 2 : 1); ++run) {
+            std::unique_ptr<Job> j(make());
+            QSignalSpy finished(j.get(), &Job::finished);
+            j->start();
+            QVERIFY(finished.wait());
+            const auto result = finished.first().first().value<JobResult>();
+            QCOMPARE(result.done + result.skipped, 1);
+            QCOMPARE(result.errors.isEmpty(), result.done == 1);
+            errors += result.errors;
+        }
+        QByteArrayList top;
+        for (const QByteArray &n : names(src_))
+            if (!n.contains('/'))
+                top << n;
+        QCOMPARE(top, after);
+        QCOMPARE(errors.size(), error.isEmpty() ? 0 : 1);
+        QVERIFY2(errors.join(' ').contains(error), qPrintable(errors.join(' ')));
+        struct stat st;
+        if (lstat((src_ + "/a.txt").constData(), &st) == 0) // what links lead to keeps its mode
+            QCOMPARE(st.st_mode & 07777, mode_t(0640));
+        if (lstat((src_ + "/b.txt").constData(), &st) == 0)
+            QCOMPARE(readAll(src_ + "/b.txt"), QByteArray("b"));
     }
 };
 

@@ -71,11 +71,11 @@ class TestTransferCopies : public QObject
         QTest::newRow("move to another file system") << true << true;
     }
     // The row's kind and target, or a skip when no second file system is at hand.
-    bool fetchKind(TransferKind *kind, QByteArray *target)
+    bool fetchKind(JobKind *kind, QByteArray *target)
     {
         QFETCH(bool, move);
         QFETCH(bool, acrossDevices);
-        *kind = move ? TransferKind::Move : TransferKind::Copy;
+        *kind = move ? JobKind::Move : JobKind::Copy;
         *target = acrossDevices ? other_ : dst_;
         return !acrossDevices || scratch_->volume.isMounted();
     }
@@ -144,7 +144,7 @@ private slots:
             QVERIFY(child.waitForFinished(15000));
             QVERIFY2(child.exitCode() == 0, child.readAllStandardError().constData());
         } else {
-            FileTransfer t(TransferKind::Copy, {item}, dst_);
+            FileTransfer t(JobKind::Copy, {item}, dst_);
             QCOMPARE(runPlain(t).done, 1);
         }
         if (lock >= 0)
@@ -158,7 +158,7 @@ private slots:
     void hardLinks_data() { kindRows(); }
     void hardLinks()
     {
-        TransferKind kind;
+        JobKind kind;
         QByteArray target;
         if (!fetchKind(&kind, &target))
             QSKIP(qPrintable(scratch_->volume.whyNot()));
@@ -171,7 +171,7 @@ private slots:
                                        {"/tree/alone", "/outside"}})
             QVERIFY(link((src_ + from).constData(), (src_ + to).constData()) == 0);
         FileTransfer t(kind, {tree, src_ + "/one", src_ + "/two"}, target);
-        const TransferResult r = runPlain(t);
+        const JobResult r = runPlain(t);
         QCOMPARE(r.done, 3);
         const struct stat a = statOf(target + "/tree/a"), one = statOf(target + "/one");
         QCOMPARE(readAll(target + "/tree/a") + readAll(target + "/one"), QByteArray("sharedtop"));
@@ -182,7 +182,7 @@ private slots:
             QCOMPARE(statOf(target + n).st_ino, a.st_ino);
         QCOMPARE(statOf(target + "/two").st_ino, one.st_ino);
         QCOMPARE(statOf(target + "/tree/alone").st_nlink, nlink_t(1));
-        if (kind == TransferKind::Move)
+        if (kind == JobKind::Move)
             QCOMPARE(names(src_), QList<QByteArray>{"outside"});
         QVERIFY(!names(target).join().contains("tarnwick-part"));
     }
@@ -193,7 +193,7 @@ private slots:
     void contentsAndAttributes_data() { kindRows(); }
     void contentsAndAttributes()
     {
-        TransferKind kind;
+        JobKind kind;
         QByteArray target;
         if (!fetchKind(&kind, &target))
             QSKIP(qPrintable(scratch_->volume.whyNot()));
@@ -212,7 +212,7 @@ private slots:
         QCOMPARE(readAll(copy), data);
         QCOMPARE(attribute(copy, "user.note"), QByteArray("kept"));
         QCOMPARE(attribute(target + "/folder", "user.tag"), QByteArray("blue"));
-        if (kind == TransferKind::Copy) {
+        if (kind == JobKind::Copy) {
             FileTransfer k(kind, {QByteArray("/proc/version")}, target);
             QCOMPARE(runPlain(k).done, 1);
             QFile kernels(QStringLiteral("/proc/version"));
@@ -254,7 +254,7 @@ private slots:
         for (const qint64 at : data)
             QVERIFY(pwrite(fd, QByteArray(4096, 'x').constData(), 4096, at) == 4096);
         close(fd);
-        FileTransfer t(TransferKind::Copy, {file}, target);
+        FileTransfer t(JobKind::Copy, {file}, target);
         QCOMPARE(runPlain(t).done, 1);
         const struct stat from = statOf(file), copy = statOf(target + "/sparse");
         QCOMPARE(copy.st_size, size);

@@ -185,7 +185,7 @@ private slots:
         std::mt19937 rng(seed * 7919);
         const unsigned perMille = 20 + rng() % 300;
         int faultsLeft = 1 + int(rng() % 3);
-        FileTransfer t(move ? TransferKind::Move : TransferKind::Copy, sources, target);
+        FileTransfer t(move ? JobKind::Move : JobKind::Copy, sources, target);
         t.setFaultHook([&](FaultPoint point, const QByteArray &) {
             if (faultsLeft == 0 || rng() % 1000 >= perMille)
                 return 0;
@@ -216,7 +216,7 @@ private slots:
                                  false);
             },
             Qt::DirectConnection);
-        const TransferResult r = runPlain(t);
+        const JobResult r = runPlain(t);
         QVERIFY(r.done + r.skipped <= sources.size());
 
         const QByteArray run =

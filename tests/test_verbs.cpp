@@ -2,9 +2,11 @@
 #include "foldermodel.h"
 #include "harness.h"
 #include "mounts.h"
+#include "names.h"
 #include "namespacemodel.h"
 #include "shellitems.h"
 #include "shellverbs.h"
+#include "transfertesting.h"
 #include "trash.h"
 
 #include <QClipboard>
@@ -12,6 +14,8 @@
 #include <QMimeData>
 #include <QStandardPaths>
 #include <QTreeView>
+#include <fcntl.h>
+#include <unistd.h>
 
 using namespace tarnwick;
 
@@ -204,43 +208,60 @@ private slots:
         }
     }
 
+    // One rule names every item that must not take a taken name's place.
     void numberedNamesFit_data()
     {
         QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<bool>("isDir");
         QTest::addColumn<QByteArray>("expected");
-        QTest::newRow("short") << QByteArray("a.txt") << QByteArray("a (2).txt");
+        QTest::newRow("short") << QByteArray("a.txt") << false << QByteArray("a (2).txt");
+        QTest::newRow("a folder keeps its dot")
+            << QByteArray("photos.2024") << true << QByteArray("photos.2024 (2)");
+        QTest::newRow("a leading dot is no extension")
+            << QByteArray(".bashrc") << false << QByteArray(".bashrc (2)");
         QTest::newRow("longest, with extension")
-            << QByteArray(251, 'n') + ".txt" << QByteArray(247, 'n') + " (2).txt";
+            << QByteArray(251, 'n') + ".txt" << false << QByteArray(247, 'n') + " (2).txt";
         QTest::newRow("longest, two-byte characters")
-            << QString(126, QChar(0xE9)).toUtf8() + ".c"
+            << QString(126, QChar(0xE9)).toUtf8() + ".c" << false
             << QString(124, QChar(0xE9)).toUtf8() + " (2).c";
         QTest::newRow("longest, not UTF-8")
-            << QByteArray(255, '\xa9') << QByteArray(251, '\xa9') + " (2)";
+            << QByteArray(255, '\xa9') << false << QByteArray(251, '\xa9') + " (2)";
         QTest::newRow("an extension too long to keep")
-            << "a." + QByteArray(252, 'e') << "a." + QByteArray(249, 'e') + " (2)";
+            << "a." + QByteArray(252, 'e') << false << "a." + QByteArray(249, 'e') + " (2)";
     }
     void numberedNamesFit()
     {
         QFETCH(QByteArray, name);
+        QFETCH(bool, isDir);
         QFETCH(QByteArray, expected);
+        const int dir = open(rootBytes().constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        QVERIFY(dir >= 0);
+        QCOMPARE(names::firstFree(dir, name, isDir), name);
         QVERIFY(test::makeRawFile(rootBytes() + '/' + name, "x"));
-        QCOMPARE(ShellVerbs::freeName(rootBytes(), name), expected);
+        QCOMPARE(names::firstFree(dir, name, isDir), expected);
+        close(dir);
     }
 
+    // Create Shortcut and a link dropped with Ctrl+Shift name alike.
     void linksAreNumbered()
     {
         test::writeFile(root() + "/doc.txt");
-        QString error;
-        const QByteArray first =
-            ShellVerbs::makeLink(rootBytes() + "/doc.txt", rootBytes(), &error);
-        const QByteArray second =
-            ShellVerbs::makeLink(rootBytes() + "/doc.txt", rootBytes(), &error);
-        QCOMPARE(first, rootBytes() + "/Link to doc.txt");
-        QCOMPARE(second, rootBytes() + "/Link to doc (2).txt");
-        QCOMPARE(QFile::symLinkTarget(QFile::decodeName(first)), root() + "/doc.txt");
-        QCOMPARE(ShellVerbs::freeName(rootBytes(), ".bashrc"), QByteArray(".bashrc"));
-        test::writeFile(root() + "/.bashrc");
-        QCOMPARE(ShellVerbs::freeName(rootBytes(), ".bashrc"), QByteArray(".bashrc (2)"));
+        QVERIFY(QDir(root()).mkdir("my.dir"));
+        test::RecordingMessages messages;
+        test::ScriptedAsker asker;
+        const QList<QByteArray> targets{rootBytes() + "/doc.txt", rootBytes() + "/my.dir"};
+        QCOMPARE(
+            ShellVerbs::makeLinks(nullptr, messages, asker, targets, rootBytes()),
+            (QList<QByteArray>{rootBytes() + "/Link to doc.txt", rootBytes() + "/Link to my.dir"}));
+        QCOMPARE(ShellVerbs::makeLinks(nullptr, messages, asker, targets, rootBytes()),
+                 (QList<QByteArray>{rootBytes() + "/Link to doc (2).txt",
+                                    rootBytes() + "/Link to my.dir (2)"}));
+        QCOMPARE(QFile::symLinkTarget(root() + "/Link to doc (2).txt"), root() + "/doc.txt");
+        QVERIFY(messages.errors.isEmpty());
+        QVERIFY(
+            ShellVerbs::makeLinks(nullptr, messages, asker, {rootBytes() + "/gone"}, rootBytes())
+                .isEmpty());
+        QCOMPARE(messages.errors.size(), 1);
     }
 
     void createShortcutFromTheList()
@@ -284,8 +305,8 @@ private slots:
         QVERIFY(!m->setData(old, QStringLiteral("a/b")));
         QVERIFY(messages.errors.last().contains("cannot contain"));
         QVERIFY(m->setData(old, QStringLiteral("new")));
+        QTRY_COMPARE(tree.CurrentFolder(), root() + "/new/inner");
         QVERIFY(QFileInfo(root() + "/new/inner").isDir());
-        QCOMPARE(tree.CurrentFolder(), root() + "/new/inner");
         QCOMPARE(list.folder(), root() + "/new/inner");
         const QModelIndex computer = m->indexOf(Location::special(MyComputerSpace));
         QVERIFY(!(m->flags(m->index(0, 0, computer)) & Qt::ItemIsEditable)); // volumes stay
@@ -412,10 +433,20 @@ private slots:
 
     void newFolderIsNumbered()
     {
-        QString error;
-        QCOMPARE(ShellVerbs::makeFolder(rootBytes(), &error), rootBytes() + "/New Folder");
-        QCOMPARE(ShellVerbs::makeFolder(rootBytes(), &error), rootBytes() + "/New Folder (2)");
+        test::RecordingMessages messages;
+        QCOMPARE(ShellVerbs::makeFolder(nullptr, messages, rootBytes()),
+                 rootBytes() + "/New Folder");
+        QCOMPARE(ShellVerbs::makeFolder(nullptr, messages, rootBytes()),
+                 rootBytes() + "/New Folder (2)");
         QVERIFY(QFileInfo(root() + "/New Folder (2)").isDir());
+        QVERIFY(QFile::setPermissions(root(), QFile::ReadOwner | QFile::ExeOwner));
+        if (access(rootBytes().constData(), W_OK) != 0) { // root may write anyway
+            QCOMPARE(ShellVerbs::makeFolder(nullptr, messages, rootBytes()), QByteArray());
+            QCOMPARE(messages.errors.size(), 1);
+            QVERIFY2(messages.errors.first().contains("Permission was denied"),
+                     qPrintable(messages.errors.first()));
+        }
+        QFile::setPermissions(root(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
 };
 

@@ -29,8 +29,8 @@ struct FileEntry
     std::uint32_t attributes = 0; // FileAttribute bits
     bool isDir = false;           // a directory, or a link to one
     bool isSymlink = false;
-    bool mayHaveSubdirs = true; // for the tree's expanders; false when known empty
-    bool removed = false;       // gone from disk; kept until the model compacts
+    bool mayHaveSubdirs = true;    // for the tree's expanders; false when known empty
+    bool removed = false;          // gone from disk; kept until the model compacts
     std::uint16_t contentType = 0; // read from the file's first bytes (ContentTypes); 0 if not
 
     // Whether what the list shows of it differs.

@@ -41,13 +41,11 @@ QByteArray cleanPath(QByteArray path)
     return path;
 }
 
-FileTransfer::FileTransfer(TransferKind kind, QList<QByteArray> sources, QByteArray targetFolder,
+FileTransfer::FileTransfer(JobKind kind, QList<QByteArray> sources, QByteArray targetFolder,
                            QObject *parent)
-    : QObject(parent), kind_(kind), worker_(std::make_unique<TransferWorker>(
-                                        *this, kind, std::move(sources), std::move(targetFolder)))
+    : Job(kind, parent), worker_(std::make_unique<TransferWorker>(*this, kind, std::move(sources),
+                                                                  std::move(targetFolder)))
 {
-    qRegisterMetaType<tarnwick::Conflict>();
-    qRegisterMetaType<tarnwick::TransferResult>();
 }
 
 FileTransfer::~FileTransfer()
@@ -97,7 +95,7 @@ void FileTransfer::answerError(ErrorChoice choice)
     worker_->answerError(choice);
 }
 
-QString FileTransfer::refusal(TransferKind kind, const QList<QByteArray> &sources,
+QString FileTransfer::refusal(JobKind kind, const QList<QByteArray> &sources,
                               const QByteArray &targetFolder)
 {
     if (sources.isEmpty())
@@ -123,17 +121,17 @@ QString FileTransfer::refusal(TransferKind kind, const QList<QByteArray> &source
         struct stat ss;
         if (lstat(source.constData(), &ss) != 0)
             return tr("\u201c%1\u201d no longer exists.").arg(shown(source));
-        if (kind == TransferKind::Link)
+        if (kind == JobKind::Link)
             continue;
         if (S_ISDIR(ss.st_mode) && holds(ss, real))
-            return (kind == TransferKind::Copy
+            return (kind == JobKind::Copy
                         ? tr("The folder \u201c%1\u201d cannot be copied into itself or into a "
                              "folder inside it.")
                         : tr("The folder \u201c%1\u201d cannot be moved into itself or into a "
                              "folder inside it."))
                 .arg(shown(source));
         struct stat ps;
-        if (kind == TransferKind::Move && stat(rawpath::parentOf(source).constData(), &ps) == 0 &&
+        if (kind == JobKind::Move && stat(rawpath::parentOf(source).constData(), &ps) == 0 &&
             sameFile(ps, ts))
             return tr("\u201c%1\u201d is already in this folder.").arg(shown(source));
     }

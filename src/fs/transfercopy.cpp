@@ -33,35 +33,6 @@ QString shown(const QByteArray &path)
     return rawpath::shown(path);
 }
 
-QString reasonText(int code)
-{
-    switch (code) {
-    case NotCopyable:
-        return tr("It is a pipe, socket or device, which cannot be copied.");
-    case Mismatch:
-        return tr("The copy did not match the original, so the original was kept.");
-    case NoFreeName:
-        return tr("No free name was found for it.");
-    case ENOENT:
-        return tr("It no longer exists.");
-    case ENOSPC:
-        return tr("There is not enough free space on the disk.");
-    case EDQUOT:
-        return tr("The disk quota is used up.");
-    case EACCES:
-    case EPERM:
-        return tr("Permission was denied.");
-    case EROFS:
-        return tr("The disk is read-only.");
-    case ENAMETOOLONG:
-        return tr("The name is too long for the target.");
-    case EIO:
-        return tr("The disk could not be read or written.");
-    default:
-        return QString::fromLocal8Bit(strerror(code)) + QLatin1Char('.');
-    }
-}
-
 int openDir(int dirFd, const QByteArray &name)
 {
     return openat(dirFd, name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);

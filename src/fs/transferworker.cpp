@@ -1,5 +1,6 @@
 #include "transferworker.h"
 
+#include "names.h"
 #include "rawpaths.h"
 
 #include <QCoreApplication>
@@ -25,7 +26,8 @@ QString tr(const char *text)
 }
 using rawpath::join;
 
-constexpr int MaxNumber = 10000; // "name (N)" tried before giving up
+using names::fitted;
+using names::MaxNumber;
 const QByteArray PartTag = ".tarnwick-part";
 
 // When this program started, by the clock file times are stamped with: a
@@ -113,28 +115,7 @@ int renameAt(int fromFd, const QByteArray &from, int toFd, const QByteArray &to,
     return renameat(fromFd, from.constData(), toFd, to.constData()) == 0 ? 0 : errno;
 }
 
-// `base` shortened, at a character boundary, so that base + tail fits.
-QByteArray fitted(QByteArray base, const QByteArray &tail)
-{
-    qsizetype room = NAME_MAX - tail.size();
-    if (base.size() > room) {
-        while (room > 0 && (uchar(base[room]) & 0xC0) == 0x80)
-            --room;
-        base.truncate(room);
-    }
-    return base + tail;
-}
-
 } // namespace
-
-QByteArray numberedName(const QByteArray &name, int n, bool splitExtension)
-{
-    // ".bashrc" has no extension; nor does a name whose last dot starts a long tail.
-    qsizetype dot = splitExtension ? name.lastIndexOf('.') : -1;
-    if (dot <= 0 || name.size() - dot > 16)
-        dot = name.size();
-    return fitted(name.left(dot), " (" + QByteArray::number(n) + ')' + name.mid(dot));
-}
 
 bool transfer::isPartName(const QByteArray &name)
 {
@@ -149,13 +130,7 @@ bool transfer::isPartName(const QByteArray &name)
     return ok && n >= 2 && n <= MaxNumber && number == "-" + QByteArray::number(n);
 }
 
-QByteArray linkName(const QByteArray &name, int n)
-{
-    return fitted("Link to " + (name.isEmpty() ? QByteArray("root") : name),
-                  n > 1 ? " (" + QByteArray::number(n) + ')' : QByteArray());
-}
-
-TransferWorker::TransferWorker(FileTransfer &owner, TransferKind kind, QList<QByteArray> sources,
+TransferWorker::TransferWorker(FileTransfer &owner, JobKind kind, QList<QByteArray> sources,
                                QByteArray target)
     : owner_(owner), kind_(kind), target_(cleanPath(std::move(target)))
 {
@@ -200,14 +175,13 @@ void TransferWorker::run()
     fstat(targetFd, &ts);
     for (const QByteArray &s : sources_) {
         const bool renames =
-            kind_ == TransferKind::Move && lstat(s.constData(), &ss) == 0 && ss.st_dev == ts.st_dev;
-        count(AT_FDCWD, s, kind_ != TransferKind::Link && !renames);
+            kind_ == JobKind::Move && lstat(s.constData(), &ss) == 0 && ss.st_dev == ts.st_dev;
+        count(AT_FDCWD, s, kind_ != JobKind::Link && !renames);
     }
     tick({}, true);
 
     for (const QByteArray &s : sources_) {
-        const Outcome o =
-            kind_ == TransferKind::Link ? linkTop(s, targetFd) : placeTop(s, targetFd);
+        const Outcome o = kind_ == JobKind::Link ? linkTop(s, targetFd) : placeTop(s, targetFd);
         if (o == Outcome::Cancelled || cancelled())
             break;
         ++(o == Outcome::Done ? result_.done : result_.skipped);
@@ -237,8 +211,10 @@ TransferWorker::Outcome TransferWorker::linkTop(const QByteArray &source, int ta
 {
     Outcome out;
     const QByteArray name = rawpath::baseName(source);
+    struct stat st;
+    const bool toFolder = stat(source.constData(), &st) == 0 && S_ISDIR(st.st_mode);
     for (int n = 1;;) {
-        const QByteArray link = linkName(name, n);
+        const QByteArray link = names::link(name, n, toFolder);
         const int rc = n > MaxNumber                                                    ? NoFreeName
                        : symlinkat(source.constData(), targetFd, link.constData()) == 0 ? 0
                                                                                         : errno;
@@ -288,7 +264,8 @@ TransferWorker::Outcome TransferWorker::place(const EntryAt &from, const EntryAt
             case ConflictChoice::Cancel:
                 return discard(Outcome::Cancelled);
             case ConflictChoice::KeepBoth: {
-                const QByteArray free = freeName(to.dirFd, dest.name, S_ISDIR(st.st_mode));
+                const QByteArray free =
+                    names::firstFree(to.dirFd, dest.name, S_ISDIR(st.st_mode), 2);
                 if (!free.isEmpty())
                     dest = {to.dirFd, free, join(folder, free)};
                 else if (!retry(from.path, NoFreeName, &out))
@@ -305,7 +282,7 @@ TransferWorker::Outcome TransferWorker::place(const EntryAt &from, const EntryAt
                 replacing = true;
             }
         }
-        if (kind_ == TransferKind::Move && temp.isEmpty()) {
+        if (kind_ == JobKind::Move && temp.isEmpty()) {
             int rc = fault(FaultPoint::Rename, from.path);
             if (rc == 0)
                 rc = renameAt(from.dirFd, from.name, to.dirFd, dest.name, replacing);
@@ -340,7 +317,7 @@ TransferWorker::Outcome TransferWorker::place(const EntryAt &from, const EntryAt
                 temp.clear(); // copyEntry left nothing behind
                 return out;
             }
-            if (kind_ == TransferKind::Move && !matches(from, to.dirFd, temp)) {
+            if (kind_ == JobKind::Move && !matches(from, to.dirFd, temp)) {
                 discard(Outcome::Done);
                 temp.clear();
                 if (retry(from.path, Mismatch, &out))
@@ -365,7 +342,7 @@ TransferWorker::Outcome TransferWorker::place(const EntryAt &from, const EntryAt
         if (!retry(dest.path, rc, &out))
             return discard(out);
     }
-    if (kind_ == TransferKind::Move) {
+    if (kind_ == JobKind::Move) {
         // On disk before the original goes, so a crash cannot lose both.
         syncfs(to.dirFd);
         removeMoved(from, to.dirFd, dest.name);
@@ -404,7 +381,7 @@ TransferWorker::Outcome TransferWorker::merge(const EntryAt &from, const EntryAt
     if (err != 0 && out == Outcome::Done && !retry(from.path, err, &out))
         return out;
     // Fails while anything is left in it, which then stays where it was.
-    if (kind_ == TransferKind::Move && out == Outcome::Done)
+    if (kind_ == JobKind::Move && out == Outcome::Done)
         unlinkat(from.dirFd, from.name.constData(), AT_REMOVEDIR);
     return out;
 }
@@ -466,11 +443,10 @@ ConflictChoice TransferWorker::ask(const Conflict &c)
 // Asks about a failure: true to try again, otherwise *out says how to go on.
 bool TransferWorker::retry(const QByteArray &path, int code, Outcome *out)
 {
-    const QString what =
-        (kind_ == TransferKind::Copy   ? tr("Could not copy \u201c%1\u201d.")
-         : kind_ == TransferKind::Move ? tr("Could not move \u201c%1\u201d.")
-                                       : tr("Could not make a link to \u201c%1\u201d."))
-            .arg(shown(path));
+    const QString what = (kind_ == JobKind::Copy   ? tr("Could not copy \u201c%1\u201d.")
+                          : kind_ == JobKind::Move ? tr("Could not move \u201c%1\u201d.")
+                                                   : tr("Could not make a link to \u201c%1\u201d."))
+                             .arg(shown(path));
     const QString reason = reasonText(code);
     ErrorChoice choice = ErrorChoice::Skip;
     if (askErrors && !cancelled()) {
@@ -499,16 +475,6 @@ bool TransferWorker::retry(const QByteArray &path, int code, Outcome *out)
         return false;
     }
     return false;
-}
-
-QByteArray TransferWorker::freeName(int dirFd, const QByteArray &name, bool isDir)
-{
-    for (int n = 2; n <= MaxNumber; ++n) {
-        const QByteArray candidate = numberedName(name, n, !isDir);
-        if (!taken(dirFd, candidate))
-            return candidate;
-    }
-    return {};
 }
 
 // Hidden, and named after the item, so that what a crash leaves behind is

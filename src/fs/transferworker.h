@@ -15,27 +15,23 @@
 
 namespace tarnwick {
 
-// Names for items that must not take an existing one's place: "name (2).ext"
-// for Keep both, "Link to name (2)" for links. Shortened to fit the file
-// system's limit on a name's length.
-QByteArray numberedName(const QByteArray &name, int n, bool splitExtension);
-QByteArray linkName(const QByteArray &name, int n);
-
 // Without trailing slashes, except for the root itself.
 QByteArray cleanPath(QByteArray path);
 
 namespace transfer {
 
-// Codes beside errno values, for failures the system does not report.
-constexpr int CancelledCode = -1;
-constexpr int NotCopyable = -2;
-constexpr int Mismatch = -3;
-constexpr int NoFreeName = -4;
+constexpr int CancelledCode = jobtext::Cancelled;
+using jobtext::Mismatch;
+using jobtext::NoFreeName;
+using jobtext::NotCopyable;
 
 // Whether `name` is one a copy is written under before it is complete.
 bool isPartName(const QByteArray &name);
 
-QString reasonText(int code);
+inline QString reasonText(int code)
+{
+    return jobtext::reason(code);
+}
 QString shown(const QByteArray &path);
 int openDir(int dirFd, const QByteArray &name); // never through a link
 // Every name in an open folder but "." and ".."; *error is 0 or an errno.
@@ -57,8 +53,7 @@ struct EntryAt
 class TransferWorker
 {
 public:
-    TransferWorker(FileTransfer &owner, TransferKind kind, QList<QByteArray> sources,
-                   QByteArray target);
+    TransferWorker(FileTransfer &owner, JobKind kind, QList<QByteArray> sources, QByteArray target);
 
     void run();
     void cancel();
@@ -87,7 +82,6 @@ private:
                           const struct stat &existing, bool mayMerge);
     ConflictChoice ask(const Conflict &c);
     bool retry(const QByteArray &path, int code, Outcome *out);
-    QByteArray freeName(int dirFd, const QByteArray &name, bool isDir);
     QByteArray temporaryName(int dirFd, const QByteArray &name);
     void sweepLeftovers(int dirFd);
     int fault(FaultPoint point, const QByteArray &path) const
@@ -111,7 +105,7 @@ private:
     void tick(const QByteArray &path, bool force);
 
     FileTransfer &owner_;
-    TransferKind kind_;
+    JobKind kind_;
     QList<QByteArray> sources_;
     QByteArray target_;
 
@@ -122,7 +116,7 @@ private:
     std::optional<ErrorChoice> errorAnswer_;
     std::optional<ConflictChoice> forAll_; // "Apply to all"
 
-    TransferResult result_;
+    JobResult result_;
     QSet<QByteArray> skipped_;                // source paths left behind, which a move must keep
     std::set<std::pair<dev_t, ino_t>> swept_; // folders already rid of leftovers
     // Files with more than one name, by source, and where their copy is: the

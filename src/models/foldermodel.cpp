@@ -3,6 +3,7 @@
 #include "clipboardfiles.h"
 #include "contenttypes.h"
 #include "icons.h"
+#include "jobs.h"
 #include "naturalorder.h"
 #include "rawpaths.h"
 
@@ -26,11 +27,6 @@ namespace {
 // Live updates of up to this many entries are signalled row by row; more
 // are merged in one layout change.
 constexpr int RowByRowLimit = 64;
-
-QString errnoText(int err)
-{
-    return QString::fromLocal8Bit(strerror(err));
-}
 
 // Newlines and other control characters would break a one-line item.
 QString displayName(const QString &name)
@@ -561,7 +557,7 @@ QString FolderModel::nameRefusal(const QString &name, const FileEntry *self) con
         return reason;
     for (const FileEntry &e : entries_) {
         if (&e != self && !e.removed && e.name == name)
-            return tr("There is already an item named “%1” in this folder.").arg(name);
+            return jobtext::alreadyNamed(name);
     }
     return {};
 }
@@ -569,25 +565,39 @@ QString FolderModel::nameRefusal(const QString &name, const FileEntry *self) con
 QString FolderModel::rename(int row, const QString &newName)
 {
     if (row < 0 || row >= int(rows_.size()))
-        return tr("The item is no longer there.");
-    const int index = rows_[size_t(row)];
-    FileEntry &e = entries_[size_t(index)];
+        return jobtext::noLongerThere(newName);
+    const FileEntry &e = entries_[size_t(rows_[size_t(row)])];
     if (newName == e.name)
         return {};
     const QString refusal = nameRefusal(newName, &e);
     if (!refusal.isEmpty())
         return refusal;
-    const QByteArray dir = rawpath::toBytes(folder_);
     const QByteArray from = e.encodedName();
+    Job *job =
+        Jobs::rename(rawpath::join(rawpath::toBytes(folder_), from), rawpath::toBytes(newName));
+    job->setParent(this);
+    connect(job, &Job::finished, this,
+            [this, job, folder = folder_, from, newName](const JobResult &r) {
+                job->deleteLater();
+                if (folder != folder_)
+                    return; // the user has moved on
+                if (!r.errors.isEmpty())
+                    emit renameRefused(r.errors.first());
+                else if (!r.created.isEmpty())
+                    renamedOnDisk(from, newName);
+            });
+    job->start();
+    return {};
+}
+
+// The watcher may have told of the rename already; then there is nothing left to do.
+void FolderModel::renamedOnDisk(const QByteArray &from, const QString &newName)
+{
     const QByteArray to = rawpath::toBytes(newName);
-    // Never over an item that appeared meanwhile.
-    if (renameat2(AT_FDCWD, (dir + '/' + from).constData(), AT_FDCWD, (dir + '/' + to).constData(),
-                  RENAME_NOREPLACE) != 0) {
-        const int err = errno;
-        if (err == EEXIST)
-            return tr("There is already an item named “%1” in this folder.").arg(newName);
-        return tr("“%1” could not be renamed: %2.").arg(e.name, errnoText(err));
-    }
+    const int index = liveIndexOf(from);
+    if (index < 0 || liveIndexOf(to) >= 0)
+        return;
+    FileEntry &e = entries_[size_t(index)];
     byName_.remove(from);
     changeLayout([&] {
         e.name = newName;
@@ -599,9 +609,7 @@ QString FolderModel::rename(int row, const QString &newName)
         sortAll();
         refilter();
     });
-    if (!byName_.isEmpty())
-        byName_.insert(to, index);
-    return {};
+    byName_.insert(to, index);
 }
 
 } // namespace tarnwick

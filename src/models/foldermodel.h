@@ -87,7 +87,8 @@ public:
     bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
     void setRenameAllowed(bool on) { renameAllowed_ = on; }
     bool renameAllowed() const { return renameAllowed_; }
-    // Renames the entry shown in `row`; returns why not, or empty on success.
+    // Renames the entry shown in `row` by a job; returns why not at once, or
+    // empty when the job was started. A failure comes as renameRefused.
     QString rename(int row, const QString &newName);
     // Why `name` cannot be given to an item here, or empty when it can.
     QString nameRefusal(const QString &name, const FileEntry *self) const;
@@ -146,6 +147,7 @@ private:
     // Single-entry changes with row signals, for live updates.
     void insertEntry(FileEntry entry);
     void removeEntry(int entryIndex);
+    void renamedOnDisk(const QByteArray &from, const QString &newName);
     int liveIndexOf(const QByteArray &encodedName);
     void compact();
     const TypeInfo &typeInfo(const FileEntry &e) const;

@@ -3,6 +3,7 @@
 
 #include "clipboardfiles.h"
 #include "icons.h"
+#include "jobs.h"
 #include "namespacenode.h"
 #include "rawpaths.h"
 
@@ -79,6 +80,7 @@ void NamespaceModel::movePaths(Node *node, const QString &oldPrefix, const QStri
     }
 }
 
+// The rename runs as a job; the node follows once it is done, if it is still there.
 bool NamespaceModel::setData(const QModelIndex &index, const QVariant &value, int role)
 {
     if (role != Qt::EditRole || !index.isValid())
@@ -87,30 +89,36 @@ bool NamespaceModel::setData(const QModelIndex &index, const QVariant &value, in
     const QString name = value.toString();
     if (n->fixed || name == n->name)
         return false;
-    QString refusal = unusableNameReason(name);
-    if (refusal.isEmpty()) {
-        const QString oldPath = n->path;
-        const QString newPath = joinPath(n->parent->path, name);
-        const int err =
-            rawpath::moveNoReplace(rawpath::toBytes(oldPath), rawpath::toBytes(newPath));
-        if (err == EEXIST)
-            refusal = tr("There is already an item named “%1” in this folder.").arg(name);
-        else if (err != 0)
-            refusal = tr("“%1” could not be renamed: %2.")
-                          .arg(n->name, QString::fromLocal8Bit(strerror(err)));
-        if (refusal.isEmpty()) {
-            n->parent->byName.remove(n->name);
-            n->name = name;
-            n->parent->byName.insert(name, n);
-            n->path = newPath;
-            movePaths(n, oldPath, newPath);
-            emit dataChanged(index, index);
-            emit renamed(oldPath, newPath);
-            return true;
-        }
+    if (const QString refusal = unusableNameReason(name); !refusal.isEmpty()) {
+        emit renameRefused(refusal);
+        return false;
     }
-    emit renameRefused(refusal);
-    return false;
+    const QString oldPath = n->path;
+    const QString newPath = joinPath(n->parent->path, name);
+    Job *job = Jobs::rename(rawpath::toBytes(oldPath), rawpath::toBytes(name));
+    job->setParent(this);
+    connect(job, &Job::finished, this, [this, job, oldPath, newPath](const JobResult &r) {
+        job->deleteLater();
+        if (!r.errors.isEmpty()) {
+            emit renameRefused(r.errors.first());
+            return;
+        }
+        if (r.created.isEmpty())
+            return;
+        if (Node *moved = shownNode(oldPath)) {
+            const QModelIndex at = indexOfNode(moved);
+            const QString newName = rawpath::toText(rawpath::baseName(rawpath::toBytes(newPath)));
+            moved->parent->byName.remove(moved->name);
+            moved->name = newName;
+            moved->parent->byName.insert(newName, moved);
+            moved->path = newPath;
+            movePaths(moved, oldPath, newPath);
+            emit dataChanged(at, at);
+        }
+        emit renamed(oldPath, newPath);
+    });
+    job->start();
+    return true;
 }
 
 } // namespace tarnwick

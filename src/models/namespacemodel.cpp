@@ -499,6 +499,20 @@ QModelIndex NamespaceModel::indexOf(const Location &location)
     return indexOfNode(node);
 }
 
+NamespaceModel::Node *NamespaceModel::shownNode(const QString &path)
+{
+    Node *node = anchorFor(path);
+    if (!node)
+        return nullptr;
+    const QString rest =
+        node->path == QLatin1String("/") ? path.mid(1) : path.mid(node->path.size());
+    for (const QString &part : rest.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
+        if (!(node = findChild(node, part)))
+            return nullptr;
+    }
+    return node;
+}
+
 Location NamespaceModel::locationOf(const QModelIndex &index) const
 {
     if (!index.isValid())

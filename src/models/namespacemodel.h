@@ -86,6 +86,8 @@ private:
     QModelIndex indexOfNode(Node *node) const;
     int rowOf(const Node *node) const;
     Node *findChild(Node *parent, const QString &name) const;
+    // The node of a folder already in the tree; none are made on the way.
+    Node *shownNode(const QString &path);
     Node *insertChild(Node *parent, std::unique_ptr<Node> child);
     void addChildren(Node *parent, std::vector<std::unique_ptr<Node>> fresh);
     void removeChild(Node *parent, int row);

@@ -2,8 +2,8 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QFontDatabase>
-#include <QPrinter>
 #include <QPainter>
+#include <QPrinter>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>

@@ -95,14 +95,7 @@ void ExplorerListView::InvokeVerb(const QString &verb)
     } else if (verb == QLatin1String("link")) {
         if (!location_.isFolder())
             return;
-        const QByteArray folder = rawpath::toBytes(location_.path);
-        for (const QByteArray &p : paths) {
-            QString error;
-            if (ShellVerbs::makeLink(p, folder, &error).isEmpty()) {
-                messages_->error(this, error);
-                break;
-            }
-        }
+        ShellVerbs::makeLinks(this, *messages_, *asker_, paths, rawpath::toBytes(location_.path));
     } else if (verb == QLatin1String("rename")) {
         QAbstractItemView *view = currentView();
         const QModelIndex current = view->currentIndex();
@@ -137,17 +130,16 @@ bool ExplorerListView::handleDrag(QAbstractItemView *view, QEvent *event)
         return true;
     }
     const Qt::KeyboardModifiers mods = drop->modifiers();
-    TransferKind kind = TransferKind::Copy;
+    JobKind kind = JobKind::Copy;
     if ((mods & Qt::ControlModifier) && (mods & Qt::ShiftModifier))
-        kind = TransferKind::Link;
+        kind = JobKind::Link;
     else if (mods & Qt::ShiftModifier)
-        kind = TransferKind::Move;
+        kind = JobKind::Move;
     else if (!(mods & Qt::ControlModifier))
-        kind =
-            sameFileSystem(files->paths.first(), target) ? TransferKind::Move : TransferKind::Copy;
-    const Qt::DropAction action = kind == TransferKind::Move   ? Qt::MoveAction
-                                  : kind == TransferKind::Link ? Qt::LinkAction
-                                                               : Qt::CopyAction;
+        kind = sameFileSystem(files->paths.first(), target) ? JobKind::Move : JobKind::Copy;
+    const Qt::DropAction action = kind == JobKind::Move   ? Qt::MoveAction
+                                  : kind == JobKind::Link ? Qt::LinkAction
+                                                          : Qt::CopyAction;
     // Onto itself, or a folder into itself: not a place to drop.
     if (!FileTransfer::refusal(kind, files->paths, target).isEmpty() ||
         (files->paths.size() == 1 && files->paths.first() == target)) {
@@ -157,7 +149,7 @@ bool ExplorerListView::handleDrag(QAbstractItemView *view, QEvent *event)
     drop->setDropAction(action);
     drop->accept();
     if (event->type() == QEvent::Drop)
-        runTransfer(new FileTransfer(kind, files->paths, target), this, *asker_);
+        runJob(new FileTransfer(kind, files->paths, target), this, *asker_);
     return true;
 }
 
@@ -165,12 +157,10 @@ void ExplorerListView::newFolder()
 {
     if (!location_.isFolder())
         return;
-    QString error;
-    const QByteArray made = ShellVerbs::makeFolder(rawpath::toBytes(location_.path), &error);
-    if (made.isEmpty()) {
-        messages_->error(this, error);
+    const QByteArray made =
+        ShellVerbs::makeFolder(this, *messages_, rawpath::toBytes(location_.path));
+    if (made.isEmpty())
         return;
-    }
     // Rename it in place as soon as the watcher has brought it in.
     const QString name = rawpath::toText(rawpath::baseName(made));
     auto *pending = new QMetaObject::Connection;

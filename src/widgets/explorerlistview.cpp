@@ -34,7 +34,7 @@ ExplorerListView::ExplorerListView(QWidget *parent)
     : QWidget(parent), model_(new FolderModel(this)), shell_(new ShellItemsModel(this)),
       specialWatcher_(new FolderWatcher(this)), messages_(&UserMessages::dialogs()),
       launcher_(&Launcher::system()), volumes_(mountedVolumes), trashTops_(mountedTrashTops),
-      asker_(&TransferAsker::dialogs())
+      asker_(&JobAsker::dialogs())
 {
     setAccessibleName(tr("Contents"));
     selection_ = new QItemSelectionModel(model_, this);

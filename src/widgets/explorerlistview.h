@@ -20,7 +20,7 @@ namespace tarnwick {
 class FolderModel;
 class FolderWatcher;
 class Launcher;
-class TransferAsker;
+class JobAsker;
 class TrashStore;
 class MountMonitor;
 class ShellItemsModel;
@@ -160,7 +160,7 @@ private:
     Launcher *launcher_;
     VolumeSource volumes_;
     TrashTopSource trashTops_;
-    TransferAsker *asker_;
+    JobAsker *asker_;
     // The selection as sorted, disjoint row ranges, rebuilt on the first read
     // after a change: walking every item's `Selected` is then cheap even for
     // 100,000 items.

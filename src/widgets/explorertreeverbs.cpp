@@ -38,7 +38,7 @@ void ExplorerTreeView::InvokeVerb(const QString &verb)
         return;
     }
     if (verb == QLatin1String("paste")) {
-        ShellVerbs::pasteInto(this, *messages_, TransferAsker::dialogs(), path);
+        ShellVerbs::pasteInto(this, *messages_, JobAsker::dialogs(), path);
         return;
     }
     if (verb == QLatin1String("properties")) {
@@ -58,9 +58,8 @@ void ExplorerTreeView::InvokeVerb(const QString &verb)
         if (ShellVerbs::moveToTrash(this, *messages_, {path}, trash) > 0)
             navigateTo(Location::folder(parent));
     } else if (verb == QLatin1String("link")) {
-        QString error;
-        if (ShellVerbs::makeLink(path, rawpath::parentOf(path), &error).isEmpty())
-            messages_->error(this, error);
+        ShellVerbs::makeLinks(this, *messages_, JobAsker::dialogs(), {path},
+                              rawpath::parentOf(path));
     } else if (verb == QLatin1String("rename")) {
         if (volume)
             messages_->error(
@@ -80,10 +79,8 @@ void ExplorerTreeView::showContextMenu(const QPoint &pos)
         QMenu menu(this);
         QAction *make = menu.addAction(tr("New &Folder"));
         connect(make, &QAction::triggered, this, [this] {
-            QString error;
-            if (ShellVerbs::makeFolder(rawpath::toBytes(current_.path), &error).isEmpty())
-                messages_->error(this, error);
-            else
+            if (!ShellVerbs::makeFolder(this, *messages_, rawpath::toBytes(current_.path))
+                     .isEmpty())
                 model_->refresh(view_->currentIndex());
         });
         QAction *paste = menu.addAction(tr("&Paste"));
@@ -136,27 +133,27 @@ bool ExplorerTreeView::handleDrag(QEvent *event)
     }
     const QByteArray folder = rawpath::toBytes(target.path);
     const Qt::KeyboardModifiers mods = drop->modifiers();
-    TransferKind kind = TransferKind::Copy;
+    JobKind kind = JobKind::Copy;
     if ((mods & Qt::ControlModifier) && (mods & Qt::ShiftModifier)) {
-        kind = TransferKind::Link;
+        kind = JobKind::Link;
     } else if (mods & Qt::ShiftModifier) {
-        kind = TransferKind::Move;
+        kind = JobKind::Move;
     } else if (!(mods & Qt::ControlModifier)) {
         struct stat a, b;
         const bool same = lstat(files->paths.first().constData(), &a) == 0 &&
                           stat(folder.constData(), &b) == 0 && a.st_dev == b.st_dev;
-        kind = same ? TransferKind::Move : TransferKind::Copy;
+        kind = same ? JobKind::Move : JobKind::Copy;
     }
     if (!FileTransfer::refusal(kind, files->paths, folder).isEmpty()) {
         event->ignore();
         return true;
     }
-    drop->setDropAction(kind == TransferKind::Move   ? Qt::MoveAction
-                        : kind == TransferKind::Link ? Qt::LinkAction
-                                                     : Qt::CopyAction);
+    drop->setDropAction(kind == JobKind::Move   ? Qt::MoveAction
+                        : kind == JobKind::Link ? Qt::LinkAction
+                                                : Qt::CopyAction);
     drop->accept();
     if (event->type() == QEvent::Drop)
-        runTransfer(new FileTransfer(kind, files->paths, folder), this);
+        runJob(new FileTransfer(kind, files->paths, folder), this);
     return true;
 }
 

@@ -14,6 +14,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <memory>
 
 namespace tarnwick {
 namespace {
@@ -26,11 +27,49 @@ QString tr(const char *text, int n = -1)
     return QCoreApplication::translate("FileTransfer", text, nullptr, n);
 }
 
-QString title(TransferKind kind)
+QString title(JobKind kind)
 {
-    return kind == TransferKind::Copy   ? tr("Copying")
-           : kind == TransferKind::Move ? tr("Moving")
-                                        : tr("Making links");
+    switch (kind) {
+    case JobKind::Copy:
+        return tr("Copying");
+    case JobKind::Move:
+        return tr("Moving");
+    case JobKind::Link:
+        return tr("Making links");
+    case JobKind::Rename:
+        return tr("Renaming");
+    case JobKind::NewFolder:
+        return tr("Making a folder");
+    case JobKind::Trash:
+        return tr("Moving to the Recycle Bin");
+    case JobKind::Delete:
+    case JobKind::EraseFromTrash:
+        return tr("Deleting");
+    case JobKind::Restore:
+        return tr("Restoring");
+    case JobKind::Permissions:
+        return tr("Changing permissions");
+    }
+    return {};
+}
+
+// The line above a list of what failed.
+QString failedHeading(JobKind kind, int n)
+{
+    switch (kind) {
+    case JobKind::Trash:
+    case JobKind::Delete:
+    case JobKind::EraseFromTrash:
+        return tr("These items could not be deleted:");
+    case JobKind::Restore:
+        return tr("These items could not be restored:");
+    case JobKind::Permissions:
+    case JobKind::Rename:
+    case JobKind::NewFolder:
+        return tr("Some changes could not be made.");
+    default:
+        return tr("%n item(s) could not be transferred:", n);
+    }
 }
 
 using rawpath::shown;
@@ -87,7 +126,7 @@ private:
     ConflictChoice choice_ = ConflictChoice::Cancel; // Escape and the close box stop it all
 };
 
-class DialogAsker : public TransferAsker
+class DialogAsker : public JobAsker
 {
 public:
     std::pair<ConflictChoice, bool> askConflict(QWidget *parent, const Conflict &c) override
@@ -111,13 +150,13 @@ public:
                : box.clickedButton() == skip ? ErrorChoice::Skip
                                              : ErrorChoice::Cancel;
     }
-    void report(QWidget *parent, const QStringList &errors) override
+    void report(QWidget *parent, JobKind kind, const QStringList &errors) override
     {
         QMessageBox box(QMessageBox::Warning, QGuiApplication::applicationDisplayName(),
                         errors.value(0), QMessageBox::Ok, parent);
         box.setTextFormat(Qt::PlainText);
         if (errors.size() > 1) {
-            box.setText(tr("%n item(s) could not be transferred:", int(errors.size())));
+            box.setText(failedHeading(kind, int(errors.size())));
             QStringList lines = errors.mid(0, ReportLines);
             if (errors.size() > ReportLines)
                 lines << tr("and %n more.", int(errors.size() - ReportLines));
@@ -154,9 +193,10 @@ QStringList conflictTexts(const Conflict &c)
 class TransferProgressDialog : public QDialog
 {
 public:
-    TransferProgressDialog(FileTransfer *transfer, QWidget *parent) : QDialog(parent)
+    TransferProgressDialog(Job *job, QWidget *parent) : QDialog(parent)
     {
-        setWindowTitle(title(transfer->kind()));
+        setWindowTitle(title(job->kind()));
+        movesData_ = job->kind() == JobKind::Copy || job->kind() == JobKind::Move;
         auto *layout = new QVBoxLayout(this);
         file_ = new QLabel(this);
         file_->setTextFormat(Qt::PlainText);
@@ -169,8 +209,8 @@ public:
         layout->addWidget(bar_);
         layout->addWidget(amount_);
         layout->addWidget(cancel_, 0, Qt::AlignRight);
-        connect(cancel_, &QPushButton::clicked, this, [this, transfer] {
-            transfer->cancel();
+        connect(cancel_, &QPushButton::clicked, this, [this, job] {
+            job->cancel();
             cancel_->setEnabled(false);
             cancel_->setText(tr("Cancelling\u2026"));
         });
@@ -182,10 +222,13 @@ public:
         const int width = qMax(file_->width(), file_->minimumWidth());
         file_->setText(file_->fontMetrics().elidedText(file, Qt::ElideMiddle, width));
         const QLocale l;
-        amount_->setText(tr("%1 of %2 (%3 of %4 items)")
+        // Jobs that copy no data count items only.
+        amount_->setText(
+            movesData_ ? tr("%1 of %2 (%3 of %4 items)")
                              .arg(l.formattedDataSize(bytesDone), l.formattedDataSize(bytesTotal))
                              .arg(filesDone)
-                             .arg(filesTotal));
+                             .arg(filesTotal)
+                       : tr("%1 of %2 items").arg(filesDone).arg(filesTotal));
         const double part = bytesTotal > 0   ? double(bytesDone) / double(bytesTotal)
                             : filesTotal > 0 ? double(filesDone) / filesTotal
                                              : 0.0;
@@ -199,52 +242,53 @@ private:
     QLabel *amount_;
     QProgressBar *bar_;
     QPushButton *cancel_;
+    bool movesData_ = false;
 };
 
-TransferAsker::~TransferAsker() = default;
+JobAsker::~JobAsker() = default;
 
-TransferAsker &TransferAsker::dialogs()
+JobAsker &JobAsker::dialogs()
 {
     static DialogAsker instance;
     return instance;
 }
 
-TransferRunner::TransferRunner(FileTransfer *transfer, QWidget *parent, TransferAsker &asker)
-    : transfer_(transfer), parent_(parent), asker_(asker)
+JobRunner::JobRunner(Job *job, QWidget *parent, JobAsker &asker)
+    : job_(job), parent_(parent), asker_(asker)
 {
     showTimer_.setSingleShot(true);
     showTimer_.setInterval(ShowAfterMs);
-    connect(&showTimer_, &QTimer::timeout, this, &TransferRunner::showProgress);
-    connect(transfer, &FileTransfer::progress, this, &TransferRunner::onProgress);
-    connect(transfer, &FileTransfer::conflict, this, &TransferRunner::onConflict);
-    connect(transfer, &FileTransfer::error, this, &TransferRunner::onError);
-    connect(transfer, &FileTransfer::finished, this, &TransferRunner::onFinished);
+    connect(&showTimer_, &QTimer::timeout, this, &JobRunner::showProgress);
+    connect(job, &Job::progress, this, &JobRunner::onProgress);
+    connect(job, &Job::conflict, this, &JobRunner::onConflict);
+    connect(job, &Job::error, this, &JobRunner::onError);
+    connect(job, &Job::finished, this, &JobRunner::onFinished);
 }
 
-TransferRunner::~TransferRunner()
+JobRunner::~JobRunner()
 {
     delete dialog_;
 }
 
-void TransferRunner::start()
+void JobRunner::start()
 {
     showTimer_.start();
-    transfer_->start();
+    job_->start();
 }
 
-void TransferRunner::showProgress()
+void JobRunner::showProgress()
 {
     // Not over a question; it comes once the question is answered.
     if (asking_ || dialog_)
         return;
-    dialog_ = new TransferProgressDialog(transfer_, parent_);
+    dialog_ = new TransferProgressDialog(job_, parent_);
     dialog_->setWindowModality(modal_ ? Qt::WindowModal : Qt::NonModal);
     dialog_->update(file_, bytesDone_, bytesTotal_, filesDone_, filesTotal_);
     dialog_->show();
 }
 
-void TransferRunner::onProgress(const QString &file, qint64 bytesDone, qint64 bytesTotal,
-                                int filesDone, int filesTotal)
+void JobRunner::onProgress(const QString &file, qint64 bytesDone, qint64 bytesTotal, int filesDone,
+                           int filesTotal)
 {
     file_ = file;
     bytesDone_ = bytesDone;
@@ -255,64 +299,69 @@ void TransferRunner::onProgress(const QString &file, qint64 bytesDone, qint64 by
         dialog_->update(file, bytesDone, bytesTotal, filesDone, filesTotal);
 }
 
-void TransferRunner::onConflict(const Conflict &c)
+void JobRunner::onConflict(const Conflict &c)
 {
     asking_ = true;
     QWidget *over = dialog_ ? static_cast<QWidget *>(dialog_) : parent_.data();
     const auto [choice, applyToAll] = asker_.askConflict(over, c);
     asking_ = false;
-    transfer_->answerConflict(choice, applyToAll);
+    job_->answerConflict(choice, applyToAll);
     if (!showTimer_.isActive())
         showProgress();
 }
 
-void TransferRunner::onError(const QString &what, const QString &reason)
+void JobRunner::onError(const QString &what, const QString &reason)
 {
     asking_ = true;
     QWidget *over = dialog_ ? static_cast<QWidget *>(dialog_) : parent_.data();
     const ErrorChoice choice = asker_.askError(over, what, reason);
     asking_ = false;
-    transfer_->answerError(choice);
+    job_->answerError(choice);
     if (!showTimer_.isActive())
         showProgress();
 }
 
-void TransferRunner::onFinished(const TransferResult &result)
+void JobRunner::onFinished(const JobResult &result)
 {
     showTimer_.stop();
     delete dialog_;
-    if (!result.errors.isEmpty())
-        asker_.report(parent_, result.errors);
+    if (report_ && !result.errors.isEmpty())
+        asker_.report(parent_, job_->kind(), result.errors);
     emit finished(result);
 }
 
-TransferRunner *runTransfer(FileTransfer *transfer, QWidget *parent, TransferAsker &asker)
+JobRunner *runJob(Job *job, QWidget *parent, JobAsker &asker)
 {
-    auto *runner = new TransferRunner(transfer, parent, asker);
-    // Going with the window cancels the transfer and waits for its clean-up.
+    auto *runner = new JobRunner(job, parent, asker);
+    // Going with the window cancels the job (a transfer waits for its clean-up).
     runner->setParent(parent);
-    transfer->setParent(runner);
-    QObject::connect(runner, &TransferRunner::finished, runner, &QObject::deleteLater);
+    job->setParent(runner);
+    QObject::connect(runner, &JobRunner::finished, runner, &QObject::deleteLater);
     runner->start();
     return runner;
 }
 
-TransferResult runTransferModal(TransferKind kind, const QList<QByteArray> &sources,
-                                const QByteArray &targetFolder, QWidget *parent,
-                                TransferAsker &asker)
+JobResult runJobModal(Job *job, QWidget *parent, JobAsker &asker, bool reportErrors)
 {
-    FileTransfer transfer(kind, sources, targetFolder);
-    TransferRunner runner(&transfer, parent, asker);
+    const std::unique_ptr<Job> owned(job);
+    JobRunner runner(job, parent, asker);
     runner.setModal(true);
-    TransferResult result;
+    runner.setReportErrors(reportErrors);
+    JobResult result;
     QEventLoop loop;
-    QObject::connect(&runner, &TransferRunner::finished, &loop, [&](const TransferResult &r) {
+    QObject::connect(&runner, &JobRunner::finished, &loop, [&](const JobResult &r) {
         result = r;
         loop.quit();
     });
     runner.start();
     loop.exec();
     return result;
+}
+
+JobResult runTransferModal(JobKind kind, const QList<QByteArray> &sources,
+                           const QByteArray &targetFolder, QWidget *parent, JobAsker &asker)
+{
+    return runJobModal(new FileTransfer(kind, sources, targetFolder), parent, asker);
 }
 
 } // namespace tarnwick

@@ -12,53 +12,58 @@ namespace tarnwick {
 
 class TransferProgressDialog;
 
-// Where a transfer's questions go. Tests substitute a scripted one.
-class TransferAsker
+// Where a job's questions go, and what went wrong at its end. Tests
+// substitute a scripted one.
+class JobAsker
 {
 public:
-    virtual ~TransferAsker();
+    virtual ~JobAsker();
     // The choice, and whether it holds for every conflict still to come.
     virtual std::pair<ConflictChoice, bool> askConflict(QWidget *parent, const Conflict &c) = 0;
     virtual ErrorChoice askError(QWidget *parent, const QString &what, const QString &reason) = 0;
     // What went wrong, once, at the end; one entry per item.
-    virtual void report(QWidget *parent, const QStringList &errors) = 0;
+    virtual void report(QWidget *parent, JobKind kind, const QStringList &errors) = 0;
 
     // Dialogs over `parent`.
-    static TransferAsker &dialogs();
+    static JobAsker &dialogs();
 };
 
 // What the conflict dialog says, a line each.
 QStringList conflictTexts(const Conflict &c);
 
-// Runs a transfer for the user: answers its questions through the asker,
-// shows its progress (with Cancel) once it has taken half a second, and
-// reports what failed at the end. The transfer must outlive the runner.
-class TransferRunner : public QObject
+// Runs a job for the user: answers its questions through the asker, shows
+// its progress (with Cancel) once it has taken half a second, and reports
+// what failed at the end. The job must outlive the runner.
+class JobRunner : public QObject
 {
     Q_OBJECT
 public:
-    TransferRunner(FileTransfer *transfer, QWidget *parent, TransferAsker &asker);
-    ~TransferRunner() override;
+    JobRunner(Job *job, QWidget *parent, JobAsker &asker);
+    ~JobRunner() override;
 
     // Whether the progress dialog blocks the parent window.
     void setModal(bool modal) { modal_ = modal; }
+    // Whether what failed is reported; a caller that words it otherwise
+    // turns this off.
+    void setReportErrors(bool report) { report_ = report; }
     void start();
 
 signals:
-    void finished(const tarnwick::TransferResult &result);
+    void finished(const tarnwick::JobResult &result);
 
 private:
     void onProgress(const QString &file, qint64 bytesDone, qint64 bytesTotal, int filesDone,
                     int filesTotal);
     void onConflict(const Conflict &c);
     void onError(const QString &what, const QString &reason);
-    void onFinished(const TransferResult &result);
+    void onFinished(const JobResult &result);
     void showProgress();
 
-    FileTransfer *transfer_;
+    Job *job_;
     QPointer<QWidget> parent_;
-    TransferAsker &asker_;
+    JobAsker &asker_;
     bool modal_ = false;
+    bool report_ = true;
     bool asking_ = false;
     QTimer showTimer_;
     QPointer<TransferProgressDialog> dialog_;
@@ -68,15 +73,20 @@ private:
     int filesDone_ = 0, filesTotal_ = 0;
 };
 
-// Starts `transfer` for the user and takes it over: the transfer and the
-// runner delete themselves once `finished` has been emitted. For drag and drop.
-TransferRunner *runTransfer(FileTransfer *transfer, QWidget *parent,
-                            TransferAsker &asker = TransferAsker::dialogs());
+// Starts `job` for the user and takes it over: the job and the runner
+// delete themselves once `finished` has been emitted. For drag and drop.
+JobRunner *runJob(Job *job, QWidget *parent, JobAsker &asker = JobAsker::dialogs());
+
+// The whole job, with a local event loop spinning until it ends, the
+// window repainting meanwhile; takes the job over. Errors are reported
+// unless `reportErrors` is false.
+JobResult runJobModal(Job *job, QWidget *parent, JobAsker &asker = JobAsker::dialogs(),
+                      bool reportErrors = true);
 
 // The whole transfer, with a local event loop spinning until it ends; for
 // the paste command.
-TransferResult runTransferModal(TransferKind kind, const QList<QByteArray> &sources,
-                                const QByteArray &targetFolder, QWidget *parent,
-                                TransferAsker &asker = TransferAsker::dialogs());
+JobResult runTransferModal(JobKind kind, const QList<QByteArray> &sources,
+                           const QByteArray &targetFolder, QWidget *parent,
+                           JobAsker &asker = JobAsker::dialogs());
 
 } // namespace tarnwick

@@ -1,6 +1,8 @@
 #include "propertiesdialog.h"
 
 #include "fileentry.h"
+#include "fileoperationdialogs.h"
+#include "jobs.h"
 #include "rawpaths.h"
 
 #include "foldermodel.h"
@@ -402,43 +404,18 @@ bool PropertiesDialog::apply()
         (state == Qt::Checked ? set : clear) |= PermissionBits[b];
     }
     QStringList failures;
-    for (const Item &item : items_) {
-        if (set == 0 && clear == 0)
-            break;
-        const char *path = item.path.constData();
-        struct stat st;
-        if (lstat(path, &st) != 0) {
-            failures << tr("“%1” is no longer there.").arg(shown(item.path));
-            continue;
-        }
-        if (S_ISLNK(st.st_mode))
-            continue;
-        const mode_t mode = ((st.st_mode & 07777) & ~clear) | set;
-        if (mode == (st.st_mode & 07777))
-            continue;
-        // Never through a link put in the item's place meanwhile.
-        int rc = fchmodat(AT_FDCWD, path, mode, AT_SYMLINK_NOFOLLOW);
-        if (rc != 0 && (errno == EOPNOTSUPP || errno == ENOTSUP)) {
-            if (lstat(path, &st) == 0 && S_ISLNK(st.st_mode))
-                continue;
-            rc = chmod(path, mode); // without /proc the C library cannot do the above
-        }
-        if (rc != 0) {
-            const int err = errno;
-            failures << tr("The permissions of “%1” could not be changed: %2.")
-                            .arg(shown(item.path), errnoText(err));
-        }
+    if (set != 0 || clear != 0) {
+        QList<QByteArray> paths;
+        for (const Item &item : items_)
+            paths << item.path;
+        failures +=
+            runJobModal(Jobs::setPermissions(paths, set, clear), this, JobAsker::dialogs(), false)
+                .errors;
     }
-
     if (renaming) {
-        const QByteArray &from = items_.first().path;
-        const QByteArray to =
-            rawpath::join(rawpath::parentOf(from), rawpath::toBytes(name_->text()));
-        if (const int err = rawpath::moveNoReplace(from, to); err == EEXIST)
-            failures
-                << tr("There is already an item named “%1” in this folder.").arg(name_->text());
-        else if (err != 0)
-            failures << tr("“%1” could not be renamed: %2.").arg(originalName_, errnoText(err));
+        failures += runJobModal(Jobs::rename(items_.first().path, rawpath::toBytes(name_->text())),
+                                this, JobAsker::dialogs(), false)
+                        .errors;
     }
     if (!failures.isEmpty())
         messages_.error(this, tr("Some changes could not be made.") + QStringLiteral("\n\n") +

@@ -3,6 +3,8 @@
 #include "clipboardfiles.h"
 #include "fileoperationdialogs.h"
 #include "fileoperations.h"
+#include "jobs.h"
+#include "names.h"
 #include "propertiesdialog.h"
 #include "rawpaths.h"
 #include "trash.h"
@@ -10,6 +12,7 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QSet>
 #include <cerrno>
 #include <climits>
 #include <cstring>
@@ -27,21 +30,6 @@ QString shown(const QByteArray &path)
     return rawpath::shown(rawpath::baseName(path));
 }
 
-QString errnoText(int err)
-{
-    return QString::fromLocal8Bit(strerror(err));
-}
-
-int removeForGood(const QByteArray &path)
-{
-    const int dir = open(rawpath::parentOf(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dir < 0)
-        return errno;
-    const int err = rawpath::removeTreeAt(dir, rawpath::baseName(path).constData());
-    close(dir);
-    return err;
-}
-
 // The items of `entries` still in the trash; a line for each of the others.
 QList<TrashItem> lookUp(const TrashStore &trash, const QList<QByteArray> &entries,
                         QStringList *failed)
@@ -51,7 +39,8 @@ QList<TrashItem> lookUp(const TrashStore &trash, const QList<QByteArray> &entrie
         if (auto item = trash.item(e))
             items.append(*item);
         else
-            failed->append(QObject::tr("%1: it is no longer in the Recycle Bin.").arg(shown(e)));
+            failed->append(
+                jobtext::itemFailed(shown(e), QObject::tr("it is no longer in the Recycle Bin.")));
     }
     return items;
 }
@@ -65,8 +54,7 @@ void putOnClipboard(const QList<QByteArray> &paths, bool cut)
     QGuiApplication::clipboard()->setMimeData(makeFilesMimeData({paths, cut}));
 }
 
-bool pasteInto(QWidget *parent, UserMessages &messages, TransferAsker &asker,
-               const QByteArray &folder)
+bool pasteInto(QWidget *parent, UserMessages &messages, JobAsker &asker, const QByteArray &folder)
 {
     QClipboard *clipboard = QGuiApplication::clipboard();
     const auto files = filesFromMimeData(clipboard->mimeData());
@@ -74,13 +62,13 @@ bool pasteInto(QWidget *parent, UserMessages &messages, TransferAsker &asker,
         messages.error(parent, QObject::tr("There are no files on the clipboard to paste."));
         return false;
     }
-    const TransferKind kind = files->cut ? TransferKind::Move : TransferKind::Copy;
+    const JobKind kind = files->cut ? JobKind::Move : JobKind::Copy;
     const QString refusal = FileTransfer::refusal(kind, files->paths, folder);
     if (!refusal.isEmpty()) {
         messages.error(parent, refusal);
         return false;
     }
-    const TransferResult result = runTransferModal(kind, files->paths, folder, parent, asker);
+    const JobResult result = runTransferModal(kind, files->paths, folder, parent, asker);
     // Cut files are pasted once: they are no longer where the clipboard says.
     if (files->cut && !result.cancelled && result.errors.isEmpty() && result.skipped == 0)
         clipboard->clear();
@@ -107,36 +95,23 @@ int moveToTrash(QWidget *parent, UserMessages &messages, const QList<QByteArray>
             : QObject::tr("Move these %1 items to the Recycle Bin?").arg(paths.size());
     if (!messages.confirm(parent, question))
         return 0;
-    int gone = 0;
-    QList<QByteArray> refused;
-    QStringList reasons;
-    for (const QByteArray &p : paths) {
-        QString why;
-        if (trash.trashEncoded(p, &why)) {
-            ++gone;
-        } else {
-            refused.append(p);
-            reasons.append(QStringLiteral("%1: %2").arg(shown(p), why));
-        }
-    }
-    if (refused.isEmpty())
+    // Questions never come from these jobs; the errors are worded below.
+    JobAsker &asker = JobAsker::dialogs();
+    const JobResult trashed = runJobModal(Jobs::trash(paths, trash), parent, asker, false);
+    int gone = trashed.done;
+    if (trashed.refused.isEmpty())
         return gone;
     const QString second =
         QObject::tr("These items cannot be moved to the Recycle Bin:\n%1\n\nDelete them for good? "
                     "They cannot be brought back.")
-            .arg(reasons.join(QLatin1Char('\n')));
+            .arg(trashed.errors.join(QLatin1Char('\n')));
     if (!messages.confirm(parent, second))
         return gone;
-    QStringList failed;
-    for (const QByteArray &p : refused) {
-        if (const int err = removeForGood(p))
-            failed.append(QStringLiteral("%1: %2").arg(shown(p), errnoText(err)));
-        else
-            ++gone;
-    }
-    if (!failed.isEmpty())
+    const JobResult erased = runJobModal(Jobs::erase(trashed.refused), parent, asker, false);
+    gone += erased.done;
+    if (!erased.errors.isEmpty())
         messages.error(parent, QObject::tr("These items could not be deleted:\n%1")
-                                   .arg(failed.join(QLatin1Char('\n'))));
+                                   .arg(erased.errors.join(QLatin1Char('\n'))));
     return gone;
 }
 
@@ -155,13 +130,10 @@ int eraseFromTrash(QWidget *parent, UserMessages &messages, const TrashStore &tr
                       .arg(items.size());
         if (!messages.confirm(parent, question))
             return 0;
-        for (const TrashItem &item : items) {
-            QString why;
-            if (trash.erase(item, &why))
-                ++gone;
-            else
-                failed.append(QStringLiteral("%1: %2").arg(item.name, why));
-        }
+        const JobResult r =
+            runJobModal(Jobs::eraseFromTrash(items, trash), parent, JobAsker::dialogs(), false);
+        gone = r.done;
+        failed += r.errors;
     }
     if (!failed.isEmpty())
         messages.error(parent, QObject::tr("These items could not be deleted:\n%1")
@@ -173,23 +145,43 @@ int restoreFromTrash(QWidget *parent, UserMessages &messages, const TrashStore &
                      const QList<QByteArray> &entries)
 {
     QStringList failed;
-    int restored = 0;
+    QList<std::pair<TrashItem, QByteArray>> wanted;
+    QSet<QByteArray> reserved; // the places of the items before, restored in one job
+    const auto taken = [&reserved](const QByteArray &path) {
+        return reserved.contains(path) || rawpath::exists(path);
+    };
     for (const TrashItem &item : lookUp(trash, entries, &failed)) {
         QByteArray target = item.encodedOriginalPath;
-        if (rawpath::exists(target)) {
+        if (taken(target)) {
             const QByteArray folder = rawpath::parentOf(target);
-            target = rawpath::join(folder, freeName(folder, rawpath::baseName(target)));
+            const QByteArray name = rawpath::baseName(target);
+            QByteArray free;
+            for (int n = 2; free.isEmpty() && n <= names::MaxNumber; ++n) {
+                const QByteArray candidate =
+                    rawpath::join(folder, names::numbered(name, n, item.isDir));
+                if (!taken(candidate))
+                    free = candidate;
+            }
+            if (free.isEmpty()) {
+                failed.append(jobtext::itemFailed(item.name, jobtext::reason(jobtext::NoFreeName)));
+                continue;
+            }
+            target = free;
             const QString question =
                 QObject::tr("Something named “%1” is already in “%2”. Restore the item as “%3”?")
                     .arg(item.name, rawpath::shown(folder), shown(target));
             if (!messages.confirm(parent, question))
                 continue;
         }
-        QString why;
-        if (trash.restore(item, target, &why))
-            ++restored;
-        else
-            failed.append(QStringLiteral("%1: %2").arg(item.name, why));
+        reserved.insert(target);
+        wanted.append({item, target});
+    }
+    int restored = 0;
+    if (!wanted.isEmpty()) {
+        const JobResult r =
+            runJobModal(Jobs::restore(wanted, trash), parent, JobAsker::dialogs(), false);
+        restored = r.done;
+        failed += r.errors;
     }
     if (!failed.isEmpty())
         messages.error(parent, QObject::tr("These items could not be restored:\n%1")
@@ -197,59 +189,25 @@ int restoreFromTrash(QWidget *parent, UserMessages &messages, const TrashStore &
     return restored;
 }
 
-QByteArray freeName(const QByteArray &folder, const QByteArray &name)
+QList<QByteArray> makeLinks(QWidget *parent, UserMessages &messages, JobAsker &asker,
+                            const QList<QByteArray> &targets, const QByteArray &folder)
 {
-    if (!rawpath::exists(rawpath::join(folder, name)))
-        return name;
-    // "report.pdf" -> "report (2).pdf"; a leading dot is not an extension.
-    const qsizetype dot = rawpath::extensionStart(name);
-    for (int n = 2;; ++n) {
-        const QByteArray number = " (" + QByteArray::number(n) + ")";
-        // An extension too long to leave room for any of the stem is not kept apart.
-        const qsizetype cut = name.size() - dot + number.size() < NAME_MAX ? dot : name.size();
-        const QByteArray candidate =
-            rawpath::fitName(name.left(cut), number + name.mid(cut), NAME_MAX);
-        if (!rawpath::exists(rawpath::join(folder, candidate)))
-            return candidate;
+    if (targets.isEmpty())
+        return {};
+    if (const QString refusal = FileTransfer::refusal(JobKind::Link, targets, folder);
+        !refusal.isEmpty()) {
+        messages.error(parent, refusal);
+        return {};
     }
+    return runTransferModal(JobKind::Link, targets, folder, parent, asker).created;
 }
 
-QByteArray makeLink(const QByteArray &target, const QByteArray &folder, QString *error)
+QByteArray makeFolder(QWidget *parent, UserMessages &messages, const QByteArray &folder)
 {
-    const QByteArray wanted = "Link to " + rawpath::baseName(target);
-    // Taken names are tried in turn: another program may take one meanwhile.
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        const QByteArray path = rawpath::join(folder, freeName(folder, wanted));
-        if (symlink(target.constData(), path.constData()) == 0)
-            return path;
-        if (errno != EEXIST) {
-            if (error)
-                *error = QObject::tr("The link to “%1” could not be made: %2.")
-                             .arg(shown(target), errnoText(errno));
-            return {};
-        }
-    }
-    if (error)
-        *error = QObject::tr("The link to “%1” could not be made.").arg(shown(target));
-    return {};
-}
-
-QByteArray makeFolder(const QByteArray &folder, QString *error)
-{
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        const QByteArray path = rawpath::join(folder, freeName(folder, "New Folder"));
-        if (mkdir(path.constData(), 0777) == 0)
-            return path;
-        if (errno != EEXIST) {
-            if (error)
-                *error =
-                    QObject::tr("A new folder could not be made here: %1.").arg(errnoText(errno));
-            return {};
-        }
-    }
-    if (error)
-        *error = QObject::tr("A new folder could not be made here.");
-    return {};
+    const JobResult r = runJobModal(Jobs::newFolder(folder), parent, JobAsker::dialogs(), false);
+    if (r.created.isEmpty() && !r.cancelled)
+        messages.error(parent, r.errors.value(0));
+    return r.created.value(0);
 }
 
 } // namespace tarnwick::ShellVerbs

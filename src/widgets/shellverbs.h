@@ -9,7 +9,7 @@ class QWidget;
 
 namespace tarnwick {
 
-class TransferAsker;
+class JobAsker;
 class TrashStore;
 class UserMessages;
 
@@ -23,8 +23,7 @@ void putOnClipboard(const QList<QByteArray> &paths, bool cut);
 // "paste": the clipboard's files into `folder`, copied, or moved when they
 // were cut (the clipboard is then cleared). Returns false when nothing was
 // pasted, after telling the user why.
-bool pasteInto(QWidget *parent, UserMessages &messages, TransferAsker &asker,
-               const QByteArray &folder);
+bool pasteInto(QWidget *parent, UserMessages &messages, JobAsker &asker, const QByteArray &folder);
 
 // "properties": the properties dialog of the items, modal.
 void showProperties(QWidget *parent, UserMessages &messages, const QList<QByteArray> &paths);
@@ -47,17 +46,15 @@ int eraseFromTrash(QWidget *parent, UserMessages &messages, const TrashStore &tr
 int restoreFromTrash(QWidget *parent, UserMessages &messages, const TrashStore &trash,
                      const QList<QByteArray> &entries);
 
-// "link": a symbolic link "Link to NAME" to `target` in `folder` (numbered
-// "Link to NAME (2)" and so on when taken). Returns the link's path, or empty
-// with *error set.
-QByteArray makeLink(const QByteArray &target, const QByteArray &folder, QString *error);
+// "link": a symbolic link "Link to NAME" to each of `targets` in `folder`
+// (numbered "Link to NAME (2)" and so on when taken). Returns the links made;
+// what failed was reported.
+QList<QByteArray> makeLinks(QWidget *parent, UserMessages &messages, JobAsker &asker,
+                            const QList<QByteArray> &targets, const QByteArray &folder);
 
-// "name (2)", "name (3).ext"...: the first name free in `folder`, the name
-// before the number shortened where the whole would not fit in a name.
-QByteArray freeName(const QByteArray &folder, const QByteArray &name);
-
-// A new folder "New Folder" (numbered when taken) in `folder`.
-QByteArray makeFolder(const QByteArray &folder, QString *error);
+// A new folder "New Folder" (numbered when taken) in `folder`. Returns its
+// path, or empty after telling the user why.
+QByteArray makeFolder(QWidget *parent, UserMessages &messages, const QByteArray &folder);
 
 } // namespace ShellVerbs
 } // namespace tarnwick

@@ -98,9 +98,11 @@ private:
 // A control array: N controls of one kind, indexed from 0.
 template <class W, size_t N> std::array<Control<W>, N> controlArray(const TwipsScale *scale)
 {
-    return [scale]<size_t... I>(std::index_sequence<I...>) {
+    return [scale]<size_t... I>(std::index_sequence<I...>)
+    {
         return std::array<Control<W>, N>{((void)I, Control<W>(scale))...};
-    }(std::make_index_sequence<N>{});
+    }
+    (std::make_index_sequence<N>{});
 }
 
 } // namespace tarnwick

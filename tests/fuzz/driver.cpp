@@ -44,11 +44,45 @@ void saveCurrent()
 // are not UTF-8, a byte-order mark, a NUL.
 const std::vector<QByteArray> &tokens()
 {
-    static const std::vector<QByteArray> t{
-        "\n", "\r\n", "[", "]", "=", ";", "#", "\\", "\"", "%", "%2F", "%ff", "%0A", "*", "?",
-        "file://", "/", "..", "[Settings]", "[Trash Info]", "Path=", "DeletionDate=", "copy\n",
-        "cut\n", "\xff", "\xef\xbb\xbf", QByteArray(1, '\0'), "\xc3\xa9", "\xed\xa0\x80", "\t", " ",
-        "\\x", "\\n", "@Variant(", "2026-12-08T09:10:11", "0", "1", "-1", "99999999999999999999"};
+    static const std::vector<QByteArray> t{"\n",
+                                           "\r\n",
+                                           "[",
+                                           "]",
+                                           "=",
+                                           ";",
+                                           "#",
+                                           "\\",
+                                           "\"",
+                                           "%",
+                                           "%2F",
+                                           "%ff",
+                                           "%0A",
+                                           "*",
+                                           "?",
+                                           "file://",
+                                           "/",
+                                           "..",
+                                           "[Settings]",
+                                           "[Trash Info]",
+                                           "Path=",
+                                           "DeletionDate=",
+                                           "copy\n",
+                                           "cut\n",
+                                           "\xff",
+                                           "\xef\xbb\xbf",
+                                           QByteArray(1, '\0'),
+                                           "\xc3\xa9",
+                                           "\xed\xa0\x80",
+                                           "\t",
+                                           " ",
+                                           "\\x",
+                                           "\\n",
+                                           "@Variant(",
+                                           "2026-12-08T09:10:11",
+                                           "0",
+                                           "1",
+                                           "-1",
+                                           "99999999999999999999"};
     return t;
 }
 

@@ -12,15 +12,15 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     if (argc < 4)
         return 2;
-    const tarnwick::TransferKind kind =
-        QByteArray(argv[1]) == "move" ? tarnwick::TransferKind::Move : tarnwick::TransferKind::Copy;
+    const tarnwick::JobKind kind =
+        QByteArray(argv[1]) == "move" ? tarnwick::JobKind::Move : tarnwick::JobKind::Copy;
     QList<QByteArray> sources;
     for (int i = 3; i < argc; ++i)
         sources << argv[i];
     tarnwick::FileTransfer transfer(kind, sources, argv[2]);
     int status = 1;
     QObject::connect(&transfer, &tarnwick::FileTransfer::finished, &app,
-                     [&](const tarnwick::TransferResult &r) {
+                     [&](const tarnwick::JobResult &r) {
                          QTextStream err(stderr);
                          for (const QString &e : r.errors)
                              err << e << '\n';

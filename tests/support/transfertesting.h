@@ -29,7 +29,7 @@ struct TransferScratch
 };
 
 // Answers in turn, then Cancel; `onAsk` looks at the disk while the worker waits.
-class ScriptedAsker : public TransferAsker
+class ScriptedAsker : public JobAsker
 {
 public:
     std::pair<ConflictChoice, bool> askConflict(QWidget *, const Conflict &c) override
@@ -45,7 +45,7 @@ public:
         onAsk();
         return errorAnswers.isEmpty() ? ErrorChoice::Cancel : errorAnswers.takeFirst();
     }
-    void report(QWidget *, const QStringList &errors) override { reported << errors; }
+    void report(QWidget *, JobKind, const QStringList &errors) override { reported << errors; }
 
     QList<std::pair<ConflictChoice, bool>> conflictAnswers;
     QList<ErrorChoice> errorAnswers;
@@ -121,7 +121,7 @@ inline QList<QByteArray> names(const QByteArray &dir)
 // Without the dialogs: a question nobody listens for is answered Skip.
 // `during` runs on the worker at every step.
 using Step = std::function<void(qint64 bytesDone, qint64 bytesTotal, int filesDone)>;
-inline TransferResult runPlain(
+inline JobResult runPlain(
     FileTransfer &t, const Step &during = [](qint64, qint64, int) {})
 {
     t.setProgressInterval(0);
@@ -133,7 +133,7 @@ inline TransferResult runPlain(
     t.start();
     // A refusal can finish before the wait begins.
     const bool done = !spy.isEmpty() || spy.wait(15000);
-    return done ? spy.at(0).at(0).value<TransferResult>() : TransferResult{};
+    return done ? spy.at(0).at(0).value<JobResult>() : JobResult{};
 }
 
 } // namespace tarnwick::test

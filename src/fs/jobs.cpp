@@ -1,0 +1,329 @@
+#include "jobs.h"
+
+#include "background.h"
+#include "names.h"
+#include "rawpaths.h"
+
+#include <QCoreApplication>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace tarnwick {
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("Jobs", text);
+}
+
+QString shownName(const QByteArray &path)
+{
+    return rawpath::shown(rawpath::baseName(path));
+}
+
+// What one item of a step job came to.
+struct StepOutcome
+{
+    bool done = false;
+    QString error;
+    QByteArray created;
+    bool refused = false;
+};
+
+StepOutcome ok(const QByteArray &created = {})
+{
+    StepOutcome out;
+    out.done = true;
+    out.created = created;
+    return out;
+}
+
+StepOutcome failed(const QString &error, bool refused = false)
+{
+    StepOutcome out;
+    out.error = error;
+    out.refused = refused;
+    return out;
+}
+
+// A job of one step per item, run in turn on a background task. Each step's
+// outcome is handed over as it comes, so a cancel keeps what was done.
+class StepJob : public Job
+{
+public:
+    // A step may look at the task once a call that can hang has returned.
+    using Step = std::function<StepOutcome(qsizetype i, const BackgroundTask &task)>;
+
+    StepJob(JobKind kind, QList<QByteArray> labels, Step step)
+        : Job(kind), labels_(std::move(labels)), step_(std::move(step))
+    {
+    }
+    ~StepJob() override
+    {
+        if (task_)
+            task_->cancel();
+    }
+
+    void start() override
+    {
+        if (task_ || ended_)
+            return;
+        const qsizetype count = labels_.size();
+        task_ = Background::run(this, [this, count, step = step_](BackgroundTask &task) {
+            for (qsizetype i = 0; i < count && !task.cancelled(); ++i) {
+                StepOutcome out = step(i, task);
+                task.post([this, i, out = std::move(out)] { itemDone(i, out); });
+            }
+            task.post([this] { end(false); });
+        });
+    }
+
+    // Ends at once; a step under way is left to finish or hang on its own.
+    void cancel() override
+    {
+        if (ended_)
+            return;
+        if (task_)
+            task_->cancel();
+        QMetaObject::invokeMethod(
+            this, [this] { end(true); }, Qt::QueuedConnection);
+    }
+
+private:
+    void itemDone(qsizetype i, const StepOutcome &out)
+    {
+        if (ended_)
+            return;
+        if (out.done) {
+            ++result_.done;
+            if (!out.created.isEmpty())
+                result_.created << out.created;
+        } else {
+            ++result_.skipped;
+            if (!out.error.isEmpty())
+                result_.errors << out.error;
+            if (out.refused)
+                result_.refused << labels_[i];
+        }
+        emit progress(rawpath::shown(labels_[i]), 0, 0, int(i + 1), int(labels_.size()));
+    }
+    void end(bool cancelled)
+    {
+        if (ended_)
+            return;
+        ended_ = true;
+        result_.cancelled = cancelled;
+        emit finished(result_);
+    }
+
+    QList<QByteArray> labels_;
+    Step step_;
+    TaskHandle task_;
+    JobResult result_;
+    bool ended_ = false;
+};
+
+int removeForGood(const QByteArray &path)
+{
+    const int dir = open(rawpath::parentOf(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir < 0)
+        return errno;
+    const int err = rawpath::removeTreeAt(dir, rawpath::baseName(path).constData());
+    close(dir);
+    return err;
+}
+
+} // namespace
+
+Job::Job(JobKind kind, QObject *parent) : QObject(parent), kind_(kind)
+{
+    qRegisterMetaType<tarnwick::Conflict>();
+    qRegisterMetaType<tarnwick::JobResult>();
+}
+
+namespace jobtext {
+
+QString reason(int code)
+{
+    switch (code) {
+    case NotCopyable:
+        return tr("It is a pipe, socket or device, which cannot be copied.");
+    case Mismatch:
+        return tr("The copy did not match the original, so the original was kept.");
+    case NoFreeName:
+        return tr("No free name was found for it.");
+    case ENOENT:
+        return tr("It no longer exists.");
+    case ENOSPC:
+        return tr("There is not enough free space on the disk.");
+    case EDQUOT:
+        return tr("The disk quota is used up.");
+    case EACCES:
+    case EPERM:
+        return tr("Permission was denied.");
+    case EROFS:
+        return tr("The disk is read-only.");
+    case ENAMETOOLONG:
+        return tr("The name is too long for the target.");
+    case EIO:
+        return tr("The disk could not be read or written.");
+    default:
+        return QString::fromLocal8Bit(strerror(code)) + QLatin1Char('.');
+    }
+}
+
+QString alreadyNamed(const QString &name)
+{
+    return tr("There is already an item named \u201c%1\u201d in this folder.").arg(name);
+}
+
+QString noLongerThere(const QString &name)
+{
+    return tr("\u201c%1\u201d is no longer there.").arg(name);
+}
+
+QString notRenamed(const QString &name, int code)
+{
+    return tr("\u201c%1\u201d could not be renamed. %2").arg(name, reason(code));
+}
+
+QString noNewFolder(int code)
+{
+    return tr("A new folder could not be made here. %1").arg(reason(code));
+}
+
+QString noPermissions(const QString &name, int code)
+{
+    return tr("The permissions of \u201c%1\u201d could not be changed. %2").arg(name, reason(code));
+}
+
+QString itemFailed(const QString &name, const QString &reason)
+{
+    return QStringLiteral("%1: %2").arg(name, reason);
+}
+
+} // namespace jobtext
+
+namespace Jobs {
+
+Job *rename(const QByteArray &path, const QByteArray &newName)
+{
+    return new StepJob(JobKind::Rename, {path}, [path, newName](qsizetype, const BackgroundTask &) {
+        const QByteArray to = rawpath::join(rawpath::parentOf(path), newName);
+        const int err = rawpath::moveNoReplace(path, to);
+        if (err == 0)
+            return ok(to);
+        return failed(err == EEXIST ? jobtext::alreadyNamed(rawpath::shown(newName))
+                                    : jobtext::notRenamed(shownName(path), err));
+    });
+}
+
+Job *newFolder(const QByteArray &folder)
+{
+    return new StepJob(
+        JobKind::NewFolder, {folder}, [folder](qsizetype, const BackgroundTask &task) {
+            const int dir = open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+            if (dir < 0)
+                return failed(jobtext::noNewFolder(errno));
+            if (task.cancelled()) { // given up while the folder did not answer
+                close(dir);
+                return failed({});
+            }
+            int err = jobtext::NoFreeName;
+            // Another program may take a free name meanwhile: the next is tried.
+            for (int n = 1; n <= names::MaxNumber; ++n) {
+                const QByteArray name = names::firstFree(dir, "New Folder", true, n);
+                if (name.isEmpty())
+                    break;
+                if (mkdirat(dir, name.constData(), 0777) == 0) {
+                    close(dir);
+                    return ok(rawpath::join(folder, name));
+                }
+                err = errno;
+                if (err != EEXIST)
+                    break;
+            }
+            close(dir);
+            return failed(jobtext::noNewFolder(err));
+        });
+}
+
+Job *trash(const QList<QByteArray> &paths, const TrashStore &store)
+{
+    return new StepJob(JobKind::Trash, paths, [paths, store](qsizetype i, const BackgroundTask &) {
+        QString why;
+        if (store.trashEncoded(paths[i], &why))
+            return ok();
+        return failed(jobtext::itemFailed(shownName(paths[i]), why), true);
+    });
+}
+
+Job *erase(const QList<QByteArray> &paths)
+{
+    return new StepJob(JobKind::Delete, paths, [paths](qsizetype i, const BackgroundTask &) {
+        if (const int err = removeForGood(paths[i]))
+            return failed(jobtext::itemFailed(shownName(paths[i]), jobtext::reason(err)));
+        return ok();
+    });
+}
+
+Job *eraseFromTrash(const QList<TrashItem> &items, const TrashStore &store)
+{
+    QList<QByteArray> labels;
+    for (const TrashItem &item : items)
+        labels << item.encodedOriginalPath;
+    return new StepJob(JobKind::EraseFromTrash, labels,
+                       [items, store](qsizetype i, const BackgroundTask &) {
+                           QString why;
+                           if (store.erase(items[i], &why))
+                               return ok();
+                           return failed(jobtext::itemFailed(items[i].name, why));
+                       });
+}
+
+Job *restore(const QList<std::pair<TrashItem, QByteArray>> &items, const TrashStore &store)
+{
+    QList<QByteArray> labels;
+    for (const auto &[item, target] : items)
+        labels << (target.isEmpty() ? item.encodedOriginalPath : target);
+    return new StepJob(JobKind::Restore, labels,
+                       [items, store](qsizetype i, const BackgroundTask &) {
+                           const auto &[item, target] = items[i];
+                           QString why;
+                           if (store.restore(item, target, &why))
+                               return ok(target.isEmpty() ? item.encodedOriginalPath : target);
+                           return failed(jobtext::itemFailed(item.name, why));
+                       });
+}
+
+Job *setPermissions(const QList<QByteArray> &paths, unsigned set, unsigned clear)
+{
+    return new StepJob(
+        JobKind::Permissions, paths, [paths, set, clear](qsizetype i, const BackgroundTask &) {
+            const char *path = paths[i].constData();
+            struct stat st;
+            if (lstat(path, &st) != 0)
+                return failed(jobtext::noLongerThere(rawpath::shown(paths[i])));
+            const mode_t mode = ((st.st_mode & 07777) & ~clear) | set;
+            if (S_ISLNK(st.st_mode) || mode == (st.st_mode & 07777))
+                return ok(); // links have no permissions of their own
+            // Never through a link put in the item's place meanwhile.
+            int rc = fchmodat(AT_FDCWD, path, mode, AT_SYMLINK_NOFOLLOW);
+            if (rc != 0 && (errno == EOPNOTSUPP || errno == ENOTSUP)) {
+                if (lstat(path, &st) == 0 && S_ISLNK(st.st_mode))
+                    return ok();
+                rc = chmod(path, mode); // without /proc the C library cannot do the above
+            }
+            if (rc != 0)
+                return failed(jobtext::noPermissions(rawpath::shown(paths[i]), errno));
+            return ok();
+        });
+}
+
+} // namespace Jobs
+
+} // namespace tarnwick

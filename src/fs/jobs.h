@@ -1,0 +1,141 @@
+#pragma once
+
+#include "trash.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QMetaType>
+#include <QObject>
+#include <QStringList>
+#include <functional>
+#include <memory>
+
+namespace tarnwick {
+
+class BackgroundTask;
+
+// Every change to the disk the user asks for is one of these.
+enum class JobKind
+{
+    Copy,
+    Move,
+    Link,
+    Rename,
+    NewFolder,
+    Trash,
+    Delete,         // for good, outside the trash
+    EraseFromTrash, // for good, from the trash
+    Restore,
+    Permissions
+};
+
+// Something of the same name is already in the target folder.
+struct Conflict
+{
+    QByteArray source, target; // encoded paths
+    bool targetIsDir = false, sourceIsDir = false;
+    qint64 sourceSize = 0, targetSize = 0;
+    qint64 sourceMtime = 0, targetMtime = 0; // seconds since the epoch
+    bool sourceIsLink = false;
+    QByteArray linkTarget; // what an arriving link holds, as it is stored
+    // False when the target is the source itself (a copy into its own
+    // folder, a hard link, a link that leads to it), or when one is a folder
+    // and the other not: replacing would destroy what is meant to be kept.
+    // Two folders "replace" by merging.
+    bool mayReplace = true;
+};
+
+enum class ConflictChoice
+{
+    Replace,
+    Skip,
+    KeepBoth,
+    Cancel
+};
+
+enum class ErrorChoice
+{
+    Retry,
+    Skip,
+    Cancel
+};
+
+struct JobResult
+{
+    int done = 0;    // of the items given, those that arrived
+    int skipped = 0; // of the items given, those left where they were
+    bool cancelled = false;
+    QStringList errors;        // plain words, one per item that failed and was skipped
+    QList<QByteArray> created; // top-level items that now hold what was done
+    // Items a trash would not take, with the reason in `errors`: they may
+    // still be deleted for good.
+    QList<QByteArray> refused;
+};
+
+// One change to the disk, run off the user-interface thread. Questions
+// (conflicts, errors) are signals the job waits on; a question nobody
+// listens for is answered Skip. `finished` comes exactly once.
+class Job : public QObject
+{
+    Q_OBJECT
+public:
+    explicit Job(JobKind kind, QObject *parent = nullptr);
+    JobKind kind() const { return kind_; }
+
+    virtual void start() = 0; // returns at once
+    virtual void cancel() = 0;
+    virtual void answerConflict(ConflictChoice, bool /*applyToAll*/) {}
+    virtual void answerError(ErrorChoice) {}
+
+signals:
+    void progress(const QString &currentFile, qint64 bytesDone, qint64 bytesTotal, int filesDone,
+                  int filesTotal);
+    void conflict(const tarnwick::Conflict &c);             // waits for answerConflict
+    void error(const QString &what, const QString &reason); // waits for answerError
+    void finished(const tarnwick::JobResult &result);
+
+private:
+    JobKind kind_;
+};
+
+// The words for what went wrong, shared by every job and every check before one.
+namespace jobtext {
+// Codes beside errno values, for failures the system does not report.
+constexpr int Cancelled = -1;
+constexpr int NotCopyable = -2;
+constexpr int Mismatch = -3;
+constexpr int NoFreeName = -4;
+
+QString reason(int code); // a sentence
+QString alreadyNamed(const QString &name);
+QString noLongerThere(const QString &name);
+QString notRenamed(const QString &name, int code);
+QString noNewFolder(int code);
+QString noPermissions(const QString &name, int code);
+QString itemFailed(const QString &name, const QString &reason); // "name: reason"
+} // namespace jobtext
+
+// The jobs besides transfers (see fileoperations.h). Each item is a few
+// system calls; a job that is cancelled ends at once, and a call stuck on a
+// dead mount is left behind.
+namespace Jobs {
+// Renames `path` within its folder, never over anything. created: the new path.
+Job *rename(const QByteArray &path, const QByteArray &newName);
+// "New Folder", numbered when taken. created: its path.
+Job *newFolder(const QByteArray &folder);
+// Each item into the trash of its volume; refused: those it would not take.
+Job *trash(const QList<QByteArray> &paths, const TrashStore &store);
+// Each item deleted for good, folders with all they hold, links never followed.
+Job *erase(const QList<QByteArray> &paths);
+Job *eraseFromTrash(const QList<TrashItem> &items, const TrashStore &store);
+// Each item back to its target (where it came from when empty).
+Job *restore(const QList<std::pair<TrashItem, QByteArray>> &items, const TrashStore &store);
+// Sets the bits of `set` and clears those of `clear` in each item's mode,
+// keeping its other bits; links are left alone.
+Job *setPermissions(const QList<QByteArray> &paths, unsigned set, unsigned clear);
+} // namespace Jobs
+
+} // namespace tarnwick
+
+Q_DECLARE_METATYPE(tarnwick::Conflict)
+Q_DECLARE_METATYPE(tarnwick::JobResult)
