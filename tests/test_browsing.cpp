@@ -109,14 +109,14 @@ private slots:
     void activePaneFollowsFocus()
     {
         frmExplore &f = h->open();
-        QCOMPARE(f.activePane, qint16(0));
+        QCOMPARE(f.activePane, frmExplore::Pane::None);
         f.CcXploreListView1->currentView()->setFocus();
-        QTRY_COMPARE(f.activePane, qint16(2));
+        QTRY_COMPARE(f.activePane, frmExplore::Pane::List);
         f.cboFilter->setFocus();
         QTRY_VERIFY(f.cboFilter->hasFocus());
-        QCOMPARE(f.activePane, qint16(2));
+        QCOMPARE(f.activePane, frmExplore::Pane::List);
         f.CcXploreTreeView1->view()->setFocus();
-        QTRY_COMPARE(f.activePane, qint16(1));
+        QTRY_COMPARE(f.activePane, frmExplore::Pane::Tree);
     }
 
     void folderChangeRewritesCaptionAndClearsStatus_data()
@@ -136,12 +136,13 @@ private slots:
         QFETCH(QString, caption);
         frmExplore &f = h->open();
         f.StatusBar1->setSimpleText(QStringLiteral(" 3 Items Selected."));
-        const Location target = nameSpace ? Location::special(nameSpace) : Location::folder(root());
+        const Location target =
+            nameSpace ? Location::special(NameSpace(nameSpace)) : Location::folder(root());
         QVERIFY(f.CcXploreTreeView1->navigateTo(target));
         QCOMPARE(f.CcXploreTreeView1->IsNameSpace(), nameSpace);
         QCOMPARE(f.CcXploreTreeView1->CurrentFolder(), nameSpace ? QString() : root());
         if (nameSpace)
-            QCOMPARE(f.CcXploreTreeView1->CurrentNameSpace(), nameSpace);
+            QCOMPARE(f.CcXploreTreeView1->CurrentNameSpace(), NameSpace(nameSpace));
         QCOMPARE(f.txtStatus2->text(),
                  caption.isEmpty() ? "Contents of '" + root() + "'" : caption);
         QCOMPARE(f.StatusBar1->SimpleText(), QString());
@@ -196,7 +197,7 @@ private slots:
         frmExplore &f = h->open();
         f.cboFilter->setFocus();
         QVERIFY(f.CcXploreCombo1->go(root() + "/sub"));
-        QTRY_COMPARE(f.activePane, qint16(1));
+        QTRY_COMPARE(f.activePane, frmExplore::Pane::Tree);
         QCOMPARE(f.CcXploreTreeView1->CurrentFolder(), root() + "/sub");
     }
 

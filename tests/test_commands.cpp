@@ -247,7 +247,7 @@ private slots:
         f.Toolbar2->press(QStringLiteral("List"));
         for (int twice = 0; twice < 2; ++twice) {
             f.menuEntry(entry)->trigger();
-            QCOMPARE(f.CcXploreListView1->View(), mode);
+            QCOMPARE(int(f.CcXploreListView1->View()), mode);
             for (QAction *a : {f.mnuViewLargeIcons.data(), f.mnuViewSmallIcons.data(),
                                f.mnuViewList.data(), f.mnuViewDetails.data()})
                 QCOMPARE(a->isChecked(), a->objectName() == entry);
@@ -265,7 +265,7 @@ private slots:
         buttons.erase(buttons.begin() + f.Toolbar1->indexOf(QStringLiteral("Details")));
         f.Toolbar1->setButtons(buttons);
         f.mnuViewDetails_Click();
-        QCOMPARE(f.CcXploreListView1->View(), 3);
+        QCOMPARE(f.CcXploreListView1->View(), ExplorerListView::Details);
         QVERIFY(f.mnuViewDetails->isChecked());
         QCOMPARE(h->settings.read(Preferences::Section, "view"), QStringLiteral("3"));
         QCOMPARE(h->settings.read(Preferences::Section, "button"), QStringLiteral("Details"));
@@ -329,10 +329,10 @@ private slots:
         frmExplore &f = h->open();
         QVERIFY(f.CcXploreTreeView1->setCurrentFolder(QStringLiteral("/usr")));
         for (auto click : {&frmExplore::Toolbar1_ButtonClick, &frmExplore::Toolbar2_ButtonClick}) {
-            f.CcXploreListView1->setView(2);
+            f.CcXploreListView1->setView(ExplorerListView::ListMode);
             QVERIFY(f.CcXploreTreeView1->setCurrentFolder(QStringLiteral("/usr")));
             (f.*click)(key);
-            QCOMPARE(f.CcXploreListView1->View(), view < 0 ? 2 : view);
+            QCOMPARE(int(f.CcXploreListView1->View()), view < 0 ? 2 : view);
             QCOMPARE(f.CcXploreTreeView1->CurrentFolder(),
                      movesUp ? QStringLiteral("/") : QStringLiteral("/usr"));
         }
@@ -347,7 +347,7 @@ private slots:
         button->click();
         QVERIFY(f.Toolbar2->isPressed(QStringLiteral("Details")));
         QVERIFY(f.Toolbar1->isPressed(QStringLiteral("Details")));
-        QCOMPARE(f.CcXploreListView1->View(), 3);
+        QCOMPARE(f.CcXploreListView1->View(), ExplorerListView::Details);
         // One pressed button per group.
         f.Toolbar2->findChildren<QToolButton *>()
             .at(f.Toolbar2->indexOf(QStringLiteral("List")))
@@ -540,7 +540,7 @@ private slots:
         f.StatusBar1->setSimpleText(QStringLiteral("untouched"));
         list->setSelected(1, true);
         f.menuEntry(QStringLiteral("mnuEditInvertSelection"))->trigger();
-        QTRY_COMPARE(f.activePane, qint16(2));
+        QTRY_COMPARE(f.activePane, frmExplore::Pane::List);
         QCOMPARE((QList<bool>{list->Selected(0), list->Selected(1), list->Selected(2)}),
                  (QList<bool>{true, false, true}));
         f.mnuEditInvertSelection_Click();
@@ -574,7 +574,7 @@ private slots:
         frmExplore &f = h->open();
         ExplorerListView *list = showFiveFiles(f, dir);
         QVERIFY(list);
-        QVERIFY(list->setView(view));
+        list->setView(ExplorerListView::ViewMode(view));
         QAbstractItemView *v = list->currentView();
         const QModelIndex second = list->activeModel()->index(1, 0);
         v->scrollTo(second);

@@ -124,7 +124,7 @@ private slots:
 
         // And every verb works on it.
         list->setSelected(list->model()->rowOfName("a.txt"), true);
-        f.activePane = 2;
+        f.activePane = frmExplore::Pane::List;
         f.mnuEditCopy_Click();
         f.menuEntry(QStringLiteral("mnuFileCreateShortcut"))->trigger();
         QVERIFY(QFileInfo(root() + "/live/Link to a.txt").isSymLink());

@@ -372,7 +372,7 @@ private slots:
         makeTree({"A rather long name.txt", "z"}, {});
         ExplorerListView list;
         list.resize(800, 600);
-        list.setView(view);
+        list.setView(ExplorerListView::ViewMode(view));
         list.setFolder(root());
         QVERIFY(waitLoaded(*list.model()));
         auto *icons = qobject_cast<QListView *>(list.currentView());
@@ -539,8 +539,8 @@ private slots:
         QFETCH(int, mode);
         ExplorerListView list;
         QCOMPARE(list.setViewText(text), accepted);
-        QCOMPARE(list.View(), mode);
-        if (mode == ExplorerListView::Details) {
+        QCOMPARE(int(list.View()), mode);
+        if (mode == int(ExplorerListView::Details)) {
             QVERIFY(qobject_cast<QTreeView *>(list.currentView()));
             return;
         }

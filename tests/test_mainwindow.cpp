@@ -99,7 +99,7 @@ private slots:
             h->settings.write(Preferences::Section, pair.left(eq), pair.mid(eq + 1));
         }
         frmExplore &f = h->open();
-        QCOMPARE(f.CcXploreListView1->View(), view);
+        QCOMPARE(int(f.CcXploreListView1->View()), view);
         QCOMPARE(f.Toolbar1.Visible(), smallToolbar);
         QCOMPARE(f.Toolbar2.Visible(), !smallToolbar);
         QCOMPARE(f.picToolbar1.Height(), smallToolbar ? 375.0f : 560.0f);

@@ -204,7 +204,7 @@ private slots:
         Linked w(ownNamespace());
         QVERIFY(w.tree.setCurrentFolder(rawpath::toText(folder)));
         w.messages.confirmAnswers = {true};
-        w.tree.InvokeVerb(QStringLiteral("delete"));
+        w.tree.InvokeVerb(Verb::Delete);
         QVERIFY2(w.messages.errors.isEmpty(), qPrintable(w.messages.errors.join('\n')));
         QVERIFY(!rawpath::exists(folder));
         const QByteArray trashed = rawpath::toBytes(QStandardPaths::writableLocation(

@@ -101,7 +101,7 @@ private slots:
         };
         list.setSelected(rowOf("gone.txt"), true);
         messages.confirmAnswers = {true};
-        list.InvokeVerb(QStringLiteral("delete"));
+        list.InvokeVerb(Verb::Delete);
         QVERIFY(messages.confirmations.last().contains("for good"));
         QVERIFY(!QFile::exists(trashFolder() + "/files/gone.txt"));
         QVERIFY(!QFile::exists(trashFolder() + "/info/gone.txt.trashinfo"));
@@ -109,7 +109,7 @@ private slots:
         list.selectionModel()->clear();
         list.setSelected(rowOf("keep.txt"), true);
         messages.confirmAnswers = {true};
-        list.InvokeVerb(QStringLiteral("restore"));
+        list.InvokeVerb(Verb::Restore);
         QVERIFY(messages.confirmations.last().contains("keep (2).txt"));
         QFile restored(root() + "/keep (2).txt");
         QVERIFY(restored.open(QIODevice::ReadOnly));
@@ -161,7 +161,7 @@ private slots:
         const int row = trashRow(list, trash + "/files/" + name);
         QVERIFY(row >= 0);
         list.setSelected(row, true);
-        list.InvokeVerb(QStringLiteral("restore"));
+        list.InvokeVerb(Verb::Restore);
         QCOMPARE(messages.errors, QStringList());
         QCOMPARE(readRaw(path), "odd");
         // The folder is made again under its own bytes, not a look-alike.
@@ -176,7 +176,7 @@ private slots:
         QVERIFY(again >= 0);
         list.setSelected(again, true);
         messages.confirmAnswers = {true};
-        list.InvokeVerb(QStringLiteral("delete"));
+        list.InvokeVerb(Verb::Delete);
         QCOMPARE(messages.errors, QStringList());
         QCOMPARE(namesIn(trash + "/files"), QList<QByteArray>());
         QCOMPARE(namesIn(trash + "/info"), QList<QByteArray>());
@@ -199,7 +199,7 @@ private slots:
         QVERIFY(test::waitListed(&list));
         list.setSelected(list.model()->rowOfName("v.txt"), true);
         messages.confirmAnswers = {true};
-        list.InvokeVerb(QStringLiteral("delete"));
+        list.InvokeVerb(Verb::Delete);
         QCOMPARE(messages.confirmations.size(), 1); // no offer to delete for good
         QCOMPARE(readRaw(top + "/.Trash-" + QByteArray::number(geteuid()) + "/files/v.txt"), "v");
         list.setLocation(Location::special(RecycleBinSpace));
@@ -226,7 +226,7 @@ private slots:
         list.setSelected(0, true);
         list.setSelected(1, true);
         messages.confirmAnswers = {true, true};
-        list.InvokeVerb(QStringLiteral("restore"));
+        list.InvokeVerb(Verb::Restore);
         QCOMPARE(messages.errors, QStringList());
         const QList<QByteArray> names = namesIn(rootBytes());
         QCOMPARE(names.size(), 3);
@@ -242,13 +242,13 @@ private slots:
     // Restore and Delete on items gone from the trash meanwhile say so.
     void trashVerbsSayWhy_data()
     {
-        QTest::addColumn<QString>("verb");
-        QTest::newRow("restore") << "restore";
-        QTest::newRow("delete") << "delete";
+        QTest::addColumn<int>("verb");
+        QTest::newRow("restore") << int(Verb::Restore);
+        QTest::newRow("delete") << int(Verb::Delete);
     }
     void trashVerbsSayWhy()
     {
-        QFETCH(QString, verb);
+        QFETCH(int, verb);
         QVERIFY(test::writeFile(root() + "/a.txt", "a") && TrashStore().trash(root() + "/a.txt"));
         ExplorerListView list;
         test::RecordingMessages messages;
@@ -259,7 +259,7 @@ private slots:
         list.setSelected(0, true);
         QVERIFY(QFile::remove(trashFolder() + "/files/a.txt"));
         messages.confirmAnswers = {true};
-        list.InvokeVerb(verb);
+        list.InvokeVerb(Verb(verb));
         QCOMPARE(messages.errors.size(), 1);
         QVERIFY2(messages.errors.first().contains("a.txt"), qPrintable(messages.errors.first()));
         QVERIFY(!QFile::exists(root() + "/a.txt"));

@@ -158,7 +158,7 @@ private slots:
         QFETCH(QList<QByteArray>, expected);
         test::writeFile(root() + "/a.txt");
         frmExplore &f = openWithSelection({"a.txt"});
-        f.activePane = qint16(pane);
+        f.activePane = frmExplore::Pane(pane);
         f.mnuEditCopy_Click();
         const auto files = filesFromMimeData(QGuiApplication::clipboard()->mimeData());
         QList<QByteArray> got;
@@ -167,6 +167,50 @@ private slots:
         for (QByteArray &e : expected)
             e = e == "TREE" ? rootBytes() : rootBytes() + "/a.txt";
         QCOMPARE(got, expected);
+    }
+
+    // The keys of both panes come from one table: each runs its verb on
+    // the pane's own folder or selection.
+    void paneKeys_data()
+    {
+        QTest::addColumn<bool>("inTree");
+        QTest::addColumn<QKeySequence>("key");
+        QTest::addColumn<QString>("outcome");
+        for (const bool tree : {false, true}) {
+            const char *pane = tree ? "tree: " : "list: ";
+            QTest::addRow("%sdelete", pane) << tree << QKeySequence(Qt::Key_Delete) << "asked";
+            QTest::addRow("%scopy", pane) << tree << QKeySequence(QKeySequence::Copy) << "copied";
+            QTest::addRow("%scut", pane) << tree << QKeySequence(QKeySequence::Cut) << "cut";
+            QTest::addRow("%spaste", pane) << tree << QKeySequence(QKeySequence::Paste) << "pasted";
+            QTest::addRow("%sa letter", pane) << tree << QKeySequence(Qt::Key_Q) << "nothing";
+        }
+    }
+    void paneKeys()
+    {
+        QFETCH(bool, inTree);
+        QFETCH(QKeySequence, key);
+        QFETCH(QString, outcome);
+        QDir().mkpath(root() + "/sub");
+        test::writeFile(root() + "/sub/a.txt");
+        test::writeFile(root() + "/elsewhere.txt");
+        ShellVerbs::putOnClipboard({rootBytes() + "/elsewhere.txt"}, false);
+        frmExplore &f = h->open();
+        QVERIFY(f.CcXploreTreeView1->setCurrentFolder(root() + "/sub"));
+        ExplorerListView *list = f.CcXploreListView1.get();
+        QVERIFY(test::waitListed(list));
+        list->setSelected(list->model()->rowOfName("a.txt"), true);
+        h->messages.confirmAnswers = {false};
+        QWidget *target =
+            inTree ? static_cast<QWidget *>(f.CcXploreTreeView1->view()) : list->currentView();
+        QTest::keySequence(target, key);
+        const auto files = filesFromMimeData(QGuiApplication::clipboard()->mimeData());
+        const QByteArray item = inTree ? rootBytes() + "/sub" : rootBytes() + "/sub/a.txt";
+        QCOMPARE(h->messages.confirmations.size(), outcome == "asked" ? 1 : 0);
+        QCOMPARE(files && files->paths == QList<QByteArray>{item} && !files->cut,
+                 outcome == "copied");
+        QCOMPARE(files && files->paths == QList<QByteArray>{item} && files->cut, outcome == "cut");
+        QCOMPARE(QFile::exists(root() + "/sub/elsewhere.txt"), outcome == "pasted");
+        QVERIFY(QFile::exists(root() + "/sub/a.txt"));
     }
 
     void deleteMovesToTheTrash_data()
@@ -189,7 +233,7 @@ private slots:
         test::writeFile(root() + "/a.txt", "alpha");
         test::writeFile(root() + "/b c.txt", "beta");
         frmExplore &f = openWithSelection(selected);
-        f.activePane = 2;
+        f.activePane = frmExplore::Pane::List;
         h->messages.confirmAnswers = {answer};
         f.Toolbar1_ButtonClick(QStringLiteral("Delete"));
         QCOMPARE(h->messages.confirmations, QStringList{question});
@@ -268,7 +312,7 @@ private slots:
     {
         test::writeFile(root() + "/doc.txt");
         frmExplore &f = openWithSelection({"doc.txt"});
-        f.activePane = 2;
+        f.activePane = frmExplore::Pane::List;
         f.menuEntry(QStringLiteral("mnuFileCreateShortcut"))->trigger();
         QVERIFY(QFileInfo(root() + "/Link to doc.txt").isSymLink());
     }
@@ -278,7 +322,7 @@ private slots:
         test::writeFile(root() + "/a.txt");
         test::writeFile(root() + "/b.txt");
         frmExplore &f = openWithSelection({"a.txt"});
-        f.activePane = 2;
+        f.activePane = frmExplore::Pane::List;
         f.mnuEditCut_Click();
         FolderModel *m = f.CcXploreListView1->model();
         const auto dimmed = [&](const QString &name) {
@@ -328,7 +372,7 @@ private slots:
         ExplorerListView *list = f.CcXploreListView1.get();
         QVERIFY(test::waitListed(list));
         list->setSelected(list->model()->rowOfName("a.txt"), true);
-        f.activePane = 2;
+        f.activePane = frmExplore::Pane::List;
         cut ? f.mnuEditCut_Click() : f.mnuEditCopy_Click();
         // The Edit menu's Paste follows the clipboard when the menu opens.
         f.mnuEditTop_Click();
@@ -351,7 +395,7 @@ private slots:
         QGuiApplication::clipboard()->setText(QStringLiteral("just text"));
         f.mnuEditTop_Click();
         QVERIFY(!f.mnuEditPaste->isEnabled());
-        f.activePane = 2;
+        f.activePane = frmExplore::Pane::List;
         f.Toolbar1_ButtonClick(QStringLiteral("Paste")); // the button is never disabled
         QCOMPARE(h->messages.errors.size(), 1);
         QVERIFY(h->messages.errors.first().contains("no files"));
@@ -361,10 +405,10 @@ private slots:
     {
         QDir().mkpath(root() + "/box/inner");
         frmExplore &f = openWithSelection({"box"});
-        f.activePane = 2;
+        f.activePane = frmExplore::Pane::List;
         f.mnuEditCopy_Click();
         f.CcXploreTreeView1->setCurrentFolder(root() + "/box/inner");
-        f.activePane = 1;
+        f.activePane = frmExplore::Pane::Tree;
         f.mnuEditPaste_Click();
         QCOMPARE(h->messages.errors.size(), 1);
         QVERIFY(!QFileInfo::exists(root() + "/box/inner/box"));
@@ -373,9 +417,9 @@ private slots:
     void findAlwaysUsesTheTree()
     {
         frmExplore &f = openWithSelection({});
-        f.activePane = 2;
+        f.activePane = frmExplore::Pane::List;
         f.menuEntry(QStringLiteral("mnuToolsFind"))->trigger();
-        QCOMPARE(f.activePane, qint16(1));
+        QCOMPARE(f.activePane, frmExplore::Pane::Tree);
         QWidget *find = nullptr;
         for (QWidget *w : QApplication::topLevelWidgets())
             if (w->isVisible() &&

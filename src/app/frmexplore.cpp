@@ -252,7 +252,7 @@ void frmExplore::released()
     StatusBar1.detach();
     txtStatus2.detach();
     splitterDragging = false;
-    activePane = 0;
+    activePane = Pane::None;
 }
 
 void frmExplore::mnuFileClose_Click()

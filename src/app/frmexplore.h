@@ -127,6 +127,8 @@ public:
     // Toolbars: a clicked button's key reaches the handler its menu entry has.
     void Toolbar1_ButtonClick(const QString &key);
     void Toolbar2_ButtonClick(const QString &key);
+    // The toolbars' Up One Level.
+    void upOneLevel();
     // The menu entry of that name, if any.
     QAction *menuEntry(const QString &name) const;
 
@@ -137,8 +139,14 @@ public:
     void CcXploreListView1_Click();
     void CcXploreListView1_FolderChanged(const QString &folder);
     void CcXploreCombo1_FolderChanged(const QString &folder);
-    // 0 until a pane has had the focus, then 1 for the tree, 2 for the list.
-    qint16 activePane = 0;
+    // The pane the user last worked in.
+    enum class Pane : qint16
+    {
+        None = 0, // until a pane has had the focus
+        Tree = 1,
+        List = 2
+    };
+    Pane activePane = Pane::None;
 
     // The filter box.
     void cboFilter_Change();
@@ -195,9 +203,9 @@ private:
     void buildMenus(FormWindow *window);
     void buildToolbars();
     void alignBars();
-    void chooseView(int mode, QAction *entry, const QString &key);
+    void chooseView(ExplorerListView::ViewMode mode, QAction *entry, const QString &key);
     void dispatchToolbarKey(const QString &key);
-    void invokeVerb(const QString &verb);
+    void invokeVerb(Verb verb);
     void startAnotherCopy();
     QSize normalOuterSize() const;
     void setOuterLength(Qt::Orientation along, float twips);

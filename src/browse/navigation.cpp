@@ -7,19 +7,19 @@ namespace tarnwick {
 
 void frmExplore::CcXploreTreeView1_GotFocus()
 {
-    activePane = 1;
+    activePane = Pane::Tree;
 }
 
 void frmExplore::CcXploreListView1_GotFocus()
 {
-    activePane = 2;
+    activePane = Pane::List;
 }
 
 void frmExplore::CcXploreTreeView1_FolderChanged(const QString &)
 {
     ExplorerTreeView *tree = CcXploreTreeView1.get();
     const int isNameSpace = tree->IsNameSpace();
-    txtStatus2->setCaption(listCaption(isNameSpace, isNameSpace ? tree->CurrentNameSpace() : 0,
+    txtStatus2->setCaption(listCaption(isNameSpace, isNameSpace ? int(tree->CurrentNameSpace()) : 0,
                                        isNameSpace ? QString() : tree->CurrentFolder()));
     StatusBar1->setSimpleText(QString());
 }

@@ -4,7 +4,7 @@
 
 namespace tarnwick {
 
-void frmExplore::chooseView(int mode, QAction *entry, const QString &key)
+void frmExplore::chooseView(ExplorerListView::ViewMode mode, QAction *entry, const QString &key)
 {
     for (QAction *a : {mnuViewLargeIcons.data(), mnuViewSmallIcons.data(), mnuViewList.data(),
                        mnuViewDetails.data()})
@@ -13,7 +13,7 @@ void frmExplore::chooseView(int mode, QAction *entry, const QString &key)
     // The small toolbar only; the large one changes when it is clicked. A
     // button removed by customising is simply not there to press.
     Toolbar1->press(key);
-    prefs_.write(Pref::View, QString::number(mode));
+    prefs_.write(Pref::View, QString::number(int(mode)));
     prefs_.write(Pref::Button, key);
 }
 

@@ -1,5 +1,5 @@
-// The menu bar: every entry under its own name, connected to the handler
-// named after it.
+// The menu bar: every entry under its own name, running its command.
+#include "commandtable.h"
 #include "frmexplore.h"
 
 #include <QMenuBar>
@@ -7,8 +7,6 @@
 namespace tarnwick {
 
 namespace {
-
-using Handler = void (frmExplore::*)();
 
 enum EntryFlag
 {
@@ -24,7 +22,6 @@ struct Entry
     const char *name;
     const char *caption;
     int flags;
-    Handler handler;
 };
 
 struct Menu
@@ -38,65 +35,58 @@ const Menu menuBar[] = {
     {"mnuFileTop",
      "&File",
      {
-         {"mnuFileOpen", "&Open", OffAtStart, &frmExplore::mnuFileOpen_Click},
-         {"mnuFileExplore", "&Explore", Plain, &frmExplore::mnuFileExplore_Click},
-         {"mnuFileFind", "&Find", OffAtStart, nullptr},
-         {"mnuSeperator4", "-", Separator, nullptr},
-         {"mnuFileCreateShortcut", "Create &Shortcut", Plain,
-          &frmExplore::mnuFileCreateShortcut_Click},
-         {"mnuFileDelete", "&Delete", Plain, &frmExplore::mnuFileDelete_Click},
-         {"mnuFileRename", "Rena&me", OffAtStart, &frmExplore::mnuFileRename_Click},
-         {"mnuFileProperties", "&Properties", Plain, &frmExplore::mnuFileProperties_Click},
-         {"mnuSeparator2", "-", Separator, nullptr},
-         {"mnuPrintWindow", "Print", Plain, &frmExplore::mnuPrintWindow_Click},
-         {"sep", "-", Separator, nullptr},
-         {"mnuFileClose", "&Close", Plain, &frmExplore::mnuFileClose_Click},
+         {"mnuFileOpen", "&Open", OffAtStart},
+         {"mnuFileExplore", "&Explore", Plain},
+         {"mnuFileFind", "&Find", OffAtStart},
+         {"mnuSeperator4", "-", Separator},
+         {"mnuFileCreateShortcut", "Create &Shortcut", Plain},
+         {"mnuFileDelete", "&Delete", Plain},
+         {"mnuFileRename", "Rena&me", OffAtStart},
+         {"mnuFileProperties", "&Properties", Plain},
+         {"mnuSeparator2", "-", Separator},
+         {"mnuPrintWindow", "Print", Plain},
+         {"sep", "-", Separator},
+         {"mnuFileClose", "&Close", Plain},
      }},
     {"mnuEditTop",
      "&Edit",
      {
-         {"mnuEditCut", "Cu&t", Plain, &frmExplore::mnuEditCut_Click},
-         {"mnuEditCopy", "&Copy", Plain, &frmExplore::mnuEditCopy_Click},
-         {"mnuEditPaste", "&Paste", Plain, &frmExplore::mnuEditPaste_Click},
-         {"mnuSeperator1", "-", Separator, nullptr},
-         {"mnuEditSelectAll", "&Select All", Plain, &frmExplore::mnuEditSelectAll_Click},
-         {"mnuEditInvertSelection", "&Invert Selection", Plain,
-          &frmExplore::mnuEditInvertSelection_Click},
+         {"mnuEditCut", "Cu&t", Plain},
+         {"mnuEditCopy", "&Copy", Plain},
+         {"mnuEditPaste", "&Paste", Plain},
+         {"mnuSeperator1", "-", Separator},
+         {"mnuEditSelectAll", "&Select All", Plain},
+         {"mnuEditInvertSelection", "&Invert Selection", Plain},
      }},
     {"View",
      "&View",
      {
-         {"mnuViewToolbar", "&Toolbar", Checkable | Checked, &frmExplore::mnuViewToolbar_Click},
-         {"mnuViewStatusBar", "Status &Bar", Checkable | Checked,
-          &frmExplore::mnuViewStatusBar_Click},
-         {"mnuSeparator", "-", Separator, nullptr},
-         {"mnuViewLargeIcons", "Lar&ge Icons", Checkable | Checked,
-          &frmExplore::mnuViewLargeIcons_Click},
-         {"mnuViewSmallIcons", "&Small Icons", Checkable, &frmExplore::mnuViewSmallIcons_Click},
-         {"mnuViewList", "&List", Checkable, &frmExplore::mnuViewList_Click},
-         {"mnuViewDetails", "&Details", Checkable, &frmExplore::mnuViewDetails_Click},
+         {"mnuViewToolbar", "&Toolbar", Checkable | Checked},
+         {"mnuViewStatusBar", "Status &Bar", Checkable | Checked},
+         {"mnuSeparator", "-", Separator},
+         {"mnuViewLargeIcons", "Lar&ge Icons", Checkable | Checked},
+         {"mnuViewSmallIcons", "&Small Icons", Checkable},
+         {"mnuViewList", "&List", Checkable},
+         {"mnuViewDetails", "&Details", Checkable},
      }},
     {"mnuToolsTop",
      "&Tools",
      {
-         {"mnuToolsFind", "&Find...", Plain, &frmExplore::mnuToolsFind_Click},
-         {"mnuToolsSeperator1", "-", Separator, nullptr},
-         {"mnuToolsCustomizeToolbar", "&Customize Toolbar...", Plain,
-          &frmExplore::mnuToolsCustomizeToolbar_Click},
-         {"mnuToolsSeperator4", "-", Separator, nullptr},
-         {"mnuToolsMapNetDrive", "&Map Network Drive...", Plain,
-          &frmExplore::mnuToolsMapNetDrive_Click},
-         {"mnuToolsDisconnectNetDrive", "&Disconnect NetworkDrive...", Plain,
-          &frmExplore::mnuToolsDisconnectNetDrive_Click},
-         {"mnuToolsSeperator2", "-", Separator, nullptr},
-         {"mnuToolsGoTo", "&Go to...", Plain, &frmExplore::mnuToolsGoTo_Click},
-         {"mnutoolseparator15", "-", Separator | OffAtStart, nullptr},
-         {"mnuOptions", "&Options", Plain, &frmExplore::mnuOptions_Click},
+         {"mnuToolsFind", "&Find...", Plain},
+         {"mnuToolsSeperator1", "-", Separator},
+         {"mnuToolsCustomizeToolbar", "&Customize Toolbar...", Plain},
+         {"mnuToolsSeperator4", "-", Separator},
+         {"mnuToolsMapNetDrive", "&Map Network Drive...", Plain},
+         {"mnuToolsDisconnectNetDrive", "&Disconnect NetworkDrive...", Plain},
+         {"mnuToolsSeperator2", "-", Separator},
+         {"mnuToolsGoTo", "&Go to...", Plain},
+         {"mnutoolseparator15", "-", Separator | OffAtStart},
+         {"mnuOptions", "&Options", Plain},
      }},
     {"mnuHelpTop",
      "&Help",
      {
-         {"mnuHelpAbout", "&About...", Plain, &frmExplore::mnuHelpAbout_Click},
+         {"mnuHelpAbout", "&About...", Plain},
      }},
 };
 
@@ -120,9 +110,9 @@ void frmExplore::buildMenus(FormWindow *window)
                 action->setCheckable(true);
                 action->setChecked(e.flags & Checked);
             }
-            if (!e.handler)
+            const commands::Handler handler = commands::forEntry(e.name);
+            if (!handler || (e.flags & Separator))
                 continue;
-            const Handler handler = e.handler;
             connect(action, &QAction::triggered, this, [this, action, handler] {
                 // A checkable entry toggles itself before it reports the
                 // click; its handler decides the check mark, so undo that.

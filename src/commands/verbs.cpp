@@ -10,32 +10,32 @@ namespace tarnwick {
 // The tree first if it is the active pane; then the list if it is active
 // now, which it can have become while the tree's verb ran. Before either
 // pane has had the focus, nothing happens.
-void frmExplore::invokeVerb(const QString &verb)
+void frmExplore::invokeVerb(Verb verb)
 {
-    if (activePane == 1)
+    if (activePane == Pane::Tree)
         CcXploreTreeView1->InvokeVerb(verb);
-    if (activePane == 2)
+    if (activePane == Pane::List)
         CcXploreListView1->InvokeVerb(verb);
 }
 
 void frmExplore::mnuEditCut_Click()
 {
-    invokeVerb(QStringLiteral("cut"));
+    invokeVerb(Verb::Cut);
 }
 
 void frmExplore::mnuEditCopy_Click()
 {
-    invokeVerb(QStringLiteral("copy"));
+    invokeVerb(Verb::Copy);
 }
 
 void frmExplore::mnuEditPaste_Click()
 {
-    invokeVerb(QStringLiteral("paste"));
+    invokeVerb(Verb::Paste);
 }
 
 void frmExplore::mnuFileProperties_Click()
 {
-    invokeVerb(QStringLiteral("properties"));
+    invokeVerb(Verb::Properties);
 }
 
 // Always on the tree, which keeps the focus, so a following verb applies
@@ -43,8 +43,8 @@ void frmExplore::mnuFileProperties_Click()
 void frmExplore::mnuToolsFind_Click()
 {
     CcXploreTreeView1->setFocus();
-    activePane = 1; // as the tree's GotFocus sets it, also while the window is inactive
-    CcXploreTreeView1->InvokeVerb(QStringLiteral("find"));
+    activePane = Pane::Tree; // as the tree's GotFocus sets it, also while the window is inactive
+    CcXploreTreeView1->InvokeVerb(Verb::Find);
 }
 
 // Paste is usable exactly while the clipboard offers files; the toolbar's
@@ -56,17 +56,17 @@ void frmExplore::mnuEditTop_Click()
 
 void frmExplore::mnuFileDelete_Click()
 {
-    invokeVerb(QStringLiteral("delete"));
+    invokeVerb(Verb::Delete);
 }
 
 void frmExplore::mnuFileRename_Click()
 {
-    invokeVerb(QStringLiteral("rename"));
+    invokeVerb(Verb::Rename);
 }
 
 void frmExplore::mnuFileCreateShortcut_Click()
 {
-    invokeVerb(QStringLiteral("link"));
+    invokeVerb(Verb::Link);
 }
 
 } // namespace tarnwick

@@ -4,7 +4,7 @@
 
 namespace tarnwick {
 
-QString nameSpaceName(int nameSpace)
+QString nameSpaceName(NameSpace nameSpace)
 {
     switch (nameSpace) {
     case DesktopSpace:
@@ -17,14 +17,15 @@ QString nameSpaceName(int nameSpace)
         return QCoreApplication::translate("Location", "Recycle Bin");
     case MyComputerSpace:
         return QCoreApplication::translate("Location", "My Computer");
-    default:
-        return {};
+    case FolderSpace:
+        break;
     }
+    return {};
 }
 
-int nameSpaceFromName(const QString &name)
+NameSpace nameSpaceFromName(const QString &name)
 {
-    for (int n = DesktopSpace; n <= MyComputerSpace; ++n) {
+    for (NameSpace n : SpecialPlaces) {
         if (name.compare(nameSpaceName(n), Qt::CaseInsensitive) == 0)
             return n;
     }

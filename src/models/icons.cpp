@@ -74,22 +74,28 @@ QIcon themed(const QString &name, const QIcon &fallback)
     return icon.isNull() ? fallback : icon;
 }
 
-QIcon place(int nameSpace)
+QString placeIconName(NameSpace nameSpace)
 {
     switch (nameSpace) {
-    case 1:
-        return themed(QStringLiteral("user-desktop"), folder());
-    case 2:
-        return themed(QStringLiteral("preferences-system"), folder());
-    case 3:
-        return themed(QStringLiteral("printer"), folder());
-    case 4:
-        return themed(QStringLiteral("user-trash"), folder());
-    case 5:
-        return themed(QStringLiteral("computer"), folder());
-    default:
-        return folder();
+    case DesktopSpace:
+        return QStringLiteral("user-desktop");
+    case ControlPanelSpace:
+        return QStringLiteral("preferences-system");
+    case PrintersSpace:
+        return QStringLiteral("printer");
+    case RecycleBinSpace:
+        return QStringLiteral("user-trash");
+    case MyComputerSpace:
+        return QStringLiteral("computer");
+    case FolderSpace:
+        break;
     }
+    return {};
+}
+
+QIcon place(NameSpace nameSpace)
+{
+    return nameSpace == FolderSpace ? folder() : themed(placeIconName(nameSpace), folder());
 }
 
 QIcon folder()

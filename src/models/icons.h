@@ -1,5 +1,7 @@
 #pragma once
 
+#include "location.h"
+
 #include <QIcon>
 
 namespace tarnwick {
@@ -14,7 +16,9 @@ QIcon folder();
 QIcon file();
 QIcon symlink();
 // The picture of a special place (a NameSpace number).
-QIcon place(int nameSpace);
+QIcon place(NameSpace nameSpace);
+// The theme's name for a special place's picture.
+QString placeIconName(NameSpace nameSpace);
 // A theme icon by name, or the drawn fallback of the given kind.
 QIcon themed(const QString &name, const QIcon &fallback);
 } // namespace Icons

@@ -33,7 +33,7 @@ QVariant NamespaceModel::data(const QModelIndex &index, int role) const
     case PathRole:
         return n->nameSpace == FolderSpace ? n->path : QString();
     case NameSpaceRole:
-        return n->nameSpace;
+        return int(n->nameSpace);
     }
     return {};
 }

@@ -55,7 +55,7 @@ NamespaceModel::NamespaceModel(QObject *parent, VolumeSource volumes, QString de
     desktop_ = desktop.get();
     root_->children.push_back(std::move(desktop));
 
-    for (int n : {MyComputerSpace, ControlPanelSpace, PrintersSpace, RecycleBinSpace}) {
+    for (NameSpace n : {MyComputerSpace, ControlPanelSpace, PrintersSpace, RecycleBinSpace}) {
         auto node = std::make_unique<Node>();
         node->nameSpace = n;
         node->name = nameSpaceName(n);
@@ -445,7 +445,7 @@ void NamespaceModel::forgetRequests(const Node *subtree)
     }
 }
 
-NamespaceModel::Node *NamespaceModel::specialNode(int nameSpace) const
+NamespaceModel::Node *NamespaceModel::specialNode(NameSpace nameSpace) const
 {
     if (nameSpace == DesktopSpace)
         return desktop_;

@@ -91,7 +91,7 @@ private:
     Node *insertChild(Node *parent, std::unique_ptr<Node> child);
     void addChildren(Node *parent, std::vector<std::unique_ptr<Node>> fresh);
     void removeChild(Node *parent, int row);
-    Node *specialNode(int nameSpace) const;
+    Node *specialNode(NameSpace nameSpace) const;
     Node *anchorFor(const QString &path) const;
     void onEntries(quint64 request, const FileEntries &batch);
     void onFinished(quint64 request, int error);

@@ -12,7 +12,7 @@ namespace tarnwick {
 // One place in the tree; the model's own, shared by its source files.
 struct NamespaceModel::Node
 {
-    int nameSpace = FolderSpace;
+    NameSpace nameSpace = FolderSpace;
     QString name;
     QString path;       // the folder; for Desktop the desktop folder its children come from
     bool fixed = false; // a special place or a volume: not a listing's to add or drop

@@ -16,7 +16,7 @@ ShellItemsModel::~ShellItemsModel()
         gathering_->cancel();
 }
 
-void ShellItemsModel::show(int nameSpace, Source source)
+void ShellItemsModel::show(NameSpace nameSpace, Source source)
 {
     const bool newColumns = source.headers != source_.headers;
     if (newColumns)

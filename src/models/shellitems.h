@@ -52,9 +52,9 @@ public:
     ~ShellItemsModel() override;
 
     // Shows the items of `nameSpace` from `source`, gathered anew.
-    void show(int nameSpace, Source source);
+    void show(NameSpace nameSpace, Source source);
     void reload();
-    int nameSpace() const { return nameSpace_; }
+    NameSpace nameSpace() const { return nameSpace_; }
     bool isLoading() const { return loading_; }
 
     void setPattern(const QString &pattern);
@@ -76,7 +76,7 @@ private:
     void take(quint64 generation, QList<ShellItem> items);
     void rebuild();
 
-    int nameSpace_ = FolderSpace;
+    NameSpace nameSpace_ = FolderSpace;
     Source source_;
     quint64 generation_ = 0;
     TaskHandle gathering_;

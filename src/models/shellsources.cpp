@@ -3,6 +3,7 @@
 #include "desktopentries.h"
 #include "fileentry.h"
 #include "foldermodel.h"
+#include "icons.h"
 #include "mounts.h"
 #include "rawpaths.h"
 #include "trash.h"
@@ -39,13 +40,11 @@ QString mimeComment(const QString &name, QString *iconName)
     return mime.isDefault() ? tr("File") : mime.comment();
 }
 
-ShellItem place(int nameSpace)
+ShellItem place(NameSpace nameSpace)
 {
-    static const char *icons[] = {"",        "user-desktop", "preferences-system",
-                                  "printer", "user-trash",   "computer"};
     ShellItem item;
     item.name = nameSpaceName(nameSpace);
-    item.iconName = QString::fromLatin1(icons[nameSpace]);
+    item.iconName = Icons::placeIconName(nameSpace);
     item.container = true;
     item.pinned = true;
     item.target = Location::special(nameSpace);
@@ -102,7 +101,7 @@ ShellItemsModel::Source desktop(const QString &desktopDir)
     s.headers = {tr("Name"), tr("Size"), tr("Type"), tr("Modified")};
     s.gather = [desktopDir] {
         QList<ShellItem> items;
-        for (int n : {MyComputerSpace, ControlPanelSpace, PrintersSpace, RecycleBinSpace})
+        for (NameSpace n : {MyComputerSpace, ControlPanelSpace, PrintersSpace, RecycleBinSpace})
             items.append(place(n));
         if (!desktopDir.isEmpty() && desktopDir != QDir::homePath())
             items += folderItems(desktopDir);

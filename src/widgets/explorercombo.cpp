@@ -115,7 +115,7 @@ bool ExplorerCombo::go(const QString &text)
         setEditText(location_.displayName());
         return false;
     }
-    const int special = nameSpaceFromName(text);
+    const NameSpace special = nameSpaceFromName(text);
     if (special != FolderSpace)
         return goTo(Location::special(special));
     return goTo(Location::folder(

@@ -11,6 +11,7 @@
 #include "shellverbs.h"
 #include "trash.h"
 #include "usermessages.h"
+#include "verbs.h"
 
 #include <QAbstractItemView>
 #include <QClipboard>
@@ -66,37 +67,37 @@ TrashStore ExplorerListView::trashStore() const
     return TrashStore({}, trashTops_());
 }
 
-void ExplorerListView::InvokeVerb(const QString &verb)
+void ExplorerListView::InvokeVerb(Verb verb)
 {
     const QList<QByteArray> paths = selectedPaths();
     const bool inTrash = location_.nameSpace == RecycleBinSpace;
-    if (verb == QLatin1String("copy") || verb == QLatin1String("cut")) {
+    if (verb == Verb::Copy || verb == Verb::Cut) {
         if (!inTrash)
-            ShellVerbs::putOnClipboard(paths, verb == QLatin1String("cut"));
-    } else if (verb == QLatin1String("delete")) {
+            ShellVerbs::putOnClipboard(paths, verb == Verb::Cut);
+    } else if (verb == Verb::Delete) {
         if (inTrash)
             ShellVerbs::eraseFromTrash(this, *messages_, trashStore(), paths);
         else
             ShellVerbs::moveToTrash(this, *messages_, paths, trashStore());
-    } else if (verb == QLatin1String("paste")) {
+    } else if (verb == Verb::Paste) {
         if (location_.isFolder())
             ShellVerbs::pasteInto(this, *messages_, *asker_, rawpath::toBytes(location_.path));
         else
             messages_->error(this,
                              tr("Files cannot be pasted into %1.").arg(location_.displayName()));
-    } else if (verb == QLatin1String("properties")) {
+    } else if (verb == Verb::Properties) {
         ShellVerbs::showProperties(this, *messages_,
                                    paths.isEmpty() && location_.isFolder()
                                        ? QList<QByteArray>{rawpath::toBytes(location_.path)}
                                        : paths);
-    } else if (verb == QLatin1String("restore")) {
+    } else if (verb == Verb::Restore) {
         if (inTrash)
             ShellVerbs::restoreFromTrash(this, *messages_, trashStore(), paths);
-    } else if (verb == QLatin1String("link")) {
+    } else if (verb == Verb::Link) {
         if (!location_.isFolder())
             return;
         ShellVerbs::makeLinks(this, *messages_, *asker_, paths, rawpath::toBytes(location_.path));
-    } else if (verb == QLatin1String("rename")) {
+    } else if (verb == Verb::Rename) {
         QAbstractItemView *view = currentView();
         const QModelIndex current = view->currentIndex();
         if (!location_.isFolder() || !current.isValid())
@@ -107,7 +108,7 @@ void ExplorerListView::InvokeVerb(const QString &verb)
         }
         view->edit(current.siblingAtColumn(0));
     }
-    if (inTrash && verb != QLatin1String("copy") && verb != QLatin1String("cut"))
+    if (inTrash && verb != Verb::Copy && verb != Verb::Cut)
         shell_->reload();
 }
 
@@ -190,39 +191,39 @@ void ExplorerListView::showContextMenu(QAbstractItemView *view, const QPoint &po
     const bool pasteable = holdsFiles(QGuiApplication::clipboard()->mimeData());
 
     QMenu menu(this);
-    const auto add = [&](const QString &text, auto slot, bool enabled = true) {
-        QAction *a = menu.addAction(text);
-        a->setEnabled(enabled);
-        connect(a, &QAction::triggered, this, slot);
-        return a;
+    const auto add = [&](Verb verb, bool enabled = true) {
+        addVerbEntry(menu, verb, enabled, [this, verb] {
+            if (verb == Verb::NewFolder)
+                newFolder();
+            else
+                InvokeVerb(verb);
+        });
     };
     if (onItem) {
-        add(tr("&Open"), [this, view] { open(view->currentIndex()); });
+        QAction *openIt = menu.addAction(tr("&Open"));
+        connect(openIt, &QAction::triggered, this, [this, view] { open(view->currentIndex()); });
         if (inTrash) {
-            add(tr("&Restore"), [this] { InvokeVerb(QStringLiteral("restore")); });
+            add(Verb::Restore);
             menu.addSeparator();
-            add(tr("&Delete"), [this] { InvokeVerb(QStringLiteral("delete")); });
+            add(Verb::Delete);
         } else if (inFolder) {
             menu.addSeparator();
-            add(tr("Cu&t"), [this] { InvokeVerb(QStringLiteral("cut")); });
-            add(tr("&Copy"), [this] { InvokeVerb(QStringLiteral("copy")); });
+            add(Verb::Cut);
+            add(Verb::Copy);
             menu.addSeparator();
-            add(
-                tr("&Paste"), [this] { InvokeVerb(QStringLiteral("paste")); }, pasteable);
+            add(Verb::Paste, pasteable);
             menu.addSeparator();
-            add(tr("&Delete"), [this] { InvokeVerb(QStringLiteral("delete")); });
-            add(
-                tr("Rena&me"), [this] { InvokeVerb(QStringLiteral("rename")); }, allowRename_);
-            add(tr("Create &Link"), [this] { InvokeVerb(QStringLiteral("link")); });
+            add(Verb::Delete);
+            add(Verb::Rename, allowRename_);
+            add(Verb::Link);
             menu.addSeparator();
-            add(tr("P&roperties"), [this] { InvokeVerb(QStringLiteral("properties")); });
+            add(Verb::Properties);
         }
     } else if (inFolder) {
-        add(tr("New &Folder"), [this] { newFolder(); });
-        add(
-            tr("&Paste"), [this] { InvokeVerb(QStringLiteral("paste")); }, pasteable);
+        add(Verb::NewFolder);
+        add(Verb::Paste, pasteable);
         menu.addSeparator();
-        add(tr("P&roperties"), [this] { InvokeVerb(QStringLiteral("properties")); });
+        add(Verb::Properties);
     }
     if (menu.isEmpty())
         return;

@@ -1,5 +1,7 @@
 #include "explorerlistview.h"
 
+#include "verbs.h"
+
 #include "clipboardfiles.h"
 #include "fileoperationdialogs.h"
 #include "foldermodel.h"
@@ -140,10 +142,8 @@ void ExplorerListView::useModel(QAbstractItemModel *model, QItemSelectionModel *
     selectionDirty_ = true;
 }
 
-bool ExplorerListView::setView(int mode)
+void ExplorerListView::setView(ViewMode mode)
 {
-    if (mode < LargeIcons || mode > Details)
-        return false;
     view_ = mode;
     switch (mode) {
     case LargeIcons:
@@ -188,14 +188,16 @@ bool ExplorerListView::setView(int mode)
     const QModelIndex current = selectionModel()->currentIndex();
     if (current.isValid())
         next->scrollTo(current);
-    return true;
 }
 
 bool ExplorerListView::setViewText(const QString &text)
 {
     bool ok = false;
     const int mode = text.toInt(&ok);
-    return ok && text == QString::number(mode) && setView(mode);
+    if (!ok || text != QString::number(mode) || mode < int(LargeIcons) || mode > int(Details))
+        return false;
+    setView(ViewMode(mode));
+    return true;
 }
 
 QAbstractItemView *ExplorerListView::currentView() const
@@ -381,7 +383,7 @@ void ExplorerListView::setLocation(const Location &location)
     emit FolderChanged(location.displayName());
 }
 
-void ExplorerListView::showSpecial(int nameSpace)
+void ExplorerListView::showSpecial(NameSpace nameSpace)
 {
     const QString desktopDir = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
     const QString trashFiles =
@@ -538,20 +540,8 @@ bool ExplorerListView::eventFilter(QObject *watched, QEvent *event)
             reload();
             return true;
         }
-        if (key->key() == Qt::Key_Delete) {
-            InvokeVerb(QStringLiteral("delete"));
-            return true;
-        }
-        if (key->matches(QKeySequence::Copy)) {
-            InvokeVerb(QStringLiteral("copy"));
-            return true;
-        }
-        if (key->matches(QKeySequence::Cut)) {
-            InvokeVerb(QStringLiteral("cut"));
-            return true;
-        }
-        if (key->matches(QKeySequence::Paste)) {
-            InvokeVerb(QStringLiteral("paste"));
+        if (const auto verb = verbForKey(*key)) {
+            InvokeVerb(*verb);
             return true;
         }
         break;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "location.h"
+#include "verbs.h"
 
 #include <QWidget>
 #include <functional>
@@ -34,13 +35,18 @@ class ExplorerListView : public QWidget
 {
     Q_OBJECT
 public:
-    enum ViewMode
+    // The four views, by the numbers the preferences store.
+    enum class ViewMode
     {
         LargeIcons = 0,
         SmallIcons = 1,
-        ListMode = 2,
+        List = 2,
         Details = 3
     };
+    static constexpr ViewMode LargeIcons = ViewMode::LargeIcons;
+    static constexpr ViewMode SmallIcons = ViewMode::SmallIcons;
+    static constexpr ViewMode ListMode = ViewMode::List;
+    static constexpr ViewMode Details = ViewMode::Details;
     using Navigator = std::function<bool(const Location &location)>;
     using VolumeSource = std::function<QList<Volume>()>;
     using TrashTopSource = std::function<QList<QByteArray>()>;
@@ -51,8 +57,8 @@ public:
     // Properties. Stored preferences arrive as text ("0".."3", "1"/"0"); the
     // text setters convert them and refuse, changing nothing, what they
     // cannot convert.
-    int View() const { return view_; }
-    bool setView(int mode);
+    ViewMode View() const { return view_; }
+    void setView(ViewMode mode);
     bool setViewText(const QString &text);
     QString Pattern() const { return pattern_; }
     void setPattern(const QString &pattern);
@@ -85,10 +91,9 @@ public:
     // Reads the place again, keeping selection and scroll position.
     void reload();
 
-    // Runs a verb on the selection: "copy", "cut", "paste", "delete",
-    // "rename", "link", "properties", "restore" (in the Recycle Bin); others
-    // are ignored.
-    void InvokeVerb(const QString &verb);
+    // Runs a verb on the selection (Restore only in the Recycle Bin); Find
+    // and New Folder are not the selection's.
+    void InvokeVerb(Verb verb);
     // The selected items as the bytes of their paths.
     QList<QByteArray> selectedPaths() const;
     // A new folder here, then renaming it in place.
@@ -135,7 +140,7 @@ private:
     TrashStore trashStore() const;
     void applyEditTriggers();
     void useModel(QAbstractItemModel *model, QItemSelectionModel *selection);
-    void showSpecial(int nameSpace);
+    void showSpecial(NameSpace nameSpace);
     void onFolderGone();
     void markCutItems();
     const std::vector<std::pair<int, int>> &selectedRanges() const;
@@ -150,7 +155,7 @@ private:
     QListView *icons_;
     QTreeView *details_;
     Location location_;
-    int view_ = SmallIcons;
+    ViewMode view_ = SmallIcons;
     QString pattern_ = QStringLiteral("*.*");
     bool showHidden_ = true;
     bool showSystem_ = true;

@@ -23,31 +23,31 @@
 
 namespace tarnwick {
 
-void ExplorerTreeView::InvokeVerb(const QString &verb)
+void ExplorerTreeView::InvokeVerb(Verb verb)
 {
     // Special places are not the verbs' to copy, move or delete.
     if (!current_.isFolder()) {
-        if (verb == QLatin1String("find"))
+        if (verb == Verb::Find)
             openFind();
         return;
     }
     const QByteArray path = rawpath::toBytes(current_.path);
     const bool volume = !(model_->flags(view_->currentIndex()) & Qt::ItemIsEditable);
-    if (verb == QLatin1String("find")) {
+    if (verb == Verb::Find) {
         openFind();
         return;
     }
-    if (verb == QLatin1String("paste")) {
+    if (verb == Verb::Paste) {
         ShellVerbs::pasteInto(this, *messages_, JobAsker::dialogs(), path);
         return;
     }
-    if (verb == QLatin1String("properties")) {
+    if (verb == Verb::Properties) {
         ShellVerbs::showProperties(this, *messages_, {path});
         return;
     }
-    if (verb == QLatin1String("copy") || verb == QLatin1String("cut")) {
-        ShellVerbs::putOnClipboard({path}, verb == QLatin1String("cut"));
-    } else if (verb == QLatin1String("delete")) {
+    if (verb == Verb::Copy || verb == Verb::Cut) {
+        ShellVerbs::putOnClipboard({path}, verb == Verb::Cut);
+    } else if (verb == Verb::Delete) {
         if (volume) {
             messages_->error(
                 this, tr("“%1” is a whole volume and cannot be deleted.").arg(current_.path));
@@ -57,10 +57,10 @@ void ExplorerTreeView::InvokeVerb(const QString &verb)
         const TrashStore trash({}, mountedTrashTops());
         if (ShellVerbs::moveToTrash(this, *messages_, {path}, trash) > 0)
             navigateTo(Location::folder(parent));
-    } else if (verb == QLatin1String("link")) {
+    } else if (verb == Verb::Link) {
         ShellVerbs::makeLinks(this, *messages_, JobAsker::dialogs(), {path},
                               rawpath::parentOf(path));
-    } else if (verb == QLatin1String("rename")) {
+    } else if (verb == Verb::Rename) {
         if (volume)
             messages_->error(
                 this, tr("“%1” is a whole volume and cannot be renamed here.").arg(current_.path));
@@ -77,15 +77,13 @@ void ExplorerTreeView::showContextMenu(const QPoint &pos)
         if (!current_.isFolder())
             return;
         QMenu menu(this);
-        QAction *make = menu.addAction(tr("New &Folder"));
-        connect(make, &QAction::triggered, this, [this] {
+        addVerbEntry(menu, Verb::NewFolder, true, [this] {
             if (!ShellVerbs::makeFolder(this, *messages_, rawpath::toBytes(current_.path))
                      .isEmpty())
                 model_->refresh(view_->currentIndex());
         });
-        QAction *paste = menu.addAction(tr("&Paste"));
-        paste->setEnabled(holdsFiles(QGuiApplication::clipboard()->mimeData()));
-        connect(paste, &QAction::triggered, this, [this] { InvokeVerb(QStringLiteral("paste")); });
+        addVerbEntry(menu, Verb::Paste, holdsFiles(QGuiApplication::clipboard()->mimeData()),
+                     [this] { InvokeVerb(Verb::Paste); });
         menu.exec(view_->viewport()->mapToGlobal(pos));
         return;
     }
@@ -102,22 +100,19 @@ void ExplorerTreeView::showContextMenu(const QPoint &pos)
     QAction *openIt = menu.addAction(tr("&Open"));
     connect(openIt, &QAction::triggered, this, [this] { view_->expand(view_->currentIndex()); });
     menu.addSeparator();
-    const auto add = [&](const QString &text, const char *verb, bool enabled = true) {
-        QAction *a = menu.addAction(text);
-        a->setEnabled(enabled);
-        const QString v = QString::fromLatin1(verb);
-        connect(a, &QAction::triggered, this, [this, v] { InvokeVerb(v); });
+    const auto add = [&](Verb verb, bool enabled = true) {
+        addVerbEntry(menu, verb, enabled, [this, verb] { InvokeVerb(verb); });
     };
-    add(tr("Cu&t"), "cut", editable);
-    add(tr("&Copy"), "copy");
-    add(tr("&Paste"), "paste", pasteable);
+    add(Verb::Cut, editable);
+    add(Verb::Copy);
+    add(Verb::Paste, pasteable);
     menu.addSeparator();
-    add(tr("&Delete"), "delete", editable);
-    add(tr("Rena&me"), "rename", editable);
-    add(tr("Create &Link"), "link");
+    add(Verb::Delete, editable);
+    add(Verb::Rename, editable);
+    add(Verb::Link);
     menu.addSeparator();
-    add(tr("&Find..."), "find");
-    add(tr("P&roperties"), "properties");
+    add(Verb::Find);
+    add(Verb::Properties);
     menu.exec(view_->viewport()->mapToGlobal(pos));
 }
 

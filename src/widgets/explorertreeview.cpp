@@ -331,12 +331,8 @@ bool ExplorerTreeView::eventFilter(QObject *watched, QEvent *event)
                     list_->reload();
                 return true;
             }
-            const char *verb = key->key() == Qt::Key_Delete       ? "delete"
-                               : key->matches(QKeySequence::Copy) ? "copy"
-                               : key->matches(QKeySequence::Cut)  ? "cut"
-                                                                  : nullptr;
-            if (verb) {
-                InvokeVerb(QString::fromLatin1(verb));
+            if (const auto verb = verbForKey(*key)) {
+                InvokeVerb(*verb);
                 return true;
             }
         }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "location.h"
+#include "verbs.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -37,8 +38,8 @@ public:
     // relative path is taken from the current folder.
     bool setCurrentFolder(const QString &path);
     // 0 at a file-system folder, else the special place's number.
-    int IsNameSpace() const { return current_.isFolder() ? 0 : current_.nameSpace; }
-    int CurrentNameSpace() const { return current_.nameSpace; }
+    int IsNameSpace() const { return int(current_.nameSpace); }
+    NameSpace CurrentNameSpace() const { return current_.nameSpace; }
     Location location() const { return current_; }
     bool navigateTo(const Location &location);
     bool finishNavigation(const Location &location, const QString &refusal);
@@ -54,9 +55,9 @@ public:
     void setRedraw(bool on);
     void setMessages(UserMessages *messages);
 
-    // Runs a verb on the tree's folder: "copy", "cut", "paste", "delete",
-    // "rename", "link", "properties", "find"; others are ignored.
-    void InvokeVerb(const QString &verb);
+    // Runs a verb on the tree's folder; Restore and New Folder are not the
+    // folder's.
+    void InvokeVerb(Verb verb);
 
     NamespaceModel *model() const { return model_; }
     QTreeView *view() const { return view_; }
