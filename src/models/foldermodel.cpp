@@ -1,5 +1,6 @@
 #include "foldermodel.h"
 
+#include "background.h"
 #include "clipboardfiles.h"
 #include "contenttypes.h"
 #include "icons.h"
@@ -23,10 +24,6 @@
 namespace tarnwick {
 
 namespace {
-
-// Live updates of up to this many entries are signalled row by row; more
-// are merged in one layout change.
-constexpr int RowByRowLimit = 64;
 
 // Newlines and other control characters would break a one-line item.
 QString displayName(const QString &name)
@@ -71,6 +68,7 @@ void FolderModel::setFolder(const QString &path)
     rows_.clear();
     byName_.clear();
     changedWhileLoading_.clear();
+    forgetChanges();
     removedCount_ = 0;
     refreshing_ = false;
     refreshed_.clear();
@@ -98,6 +96,7 @@ void FolderModel::refresh()
     refreshing_ = true;
     loading_ = true;
     refreshed_.clear();
+    forgetChanges(); // the listing brings them in
     request_ = lister_.list(folder_);
 }
 
@@ -211,40 +210,6 @@ void FolderModel::applyRefresh()
         sortAll();
         refilter();
     });
-    compact();
-}
-
-void FolderModel::onWatched(const QSet<QByteArray> &names)
-{
-    if (folder_.isEmpty())
-        return;
-    if (loading_) {
-        changedWhileLoading_.unite(names);
-        return;
-    }
-    if (names.size() > RowByRowLimit) {
-        refresh();
-        return;
-    }
-    const QByteArray dir = rawpath::toBytes(folder_);
-    const int fd = open(dir.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return; // the folder itself went: folderGone follows
-    for (const QByteArray &name : names) {
-        const int existing = liveIndexOf(name);
-        FileEntry fresh;
-        struct stat st;
-        const bool present = statEntry(fd, name.constData(), fresh, &st);
-        if (present)
-            fresh.contentType = sniffer_.typeOf(fd, name.constData(), fresh, st);
-        if (existing >= 0 && present && entries_[size_t(existing)].sameAs(fresh))
-            continue;
-        if (existing >= 0)
-            removeEntry(existing);
-        if (present)
-            insertEntry(std::move(fresh));
-    }
-    close(fd);
     compact();
 }
 
@@ -560,56 +525,6 @@ QString FolderModel::nameRefusal(const QString &name, const FileEntry *self) con
             return jobtext::alreadyNamed(name);
     }
     return {};
-}
-
-QString FolderModel::rename(int row, const QString &newName)
-{
-    if (row < 0 || row >= int(rows_.size()))
-        return jobtext::noLongerThere(newName);
-    const FileEntry &e = entries_[size_t(rows_[size_t(row)])];
-    if (newName == e.name)
-        return {};
-    const QString refusal = nameRefusal(newName, &e);
-    if (!refusal.isEmpty())
-        return refusal;
-    const QByteArray from = e.encodedName();
-    Job *job =
-        Jobs::rename(rawpath::join(rawpath::toBytes(folder_), from), rawpath::toBytes(newName));
-    job->setParent(this);
-    connect(job, &Job::finished, this,
-            [this, job, folder = folder_, from, newName](const JobResult &r) {
-                job->deleteLater();
-                if (folder != folder_)
-                    return; // the user has moved on
-                if (!r.errors.isEmpty())
-                    emit renameRefused(r.errors.first());
-                else if (!r.created.isEmpty())
-                    renamedOnDisk(from, newName);
-            });
-    job->start();
-    return {};
-}
-
-// The watcher may have told of the rename already; then there is nothing left to do.
-void FolderModel::renamedOnDisk(const QByteArray &from, const QString &newName)
-{
-    const QByteArray to = rawpath::toBytes(newName);
-    const int index = liveIndexOf(from);
-    if (index < 0 || liveIndexOf(to) >= 0)
-        return;
-    FileEntry &e = entries_[size_t(index)];
-    byName_.remove(from);
-    changeLayout([&] {
-        e.name = newName;
-        if (newName.startsWith(QLatin1Char('.')))
-            e.attributes |= AttrHidden;
-        else
-            e.attributes &= ~std::uint32_t(AttrHidden);
-        keys_[size_t(index)] = keyOf(e);
-        sortAll();
-        refilter();
-    });
-    byName_.insert(to, index);
 }
 
 } // namespace tarnwick

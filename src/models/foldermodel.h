@@ -1,5 +1,6 @@
 #pragma once
 
+#include "background.h"
 #include "contenttypes.h"
 #include "directorylister.h"
 #include "fileentry.h"
@@ -148,12 +149,13 @@ private:
     void insertEntry(FileEntry entry);
     void removeEntry(int entryIndex);
     void renamedOnDisk(const QByteArray &from, const QString &newName);
+    void lookAtChanged();
+    void forgetChanges();
     int liveIndexOf(const QByteArray &encodedName);
     void compact();
     const TypeInfo &typeInfo(const FileEntry &e) const;
 
     DirectoryLister lister_;
-    ContentSniffer sniffer_; // for the entries that change while shown
     FolderWatcher watcher_;
     quint64 request_ = 0;
     bool loading_ = false;
@@ -167,6 +169,8 @@ private:
     mutable qsizetype shownFolders_ = -1; // leading rows that are folders; -1 until counted
     QHash<QByteArray, int> byName_;       // built on the first live update
     QSet<QByteArray> changedWhileLoading_;
+    QSet<QByteArray> changedPending_; // waiting for the look under way
+    TaskHandle lookTask_;
     QSet<QByteArray> cutNames_;
     int removedCount_ = 0;
     NamePattern pattern_;

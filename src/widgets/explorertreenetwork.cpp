@@ -33,8 +33,7 @@ void ExplorerTreeView::DisconnectNetworkDriveDialog()
     tarnwick::DisconnectNetworkDriveDialog dialog(*mounter(), this);
     dialog.exec();
     model_->refreshVolumes();
-    if (current_.isFolder() && !refusalFor(current_.path).isEmpty())
-        navigateTo(Location::special(MyComputerSpace));
+    leaveIfGone();
 }
 
 } // namespace tarnwick

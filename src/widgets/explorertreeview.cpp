@@ -112,19 +112,7 @@ ExplorerTreeView::ExplorerTreeView(QWidget *parent, NamespaceModel *model)
             [this] { view_->scrollTo(view_->currentIndex()); });
     connect(mounts_, &MountMonitor::changed, this, [this] {
         model_->refreshVolumes();
-        // A volume unmounted under the current folder takes the user up. The
-        // look is off the window's thread: a mount that changed may be one
-        // that no longer answers.
-        if (!current_.isFolder())
-            return;
-        const Location here = current_;
-        Background::run(this, [this, here](BackgroundTask &task) {
-            const bool stillThere = rawpath::isDir(rawpath::toBytes(here.path));
-            task.post([this, here, stillThere] {
-                if (!stillThere && current_ == here)
-                    navigateTo(Location::special(MyComputerSpace));
-            });
-        });
+        leaveIfGone(); // a volume unmounted under the current folder takes the user up
     });
     setCurrentFolder(model_->rootFolder());
     warmUpNetworkServices();
@@ -200,6 +188,22 @@ QString ExplorerTreeView::refusalFor(const QString &path)
     if (access(bytes.constData(), R_OK | X_OK) != 0)
         return tr("You do not have permission to open the folder “%1”.").arg(shown);
     return {};
+}
+
+// Looked at off the window's thread: a mount that changed may be one that
+// no longer answers.
+void ExplorerTreeView::leaveIfGone()
+{
+    if (!current_.isFolder())
+        return;
+    const Location here = current_;
+    Background::run(this, [this, here](BackgroundTask &task) {
+        const bool gone = !refusalFor(here.path).isEmpty();
+        task.post([this, here, gone] {
+            if (gone && current_ == here)
+                navigateTo(Location::special(MyComputerSpace));
+        });
+    });
 }
 
 bool ExplorerTreeView::setCurrentFolder(const QString &text)

@@ -66,6 +66,8 @@ public:
     static QString resolvePath(const QString &text, const QString &current);
     // Why `path` cannot be shown, or empty when it can.
     static QString refusalFor(const QString &path);
+    // To My Computer if the current folder is no longer there.
+    void leaveIfGone();
 
 signals:
     void FolderChanged(const QString &folder);
