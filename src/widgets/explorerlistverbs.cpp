@@ -22,17 +22,6 @@
 
 namespace tarnwick {
 
-namespace {
-
-bool sameFileSystem(const QByteArray &a, const QByteArray &b)
-{
-    struct stat sa, sb;
-    return lstat(a.constData(), &sa) == 0 && stat(b.constData(), &sb) == 0 &&
-           sa.st_dev == sb.st_dev;
-}
-
-} // namespace
-
 QList<int> ExplorerListView::selectedRows() const
 {
     QList<int> rows;
@@ -130,24 +119,14 @@ bool ExplorerListView::handleDrag(QAbstractItemView *view, QEvent *event)
         event->ignore();
         return true;
     }
-    const Qt::KeyboardModifiers mods = drop->modifiers();
-    JobKind kind = JobKind::Copy;
-    if ((mods & Qt::ControlModifier) && (mods & Qt::ShiftModifier))
-        kind = JobKind::Link;
-    else if (mods & Qt::ShiftModifier)
-        kind = JobKind::Move;
-    else if (!(mods & Qt::ControlModifier))
-        kind = sameFileSystem(files->paths.first(), target) ? JobKind::Move : JobKind::Copy;
-    const Qt::DropAction action = kind == JobKind::Move   ? Qt::MoveAction
-                                  : kind == JobKind::Link ? Qt::LinkAction
-                                                          : Qt::CopyAction;
+    const JobKind kind = ShellVerbs::dropKind(drop->modifiers(), files->paths, target);
     // Onto itself, or a folder into itself: not a place to drop.
     if (!FileTransfer::refusal(kind, files->paths, target).isEmpty() ||
         (files->paths.size() == 1 && files->paths.first() == target)) {
         event->ignore();
         return true;
     }
-    drop->setDropAction(action);
+    drop->setDropAction(ShellVerbs::dropAction(kind));
     drop->accept();
     if (event->type() == QEvent::Drop)
         runJob(new FileTransfer(kind, files->paths, target), this, *asker_);

@@ -127,25 +127,12 @@ bool ExplorerTreeView::handleDrag(QEvent *event)
         return true;
     }
     const QByteArray folder = rawpath::toBytes(target.path);
-    const Qt::KeyboardModifiers mods = drop->modifiers();
-    JobKind kind = JobKind::Copy;
-    if ((mods & Qt::ControlModifier) && (mods & Qt::ShiftModifier)) {
-        kind = JobKind::Link;
-    } else if (mods & Qt::ShiftModifier) {
-        kind = JobKind::Move;
-    } else if (!(mods & Qt::ControlModifier)) {
-        struct stat a, b;
-        const bool same = lstat(files->paths.first().constData(), &a) == 0 &&
-                          stat(folder.constData(), &b) == 0 && a.st_dev == b.st_dev;
-        kind = same ? JobKind::Move : JobKind::Copy;
-    }
+    const JobKind kind = ShellVerbs::dropKind(drop->modifiers(), files->paths, folder);
     if (!FileTransfer::refusal(kind, files->paths, folder).isEmpty()) {
         event->ignore();
         return true;
     }
-    drop->setDropAction(kind == JobKind::Move   ? Qt::MoveAction
-                        : kind == JobKind::Link ? Qt::LinkAction
-                                                : Qt::CopyAction);
+    drop->setDropAction(ShellVerbs::dropAction(kind));
     drop->accept();
     if (event->type() == QEvent::Drop)
         runJob(new FileTransfer(kind, files->paths, folder), this);

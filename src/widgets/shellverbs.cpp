@@ -210,4 +210,26 @@ QByteArray makeFolder(QWidget *parent, UserMessages &messages, const QByteArray 
     return r.created.value(0);
 }
 
+JobKind dropKind(Qt::KeyboardModifiers mods, const QList<QByteArray> &sources,
+                 const QByteArray &target)
+{
+    if ((mods & Qt::ControlModifier) && (mods & Qt::ShiftModifier))
+        return JobKind::Link;
+    if (mods & Qt::ShiftModifier)
+        return JobKind::Move;
+    if (mods & Qt::ControlModifier || sources.isEmpty())
+        return JobKind::Copy;
+    struct stat a, b;
+    const bool same = lstat(sources.first().constData(), &a) == 0 &&
+                      stat(target.constData(), &b) == 0 && a.st_dev == b.st_dev;
+    return same ? JobKind::Move : JobKind::Copy;
+}
+
+Qt::DropAction dropAction(JobKind kind)
+{
+    return kind == JobKind::Move   ? Qt::MoveAction
+           : kind == JobKind::Link ? Qt::LinkAction
+                                   : Qt::CopyAction;
+}
+
 } // namespace tarnwick::ShellVerbs

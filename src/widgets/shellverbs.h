@@ -1,5 +1,7 @@
 #pragma once
 
+#include "jobs.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -55,6 +57,12 @@ QList<QByteArray> makeLinks(QWidget *parent, UserMessages &messages, JobAsker &a
 // A new folder "New Folder" (numbered when taken) in `folder`. Returns its
 // path, or empty after telling the user why.
 QByteArray makeFolder(QWidget *parent, UserMessages &messages, const QByteArray &folder);
+
+// What a drop of `sources` on `target` does: on one file system a move,
+// across file systems a copy; Ctrl forces a copy, Shift a move, both a link.
+JobKind dropKind(Qt::KeyboardModifiers mods, const QList<QByteArray> &sources,
+                 const QByteArray &target);
+Qt::DropAction dropAction(JobKind kind);
 
 } // namespace ShellVerbs
 } // namespace tarnwick
