@@ -105,11 +105,11 @@ QString FileTransfer::refusal(JobKind kind, const QList<QByteArray> &sources,
         return tr("\u201c%1\u201d is not a full path.").arg(shown(target));
     struct stat ts;
     if (stat(target.constData(), &ts) != 0)
-        return errno == ENOENT ? tr("The folder \u201c%1\u201d does not exist.").arg(shown(target))
+        return errno == ENOENT ? jobtext::noSuchFolder(shown(target))
                                : tr("The folder \u201c%1\u201d cannot be opened: %2.")
                                      .arg(shown(target), QString::fromLocal8Bit(strerror(errno)));
     if (!S_ISDIR(ts.st_mode))
-        return tr("\u201c%1\u201d is not a folder.").arg(shown(target));
+        return jobtext::notAFolder(shown(target));
     QByteArray real = rawpath::canonical(target);
     if (real.isEmpty())
         real = target;

@@ -186,6 +186,21 @@ QString noLongerThere(const QString &name)
     return tr("\u201c%1\u201d is no longer there.").arg(name);
 }
 
+QString noSuchFolder(const QString &path)
+{
+    return tr("The folder \u201c%1\u201d does not exist.").arg(path);
+}
+
+QString folderGone(const QString &path)
+{
+    return tr("The folder \u201c%1\u201d is no longer there.").arg(path);
+}
+
+QString notAFolder(const QString &path)
+{
+    return tr("\u201c%1\u201d is not a folder.").arg(path);
+}
+
 QString notRenamed(const QString &name, int code)
 {
     return tr("\u201c%1\u201d could not be renamed. %2").arg(name, reason(code));

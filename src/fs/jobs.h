@@ -109,6 +109,9 @@ constexpr int NoFreeName = -4;
 QString reason(int code); // a sentence
 QString alreadyNamed(const QString &name);
 QString noLongerThere(const QString &name);
+QString noSuchFolder(const QString &path);
+QString folderGone(const QString &path);
+QString notAFolder(const QString &path);
 QString notRenamed(const QString &name, int code);
 QString noNewFolder(int code);
 QString noPermissions(const QString &name, int code);

@@ -1,5 +1,6 @@
 #include "explorerlistview.h"
 
+#include "jobs.h"
 #include "verbs.h"
 
 #include "clipboardfiles.h"
@@ -453,7 +454,7 @@ void ExplorerListView::onFolderGone()
         return;
     }
     navigator_(Location::folder(path));
-    messages_->error(this, tr("The folder “%1” is no longer there.").arg(rawpath::shown(gone)));
+    messages_->error(this, jobtext::folderGone(rawpath::shown(gone)));
 }
 
 QString ExplorerListView::nearestFolder(QString path)

@@ -4,6 +4,7 @@
 #include "clipboardfiles.h"
 #include "explorercombo.h"
 #include "explorerlistview.h"
+#include "jobs.h"
 #include "mounts.h"
 #include "namespacemodel.h"
 #include "networkmounts.h"
@@ -129,7 +130,7 @@ void ExplorerTreeView::leaveGoneFolder()
     current_ = Location(); // whatever is shown now is a change
     navigateTo(Location::folder(path));
     if (path != gone)
-        messages_->error(this, tr("The folder “%1” is no longer there.").arg(rawpath::shown(gone)));
+        messages_->error(this, jobtext::folderGone(rawpath::shown(gone)));
 }
 
 void ExplorerTreeView::setLinkedListView(ExplorerListView *list)
@@ -182,9 +183,9 @@ QString ExplorerTreeView::refusalFor(const QString &path)
     const QString shown = rawpath::shown(path);
     struct stat st;
     if (stat(bytes.constData(), &st) != 0)
-        return tr("The folder “%1” does not exist.").arg(shown);
+        return jobtext::noSuchFolder(shown);
     if (!S_ISDIR(st.st_mode))
-        return tr("“%1” is not a folder.").arg(shown);
+        return jobtext::notAFolder(shown);
     if (access(bytes.constData(), R_OK | X_OK) != 0)
         return tr("You do not have permission to open the folder “%1”.").arg(shown);
     return {};

@@ -2,6 +2,7 @@
 
 #include "foldermodel.h"
 #include "icons.h"
+#include "jobs.h"
 #include "naturalorder.h"
 #include "rawpaths.h"
 
@@ -158,7 +159,7 @@ void FindWindow::findNow()
         refusal = tr("The folder “%1” cannot be searched: %2.")
                       .arg(folder, QString::fromLocal8Bit(strerror(errno)));
     else if (!S_ISDIR(st.st_mode))
-        refusal = tr("“%1” is not a folder.").arg(folder);
+        refusal = jobtext::notAFolder(folder);
     if (!refusal.isEmpty()) {
         status_->setText(refusal);
         return;

@@ -207,7 +207,7 @@ PropertiesDialog *PropertiesDialog::create(const QList<QByteArray> &paths, QWidg
     for (const QByteArray &path : paths) {
         Item item;
         if (const int err = read(path, item); err == ENOENT || err == ENOTDIR)
-            problems << tr("“%1” is no longer there.").arg(shown(path));
+            problems << jobtext::noLongerThere(shown(path));
         else if (err != 0)
             problems << tr("“%1” cannot be read: %2.").arg(shown(path), errnoText(err));
         else
