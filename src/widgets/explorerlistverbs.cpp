@@ -18,7 +18,6 @@
 #include <QDropEvent>
 #include <QGuiApplication>
 #include <QMenu>
-#include <sys/stat.h>
 
 namespace tarnwick {
 

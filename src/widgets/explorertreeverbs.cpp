@@ -19,7 +19,6 @@
 #include <QMenu>
 #include <QPointer>
 #include <QTreeView>
-#include <sys/stat.h>
 
 namespace tarnwick {
 

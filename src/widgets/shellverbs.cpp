@@ -13,13 +13,8 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QSet>
-#include <cerrno>
-#include <climits>
-#include <cstring>
-#include <fcntl.h>
 #include <memory>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace tarnwick::ShellVerbs {
 
