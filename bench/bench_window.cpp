@@ -153,10 +153,10 @@ struct Result
     int rows = 0;
     double openCpu = 0, openWall = 0, firstPaint = 0, openPeak = 0, endPeak = 0, slowest = 0;
     QByteArray slowestName;
-    QList<QByteArray> steps;
+    QList<QPair<QByteArray, double>> steps;
 };
 
-Result measure(const char *self, const QByteArray &folder)
+Result measureOnce(const char *self, const QByteArray &folder)
 {
     Result r;
     const QByteArray command = QByteArray(self) + " --case '" + folder + "'";
@@ -171,8 +171,7 @@ Result measure(const char *self, const QByteArray &folder)
             continue;
         const QByteArray key = l.left(eq), value = l.mid(eq + 1);
         if (key.startsWith("step "))
-            r.steps.append("    " + key.mid(5).leftJustified(24, ' ') + value.rightJustified(9) +
-                           " ms");
+            r.steps.append({key.mid(5), value.toDouble()});
         else if (key == "rows")
             r.rows = value.toInt();
         else if (key == "openCpu")
@@ -193,6 +192,29 @@ Result measure(const char *self, const QByteArray &folder)
     }
     pclose(p);
     return r;
+}
+
+// The CPU time of an open varies by a tenth from run to run on a shared
+// machine, as the baseline's does. Both sides are therefore taken at their
+// best of a few runs; every other figure at its worst.
+Result measure(const char *self, const QByteArray &folder, int runs)
+{
+    Result best = measureOnce(self, folder);
+    for (int i = 1; i < runs; ++i) {
+        const Result r = measureOnce(self, folder);
+        best.openCpu = std::min(best.openCpu, r.openCpu);
+        best.openWall = std::max(best.openWall, r.openWall);
+        best.firstPaint = std::max(best.firstPaint, r.firstPaint);
+        best.openPeak = std::max(best.openPeak, r.openPeak);
+        best.endPeak = std::max(best.endPeak, r.endPeak);
+        if (r.slowest > best.slowest) {
+            best.slowest = r.slowest;
+            best.slowestName = r.slowestName;
+        }
+        for (qsizetype k = 0; k < best.steps.size() && k < r.steps.size(); ++k)
+            best.steps[k].second = std::max(best.steps[k].second, r.steps[k].second);
+    }
+    return best;
 }
 
 } // namespace
@@ -217,16 +239,17 @@ int main(int argc, char *argv[])
 
     std::printf("%9s %10s %10s %6s %9s %8s %8s %6s %8s %8s %s\n", "entries", "base CPU", "open CPU",
                 "ratio", "us/entry", "peak", "ls -lU", "ratio", "1st rows", "open", "slowest step");
-    std::vector<QList<QByteArray>> details;
+    constexpr int Runs = 3;
+    std::vector<QList<QPair<QByteArray, double>>> details;
     for (const int n : sizes) {
         const QByteArray folder = base + "/n" + QByteArray::number(n);
         bench::makeMixedFolder(folder, n, "folder", "file", ".txt");
         baselineCpu(folder); // the same warm cache for both sides
         double baseline = 1e9;
-        for (int i = 0; i < 3; ++i)
+        for (int i = 0; i < Runs; ++i)
             baseline = std::min(baseline, baselineCpu(folder));
         const double lsPeak = childPeakMiB({"ls", "-lU", folder.constData()});
-        const Result r = measure(argv[0], folder);
+        const Result r = measure(argv[0], folder, Runs);
         std::printf("%9d %8.0fms %8.0fms %5.2fx %9.2f %6.0fMiB %6.0fMiB %5.2fx %6.0fms %6.0fms "
                     "%.0f ms (%s)\n",
                     r.rows, baseline * 1000, r.openCpu * 1000, r.openCpu / baseline,
@@ -237,8 +260,8 @@ int main(int argc, char *argv[])
     }
     for (size_t i = 0; i < sizes.size(); ++i) {
         std::printf("\nsteps at %d entries:\n", sizes[i]);
-        for (const QByteArray &s : details[i])
-            std::printf("%s\n", s.constData());
+        for (const auto &[name, ms] : details[i])
+            std::printf("    %-24s %9.1f ms\n", name.constData(), ms);
     }
     return 0;
 }

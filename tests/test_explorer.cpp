@@ -1,3 +1,4 @@
+#include "bigarray.h"
 #include "explorercombo.h"
 #include "explorerlistview.h"
 #include "explorertreeview.h"
@@ -134,9 +135,55 @@ private slots:
                 const int natural = naturalCompare(names[i], names[j]);
                 QVERIFY2((a < b) == (natural < 0),
                          qPrintable(QStringLiteral("%1 | %2").arg(names[i], names[j])));
+                QCOMPARE(NameKey::compare(a.words, b.words) < 0, natural < 0);
             }
         }
         QVERIFY(decided > 10000); // the keys decide most comparisons on their own
+
+        // Sorting through the keys gives the order naturalCompare gives.
+        std::vector<QString> viaKeys(names.begin(), names.end());
+        sortByName(viaKeys, [](const QString &n) { return QStringView(n); });
+        QStringList plain = names;
+        std::sort(plain.begin(), plain.end(),
+                  [](const QString &x, const QString &y) { return naturalCompare(x, y) < 0; });
+        QCOMPARE(QStringList(viaKeys.begin(), viaKeys.end()), plain);
+    }
+
+    // The arrays that grow with a folder keep every item across the size at
+    // which they move to mappings of their own, and those are aligned for
+    // huge pages.
+    void bigArraysKeepTheirItems_data()
+    {
+        QTest::addColumn<qsizetype>("count");
+        const qsizetype perBlock = qsizetype(bigarray::MappedFrom / sizeof(int));
+        QTest::newRow("empty") << qsizetype(0);
+        QTest::newRow("one") << qsizetype(1);
+        QTest::newRow("just under a mapping") << perBlock - 1;
+        QTest::newRow("one mapping") << perBlock;
+        QTest::newRow("just over") << perBlock + 1;
+        QTest::newRow("a million and some") << qsizetype(1000003);
+    }
+    void bigArraysKeepTheirItems()
+    {
+        QFETCH(qsizetype, count);
+        BigVector<int> grown;
+        for (int i = 0; i < int(count); ++i)
+            grown.push_back(i * 7);
+        for (int i = 0; i < int(count); ++i) {
+            if (grown[size_t(i)] != i * 7)
+                QFAIL(qPrintable(QStringLiteral("item %1 lost").arg(i)));
+        }
+        if (grown.capacity() * sizeof(int) >= bigarray::MappedFrom)
+            QCOMPARE(reinterpret_cast<quintptr>(grown.data()) % bigarray::MappedFrom, quintptr(0));
+        BigVector<int> copy = grown;
+        grown.clear();
+        grown.shrink_to_fit();
+        QCOMPARE(copy.size(), size_t(count));
+
+        const BigBuffer<std::uint64_t> scratch{size_t(count)};
+        for (size_t i = 0; i < size_t(count); ++i)
+            scratch[i] = i;
+        QVERIFY(count == 0 || scratch[size_t(count) - 1] == std::uint64_t(count) - 1);
     }
 
     void pattern_data()

@@ -5,6 +5,7 @@
 #include "rawpaths.h"
 
 #include <QElapsedTimer>
+#include <algorithm>
 #include <cerrno>
 #include <dirent.h>
 #include <fcntl.h>
@@ -12,12 +13,14 @@
 
 namespace tarnwick {
 
-// The first batch is small so that the first rows paint at once; later ones
-// go out at most every 500 ms. Each batch costs the views a new layout of
-// every row, so fewer, larger batches keep a 100,000-entry folder under twice
-// the cost of reading it; the first screenful is there long before.
+// The first batch is small so that the first rows paint at once; the next
+// goes out after 500 ms, and each later one waits twice as long as the one
+// before, up to 4 s. Each batch costs the model a merge and the views a new
+// layout of every row shown so far, so a folder that takes long to read gets
+// few, large batches; the first screenful is there long before.
 constexpr int FirstBatch = 256;
-constexpr qint64 BatchIntervalMs = 500;
+constexpr qint64 FirstIntervalMs = 500;
+constexpr qint64 LongestIntervalMs = 4000;
 
 namespace {
 
@@ -49,9 +52,11 @@ void listFolder(BackgroundTask &task, DirectoryLister *lister, quint64 id, const
     sinceEmit.start();
     int error = 0;
     int sinceCheck = 0;
+    qint64 interval = FirstIntervalMs;
     const auto send = [&] {
-        task.post(
-            [lister, id, batch = std::exchange(batch, {})] { lister->deliverEntries(id, batch); });
+        task.post([lister, id, batch = std::exchange(batch, {})]() mutable {
+            lister->deliverEntries(id, batch);
+        });
     };
     for (;;) {
         errno = 0;
@@ -73,7 +78,7 @@ void listFolder(BackgroundTask &task, DirectoryLister *lister, quint64 id, const
             continue;
         if (!foldersOnly)
             e.contentType = sniffer.typeOf(fd, name, e, st);
-        batch.append(std::move(e));
+        batch.push_back(std::move(e));
 
         if (++sinceCheck < 64)
             continue;
@@ -82,24 +87,26 @@ void listFolder(BackgroundTask &task, DirectoryLister *lister, quint64 id, const
             closedir(dir);
             return;
         }
-        if ((first && batch.size() >= FirstBatch) || sinceEmit.elapsed() >= BatchIntervalMs) {
+        if (first && batch.size() >= FirstBatch) {
             send();
             first = false;
+            sinceEmit.restart();
+        } else if (sinceEmit.elapsed() >= interval) {
+            send();
+            first = false;
+            interval = std::min(interval * 2, LongestIntervalMs);
             sinceEmit.restart();
         }
     }
     closedir(dir);
-    if (!batch.isEmpty())
+    if (!batch.empty())
         send();
     finish(error);
 }
 
 } // namespace
 
-DirectoryLister::DirectoryLister(Mode mode, QObject *parent) : QObject(parent), mode_(mode)
-{
-    qRegisterMetaType<tarnwick::FileEntries>();
-}
+DirectoryLister::DirectoryLister(Mode mode, QObject *parent) : QObject(parent), mode_(mode) {}
 
 DirectoryLister::~DirectoryLister()
 {
@@ -129,7 +136,7 @@ void DirectoryLister::cancelAll()
     running_.clear();
 }
 
-void DirectoryLister::deliverEntries(quint64 id, const FileEntries &batch)
+void DirectoryLister::deliverEntries(quint64 id, FileEntries &batch)
 {
     if (running_.contains(id))
         emit entriesReady(id, batch);

@@ -37,14 +37,17 @@ public:
     void cancelAll();
 
 signals:
-    void entriesReady(quint64 request, const tarnwick::FileEntries &batch);
+    // The batch is the listener's to take from: a model moves the entries
+    // into its own store rather than copy a million names. Connect one
+    // listener only, directly.
+    void entriesReady(quint64 request, tarnwick::FileEntries &batch);
     // error is 0, or the errno that stopped the listing (permission denied,
     // no such folder...).
     void finished(quint64 request, int error);
 
 public:
     // Called on the user-interface thread by the listing tasks.
-    void deliverEntries(quint64 id, const FileEntries &batch);
+    void deliverEntries(quint64 id, FileEntries &batch);
     void deliverFinished(quint64 id, int error);
 
 private:

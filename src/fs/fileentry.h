@@ -1,9 +1,9 @@
 #pragma once
 
+#include "bigarray.h"
+
 #include <QByteArray>
-#include <QMetaType>
 #include <QString>
-#include <QVector>
 #include <cstdint>
 #include <sys/stat.h>
 
@@ -43,7 +43,8 @@ struct FileEntry
     QByteArray encodedName() const;
 };
 
-using FileEntries = QVector<FileEntry>;
+// A listing's batch; large ones hold hundreds of thousands.
+using FileEntries = BigVector<FileEntry>;
 
 // The attribute value of an entry from its own status (not following a
 // link), whether it is or leads to a folder, and its name.
@@ -61,5 +62,3 @@ QString unusableNameReason(const QString &name);
 QString joinPath(const QString &folder, const QString &name);
 
 } // namespace tarnwick
-
-Q_DECLARE_METATYPE(tarnwick::FileEntries)

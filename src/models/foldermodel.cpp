@@ -100,18 +100,20 @@ void FolderModel::refresh()
     request_ = lister_.list(folder_);
 }
 
-void FolderModel::onEntries(quint64 request, const FileEntries &batch)
+void FolderModel::onEntries(quint64 request, FileEntries &batch)
 {
     if (request != request_)
         return;
     if (refreshing_) {
-        refreshed_ += batch;
+        refreshed_.insert(refreshed_.end(), std::make_move_iterator(batch.begin()),
+                          std::make_move_iterator(batch.end()));
         return;
     }
     const int base = int(entries_.size());
-    entries_.insert(entries_.end(), batch.begin(), batch.end());
-    keys_.reserve(entries_.size());
-    std::vector<int> added;
+    entries_.insert(entries_.end(), std::make_move_iterator(batch.begin()),
+                    std::make_move_iterator(batch.end()));
+    keys_.reserve(entries_.capacity()); // grows as the entries do, not batch by batch
+    Indices added;
     added.reserve(size_t(batch.size()));
     for (int i = base; i < int(entries_.size()); ++i) {
         keys_.push_back(keyOf(entries_[size_t(i)]));
@@ -121,7 +123,7 @@ void FolderModel::onEntries(quint64 request, const FileEntries &batch)
 
     if (sorted_.empty()) {
         sorted_ = std::move(added);
-        std::vector<int> visible;
+        Indices visible;
         visible.reserve(sorted_.size());
         for (int i : sorted_) {
             if (isVisible(entries_[size_t(i)]))
@@ -136,7 +138,7 @@ void FolderModel::onEntries(quint64 request, const FileEntries &batch)
     }
     // What showed before still shows: only the batch is matched, and merged
     // into both orders.
-    std::vector<int> visible;
+    Indices visible;
     visible.reserve(added.size());
     for (int i : added) {
         if (isVisible(entries_[size_t(i)]))
@@ -267,8 +269,8 @@ void FolderModel::compact()
         return;
     changeLayout([this] {
         std::vector<int> newIndex(entries_.size(), -1);
-        std::vector<FileEntry> entries;
-        std::vector<SortKey> keys;
+        BigVector<FileEntry> entries;
+        BigVector<SortKey> keys;
         for (size_t i = 0; i < entries_.size(); ++i) {
             if (entries_[i].removed)
                 continue;

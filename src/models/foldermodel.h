@@ -1,6 +1,7 @@
 #pragma once
 
 #include "background.h"
+#include "bigarray.h"
 #include "contenttypes.h"
 #include "directorylister.h"
 #include "fileentry.h"
@@ -114,6 +115,8 @@ signals:
     void folderGone();
 
 private:
+    using Indices = BigVector<int>; // entries by their place in entries_
+
     struct SortKey
     {
         std::uint64_t primary = 0;
@@ -126,7 +129,7 @@ private:
         QIcon icon;
     };
 
-    void onEntries(quint64 request, const FileEntries &batch);
+    void onEntries(quint64 request, FileEntries &batch);
     void onFinished(quint64 request, int error);
     void onWatched(const QSet<QByteArray> &names);
     void applyRefresh();
@@ -139,7 +142,7 @@ private:
     bool lessThan(int a, int b) const;
     void rekey();
     // The entries `indices` names, in the order of their keys.
-    std::vector<int> inKeyOrder(const std::vector<int> &indices) const;
+    Indices inKeyOrder(const Indices &indices) const;
     void sortAll();
     void refilter();
     // Runs `change` inside a layout change, carrying persistent indexes
@@ -162,10 +165,10 @@ private:
     bool refreshing_ = false;
     FileEntries refreshed_;
     QString folder_;
-    std::vector<FileEntry> entries_;
-    std::vector<SortKey> keys_;
-    std::vector<int> sorted_;
-    std::vector<int> rows_;
+    BigVector<FileEntry> entries_;
+    BigVector<SortKey> keys_;
+    Indices sorted_;
+    Indices rows_;
     mutable qsizetype shownFolders_ = -1; // leading rows that are folders; -1 until counted
     QHash<QByteArray, int> byName_;       // built on the first live update
     QSet<QByteArray> changedWhileLoading_;

@@ -7,9 +7,7 @@
 #include "naturalorder.h"
 
 #include <algorithm>
-#include <memory>
 #include <thread>
-#include <type_traits>
 
 namespace tarnwick {
 
@@ -71,8 +69,8 @@ int FolderModel::compareKeys(const SortKey &x, int a, const SortKey &y, int b) c
     if (x.dir != y.dir)
         return x.dir ? -2 : 2;
     int c = x.primary == y.primary ? 0 : (x.primary < y.primary ? -1 : 1);
-    if (c == 0 && x.name != y.name)
-        c = x.name < y.name ? -1 : 1;
+    if (c == 0)
+        c = NameKey::compare(x.name.words, y.name.words);
     if (c == 0)
         c = naturalCompare(entries_[size_t(a)].name, entries_[size_t(b)].name);
     return sortOrder_ == Qt::AscendingOrder ? c : -c;
@@ -102,12 +100,12 @@ void FolderModel::rekey()
         keys_[i].primary = primaryOf(entries_[i]);
 }
 
-std::vector<int> FolderModel::inKeyOrder(const std::vector<int> &indices) const
+FolderModel::Indices FolderModel::inKeyOrder(const Indices &indices) const
 {
     // Sorted as keys beside their entry's number, not as numbers that point
     // into the keys, so the comparisons stay within the cache. The keys are
-    // copied by the two threads that sort them: on a fresh allocation, the
-    // first touch of each page costs about as much as the copying.
+    // copied by the two threads that sort them, so the first touch of each
+    // fresh page is shared between them too.
     struct Keyed
     {
         std::uint64_t primary;
@@ -115,15 +113,14 @@ std::vector<int> FolderModel::inKeyOrder(const std::vector<int> &indices) const
         int index;
         bool dir;
     };
-    static_assert(std::is_trivially_default_constructible_v<Keyed>);
     const size_t n = indices.size();
-    const auto keyed = std::make_unique_for_overwrite<Keyed[]>(n);
+    const BigBuffer<Keyed> keyed(n);
     const auto less = [this](const Keyed &x, const Keyed &y) {
         if (x.dir != y.dir)
             return x.dir;
         int c = x.primary == y.primary ? 0 : (x.primary < y.primary ? -1 : 1);
-        if (c == 0 && x.name != y.name)
-            c = x.name < y.name ? -1 : 1;
+        if (c == 0)
+            c = NameKey::compare(x.name, y.name);
         if (c == 0)
             c = naturalCompare(entries_[size_t(x.index)].name, entries_[size_t(y.index)].name);
         return sortOrder_ == Qt::AscendingOrder ? c < 0 : c > 0;
@@ -135,7 +132,7 @@ std::vector<int> FolderModel::inKeyOrder(const std::vector<int> &indices) const
         }
         std::sort(keyed.get() + begin, keyed.get() + end, less);
     });
-    std::vector<int> order(n);
+    Indices order(n);
     if (n < SplitFrom) {
         for (size_t k = 0; k < n; ++k)
             order[k] = keyed[k].index;
@@ -150,7 +147,7 @@ std::vector<int> FolderModel::inKeyOrder(const std::vector<int> &indices) const
 
 void FolderModel::sortAll()
 {
-    std::vector<int> live;
+    Indices live;
     live.reserve(entries_.size() - size_t(removedCount_));
     for (int i = 0; i < int(entries_.size()); ++i) {
         if (!entries_[size_t(i)].removed)

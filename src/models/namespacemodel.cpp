@@ -6,6 +6,7 @@
 #include "mounts.h"
 #include "naturalorder.h"
 #include "rawpaths.h"
+#include "sortkey.h"
 
 #include <QDir>
 #include <QSet>
@@ -282,7 +283,7 @@ void NamespaceModel::addChildren(Node *parent, std::vector<std::unique_ptr<Node>
 {
     if (fresh.empty())
         return;
-    std::sort(fresh.begin(), fresh.end(), byNaturalName);
+    sortByName(fresh, [](const std::unique_ptr<Node> &n) { return QStringView(n->name); });
     for (auto &c : fresh) {
         c->parent = parent;
         parent->byName.insert(c->name, c.get());
@@ -378,7 +379,7 @@ void NamespaceModel::onFoldersChanged(const QSet<QByteArray> &paths)
         refresh(indexOfNode(n));
 }
 
-void NamespaceModel::onEntries(quint64 request, const FileEntries &batch)
+void NamespaceModel::onEntries(quint64 request, FileEntries &batch)
 {
     Node *parent = pending_.value(request);
     if (!parent)
@@ -387,7 +388,7 @@ void NamespaceModel::onEntries(quint64 request, const FileEntries &batch)
     // into seen_ cannot go stale while the loop fills it.
     QStringList &seen = seen_[request];
     std::vector<std::unique_ptr<Node>> fresh;
-    for (const FileEntry &e : batch) {
+    for (const FileEntry &e : std::as_const(batch)) {
         if (!e.isDir)
             continue;
         seen.append(e.name);

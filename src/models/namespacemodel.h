@@ -93,7 +93,7 @@ private:
     void removeChild(Node *parent, int row);
     Node *specialNode(NameSpace nameSpace) const;
     Node *anchorFor(const QString &path) const;
-    void onEntries(quint64 request, const FileEntries &batch);
+    void onEntries(quint64 request, FileEntries &batch);
     void onFinished(quint64 request, int error);
     void forgetRequests(const Node *subtree);
     static void movePaths(Node *node, const QString &oldPrefix, const QString &newPrefix);
