@@ -68,6 +68,7 @@ QWidget *frmExplore::build()
     buildMenus(window);
     buildControls(window->client());
     buildToolbars();
+    buildKeys(window);
 
     // Design place and size of the window: the client area is 9360 x 6420.
     const int menuHeight = window->menuBar()->sizeHint().height();
@@ -174,16 +175,8 @@ void frmExplore::buildControls(QWidget *client)
     connect(filter, &QComboBox::editTextChanged, this, &frmExplore::cboFilter_Change);
     connect(filter, &QComboBox::activated, this, &frmExplore::cboFilter_Click);
 
-    // Tab goes through the header row, then the panes.
-    QWidget::setTabOrder(combo, filter);
-    QWidget *previous = filter;
-    QList<QWidget *> panes{static_cast<QWidget *>(tree->view())};
-    for (QWidget *w : list->views())
-        panes << w;
-    for (QWidget *w : panes) {
-        QWidget::setTabOrder(previous, w);
-        previous = w;
-    }
+    // Tab goes through the header row, then the panes, and round again.
+    static_cast<FormWindow *>(client->window())->setTabCycle({combo, filter, tree, list});
 }
 
 void frmExplore::Form_Load()

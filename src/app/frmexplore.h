@@ -202,6 +202,9 @@ private:
     void buildControls(QWidget *client);
     void buildMenus(FormWindow *window);
     void buildToolbars();
+    void buildKeys(QWidget *window);
+    void focusAddress();
+    void focusNextPane(bool forward);
     void alignBars();
     void chooseView(ExplorerListView::ViewMode mode, QAction *entry, const QString &key);
     void dispatchToolbarKey(const QString &key);

@@ -160,7 +160,20 @@ void ExplorerListView::newFolder()
 
 void ExplorerListView::showContextMenu(QAbstractItemView *view, const QPoint &pos)
 {
-    const QModelIndex at = view->indexAt(pos);
+    showContextMenuFor(view, view->indexAt(pos), pos);
+}
+
+void ExplorerListView::showContextMenuFromKeyboard(QAbstractItemView *view)
+{
+    const QModelIndex current = view->currentIndex();
+    showContextMenuFor(view, current, keyboardMenuPoint(*view, current));
+}
+
+// The menu for the item `at`, or for the folder's background when `at` is
+// not valid, at `pos` in the view's viewport.
+void ExplorerListView::showContextMenuFor(QAbstractItemView *view, const QModelIndex &at,
+                                          const QPoint &pos)
+{
     if (at.isValid() && !selectionModel()->isRowSelected(at.row()))
         view->setCurrentIndex(at); // a right click on an unselected item selects it
     const bool onItem = at.isValid();

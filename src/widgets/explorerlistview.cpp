@@ -541,6 +541,10 @@ bool ExplorerListView::eventFilter(QObject *watched, QEvent *event)
             reload();
             return true;
         }
+        if (isContextMenuKey(*key)) {
+            showContextMenuFromKeyboard(static_cast<QAbstractItemView *>(watched));
+            return true;
+        }
         if (const auto verb = verbForKey(*key)) {
             InvokeVerb(*verb);
             return true;

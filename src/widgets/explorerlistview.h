@@ -135,6 +135,8 @@ protected:
 private:
     void open(const QModelIndex &index);
     void showContextMenu(QAbstractItemView *view, const QPoint &pos);
+    void showContextMenuFromKeyboard(QAbstractItemView *view);
+    void showContextMenuFor(QAbstractItemView *view, const QModelIndex &at, const QPoint &pos);
     bool handleDrag(QAbstractItemView *view, QEvent *event);
     QList<int> selectedRows() const;
     TrashStore trashStore() const;

@@ -70,7 +70,13 @@ void ExplorerTreeView::InvokeVerb(Verb verb)
 
 void ExplorerTreeView::showContextMenu(const QPoint &pos)
 {
-    const QModelIndex at = view_->indexAt(pos);
+    showContextMenuFor(view_->indexAt(pos), pos);
+}
+
+// The menu for the node `at`, or for the folder shown when `at` is not
+// valid (below the last node), at `pos` in the view's viewport.
+void ExplorerTreeView::showContextMenuFor(const QModelIndex &at, const QPoint &pos)
+{
     if (!at.isValid()) {
         // Below the last node: the folder shown, as the list's background.
         if (!current_.isFolder())

@@ -274,6 +274,40 @@ void ExplorerTreeView::GoUpOneLevel()
     }
 }
 
+void ExplorerTreeView::GoBack()
+{
+    if (canGoBack())
+        travel(visitedAt_ - 1);
+}
+
+void ExplorerTreeView::GoForward()
+{
+    if (canGoForward())
+        travel(visitedAt_ + 1);
+}
+
+void ExplorerTreeView::travel(qsizetype to)
+{
+    travellingTo_ = to;
+    if (!navigateTo(visited_[to]))
+        travellingTo_ = -1;
+}
+
+void ExplorerTreeView::remember(const Location &location)
+{
+    constexpr qsizetype Longest = 100;
+    const qsizetype travelled = std::exchange(travellingTo_, -1);
+    if (travelled >= 0 && travelled < visited_.size() && visited_[travelled] == location) {
+        visitedAt_ = travelled;
+        return;
+    }
+    visited_.resize(visitedAt_ + 1);
+    visited_.append(location);
+    if (visited_.size() > Longest)
+        visited_.removeFirst();
+    visitedAt_ = visited_.size() - 1;
+}
+
 void ExplorerTreeView::show(const Location &location)
 {
     const QModelIndex index = model_->indexOf(location);
@@ -285,6 +319,7 @@ void ExplorerTreeView::show(const Location &location)
     if (location == current_)
         return;
     current_ = location;
+    remember(location);
     if (list_)
         list_->setLocation(location);
     if (combo_)
@@ -334,6 +369,11 @@ bool ExplorerTreeView::eventFilter(QObject *watched, QEvent *event)
                 model_->refresh(view_->currentIndex());
                 if (list_)
                     list_->reload();
+                return true;
+            }
+            if (isContextMenuKey(*key)) {
+                const QModelIndex current = view_->currentIndex();
+                showContextMenuFor(current, keyboardMenuPoint(*view_, current));
                 return true;
             }
             if (const auto verb = verbForKey(*key)) {

@@ -45,6 +45,12 @@ public:
     bool finishNavigation(const Location &location, const QString &refusal);
     // To the parent folder; from "/" to My Computer, from there to Desktop.
     void GoUpOneLevel();
+    // Back and forward through the places this tree has shown, as a browser
+    // goes; a new place drops the ones ahead.
+    void GoBack();
+    void GoForward();
+    bool canGoBack() const { return visitedAt_ > 0; }
+    bool canGoForward() const { return visitedAt_ + 1 < visited_.size(); }
     // The network drive dialogs, modal. A location mapped shows under My
     // Computer and the tree goes there.
     void MapNetworkDriveDialog();
@@ -81,8 +87,11 @@ private:
     void show(const Location &location);
     void openFind();
     void showContextMenu(const QPoint &pos);
+    void showContextMenuFor(const QModelIndex &at, const QPoint &pos);
     bool handleDrag(QEvent *event);
     void leaveGoneFolder();
+    void travel(qsizetype to);
+    void remember(const Location &location);
 
     NamespaceModel *model_;
     QTreeView *view_;
@@ -96,6 +105,9 @@ private:
     quint64 pendingCheck_ = 0; // the one still waiting for its check; 0 if none
     bool currentGone_ = false; // the current node is being removed
     bool selecting_ = false;
+    QList<Location> visited_;
+    qsizetype visitedAt_ = -1;
+    qsizetype travellingTo_ = -1; // the place in visited_ a back or forward is on its way to
 };
 
 } // namespace tarnwick

@@ -1,5 +1,7 @@
 #include "panels.h"
 
+#include <QApplication>
+
 #include <QCloseEvent>
 #include <QMouseEvent>
 #include <QScreen>
@@ -90,6 +92,30 @@ bool FormWindow::eventFilter(QObject *watched, QEvent *event)
     if (watched == client_ && event->type() == QEvent::Resize)
         emit clientResized();
     return QMainWindow::eventFilter(watched, event);
+}
+
+bool FormWindow::focusNextPrevChild(bool next)
+{
+    if (tabCycle_.isEmpty())
+        return QMainWindow::focusNextPrevChild(next);
+    const QWidget *focus = QApplication::focusWidget();
+    const qsizetype count = tabCycle_.size();
+    qsizetype at = -1;
+    for (qsizetype i = 0; i < count && at < 0; ++i) {
+        const QWidget *c = tabCycle_[i];
+        if (c && focus && (c == focus || c->isAncestorOf(focus)))
+            at = i;
+    }
+    if (at < 0) // the focus is elsewhere: Tab starts the round, Shift+Tab ends it
+        at = next ? count - 1 : 0;
+    for (qsizetype step = 1; step <= count; ++step) {
+        QWidget *c = tabCycle_[(at + (next ? step : count - step)) % count];
+        if (c && c->isVisible() && c->isEnabled()) {
+            c->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
+    }
+    return false;
 }
 
 void FormWindow::changeEvent(QEvent *event)

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QPointer>
 #include <functional>
 
 namespace tarnwick {
@@ -71,6 +72,10 @@ class FormWindow : public QMainWindow
 public:
     explicit FormWindow(QWidget *parent = nullptr);
     QWidget *client() const { return client_; }
+    // The controls Tab and Shift+Tab go round, in order; each takes the
+    // focus as its own (or its focus proxy's). Hidden and disabled ones are
+    // passed over. Empty: the widgets' focus chain, as Qt keeps it.
+    void setTabCycle(QList<QPointer<QWidget>> controls) { tabCycle_ = std::move(controls); }
 
 signals:
     void clientResized();
@@ -83,9 +88,11 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     QWidget *client_;
+    QList<QPointer<QWidget>> tabCycle_;
     bool wasMinimized_ = false;
     bool wasNormal_ = true;
 };

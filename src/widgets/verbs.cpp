@@ -1,5 +1,6 @@
 #include "verbs.h"
 
+#include <QAbstractItemView>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMenu>
@@ -55,6 +56,21 @@ QAction *addVerbEntry(QMenu &menu, Verb verb, bool enabled, std::function<void()
     a->setEnabled(enabled);
     QObject::connect(a, &QAction::triggered, &menu, std::move(run));
     return a;
+}
+
+bool isContextMenuKey(const QKeyEvent &key)
+{
+    return key.key() == Qt::Key_Menu ||
+           (key.key() == Qt::Key_F10 && key.modifiers() == Qt::ShiftModifier);
+}
+
+QPoint keyboardMenuPoint(const QAbstractItemView &view, const QModelIndex &item)
+{
+    const QRect area = view.viewport()->rect();
+    const QRect shown = item.isValid() ? view.visualRect(item) & area : QRect();
+    if (shown.isEmpty())
+        return area.topLeft() + QPoint(4, 4);
+    return {shown.left() + std::min(shown.width() / 2, 24), shown.center().y()};
 }
 
 } // namespace tarnwick

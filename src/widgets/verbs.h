@@ -4,9 +4,12 @@
 #include <functional>
 #include <optional>
 
+class QAbstractItemView;
 class QAction;
 class QKeyEvent;
 class QMenu;
+class QModelIndex;
+class QPoint;
 
 namespace tarnwick {
 
@@ -32,5 +35,11 @@ QString verbCaption(Verb verb);
 std::optional<Verb> verbForKey(const QKeyEvent &key);
 // A context-menu entry for `verb` that calls `run`.
 QAction *addVerbEntry(QMenu &menu, Verb verb, bool enabled, std::function<void()> run);
+
+// The Menu key and Shift+F10, which open a pane's context menu.
+bool isContextMenuKey(const QKeyEvent &key);
+// Where a context menu opened from the keyboard goes, in the view's viewport:
+// by the item, when it is in sight, else the view's top left corner.
+QPoint keyboardMenuPoint(const QAbstractItemView &view, const QModelIndex &item);
 
 } // namespace tarnwick
