@@ -3,10 +3,12 @@
 #include "background.h"
 #include "contenttypes.h"
 #include "rawpaths.h"
+#include "transferworker.h"
 
 #include <QElapsedTimer>
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
 #include <unistd.h>
@@ -69,6 +71,10 @@ void listFolder(BackgroundTask &task, DirectoryLister *lister, quint64 id, const
         if (name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0)))
             continue;
         if (foldersOnly && d->d_type != DT_DIR && d->d_type != DT_LNK && d->d_type != DT_UNKNOWN)
+            continue;
+        // A copy on its way in is shown once it has its name.
+        if (name[0] == '.' &&
+            transfer::isPartName(QByteArray::fromRawData(name, qsizetype(strlen(name)))))
             continue;
         FileEntry e;
         struct stat st;

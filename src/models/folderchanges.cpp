@@ -4,6 +4,7 @@
 #include "background.h"
 #include "jobs.h"
 #include "rawpaths.h"
+#include "transferworker.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -67,7 +68,9 @@ void FolderModel::lookAtChanged()
                     Looked l;
                     l.name = name;
                     struct stat st;
-                    l.present = statEntry(fd, name.constData(), l.entry, &st);
+                    // A copy on its way in shows once it has its name.
+                    l.present = !transfer::isPartName(name) &&
+                                statEntry(fd, name.constData(), l.entry, &st);
                     if (l.present)
                         l.entry.contentType = sniffer.typeOf(fd, name.constData(), l.entry, st);
                     looked.push_back(std::move(l));

@@ -118,17 +118,23 @@ bool ExplorerCombo::go(const QString &text)
     const NameSpace special = nameSpaceFromName(text);
     if (special != FolderSpace)
         return goTo(Location::special(special));
-    return goTo(Location::folder(
-        ExplorerTreeView::resolvePath(text, location_.isFolder() ? location_.path : QString())));
+    const QString here = location_.isFolder() ? location_.path : QString();
+    // Blanks picked up around a pasted path: the text as typed comes first,
+    // as a name may begin or end with a blank, then the text without them.
+    const QString trimmed = text.trimmed();
+    const Location orElse = trimmed != text && !trimmed.isEmpty()
+                                ? Location::folder(ExplorerTreeView::resolvePath(trimmed, here))
+                                : Location();
+    return goTo(Location::folder(ExplorerTreeView::resolvePath(text, here)), orElse);
 }
 
-bool ExplorerCombo::goTo(const Location &target)
+bool ExplorerCombo::goTo(const Location &target, const Location &orElse)
 {
     if (!navigator_ || target == location_) {
         setEditText(location_.displayName());
         return false;
     }
-    if (!navigator_(target)) {
+    if (!navigator_(target, orElse)) {
         setEditText(location_.displayName());
         return false;
     }

@@ -17,7 +17,9 @@ class ExplorerCombo : public QComboBox
 {
     Q_OBJECT
 public:
-    using Navigator = std::function<bool(const Location &location)>;
+    // Goes to `location`, or to `orElse` (when valid) if `location` cannot
+    // be shown; false when refused.
+    using Navigator = std::function<bool(const Location &location, const Location &orElse)>;
     using VolumeSource = std::function<QList<Volume>()>;
 
     explicit ExplorerCombo(QWidget *parent = nullptr);
@@ -37,7 +39,7 @@ signals:
     void FolderChanged(const QString &folder);
 
 private:
-    bool goTo(const Location &target);
+    bool goTo(const Location &target, const Location &orElse = {});
 
     Location location_;
     Navigator navigator_;

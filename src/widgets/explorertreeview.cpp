@@ -153,7 +153,9 @@ void ExplorerTreeView::setLinkedCombo(ExplorerCombo *combo)
     combo_ = combo;
     if (!combo)
         return;
-    combo->setNavigator([this](const Location &location) { return navigateTo(location); });
+    combo->setNavigator([this](const Location &location, const Location &orElse) {
+        return navigateTo(location, orElse);
+    });
     combo->showLocation(current_);
 }
 
@@ -214,7 +216,7 @@ bool ExplorerTreeView::setCurrentFolder(const QString &text)
     return navigateTo(Location::folder(resolvePath(text, CurrentFolder())));
 }
 
-bool ExplorerTreeView::navigateTo(const Location &location)
+bool ExplorerTreeView::navigateTo(const Location &location, const Location &orElse)
 {
     if (!location.isFolder()) {
         if (!location.isValid() || location.nameSpace > MyComputerSpace)
@@ -227,23 +229,27 @@ bool ExplorerTreeView::navigateTo(const Location &location)
     // answers. A disk that answers within the patience below (any working
     // one, by far) is waited for, so the navigation completes at once; one
     // that does not is left to answer when it can, and the window carries on.
+    using Checked = std::pair<Location, QString>; // where to go, and why not
     const quint64 ticket = ++checks_;
-    const auto answer = std::make_shared<std::promise<QString>>();
-    std::future<QString> refusal = answer->get_future();
-    Background::run(this, [this, answer, ticket, location](BackgroundTask &task) {
-        const QString why = refusalFor(location.path);
-        answer->set_value(why);
-        task.post([this, ticket, location, why] {
+    const auto answer = std::make_shared<std::promise<Checked>>();
+    std::future<Checked> checked = answer->get_future();
+    Background::run(this, [this, answer, ticket, location, orElse](BackgroundTask &task) {
+        Checked result{location, refusalFor(location.path)};
+        if (!result.second.isEmpty() && orElse.isFolder() && refusalFor(orElse.path).isEmpty())
+            result = {orElse, QString()};
+        answer->set_value(result);
+        task.post([this, ticket, result] {
             if (ticket == pendingCheck_)
-                finishNavigation(location, why);
+                finishNavigation(result.first, result.second);
         });
     });
-    if (refusal.wait_for(CheckPatience) != std::future_status::ready) {
+    if (checked.wait_for(CheckPatience) != std::future_status::ready) {
         pendingCheck_ = ticket;
         return true;
     }
     pendingCheck_ = 0;
-    return finishNavigation(location, refusal.get());
+    const Checked result = checked.get();
+    return finishNavigation(result.first, result.second);
 }
 
 bool ExplorerTreeView::finishNavigation(const Location &location, const QString &refusal)

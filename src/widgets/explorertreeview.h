@@ -41,7 +41,9 @@ public:
     int IsNameSpace() const { return int(current_.nameSpace); }
     NameSpace CurrentNameSpace() const { return current_.nameSpace; }
     Location location() const { return current_; }
-    bool navigateTo(const Location &location);
+    // `orElse`, when it is a folder, is taken instead of a folder that
+    // cannot be shown, if it can be.
+    bool navigateTo(const Location &location, const Location &orElse = {});
     bool finishNavigation(const Location &location, const QString &refusal);
     // To the parent folder; from "/" to My Computer, from there to Desktop.
     void GoUpOneLevel();

@@ -1,0 +1,100 @@
+// What users of a file manager expect beyond its menus: the address box
+// forgiving blanks around a pasted path, copies in progress kept out of
+// sight, honest links, readable labels and what assistive technology reads.
+#include "explorercombo.h"
+#include "explorerlistview.h"
+#include "explorertreeview.h"
+#include "foldermodel.h"
+#include "harness.h"
+
+#include <QLineEdit>
+#include <QTreeView>
+
+using namespace tarnwick;
+
+class TestUsability : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<test::ExploreHarness> h;
+    QTemporaryDir dir_;
+    QString root() const { return dir_.path(); }
+
+    frmExplore &openOn(const QString &folder)
+    {
+        frmExplore &f = h->open();
+        f.CcXploreTreeView1->setCurrentFolder(folder);
+        test::waitListed(f.CcXploreListView1.get());
+        return f;
+    }
+    static QStringList shownNames(ExplorerListView *list)
+    {
+        QStringList out;
+        const FolderModel *m = list->model();
+        for (int r = 0; r < m->rowCount(); ++r)
+            out << m->entryAt(r).name;
+        out.sort();
+        return out;
+    }
+
+private slots:
+    void init()
+    {
+        QVERIFY(test::removeTree(root()));
+        QDir().mkpath(root() + "/start");
+        h = std::make_unique<test::ExploreHarness>();
+    }
+    void cleanup() { h.reset(); }
+
+    void addressBoxForgivesBlanks_data()
+    {
+        QTest::addColumn<QStringList>("folders"); // made under root
+        QTest::addColumn<QString>("typed");       // "@" stands for root
+        QTest::addColumn<QString>("shown");       // under root; "" when it stays
+        QTest::addColumn<int>("errors");
+        QTest::newRow("blanks around a full path")
+            << QStringList{"docs"} << "  @/docs \t" << "/docs" << 0;
+        QTest::newRow("a trailing blank") << QStringList{"docs"} << "@/docs " << "/docs" << 0;
+        QTest::newRow("a name that ends in a blank is taken as typed")
+            << QStringList{"docs", "docs "} << "@/docs " << "/docs " << 0;
+        QTest::newRow("a name that starts with a blank, relative")
+            << QStringList{"start/ x", "start/x"} << " x" << "/start/ x" << 0;
+        QTest::newRow("nothing either way") << QStringList{} << "  @/nowhere  " << "" << 1;
+    }
+    void addressBoxForgivesBlanks()
+    {
+        QFETCH(QStringList, folders);
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        QFETCH(int, errors);
+        for (const QString &f : folders)
+            QVERIFY(QDir().mkpath(root() + "/" + f));
+        frmExplore &f = openOn(root() + "/start");
+        typed.replace("@", root());
+        f.CcXploreCombo1->go(typed);
+        QTRY_COMPARE(f.CcXploreTreeView1->CurrentFolder(),
+                     root() + (shown.isEmpty() ? "/start" : shown));
+        QCOMPARE(h->messages.errors.size(), errors);
+    }
+
+    // What a paste writes under a temporary name is not shown until it has
+    // its own; a hidden file of the user's is.
+    void copyInProgressIsNotShown()
+    {
+        test::writeFile(root() + "/start/.a.txt.tarnwick-part", "half");
+        test::writeFile(root() + "/start/.a.txt.tarnwick-part-2", "half");
+        test::writeFile(root() + "/start/.hidden", "mine");
+        frmExplore &f = openOn(root() + "/start");
+        ExplorerListView *list = f.CcXploreListView1.get();
+        QCOMPARE(shownNames(list), QStringList{".hidden"});
+        // Appearing while the folder shows, then given its name.
+        test::writeFile(root() + "/start/.b.txt.tarnwick-part", "half");
+        test::writeFile(root() + "/start/c.txt", "whole");
+        QTRY_COMPARE(shownNames(list), (QStringList{".hidden", "c.txt"}));
+        QVERIFY(QFile::rename(root() + "/start/.b.txt.tarnwick-part", root() + "/start/b.txt"));
+        QTRY_COMPARE(shownNames(list), (QStringList{".hidden", "b.txt", "c.txt"}));
+    }
+};
+
+QTEST_MAIN(TestUsability)
+#include "test_usability.moc"
