@@ -6,6 +6,7 @@
 #include "explorertreeview.h"
 #include "foldermodel.h"
 #include "harness.h"
+#include "namespacemodel.h"
 
 #include <QLineEdit>
 #include <QTreeView>
@@ -52,14 +53,18 @@ private slots:
         QTest::addColumn<QString>("typed");       // "@" stands for root
         QTest::addColumn<QString>("shown");       // under root; "" when it stays
         QTest::addColumn<int>("errors");
-        QTest::newRow("blanks around a full path")
-            << QStringList{"docs"} << "  @/docs \t" << "/docs" << 0;
-        QTest::newRow("a trailing blank") << QStringList{"docs"} << "@/docs " << "/docs" << 0;
+        QTest::newRow("blanks around a full path") << QStringList{"docs"} << "  @/docs \t"
+                                                   << "/docs" << 0;
+        QTest::newRow("a trailing blank") << QStringList{"docs"} << "@/docs "
+                                          << "/docs" << 0;
         QTest::newRow("a name that ends in a blank is taken as typed")
-            << QStringList{"docs", "docs "} << "@/docs " << "/docs " << 0;
+            << QStringList{"docs", "docs "} << "@/docs "
+            << "/docs " << 0;
         QTest::newRow("a name that starts with a blank, relative")
-            << QStringList{"start/ x", "start/x"} << " x" << "/start/ x" << 0;
-        QTest::newRow("nothing either way") << QStringList{} << "  @/nowhere  " << "" << 1;
+            << QStringList{"start/ x", "start/x"} << " x"
+            << "/start/ x" << 0;
+        QTest::newRow("nothing either way") << QStringList{} << "  @/nowhere  "
+                                            << "" << 1;
     }
     void addressBoxForgivesBlanks()
     {
@@ -93,6 +98,72 @@ private slots:
         QTRY_COMPARE(shownNames(list), (QStringList{".hidden", "c.txt"}));
         QVERIFY(QFile::rename(root() + "/start/.b.txt.tarnwick-part", root() + "/start/b.txt"));
         QTRY_COMPARE(shownNames(list), (QStringList{".hidden", "b.txt", "c.txt"}));
+    }
+
+    // A link is what it leads to, told apart by an emblem and its type.
+    void linksAreHonest_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("sizeAs"); // the entry whose size it shows; "" for none
+        QTest::addColumn<QString>("type");   // "@" stands for the plain file's type
+        QTest::addColumn<bool>("emblem");
+        QTest::newRow("a file") << "doc.txt"
+                                << "doc.txt"
+                                << "@" << false;
+        QTest::newRow("a link to the file") << "to doc.txt"
+                                            << "doc.txt"
+                                            << "@ (link)" << true;
+        QTest::newRow("a link to a folder") << "to folder"
+                                            << ""
+                                            << "Folder (link)" << true;
+        QTest::newRow("a link that leads nowhere") << "gone.txt"
+                                                   << "gone.txt"
+                                                   << "Broken link" << true;
+    }
+    void linksAreHonest()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, sizeAs);
+        QFETCH(QString, type);
+        QFETCH(bool, emblem);
+        const QString here = root() + "/start";
+        test::writeFile(here + "/doc.txt", QByteArray(5000, 'x'));
+        QDir().mkpath(here + "/folder");
+        QVERIFY(QFile::link("doc.txt", here + "/to doc.txt"));
+        QVERIFY(QFile::link("folder", here + "/to folder"));
+        QVERIFY(QFile::link("nowhere.txt", here + "/gone.txt"));
+        frmExplore &f = openOn(here);
+        const FolderModel *m = f.CcXploreListView1->model();
+        const auto cell = [m](const QString &entry, int column, int role = Qt::DisplayRole) {
+            return m->index(m->rowOfName(entry), column).data(role);
+        };
+        QVERIFY(m->rowOfName(name) >= 0);
+        QCOMPARE(cell(name, FolderModel::SizeColumn).toString(),
+                 sizeAs == "gone.txt" ? FolderModel::sizeText(11)
+                 : sizeAs.isEmpty()   ? QString()
+                                      : cell(sizeAs, FolderModel::SizeColumn).toString());
+        type.replace("@", cell("doc.txt", FolderModel::TypeColumn).toString());
+        QCOMPARE(cell(name, FolderModel::TypeColumn).toString(), type);
+
+        // The emblem is drawn over the icon of what the link leads to.
+        const QString plain = name == "to folder" ? "folder" : "doc.txt";
+        const auto picture = [&](const QString &entry, int side, qreal ratio) {
+            const QIcon icon =
+                cell(entry, FolderModel::NameColumn, Qt::DecorationRole).value<QIcon>();
+            return icon.pixmap(QSize(side, side), ratio).toImage();
+        };
+        if (name != "gone.txt") {
+            QCOMPARE(picture(name, 32, 1) != picture(plain, 32, 1), emblem);
+            QCOMPARE(picture(name, 32, 2).size(), QSize(64, 64)); // sharp at twice the density
+        }
+        if (name == "to folder") {
+            NamespaceModel *tree = f.CcXploreTreeView1->model();
+            const QModelIndex node = tree->indexOf(Location::folder(here + "/to folder"));
+            const QModelIndex folder = tree->indexOf(Location::folder(here + "/folder"));
+            QVERIFY(node.isValid() && folder.isValid());
+            QVERIFY(node.data(Qt::DecorationRole).value<QIcon>().pixmap(16).toImage() !=
+                    folder.data(Qt::DecorationRole).value<QIcon>().pixmap(16).toImage());
+        }
     }
 };
 

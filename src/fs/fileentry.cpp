@@ -64,9 +64,16 @@ bool statEntry(int dirFd, const char *name, FileEntry &out, struct ::stat *own)
     out.isSymlink = S_ISLNK(st.st_mode);
     out.isDir = S_ISDIR(st.st_mode);
     if (out.isSymlink) {
+        // What a link leads to is what the user works with: its size, and
+        // whether it is a folder. One that leads nowhere is told apart.
         struct stat target;
-        if (fstatat(dirFd, name, &target, 0) == 0 && S_ISDIR(target.st_mode))
+        if (fstatat(dirFd, name, &target, 0) != 0) {
+            out.brokenLink = true;
+        } else if (S_ISDIR(target.st_mode)) {
             out.isDir = true;
+        } else if (S_ISREG(target.st_mode)) {
+            out.size = target.st_size;
+        }
     }
     // A directory's link count is 2 + its subdirectories on file systems that
     // keep it; 2 therefore means "no subfolders". Others report 1: unknown.

@@ -22,13 +22,14 @@ enum FileAttribute : std::uint32_t
 // One directory entry as the lister reads it; plain data, cheap to move.
 struct FileEntry
 {
-    QString name; // the on-disk bytes as lossless text (rawpath::toText)
-    qint64 size = 0;
+    QString name;                 // the on-disk bytes as lossless text (rawpath::toText)
+    qint64 size = 0;              // of a link to a file, the file's
     qint64 mtime = 0;             // seconds since the epoch
     std::uint32_t mode = 0;       // st_mode of the entry itself (lstat)
     std::uint32_t attributes = 0; // FileAttribute bits
     bool isDir = false;           // a directory, or a link to one
     bool isSymlink = false;
+    bool brokenLink = false;       // a link whose target cannot be reached
     bool mayHaveSubdirs = true;    // for the tree's expanders; false when known empty
     bool removed = false;          // gone from disk; kept until the model compacts
     std::uint16_t contentType = 0; // read from the file's first bytes (ContentTypes); 0 if not

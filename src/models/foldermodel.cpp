@@ -401,20 +401,29 @@ const FolderModel::TypeInfo &FolderModel::typeInfo(const FileEntry &e) const
 
 QString FolderModel::typeText(const FileEntry &e) const
 {
-    if (e.isDir)
-        return tr("Folder");
-    if (e.attributes & AttrSystem)
-        return tr("Special file");
-    return typeInfo(e).text;
+    if (e.brokenLink)
+        return tr("Broken link");
+    const QString type = e.isDir                     ? tr("Folder")
+                         : e.attributes & AttrSystem ? tr("Special file")
+                                                     : typeInfo(e).text;
+    return e.isSymlink ? tr("%1 (link)").arg(type) : type;
 }
 
 QIcon FolderModel::iconFor(const FileEntry &e) const
 {
-    if (e.isDir)
-        return Icons::folder();
-    if (e.attributes & AttrSystem)
-        return Icons::themed(QStringLiteral("text-x-generic"), Icons::file());
-    return typeInfo(e).icon;
+    const QIcon plain = e.isDir                     ? Icons::folder()
+                        : e.attributes & AttrSystem ? Icons::file()
+                                                    : typeInfo(e).icon;
+    if (!e.isSymlink)
+        return plain;
+    // One emblemed icon for each type's icon, made when first shown.
+    const qint64 key = plain.cacheKey() * 2 + (e.brokenLink ? 1 : 0);
+    auto it = linkIcons_.find(key);
+    if (it == linkIcons_.end())
+        it =
+            linkIcons_.insert(key, Icons::withEmblem(plain, e.brokenLink ? Icons::brokenLinkEmblem()
+                                                                         : Icons::linkEmblem()));
+    return *it;
 }
 
 QVariant FolderModel::data(const QModelIndex &index, int role) const

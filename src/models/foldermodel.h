@@ -186,6 +186,7 @@ private:
     QHash<QString, std::uint64_t> typeRank_;
     mutable QHash<QString, TypeInfo> typeBySuffix_;
     mutable QHash<std::uint16_t, TypeInfo> typeByContent_;
+    mutable QHash<qint64, QIcon> linkIcons_; // by the plain icon's key
 };
 
 } // namespace tarnwick

@@ -1,5 +1,6 @@
 #include "icons.h"
 
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -59,7 +60,62 @@ QIcon drawn(Shape shape)
     return icon;
 }
 
+// Paints the base icon, then the emblem over its lower left corner; for any
+// size, so that both stay sharp on a screen of twice the density.
+class EmblemEngine : public QIconEngine
+{
+public:
+    EmblemEngine(QIcon base, QIcon emblem) : base_(std::move(base)), emblem_(std::move(emblem)) {}
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        base_.paint(painter, rect, Qt::AlignCenter, mode, state);
+        const int side = std::max(8, std::min(rect.width(), rect.height()) / 2);
+        const QRect corner(rect.left(), rect.bottom() - side + 1, side, side);
+        emblem_.paint(painter, corner, Qt::AlignCenter, mode, state);
+    }
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return scaledPixmap(size, mode, state, 1.0);
+    }
+    // `size` in device pixels, as QIcon asks.
+    QPixmap scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State state,
+                         qreal scale) override
+    {
+        QPixmap pm(size);
+        pm.fill(Qt::transparent);
+        pm.setDevicePixelRatio(scale);
+        QPainter p(&pm);
+        paint(&p, QRect(QPoint(), (QSizeF(size) / scale).toSize()), mode, state);
+        return pm;
+    }
+    QSize actualSize(const QSize &size, QIcon::Mode, QIcon::State) override { return size; }
+    QIconEngine *clone() const override { return new EmblemEngine(base_, emblem_); }
+    QString key() const override { return QStringLiteral("tarnwick-emblem"); }
+
+private:
+    QIcon base_;
+    QIcon emblem_;
+};
+
 } // namespace
+
+QIcon withEmblem(const QIcon &base, const QIcon &emblem)
+{
+    return QIcon(new EmblemEngine(base, emblem));
+}
+
+QIcon linkEmblem()
+{
+    static const QIcon icon = themed(QStringLiteral("emblem-symbolic-link"), drawn(Shape::Link));
+    return icon;
+}
+
+QIcon brokenLinkEmblem()
+{
+    static const QIcon icon = themed(QStringLiteral("emblem-unreadable"), drawn(Shape::Link));
+    return icon;
+}
 
 void useDesktopTheme()
 {

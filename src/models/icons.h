@@ -21,6 +21,12 @@ QIcon place(NameSpace nameSpace);
 QString placeIconName(NameSpace nameSpace);
 // A theme icon by name, or the drawn fallback of the given kind.
 QIcon themed(const QString &name, const QIcon &fallback);
+// `base` with `emblem` over its lower left quarter, drawn at whatever size
+// and pixel ratio it is asked for.
+QIcon withEmblem(const QIcon &base, const QIcon &emblem);
+// The emblems of a link and of a link that leads nowhere.
+QIcon linkEmblem();
+QIcon brokenLinkEmblem();
 } // namespace Icons
 
 } // namespace tarnwick

@@ -29,6 +29,10 @@ QVariant NamespaceModel::data(const QModelIndex &index, int role) const
             return n->path == homeDir_
                        ? Icons::themed(QStringLiteral("user-home"), Icons::folder())
                        : Icons::themed(QStringLiteral("drive-harddisk"), Icons::folder());
+        if (n->link) {
+            static const QIcon linked = Icons::withEmblem(Icons::folder(), Icons::linkEmblem());
+            return linked;
+        }
         return Icons::folder();
     case PathRole:
         return n->nameSpace == FolderSpace ? n->path : QString();

@@ -400,6 +400,7 @@ void NamespaceModel::onEntries(quint64 request, FileEntries &batch)
         child->name = e.name;
         child->path = joinPath(parent->path, e.name);
         child->mayHaveChildren = e.mayHaveSubdirs;
+        child->link = e.isSymlink;
         fresh.push_back(std::move(child));
     }
     addChildren(parent, std::move(fresh));

@@ -27,6 +27,7 @@ struct NamespaceModel::Node
     bool loaded = false;
     bool loading = false;
     bool mayHaveChildren = true;
+    bool link = false; // reached through a symbolic link
 };
 
 } // namespace tarnwick
