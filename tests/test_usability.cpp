@@ -8,10 +8,42 @@
 #include "harness.h"
 #include "namespacemodel.h"
 
+#include "findwindow.h"
+#include "networkdialogs.h"
+#include "networkmounts.h"
+#include "panels.h"
+#include "propertiesdialog.h"
+#include "toolbar.h"
+#include "toolbarcustomizer.h"
+
+#include <QAccessible>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QTreeView>
 
 using namespace tarnwick;
+
+namespace {
+
+class IdleMounter : public NetworkMounter
+{
+public:
+    bool available(QString *) const override { return true; }
+    QList<NetworkMount> mounts() const override { return {}; }
+    void mount(const QString &) override {}
+    void unmount(const QString &) override {}
+    void provideCredentials(const QString &, const QString &, const QString &, bool) override {}
+    void cancelCredentials() override {}
+};
+
+QString accessibleName(QWidget *w)
+{
+    QAccessibleInterface *a = QAccessible::queryAccessibleInterface(w);
+    return a ? a->text(QAccessible::Name) : QString();
+}
+
+} // namespace
 
 class TestUsability : public QObject
 {
@@ -164,6 +196,89 @@ private slots:
             QVERIFY(node.data(Qt::DecorationRole).value<QIcon>().pixmap(16).toImage() !=
                     folder.data(Qt::DecorationRole).value<QIcon>().pixmap(16).toImage());
         }
+    }
+
+    // Every small window: no "&" shows as such, every control has a name a
+    // screen reader can read, and the window is as wide as its title.
+    void dialogsReadWell_data()
+    {
+        QTest::addColumn<QString>("which");
+        for (const char *d : {"find", "customise toolbar", "map network drive",
+                              "disconnect network drive", "properties"})
+            QTest::newRow(d) << d;
+    }
+    void dialogsReadWell()
+    {
+        QFETCH(QString, which);
+        IdleMounter mounter;
+        test::writeFile(root() + "/start/a rather long name for a file.txt", "x");
+        std::unique_ptr<QWidget> w;
+        if (which == "find") {
+            w = std::make_unique<FindWindow>(root(), [](const QString &) {});
+        } else if (which == "customise toolbar") {
+            Toolbar::Button up;
+            up.key = "UpOneLevel";
+            up.description = "UpOneLevel";
+            up.toolTip = "Up One Level";
+            Toolbar::Button large;
+            large.key = "LargeIcon";
+            large.description = "LargeIcon";
+            large.toolTip = "Large Icons";
+            w = std::make_unique<ToolbarCustomizeDialog>(std::vector{up, large},
+                                                         std::vector{large});
+            const auto *available = w->findChild<QListWidget *>();
+            QStringList listed;
+            for (const QListWidget *l : w->findChildren<QListWidget *>()) {
+                for (int i = 0; i < l->count(); ++i)
+                    listed << l->item(i)->text();
+            }
+            QVERIFY(available);
+            QVERIFY2(listed.contains("Up One Level") && listed.contains("Large Icons") &&
+                         !listed.contains("UpOneLevel") && !listed.contains("LargeIcon"),
+                     qPrintable(listed.join(", ")));
+        } else if (which == "map network drive") {
+            w = std::make_unique<MapNetworkDriveDialog>(mounter);
+        } else if (which == "disconnect network drive") {
+            w = std::make_unique<DisconnectNetworkDriveDialog>(mounter);
+        } else {
+            w.reset(PropertiesDialog::create(
+                {QFile::encodeName(root() + "/start/a rather long name for a file.txt")}, nullptr,
+                h->messages));
+        }
+        QVERIFY(w);
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        for (const QLabel *l : w->findChildren<QLabel *>()) {
+            if (l->isVisible() && l->textFormat() != Qt::RichText &&
+                l->text().remove("&&").contains('&'))
+                QVERIFY2(l->buddy(), qPrintable("a literal & in " + l->text()));
+        }
+        for (QWidget *c : w->findChildren<QWidget *>()) {
+            if (c->isVisible() && c->focusPolicy() != Qt::NoFocus && !c->focusProxy())
+                QVERIFY2(!accessibleName(c).isEmpty(),
+                         qPrintable(QStringLiteral("%1 has no name")
+                                        .arg(QString::fromLatin1(c->metaObject()->className()))));
+        }
+        QVERIFY2(
+            w->width() >= titleWidth(w->windowTitle()),
+            qPrintable(QStringLiteral("%1 px for “%2”").arg(w->width()).arg(w->windowTitle())));
+    }
+
+    // What a screen reader reads of the main window: the status after a
+    // click, the filter box, the caption over the list.
+    void mainWindowReadsAloud()
+    {
+        test::writeFile(root() + "/start/one.txt", "x");
+        frmExplore &f = openOn(root() + "/start");
+        ExplorerListView *list = f.CcXploreListView1.get();
+        QAbstractItemView *view = list->currentView();
+        const QRect item =
+            view->visualRect(list->model()->index(list->model()->rowOfName("one.txt"), 0));
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, item.center());
+        QTRY_COMPARE(accessibleName(f.StatusBar1.get()), QStringLiteral("1 Item Selected"));
+        QCOMPARE(accessibleName(f.cboFilter->lineEdit()), QStringLiteral("Filter"));
+        QCOMPARE(accessibleName(f.txtStatus2.get()),
+                 QStringLiteral("Contents of '%1'").arg(root() + "/start"));
     }
 };
 

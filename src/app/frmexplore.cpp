@@ -13,6 +13,7 @@
 #include <QCoreApplication>
 
 #include <QComboBox>
+#include <QLineEdit>
 #include <QListView>
 #include <QMenuBar>
 #include <QPrinter>
@@ -121,6 +122,8 @@ void frmExplore::buildControls(QWidget *client)
     filter->addItems({QStringLiteral("*.*"), QStringLiteral("*.doc"), QStringLiteral("*.txt")});
     filter->setEditText(QStringLiteral("*.*"));
     filter->setAccessibleName(tr("Filter"));
+    filter->lineEdit()->setAccessibleName(tr("Filter"));
+    filter->lineEdit()->setAccessibleDescription(tr("Which files the list shows, as patterns"));
     cboFilter.attach(filter, {6960, 360, 975, 315});
 
     txtStatus1.attach(new CaptionBox(tr("Address"), client), {15, 360, 2595, 360});

@@ -285,4 +285,16 @@ QString shown(const QString &text)
     return out;
 }
 
+QString visible(const QString &text)
+{
+    QString out = shown(text);
+    for (QChar &c : out) {
+        if (c.unicode() < 0x20)
+            c = QChar(char16_t(0x2400 + c.unicode())); // the control pictures block
+        else if (c.unicode() == 0x7f)
+            c = QChar(char16_t(0x2421));
+    }
+    return out;
+}
+
 } // namespace tarnwick::rawpath

@@ -28,15 +28,12 @@ namespace {
 // Newlines and other control characters would break a one-line item.
 QString displayName(const QString &name)
 {
-    const auto isControl = [](QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7f; };
     const auto odd = [](QChar c) {
         return c.unicode() < 0x20 || c.unicode() == 0x7f || c.isSurrogate();
     };
     if (std::none_of(name.begin(), name.end(), odd))
         return name;
-    QString shown = rawpath::shown(name);
-    std::replace_if(shown.begin(), shown.end(), isControl, QChar(0xFFFD));
-    return shown;
+    return rawpath::visible(name);
 }
 
 } // namespace

@@ -19,6 +19,8 @@ QVariant NamespaceModel::data(const QModelIndex &index, int role) const
     const Node *n = nodeOf(index);
     switch (role) {
     case Qt::DisplayRole:
+        return rawpath::visible(n->name);
+    case Qt::EditRole:
         return n->name;
     case Qt::ToolTipRole:
         return n->nameSpace == FolderSpace ? n->path : n->name;

@@ -1,5 +1,7 @@
 #include "shellitems.h"
 
+#include "rawpaths.h"
+
 #include "background.h"
 #include "icons.h"
 #include "naturalorder.h"
@@ -166,6 +168,8 @@ QVariant ShellItemsModel::data(const QModelIndex &index, int role) const
     const ShellItem &item = itemAt(index.row());
     switch (role) {
     case Qt::DisplayRole:
+        return rawpath::visible(index.column() == 0 ? item.name
+                                                    : item.columns.value(index.column() - 1));
     case Qt::EditRole:
         return index.column() == 0 ? item.name : item.columns.value(index.column() - 1);
     case Qt::ToolTipRole:

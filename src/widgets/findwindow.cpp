@@ -85,7 +85,9 @@ FindWindow::FindWindow(const QString &folder, Navigator navigator, QWidget *pare
     auto *lookInRow = new QHBoxLayout;
     lookInRow->addWidget(lookIn_, 1);
     lookInRow->addWidget(browse);
-    form->addRow(tr("&Look in:"), lookInRow);
+    auto *lookInLabel = new QLabel(tr("&Look in:"), this);
+    lookInLabel->setBuddy(lookIn_);
+    form->addRow(lookInLabel, lookInRow);
     subfolders_ = new QCheckBox(tr("Include &subfolders"), this);
     subfolders_->setObjectName(QStringLiteral("subfolders"));
     subfolders_->setChecked(true);

@@ -2,6 +2,8 @@
 
 #include "networkmounts.h"
 
+#include "panels.h"
+
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -61,6 +63,7 @@ CredentialsDialog::CredentialsDialog(const QString &message, const QString &user
     : QDialog(parent)
 {
     setWindowTitle(dialogTitle(tr("Log In")));
+    widenForTitle(this);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(plainLabel(message.isEmpty() ? tr("The server asks who you are.") : message,
                                  tr("Message"), "message", this));
@@ -126,6 +129,7 @@ MapNetworkDriveDialog::MapNetworkDriveDialog(NetworkMounter &mounter, QWidget *p
     : QDialog(parent), mounter_(mounter)
 {
     setWindowTitle(dialogTitle(tr("Map Network Drive")));
+    widenForTitle(this);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(plainLabel(tr("Connect a shared folder on another computer, so that you "
                                     "can open it like one of your own folders."),
@@ -292,6 +296,7 @@ DisconnectNetworkDriveDialog::DisconnectNetworkDriveDialog(NetworkMounter &mount
     : QDialog(parent), mounter_(mounter)
 {
     setWindowTitle(dialogTitle(tr("Disconnect Network Drive")));
+    widenForTitle(this);
     auto *layout = new QVBoxLayout(this);
     status_ = plainLabel(QString(), tr("Status"), "status", this);
     status_->setTextInteractionFlags(Qt::TextSelectableByMouse);

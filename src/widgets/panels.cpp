@@ -35,13 +35,16 @@ StatusBarPanel::StatusBarPanel(QWidget *parent) : QLabel(parent)
     setFrameShadow(QFrame::Sunken);
     setIndent(4);
     setAccessibleName(tr("Status bar"));
+    setAccessibleDescription(tr("Status bar"));
     setTextFormat(Qt::PlainText);
 }
 
+// A screen reader reads a label's name: that is the text, while there is
+// one, and the role stays in the description.
 void StatusBarPanel::setSimpleText(const QString &text)
 {
     setText(text);
-    setAccessibleDescription(text);
+    setAccessibleName(text.isEmpty() ? tr("Status bar") : text);
 }
 
 MousePanel::MousePanel(const TwipsScale *scale, QWidget *parent) : QWidget(parent), scale_(scale)
@@ -78,6 +81,29 @@ void centreOnScreen(QWidget *window)
     if (const QScreen *screen = window->screen())
         window->move(screen->availableGeometry().center() -
                      QPoint(window->width(), window->height()) / 2);
+}
+
+int titleWidth(const QString &title)
+{
+    QString full = title;
+    const QString app = QGuiApplication::applicationDisplayName();
+    if (!app.isEmpty() && !full.endsWith(app))
+        full += QStringLiteral(" \u2014 ") + app;
+    // Title bars mostly set their text in a bold face of about the
+    // program's size; their icon and three buttons take about four heights.
+    QFont bold = QApplication::font();
+    bold.setBold(true);
+    const QFontMetrics metrics(bold);
+    return metrics.horizontalAdvance(full) + 4 * (metrics.height() + 12);
+}
+
+void widenForTitle(QWidget *window)
+{
+    int wanted = titleWidth(window->windowTitle());
+    if (const QScreen *screen = window->screen())
+        wanted = std::min(wanted, screen->availableGeometry().width() * 2 / 3);
+    if (wanted > window->minimumWidth())
+        window->setMinimumWidth(wanted);
 }
 
 FormWindow::FormWindow(QWidget *parent) : QMainWindow(parent), client_(new QWidget(this))

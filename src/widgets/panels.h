@@ -63,6 +63,13 @@ inline constexpr Qt::WindowFlags FixedDialogFlags =
 // Places a window in the middle of its screen's free area.
 void centreOnScreen(QWidget *window);
 
+// Makes a small window at least wide enough to show its whole title, with
+// the program's name a window manager adds and the title bar's buttons, up
+// to two thirds of its screen. Call once the title is set.
+void widenForTitle(QWidget *window);
+// The width widenForTitle() asks for `title`, before the screen's limit.
+int titleWidth(const QString &title);
+
 // The top-level window of a form: a menu bar over a client area whose
 // children are placed by the form itself. It reports resizes of the client
 // area, changes of window state and the close box.

@@ -8,6 +8,8 @@
 #include "foldermodel.h"
 #include "icons.h"
 
+#include "panels.h"
+
 #include <QCheckBox>
 #include <QDateTime>
 #include <QDialogButtonBox>
@@ -243,7 +245,7 @@ PropertiesDialog::PropertiesDialog(QVector<Item> items, UserMessages &messages, 
         name_->setAccessibleName(tr("Name"));
         top->addWidget(name_, 1);
         // "/" has no name of its own: its path stands for it.
-        title = rawpath::shown(originalName_.isEmpty() ? shown(first.path) : originalName_);
+        title = rawpath::visible(originalName_.isEmpty() ? shown(first.path) : originalName_);
     } else {
         typeText = shared(items_, [](const Item &i) {
                        return typeOf(i.path, i.mode, false).text;
@@ -253,6 +255,7 @@ PropertiesDialog::PropertiesDialog(QVector<Item> items, UserMessages &messages, 
         top->addWidget(valueLabel(title, "name", this), 1);
     }
     setWindowTitle(tr("Properties of %1").arg(title));
+    widenForTitle(this);
     layout->addLayout(top);
 
     auto *form = new QFormLayout;

@@ -1,5 +1,7 @@
 #include "toolbarcustomizer.h"
 
+#include "panels.h"
+
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -24,6 +26,7 @@ ToolbarCustomizeDialog::ToolbarCustomizeDialog(std::vector<Toolbar::Button> desi
     : QDialog(parent), design_(std::move(design)), current_(std::move(current))
 {
     setWindowTitle(tr("Customize Toolbar"));
+    widenForTitle(this);
     available_ = new QListWidget(this);
     available_->setAccessibleName(tr("Available buttons"));
     shown_ = new QListWidget(this);
@@ -36,8 +39,12 @@ ToolbarCustomizeDialog::ToolbarCustomizeDialog(std::vector<Toolbar::Button> desi
     auto *close = new QDialogButtonBox(QDialogButtonBox::Close, this);
 
     auto *grid = new QGridLayout;
-    grid->addWidget(new QLabel(tr("A&vailable buttons:"), this), 0, 0);
-    grid->addWidget(new QLabel(tr("&Toolbar buttons:"), this), 0, 2);
+    auto *availableLabel = new QLabel(tr("A&vailable buttons:"), this);
+    availableLabel->setBuddy(available_);
+    auto *shownLabel = new QLabel(tr("&Toolbar buttons:"), this);
+    shownLabel->setBuddy(shown_);
+    grid->addWidget(availableLabel, 0, 0);
+    grid->addWidget(shownLabel, 0, 2);
     grid->addWidget(available_, 1, 0);
     auto *middle = new QVBoxLayout;
     middle->addStretch();
@@ -74,6 +81,12 @@ QString ToolbarCustomizeDialog::label(const Toolbar::Button &button)
 {
     if (button.style == Toolbar::Style::Separator)
         return tr("Separator");
+    // Some descriptions are the button's key ("UpOneLevel"); the user reads
+    // the words of its tool tip instead.
+    if (!button.description.isEmpty() && button.description != button.key)
+        return button.description;
+    if (!button.toolTip.isEmpty())
+        return button.toolTip;
     if (!button.description.isEmpty())
         return button.description;
     return tr("(blank button)");
