@@ -198,6 +198,37 @@ private slots:
         }
     }
 
+    // Ctrl+click on a selected item takes it out of the selection and never
+    // starts renaming it; a plain click on it still does.
+    void ctrlClickTogglesWithoutRenaming()
+    {
+        test::writeFile(root() + "/start/one.txt", "x");
+        test::writeFile(root() + "/start/two.txt", "x");
+        frmExplore &f = openOn(root() + "/start");
+        ExplorerListView *list = f.CcXploreListView1.get();
+        QAbstractItemView *view = list->currentView();
+        const auto editing = [view] {
+            const auto editors = view->viewport()->findChildren<QLineEdit *>();
+            return std::any_of(editors.begin(), editors.end(),
+                               [](const QLineEdit *e) { return e->isVisible(); });
+        };
+        const int row = list->model()->rowOfName("one.txt");
+        const QPoint at = view->visualRect(list->model()->index(row, 0)).center();
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
+        QVERIFY(list->Selected(row));
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::ControlModifier, at,
+                          QApplication::doubleClickInterval() + 50); // not a double click
+        QVERIFY(!list->Selected(row));
+        // Renaming would begin once a double click could no longer come.
+        QTest::qWait(QApplication::doubleClickInterval() + 200);
+        QVERIFY(!editing());
+
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at,
+                          QApplication::doubleClickInterval() + 50);
+        QTRY_VERIFY(editing());
+    }
+
     // Every small window: no "&" shows as such, every control has a name a
     // screen reader can read, and the window is as wide as its title.
     void dialogsReadWell_data()

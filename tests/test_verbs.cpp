@@ -440,6 +440,10 @@ private slots:
         QTest::newRow("ctrl shift links")
             << int(Qt::ControlModifier | Qt::ShiftModifier) << false << "link";
         QTest::newRow("onto a tree folder") << int(Qt::ControlModifier) << true << "copy";
+        QTest::newRow("onto a folder in the list")
+            << int(Qt::ControlModifier) << false << "copy into inner";
+        QTest::newRow("moved onto a folder in the list")
+            << int(Qt::NoModifier) << false << "move into inner";
     }
     void dropsCopyMoveOrLink()
     {
@@ -447,7 +451,9 @@ private slots:
         QFETCH(bool, onTree);
         QFETCH(QString, result);
         test::writeFile(root() + "/src/a.txt", "alpha");
-        QDir().mkpath(root() + "/dst");
+        QDir().mkpath(root() + "/dst/inner");
+        const bool intoInner = result.endsWith(" into inner");
+        result = result.section(' ', 0, 0);
         frmExplore &f = h->open();
         QVERIFY(f.CcXploreTreeView1->setCurrentFolder(root() + "/dst"));
         ExplorerListView *list = f.CcXploreListView1.get();
@@ -455,6 +461,10 @@ private slots:
         std::unique_ptr<QMimeData> data(makeFilesMimeData({{rootBytes() + "/src/a.txt"}, false}));
         QWidget *viewport = list->currentView()->viewport();
         QPoint at(viewport->width() - 3, viewport->height() - 3);
+        if (intoInner)
+            at = list->currentView()
+                     ->visualRect(list->model()->index(list->model()->rowOfName("inner"), 0))
+                     .center();
         if (onTree) {
             QTreeView *tree = f.CcXploreTreeView1->view();
             viewport = tree->viewport();
@@ -466,10 +476,19 @@ private slots:
         QApplication::sendEvent(viewport, &enter);
         QVERIFY(viewport->acceptDrops());
         QVERIFY(enter.isAccepted());
+        if (intoInner) { // the folder is highlighted while the drag hovers over it
+            const QModelIndex inner = list->model()->index(list->model()->rowOfName("inner"), 0);
+            QVERIFY(inner.data(Qt::BackgroundRole).isValid());
+            QDragLeaveEvent leave;
+            QApplication::sendEvent(viewport, &leave);
+            QVERIFY(!inner.data(Qt::BackgroundRole).isValid());
+            QApplication::sendEvent(viewport, &enter);
+        }
         QDropEvent drop(at, offered, data.get(), Qt::LeftButton, Qt::KeyboardModifiers(modifiers));
         QApplication::sendEvent(viewport, &drop);
         QVERIFY(drop.isAccepted());
-        const QString landed = root() + "/dst/" + (result == "link" ? "Link to a.txt" : "a.txt");
+        const QString landed = root() + (intoInner ? "/dst/inner/" : "/dst/") +
+                               (result == "link" ? "Link to a.txt" : "a.txt");
         QTRY_VERIFY(QFileInfo::exists(landed) || QFileInfo(landed).isSymLink());
         QCOMPARE(QFileInfo(landed).isSymLink(), result == "link");
         QTRY_COMPARE(QFile::exists(root() + "/src/a.txt"), result != "move");

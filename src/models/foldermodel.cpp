@@ -10,8 +10,10 @@
 
 #include <QColor>
 #include <QDateTime>
+#include <QGuiApplication>
 #include <QLocale>
 #include <QMimeDatabase>
+#include <QPalette>
 #include <algorithm>
 #include <cerrno>
 #include <climits>
@@ -67,6 +69,7 @@ void FolderModel::setFolder(const QString &path)
     changedWhileLoading_.clear();
     forgetChanges();
     removedCount_ = 0;
+    dropRow_ = -1;
     refreshing_ = false;
     refreshed_.clear();
     endResetModel();
@@ -310,6 +313,17 @@ Qt::DropActions FolderModel::supportedDragActions() const
     return Qt::CopyAction | Qt::MoveAction | Qt::LinkAction;
 }
 
+void FolderModel::setDropRow(int row)
+{
+    if (row == dropRow_)
+        return;
+    const int before = std::exchange(dropRow_, row);
+    for (const int r : {before, row}) {
+        if (r >= 0 && r < int(rows_.size()))
+            emit dataChanged(index(r, 0), index(r, ColumnCount - 1), {Qt::BackgroundRole});
+    }
+}
+
 void FolderModel::setCutNames(const QSet<QByteArray> &encodedNames)
 {
     if (encodedNames == cutNames_)
@@ -456,6 +470,13 @@ QVariant FolderModel::data(const QModelIndex &index, int role) const
     case Qt::ForegroundRole:
         if (!cutNames_.isEmpty() && cutNames_.contains(e.encodedName()))
             return QColor(Qt::gray);
+        break;
+    case Qt::BackgroundRole:
+        if (index.row() == dropRow_) {
+            QColor c = QGuiApplication::palette().color(QPalette::Highlight);
+            c.setAlpha(110);
+            return c;
+        }
         break;
     case Qt::TextAlignmentRole:
         if (index.column() == SizeColumn)

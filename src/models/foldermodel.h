@@ -102,6 +102,8 @@ public:
 
     // Entries cut to the clipboard and not pasted yet are drawn dimmed.
     void setCutNames(const QSet<QByteArray> &encodedNames);
+    // The folder row a drag hovers over is drawn highlighted; -1 for none.
+    void setDropRow(int row);
 
     static QString sizeText(qint64 bytes);
     QString typeText(const FileEntry &e) const;
@@ -175,6 +177,7 @@ private:
     QSet<QByteArray> changedPending_; // waiting for the look under way
     TaskHandle lookTask_;
     QSet<QByteArray> cutNames_;
+    int dropRow_ = -1;
     int removedCount_ = 0;
     NamePattern pattern_;
     QString patternText_ = QStringLiteral("*.*");

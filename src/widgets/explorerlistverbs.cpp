@@ -108,23 +108,28 @@ bool ExplorerListView::handleDrag(QAbstractItemView *view, QEvent *event)
     auto *drop = static_cast<QDropEvent *>(event);
     const auto files = filesFromMimeData(drop->mimeData());
     QByteArray target;
+    int folderRow = -1; // the folder item the drop goes into, if any
     if (location_.isFolder()) {
         target = rawpath::toBytes(location_.path);
         const QModelIndex at = view->indexAt(drop->position().toPoint());
-        if (at.isValid() && model_->entryAt(at.row()).isDir)
+        if (at.isValid() && model_->entryAt(at.row()).isDir) {
+            folderRow = at.row();
             target = rawpath::join(target, model_->entryAt(at.row()).encodedName());
+        }
     }
-    if (!files || target.isEmpty()) {
+    const auto refuse = [&] {
+        model_->setDropRow(-1);
         event->ignore();
         return true;
-    }
+    };
+    if (!files || target.isEmpty())
+        return refuse();
     const JobKind kind = ShellVerbs::dropKind(drop->modifiers(), files->paths, target);
     // Onto itself, or a folder into itself: not a place to drop.
     if (!FileTransfer::refusal(kind, files->paths, target).isEmpty() ||
-        (files->paths.size() == 1 && files->paths.first() == target)) {
-        event->ignore();
-        return true;
-    }
+        (files->paths.size() == 1 && files->paths.first() == target))
+        return refuse();
+    model_->setDropRow(event->type() == QEvent::Drop ? -1 : folderRow);
     drop->setDropAction(ShellVerbs::dropAction(kind));
     drop->accept();
     if (event->type() == QEvent::Drop)

@@ -23,6 +23,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QListView>
+#include <QMouseEvent>
 #include <QStackedLayout>
 #include <QStandardPaths>
 #include <QTreeView>
@@ -527,11 +528,26 @@ bool ExplorerListView::eventFilter(QObject *watched, QEvent *event)
         if (watched == icons_ || watched == details_)
             emit GotFocus();
         break;
+    case QEvent::MouseButtonPress:
+        // Ctrl or Shift with a click changes the selection; a click on an
+        // item already selected must not also start renaming it.
+        if ((watched == icons_->viewport() || watched == details_->viewport()) &&
+            (static_cast<QMouseEvent *>(event)->modifiers() &
+             (Qt::ControlModifier | Qt::ShiftModifier))) {
+            icons_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+            details_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+            editingHeld_ = true;
+        }
+        break;
     case QEvent::MouseButtonRelease:
         // After the view has handled the release: a click on an item that
         // was already selected changes the selection only then.
-        if (watched == icons_->viewport() || watched == details_->viewport())
+        if (watched == icons_->viewport() || watched == details_->viewport()) {
             QMetaObject::invokeMethod(this, &ExplorerListView::Click, Qt::QueuedConnection);
+            if (std::exchange(editingHeld_, false))
+                QMetaObject::invokeMethod(
+                    this, [this] { applyEditTriggers(); }, Qt::QueuedConnection);
+        }
         break;
     case QEvent::KeyPress: {
         if (watched != icons_ && watched != details_)
@@ -551,6 +567,9 @@ bool ExplorerListView::eventFilter(QObject *watched, QEvent *event)
         }
         break;
     }
+    case QEvent::DragLeave:
+        model_->setDropRow(-1);
+        break;
     case QEvent::DragEnter:
     case QEvent::DragMove:
     case QEvent::Drop:

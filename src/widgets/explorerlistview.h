@@ -162,6 +162,7 @@ private:
     bool showHidden_ = true;
     bool showSystem_ = true;
     bool allowRename_ = true;
+    bool editingHeld_ = false; // renaming is off until a Ctrl or Shift click ends
     Navigator navigator_;
     UserMessages *messages_;
     Launcher *launcher_;
