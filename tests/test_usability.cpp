@@ -190,6 +190,7 @@ private slots:
         }
         if (name == "to folder") {
             NamespaceModel *tree = f.CcXploreTreeView1->model();
+            QTRY_VERIFY(tree->isLoaded(tree->indexOf(Location::folder(here))));
             const QModelIndex node = tree->indexOf(Location::folder(here + "/to folder"));
             const QModelIndex folder = tree->indexOf(Location::folder(here + "/folder"));
             QVERIFY(node.isValid() && folder.isValid());

@@ -394,8 +394,15 @@ void NamespaceModel::onEntries(quint64 request, FileEntries &batch)
         seen.append(e.name);
         if (!showHidden_ && (e.attributes & AttrHidden))
             continue;
-        if (findChild(parent, e.name))
+        if (Node *known = findChild(parent, e.name)) {
+            // Made on the way to a folder shown before its parent was read.
+            if (known->link != e.isSymlink) {
+                known->link = e.isSymlink;
+                const QModelIndex at = indexOfNode(known);
+                emit dataChanged(at, at, {Qt::DecorationRole});
+            }
             continue;
+        }
         auto child = std::make_unique<Node>();
         child->name = e.name;
         child->path = joinPath(parent->path, e.name);
