@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QScrollBar>
 #include <QTreeView>
 
 using namespace tarnwick;
@@ -228,6 +229,24 @@ private slots:
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at,
                           QApplication::doubleClickInterval() + 50);
         QTRY_VERIFY(editing());
+    }
+
+    // A folder deeper than the tree is wide keeps its whole name, reached by
+    // the tree's scroll bar.
+    void deepFoldersKeepTheirNamesInTheTree()
+    {
+        QString deep = root() + "/start";
+        for (int i = 0; i < 12; ++i)
+            deep += QStringLiteral("/a folder with a long name %1").arg(i);
+        QVERIFY(QDir().mkpath(deep));
+        frmExplore &f = openOn(deep);
+        QTreeView *tree = f.CcXploreTreeView1->view();
+        const QModelIndex here = tree->currentIndex();
+        QVERIFY(here.isValid());
+        QTRY_VERIFY(tree->horizontalScrollBar()->maximum() > 0);
+        const QRect shown = tree->visualRect(here);
+        QVERIFY(tree->columnWidth(0) >= shown.right());
+        QVERIFY(shown.width() >= tree->fontMetrics().horizontalAdvance(here.data().toString()));
     }
 
     // Every small window: no "&" shows as such, every control has a name a

@@ -26,6 +26,7 @@
 #include <QMouseEvent>
 #include <QStackedLayout>
 #include <QStandardPaths>
+#include <QStyle>
 #include <QTreeView>
 #include <QUrl>
 #include <algorithm>
@@ -148,13 +149,17 @@ void ExplorerListView::setView(ViewMode mode)
 {
     view_ = mode;
     switch (mode) {
-    case LargeIcons:
+    case LargeIcons: {
         icons_->setViewMode(QListView::IconMode);
         icons_->setFlow(QListView::LeftToRight);
-        icons_->setIconSize(QSize(32, 32));
-        icons_->setGridSize(QSize(96, 72));
+        const int side = largeIconSide();
+        icons_->setIconSize(QSize(side, side));
+        // Room for two lines of name under the picture.
+        const int line = icons_->fontMetrics().height();
+        icons_->setGridSize(QSize(std::max(96, side * 2), side + 2 * line + 12));
         icons_->setWordWrap(true);
         break;
+    }
     case SmallIcons:
         icons_->setViewMode(QListView::ListMode);
         icons_->setFlow(QListView::LeftToRight);
@@ -190,6 +195,13 @@ void ExplorerListView::setView(ViewMode mode)
     const QModelIndex current = selectionModel()->currentIndex();
     if (current.isValid())
         next->scrollTo(current);
+}
+
+// Today's screens want pictures of 48 pixels at least; a style that asks
+// for more gets it.
+int ExplorerListView::largeIconSide() const
+{
+    return std::max(48, style()->pixelMetric(QStyle::PM_LargeIconSize, nullptr, icons_));
 }
 
 bool ExplorerListView::setViewText(const QString &text)

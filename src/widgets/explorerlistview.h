@@ -141,6 +141,7 @@ private:
     QList<int> selectedRows() const;
     TrashStore trashStore() const;
     void applyEditTriggers();
+    int largeIconSide() const;
     void useModel(QAbstractItemModel *model, QItemSelectionModel *selection);
     void showSpecial(NameSpace nameSpace);
     void onFolderGone();

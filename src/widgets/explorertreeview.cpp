@@ -13,6 +13,7 @@
 
 #include <QDir>
 #include <QEvent>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QStringList>
 #include <QTreeView>
@@ -63,6 +64,11 @@ ExplorerTreeView::ExplorerTreeView(QWidget *parent, NamespaceModel *model)
     view_->setModel(model_);
     view_->setHeaderHidden(true);
     view_->setUniformRowHeights(true);
+    // Deep folders keep their names: the column grows with what is in
+    // sight, and a scroll bar appears, rather than names cut to stubs.
+    view_->header()->setStretchLastSection(false);
+    view_->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    view_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     view_->setEditTriggers(QAbstractItemView::EditKeyPressed);
     view_->setSelectionMode(QAbstractItemView::SingleSelection);
     view_->installEventFilter(this);
