@@ -13,6 +13,7 @@
 #include "networkmounts.h"
 #include "panels.h"
 #include "propertiesdialog.h"
+#include "rawpaths.h"
 #include "toolbar.h"
 #include "toolbarcustomizer.h"
 
@@ -229,6 +230,40 @@ private slots:
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at,
                           QApplication::doubleClickInterval() + 50);
         QTRY_VERIFY(editing());
+    }
+
+    // Control characters in a name show as escapes, the same in the list
+    // and the tree; the name itself is untouched for renaming.
+    void controlCharactersShowAsEscapes_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("plain") << "plain"
+                               << "plain";
+        QTest::newRow("newline") << "new\nline"
+                                 << "new\\nline";
+        QTest::newRow("tab") << "a\tb"
+                             << "a\\tb";
+        QTest::newRow("escape") << "esc\x1b[0m"
+                                << "esc\\x1b[0m";
+        QTest::newRow("delete") << "del\x7f"
+                                << "del\\x7f";
+    }
+    void controlCharactersShowAsEscapes()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, shown);
+        QCOMPARE(rawpath::visible(name), shown);
+        QVERIFY(QDir().mkpath(root() + "/start/" + name));
+        frmExplore &f = openOn(root() + "/start");
+        const FolderModel *m = f.CcXploreListView1->model();
+        const QModelIndex item = m->index(m->rowOfName(name), 0);
+        QCOMPARE(item.data().toString(), shown);
+        QCOMPARE(item.data(Qt::EditRole).toString(), name);
+        NamespaceModel *tree = f.CcXploreTreeView1->model();
+        QTRY_VERIFY(tree->isLoaded(tree->indexOf(Location::folder(root() + "/start"))));
+        QCOMPARE(tree->indexOf(Location::folder(root() + "/start/" + name)).data().toString(),
+                 shown);
     }
 
     // A folder deeper than the tree is wide keeps its whole name, reached by

@@ -287,12 +287,24 @@ QString shown(const QString &text)
 
 QString visible(const QString &text)
 {
-    QString out = shown(text);
-    for (QChar &c : out) {
-        if (c.unicode() < 0x20)
-            c = QChar(char16_t(0x2400 + c.unicode())); // the control pictures block
-        else if (c.unicode() == 0x7f)
-            c = QChar(char16_t(0x2421));
+    const QString in = shown(text);
+    const auto isControl = [](QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7f; };
+    if (std::none_of(in.begin(), in.end(), isControl))
+        return in;
+    QString out;
+    out.reserve(in.size() + 8);
+    for (const QChar c : in) {
+        const char16_t u = c.unicode();
+        if (u == '\n')
+            out += QLatin1String("\\n");
+        else if (u == '\t')
+            out += QLatin1String("\\t");
+        else if (u == '\r')
+            out += QLatin1String("\\r");
+        else if (isControl(c))
+            out += QStringLiteral("\\x%1").arg(uint(u), 2, 16, QLatin1Char('0'));
+        else
+            out += c;
     }
     return out;
 }

@@ -54,9 +54,9 @@ QString toText(const QByteArray &bytes);
 QByteArray toBytes(const QString &text);
 // What the user reads: the stand-ins of undecodable bytes shown as U+FFFD.
 QString shown(const QString &text);
-// As shown(), with control characters (a newline, a tab) drawn as their
-// visible pictures ("new␤line"): for a name on one line in a list, a tree
-// or a title.
+// As shown(), with control characters written as escapes ("new\nline",
+// "\x1b"), as no common font draws them: for a name on one line in a
+// list, a tree or a title.
 QString visible(const QString &text);
 QString shown(const QByteArray &path); // shown(toText(path))
 
