@@ -6,9 +6,12 @@
 #include "findwindow.h"
 #include "foldermodel.h"
 #include "harness.h"
+#include "shellverbs.h"
 
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QMenu>
+#include <QMenuBar>
 #include <QTimer>
 #include <QTreeView>
 
@@ -215,6 +218,23 @@ private slots:
         QTest::keyClick(view, Qt::Key_Enter, Qt::KeypadModifier);
         QCOMPARE(h->launcher.urls.size(), 1);
         QVERIFY(h->launcher.urls.first().toString().endsWith("/a/b/file.txt"));
+    }
+
+    // A menu closed with Escape leaves the keys with the menu bar; Ctrl+V
+    // still pastes into the pane last worked in.
+    void pasteAfterAMenuWasClosed()
+    {
+        test::writeFile(root() + "/elsewhere.txt", "x");
+        frmExplore &f = openOn(root() + "/c");
+        QAbstractItemView *view = f.CcXploreListView1->currentView();
+        view->setFocus();
+        QCOMPARE(f.activePane, frmExplore::Pane::List);
+        ShellVerbs::putOnClipboard({QFile::encodeName(root() + "/elsewhere.txt")}, false);
+        QMenuBar *bar = static_cast<QMainWindow *>(f.window())->menuBar();
+        bar->setFocus(Qt::MenuBarFocusReason);
+        QTest::keySequence(bar, QKeySequence::Paste);
+        QTRY_VERIFY(QFile::exists(root() + "/c/elsewhere.txt"));
+        QCOMPARE(focusedPart(f), QStringLiteral("list"));
     }
 
     void contextMenuKeys_data()

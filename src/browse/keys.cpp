@@ -10,11 +10,40 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QMainWindow>
+#include <QMenuBar>
 #include <QShortcut>
 #include <QTreeView>
 
 namespace tarnwick {
+
+namespace {
+
+// Hands the key presses a widget receives to a function first; those it
+// takes go no further.
+class KeyRelay : public QObject
+{
+public:
+    KeyRelay(QObject *parent, std::function<bool(const QKeyEvent &)> take)
+        : QObject(parent), take_(std::move(take))
+    {
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::KeyPress && take_(*static_cast<QKeyEvent *>(event)))
+            return true;
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<bool(const QKeyEvent &)> take_;
+};
+
+} // namespace
 
 void frmExplore::buildKeys(QWidget *window)
 {
@@ -34,6 +63,26 @@ void frmExplore::buildKeys(QWidget *window)
     bind({Qt::ALT | Qt::Key_Left}, [this] { CcXploreTreeView1->GoBack(); });
     bind({Qt::ALT | Qt::Key_Right}, [this] { CcXploreTreeView1->GoForward(); });
     bind({QKeyCombination(Qt::Key_F3)}, [this] { mnuToolsFind_Click(); });
+
+    // A menu closed with Escape leaves the menu bar holding the keys; Cut,
+    // Copy and Paste still go to the pane last worked in, which takes the
+    // focus back.
+    auto *bar = static_cast<QMainWindow *>(window)->menuBar();
+    bar->installEventFilter(new KeyRelay(bar, [this](const QKeyEvent &key) {
+        for (const auto &[standard, verb] :
+             {std::pair{QKeySequence::Cut, Verb::Cut}, std::pair{QKeySequence::Copy, Verb::Copy},
+              std::pair{QKeySequence::Paste, Verb::Paste}}) {
+            if (!key.matches(standard))
+                continue;
+            if (activePane == Pane::Tree)
+                CcXploreTreeView1->view()->setFocus(Qt::OtherFocusReason);
+            else if (activePane == Pane::List)
+                CcXploreListView1->currentView()->setFocus(Qt::OtherFocusReason);
+            invokeVerb(verb);
+            return true;
+        }
+        return false;
+    }));
 }
 
 void frmExplore::focusAddress()
