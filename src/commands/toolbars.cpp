@@ -87,8 +87,10 @@ QIcon picture(int index, int size)
     const char *name = themeNames[index];
     if (!*name)
         return drawn;
+    // The theme's icon whole, not one pixmap of it: it then stays sharp on a
+    // screen of twice the density, and its own disabled look applies.
     const QIcon themed = QIcon::fromTheme(QString::fromLatin1(name));
-    return themed.isNull() ? drawn : QIcon(themed.pixmap(size, size));
+    return themed.isNull() ? drawn : themed;
 }
 
 QList<QIcon> pictureList(int size)
