@@ -42,7 +42,7 @@ class TestLayout : public QObject
         QCOMPARE(f.CcXploreListView1.Left(), e.listLeft);
         QCOMPARE(f.CcXploreListView1.Width(), e.listWidth);
         QCOMPARE(f.txtStatus2.Width(), e.caption2Width);
-        QCOMPARE(f.CcXploreCombo1.Width(), e.addressWidth);
+        QCOMPARE(f.CcXploreCombo1.Width(), e.addressWidth - f.addressShift());
         QCOMPARE(f.Text1.Left(), e.text1Left);
         QCOMPARE(f.cboFilter.Left(), e.filterLeft);
     }
@@ -242,7 +242,7 @@ private slots:
         QCOMPARE(f.CcXploreListView1.Width(), 12000.0f - 1040.0f);
         QCOMPARE(f.txtStatus2.Width(), 12000.0f - 1040.0f - 1035.0f);
         QCOMPARE(f.txtStatus2.Left(), 1040.0f);
-        QCOMPARE(f.CcXploreCombo1.Width(), 12000.0f - 1040.0f + 500.0f);
+        QCOMPARE(f.CcXploreCombo1.Width(), 12000.0f - 1040.0f + 500.0f - f.addressShift());
     }
 
     void treeDraggedToTheRightEdgeThenResized()

@@ -266,6 +266,30 @@ private slots:
                  shown);
     }
 
+    // The whole "Address" caption shows before the address box, in the
+    // usual font and a larger one; the box keeps its right edge.
+    void addressCaptionShowsWhole_data()
+    {
+        QTest::addColumn<qreal>("fontScale");
+        QTest::newRow("usual font") << 1.0;
+        QTest::newRow("half as large again") << 1.5;
+    }
+    void addressCaptionShowsWhole()
+    {
+        QFETCH(qreal, fontScale);
+        const QFont usual = QApplication::font();
+        QFont font = usual;
+        font.setPointSizeF(usual.pointSizeF() * fontScale);
+        QApplication::setFont(font);
+        frmExplore &f = h->open();
+        QWidget *caption = f.txtStatus1.get();
+        const int shown = f.CcXploreCombo1->geometry().left() - caption->geometry().left();
+        const int needed = caption->fontMetrics().horizontalAdvance(QStringLiteral("Address"));
+        QApplication::setFont(usual);
+        QVERIFY2(shown >= needed, qPrintable(QStringLiteral("%1 < %2 px").arg(shown).arg(needed)));
+        QCOMPARE(f.CcXploreCombo1.Left() + f.CcXploreCombo1.Width(), 7885.0f);
+    }
+
     // A folder deeper than the tree is wide keeps its whole name, reached by
     // the tree's scroll bar.
     void deepFoldersKeepTheirNamesInTheTree()

@@ -11,6 +11,7 @@
 #include "windowregistry.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -126,7 +127,16 @@ void frmExplore::buildControls(QWidget *client)
     filter->lineEdit()->setAccessibleDescription(tr("Which files the list shows, as patterns"));
     cboFilter.attach(filter, {6960, 360, 975, 315});
 
-    txtStatus1.attach(new CaptionBox(tr("Address"), client), {15, 360, 2595, 360});
+    auto *addressCaption = new CaptionBox(tr("Address"), client);
+    txtStatus1.attach(addressCaption, {15, 360, 2595, 360});
+    // The design's 705 twips before the address box cut the caption in
+    // today's fonts; the box moves right by as little as shows it whole,
+    // and keeps its right edge.
+    const QMargins margins = addressCaption->textMargins();
+    const int captionPixels = addressCaption->fontMetrics().horizontalAdvance(tr("Address")) +
+                              margins.left() + margins.right() + 6;
+    addressShift_ = std::max(0.0f, 15 + scale_.toTwips(captionPixels) - 720);
+    CcXploreCombo1.move(720 + addressShift_, 360, 5535 - addressShift_, 360);
 
     auto *strip = new QWidget(client);
     strip->setAccessibleName(tr("Toolbar strip"));

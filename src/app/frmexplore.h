@@ -61,6 +61,9 @@ public:
     // Client area in twips.
     float ScaleWidth() const;
     float ScaleHeight() const;
+    // How far the address box sits right of its design place, so that the
+    // whole "Address" caption shows in the font in use; 0 when it fits.
+    float addressShift() const { return addressShift_; }
     const TwipsScale &scale() const { return scale_; }
     FormWindow *formWindow() const;
 
@@ -148,6 +151,10 @@ public:
     };
     Pane activePane = Pane::None;
 
+private:
+    float addressShift_ = 0;
+
+public:
     // The filter box.
     void cboFilter_Change();
     void cboFilter_Click();

@@ -65,7 +65,7 @@ void frmExplore::SizeControls()
     if (listWidth > 0)
         list.setWidth(listWidth);
     txtStatus2.setWidth(list.Width() - ListCaptionShortfall);
-    CcXploreCombo1.setWidth(list.Width() + AddressBoxOverhang);
+    CcXploreCombo1.setWidth(list.Width() + AddressBoxOverhang - addressShift());
 
     list->setRedraw(true);
     tree->setRedraw(true);
