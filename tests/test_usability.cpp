@@ -6,6 +6,7 @@
 #include "explorertreeview.h"
 #include "foldermodel.h"
 #include "harness.h"
+#include "icons.h"
 #include "namespacemodel.h"
 
 #include "findwindow.h"
@@ -288,6 +289,30 @@ private slots:
         QApplication::setFont(usual);
         QVERIFY2(shown >= needed, qPrintable(QStringLiteral("%1 < %2 px").arg(shown).arg(needed)));
         QCOMPARE(f.CcXploreCombo1.Left() + f.CcXploreCombo1.Width(), 7885.0f);
+    }
+
+    // The Up button reads as enabled: dark when it is, faint when not.
+    void upButtonLooksEnabled()
+    {
+        Icons::useDesktopTheme(); // as the program starts
+        frmExplore &f = h->open();
+        const auto lightness = [](const QImage &image) {
+            double sum = 0, weight = 0;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x) {
+                    const QRgb px = image.pixel(x, y);
+                    sum += qGray(px) * qAlpha(px);
+                    weight += qAlpha(px);
+                }
+            return weight > 0 ? sum / weight : 255.0;
+        };
+        for (const QIcon &up : {f.ImgLstToolbar1.value(0), f.ImageList1.value(0)}) {
+            const double enabled = lightness(up.pixmap(32, QIcon::Normal).toImage());
+            const double disabled = lightness(up.pixmap(32, QIcon::Disabled).toImage());
+            QVERIFY2(
+                enabled < 100 && disabled - enabled > 40,
+                qPrintable(QStringLiteral("enabled %1, disabled %2").arg(enabled).arg(disabled)));
+        }
     }
 
     // A folder deeper than the tree is wide keeps its whole name, reached by

@@ -87,6 +87,10 @@ QIcon picture(int index, int size)
     const char *name = themeNames[index];
     if (!*name)
         return drawn;
+    // The theme's "go-up" is a pale arrow that looks disabled even when it
+    // is not: its shape in the text colour reads clearly.
+    if (index == 1)
+        return Icons::inTextColour(QStringLiteral("go-up"), drawn);
     // The theme's icon whole, not one pixmap of it: it then stays sharp on a
     // screen of twice the density, and its own disabled look applies.
     const QIcon themed = QIcon::fromTheme(QString::fromLatin1(name));

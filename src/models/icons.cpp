@@ -1,9 +1,12 @@
 #include "icons.h"
 
+#include <QGuiApplication>
 #include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPalette>
 #include <QPixmap>
+#include <QStandardPaths>
 
 namespace tarnwick::Icons {
 namespace {
@@ -98,7 +101,53 @@ private:
     QIcon emblem_;
 };
 
+// Draws a one-colour icon's shape in the palette's text colour for the mode.
+class TextColourEngine : public QIconEngine
+{
+public:
+    explicit TextColourEngine(QIcon shape) : shape_(std::move(shape)) {}
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+        painter->drawPixmap(rect, scaledPixmap(rect.size() * ratio, mode, state, ratio));
+    }
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return scaledPixmap(size, mode, state, 1.0);
+    }
+    // `size` in device pixels, as QIcon asks.
+    QPixmap scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State state,
+                         qreal scale) override
+    {
+        QPixmap pm = shape_.pixmap(size, 1.0, QIcon::Normal, state);
+        if (pm.isNull())
+            return pm;
+        const QPalette palette = QGuiApplication::palette();
+        QPainter p(&pm);
+        p.setCompositionMode(QPainter::CompositionMode_SourceIn);
+        p.fillRect(pm.rect(), mode == QIcon::Disabled
+                                  ? palette.color(QPalette::Disabled, QPalette::WindowText)
+                                  : palette.color(QPalette::Active, QPalette::WindowText));
+        p.end();
+        pm.setDevicePixelRatio(scale);
+        return pm;
+    }
+    QSize actualSize(const QSize &size, QIcon::Mode, QIcon::State) override { return size; }
+    QIconEngine *clone() const override { return new TextColourEngine(shape_); }
+    QString key() const override { return QStringLiteral("tarnwick-text-colour"); }
+
+private:
+    QIcon shape_;
+};
+
 } // namespace
+
+QIcon inTextColour(const QString &name, const QIcon &fallback)
+{
+    const QIcon shape = QIcon::fromTheme(name);
+    return shape.isNull() ? fallback : QIcon(new TextColourEngine(shape));
+}
 
 QIcon withEmblem(const QIcon &base, const QIcon &emblem)
 {
@@ -119,6 +168,15 @@ QIcon brokenLinkEmblem()
 
 void useDesktopTheme()
 {
+    // Some platforms (offscreen, minimal) look only in Qt's resources.
+    QStringList paths = QIcon::themeSearchPaths();
+    for (const QString &dir :
+         QStandardPaths::locateAll(QStandardPaths::GenericDataLocation, QStringLiteral("icons"),
+                                   QStandardPaths::LocateDirectory)) {
+        if (!paths.contains(dir))
+            paths.append(dir);
+    }
+    QIcon::setThemeSearchPaths(paths);
     if (QIcon::themeName().isEmpty() || QIcon::themeName() == QLatin1String("hicolor"))
         QIcon::setThemeName(QStringLiteral("Adwaita"));
     QIcon::setFallbackThemeName(QStringLiteral("Adwaita"));

@@ -24,6 +24,10 @@ QIcon themed(const QString &name, const QIcon &fallback);
 // `base` with `emblem` over its lower left quarter, drawn at whatever size
 // and pixel ratio it is asked for.
 QIcon withEmblem(const QIcon &base, const QIcon &emblem);
+// The shape of a theme's icon drawn in the text colour of the palette, dark
+// when enabled and faint when disabled, as the desktop's toolkits draw their
+// one-colour icons; `fallback` where the theme has none.
+QIcon inTextColour(const QString &name, const QIcon &fallback);
 // The emblems of a link and of a link that leads nowhere.
 QIcon linkEmblem();
 QIcon brokenLinkEmblem();
