@@ -66,17 +66,8 @@ class TestKeyboard : public QObject
     QTemporaryDir dir_;
     QString root() const { return dir_.path(); }
 
-    // The window, active, on `folder`, with the list read.
-    frmExplore &openOn(const QString &folder)
-    {
-        frmExplore &f = h->open();
-        f.window()->activateWindow();
-        if (!QTest::qWaitForWindowActive(f.window()))
-            qWarning("the window did not become active");
-        f.CcXploreTreeView1->setCurrentFolder(folder);
-        test::waitListed(f.CcXploreListView1.get());
-        return f;
-    }
+    // Active, so that the window's own keys reach it.
+    frmExplore &openOn(const QString &folder) { return h->openOn(folder, true); }
 
 private slots:
     void init()

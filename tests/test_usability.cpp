@@ -56,13 +56,7 @@ class TestUsability : public QObject
     QTemporaryDir dir_;
     QString root() const { return dir_.path(); }
 
-    frmExplore &openOn(const QString &folder)
-    {
-        frmExplore &f = h->open();
-        f.CcXploreTreeView1->setCurrentFolder(folder);
-        test::waitListed(f.CcXploreListView1.get());
-        return f;
-    }
+    frmExplore &openOn(const QString &folder) { return h->openOn(folder, false); }
     static QStringList shownNames(ExplorerListView *list)
     {
         QStringList out;

@@ -93,14 +93,12 @@ void listFolder(BackgroundTask &task, DirectoryLister *lister, quint64 id, const
             closedir(dir);
             return;
         }
-        if (first && batch.size() >= FirstBatch) {
+        const bool firstFull = first && batch.size() >= FirstBatch;
+        if (firstFull || sinceEmit.elapsed() >= interval) {
+            if (!firstFull)
+                interval = std::min(interval * 2, LongestIntervalMs);
             send();
             first = false;
-            sinceEmit.restart();
-        } else if (sinceEmit.elapsed() >= interval) {
-            send();
-            first = false;
-            interval = std::min(interval * 2, LongestIntervalMs);
             sinceEmit.restart();
         }
     }

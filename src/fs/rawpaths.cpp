@@ -287,10 +287,13 @@ QString shown(const QString &text)
 
 QString visible(const QString &text)
 {
-    const QString in = shown(text);
+    // Asked at every paint of a name: most names have nothing to change and
+    // are handed back as they are, without a copy.
     const auto isControl = [](QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7f; };
-    if (std::none_of(in.begin(), in.end(), isControl))
-        return in;
+    if (std::none_of(text.begin(), text.end(),
+                     [&](QChar c) { return isControl(c) || c.isSurrogate(); }))
+        return text;
+    const QString in = shown(text);
     QString out;
     out.reserve(in.size() + 8);
     for (const QChar c : in) {

@@ -25,21 +25,6 @@
 
 namespace tarnwick {
 
-namespace {
-
-// Newlines and other control characters would break a one-line item.
-QString displayName(const QString &name)
-{
-    const auto odd = [](QChar c) {
-        return c.unicode() < 0x20 || c.unicode() == 0x7f || c.isSurrogate();
-    };
-    if (std::none_of(name.begin(), name.end(), odd))
-        return name;
-    return rawpath::visible(name);
-}
-
-} // namespace
-
 FolderModel::FolderModel(QObject *parent)
     : QAbstractTableModel(parent), lister_(DirectoryLister::Mode::LatestOnly)
 {
@@ -446,7 +431,7 @@ QVariant FolderModel::data(const QModelIndex &index, int role) const
     case Qt::DisplayRole:
         switch (index.column()) {
         case NameColumn:
-            return displayName(e.name);
+            return rawpath::visible(e.name);
         case SizeColumn:
             return e.isDir ? QString() : sizeText(e.size);
         case TypeColumn:
@@ -458,7 +443,7 @@ QVariant FolderModel::data(const QModelIndex &index, int role) const
     case Qt::EditRole:
         return index.column() == NameColumn ? QVariant(e.name) : data(index, Qt::DisplayRole);
     case Qt::ToolTipRole:
-        return index.column() == NameColumn ? QVariant(displayName(e.name)) : QVariant();
+        return index.column() == NameColumn ? QVariant(rawpath::visible(e.name)) : QVariant();
     case Qt::DecorationRole:
         if (index.column() != NameColumn)
             break;

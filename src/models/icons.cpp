@@ -65,7 +65,19 @@ QIcon drawn(Shape shape)
 
 // Paints the base icon, then the emblem over its lower left corner; for any
 // size, so that both stay sharp on a screen of twice the density.
-class EmblemEngine : public QIconEngine
+// An icon drawn at whatever size it is asked for: a plain pixmap is one at a
+// ratio of 1.
+class AnySizeEngine : public QIconEngine
+{
+public:
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return scaledPixmap(size, mode, state, 1.0);
+    }
+    QSize actualSize(const QSize &size, QIcon::Mode, QIcon::State) override { return size; }
+};
+
+class EmblemEngine : public AnySizeEngine
 {
 public:
     EmblemEngine(QIcon base, QIcon emblem) : base_(std::move(base)), emblem_(std::move(emblem)) {}
@@ -76,10 +88,6 @@ public:
         const int side = std::max(8, std::min(rect.width(), rect.height()) / 2);
         const QRect corner(rect.left(), rect.bottom() - side + 1, side, side);
         emblem_.paint(painter, corner, Qt::AlignCenter, mode, state);
-    }
-    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
-    {
-        return scaledPixmap(size, mode, state, 1.0);
     }
     // `size` in device pixels, as QIcon asks.
     QPixmap scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State state,
@@ -92,7 +100,6 @@ public:
         paint(&p, QRect(QPoint(), (QSizeF(size) / scale).toSize()), mode, state);
         return pm;
     }
-    QSize actualSize(const QSize &size, QIcon::Mode, QIcon::State) override { return size; }
     QIconEngine *clone() const override { return new EmblemEngine(base_, emblem_); }
     QString key() const override { return QStringLiteral("tarnwick-emblem"); }
 
@@ -102,7 +109,7 @@ private:
 };
 
 // Draws a one-colour icon's shape in the palette's text colour for the mode.
-class TextColourEngine : public QIconEngine
+class TextColourEngine : public AnySizeEngine
 {
 public:
     explicit TextColourEngine(QIcon shape) : shape_(std::move(shape)) {}
@@ -111,10 +118,6 @@ public:
     {
         const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
         painter->drawPixmap(rect, scaledPixmap(rect.size() * ratio, mode, state, ratio));
-    }
-    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
-    {
-        return scaledPixmap(size, mode, state, 1.0);
     }
     // `size` in device pixels, as QIcon asks.
     QPixmap scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State state,
@@ -133,7 +136,6 @@ public:
         pm.setDevicePixelRatio(scale);
         return pm;
     }
-    QSize actualSize(const QSize &size, QIcon::Mode, QIcon::State) override { return size; }
     QIconEngine *clone() const override { return new TextColourEngine(shape_); }
     QString key() const override { return QStringLiteral("tarnwick-text-colour"); }
 

@@ -1,5 +1,7 @@
 #include "harness.h"
 
+#include "explorerlistview.h"
+#include "explorertreeview.h"
 #include "foldermodel.h"
 #include "form1.h"
 #include "frmabout.h"
@@ -62,6 +64,19 @@ frmExplore &ExploreHarness::open()
     f.show();
     if (!QTest::qWaitForWindowExposed(f.window()))
         qWarning("main window not exposed");
+    return f;
+}
+
+frmExplore &ExploreHarness::openOn(const QString &folder, bool active)
+{
+    frmExplore &f = open();
+    if (active) {
+        f.window()->activateWindow();
+        if (!QTest::qWaitForWindowActive(f.window()))
+            qWarning("the window did not become active");
+    }
+    f.CcXploreTreeView1->setCurrentFolder(folder);
+    waitListed(f.CcXploreListView1.get());
     return f;
 }
 

@@ -39,6 +39,9 @@ public:
 
     // Creates (first use) and shows the main window.
     frmExplore &open();
+    // Opens the window on `folder` and waits until the list has read it;
+    // made the active window first when `active`, for its window keys.
+    frmExplore &openOn(const QString &folder, bool active = false);
     frmExplore &form() { return windows.get<frmExplore>(QString::fromLatin1(frmExplore::Name)); }
     // Resizes the window so that its client area is w x h twips.
     void setClient(float w, float h);
