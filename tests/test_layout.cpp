@@ -245,6 +245,37 @@ private slots:
         QCOMPARE(f.CcXploreCombo1.Width(), 12000.0f - 1040.0f + 500.0f - f.addressShift());
     }
 
+    // However the window got small, growing it back gives the header row,
+    // the panes and the captions their full width again.
+    void growingBackRestoresTheHeaderRow_data()
+    {
+        QTest::addColumn<QList<QSize>>("detour");
+        QTest::newRow("tiny") << QList<QSize>{{120, 100}};
+        QTest::newRow("narrower than the tree") << QList<QSize>{{2000, 6420}};
+        QTest::newRow("short only") << QList<QSize>{{9360, 900}};
+        QTest::newRow("step by step")
+            << QList<QSize>{{8000, 6000}, {4000, 3000}, {600, 400}, {5000, 5000}};
+        QTest::newRow("larger first") << QList<QSize>{{14000, 9000}, {300, 300}};
+    }
+    void growingBackRestoresTheHeaderRow()
+    {
+        QFETCH(QList<QSize>, detour);
+        frmExplore &f = h->open();
+        h->setClient(frmExplore::DesignScaleWidth, frmExplore::DesignScaleHeight);
+        const auto snapshot = [&f] {
+            return QList<QRect>{
+                f.CcXploreCombo1.widget()->geometry(), f.cboFilter.widget()->geometry(),
+                f.Text1.widget()->geometry(),          f.txtStatus2.widget()->geometry(),
+                f.CcXploreListView1->geometry(),       f.CcXploreTreeView1->geometry()};
+        };
+        const QList<QRect> before = snapshot();
+        for (const QSize &size : detour)
+            h->setClient(size.width(), size.height());
+        h->setClient(frmExplore::DesignScaleWidth, frmExplore::DesignScaleHeight);
+        QCOMPARE(snapshot(), before);
+        QVERIFY(f.CcXploreCombo1.widget()->isVisible());
+    }
+
     void treeDraggedToTheRightEdgeThenResized()
     {
         frmExplore &f = h->open();

@@ -241,6 +241,48 @@ private slots:
         }
     }
 
+    // A message of any length gets the room it needs below the examples:
+    // no control is drawn over another, and the text is never cut.
+    void messagesNeverOverlapTheForm_data()
+    {
+        QTest::addColumn<QString>("error");
+        QTest::newRow("short") << "Connection refused";
+        QTest::newRow("long") << QString("The server host refused the connection because the "
+                                         "share does not exist, the password is wrong or the "
+                                         "service is not running; ask its owner. ")
+                                     .repeated(3);
+        QTest::newRow("several lines") << "First line\nSecond line\nThird line\nFourth line";
+        QTest::newRow("long address") << "Could not reach smb://a-rather-long-server-name."
+                                         "example.org/with/a/deep/share/path: no route to host";
+    }
+    void messagesNeverOverlapTheForm()
+    {
+        QFETCH(QString, error);
+        ScriptedMounter m;
+        MapNetworkDriveDialog d(m);
+        d.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&d));
+        connectTo(d, Share);
+        emit m.mountFailed(Share, error);
+        QCOMPARE(status(d)->text(), error);
+        QTRY_VERIFY(!child<QProgressBar>(d, "busy")->isVisible());
+        QCoreApplication::sendPostedEvents();
+
+        QList<QWidget *> shown;
+        for (QWidget *w : d.findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            if (w->isVisible())
+                shown << w;
+        for (qsizetype i = 0; i < shown.size(); ++i) {
+            QVERIFY2(d.rect().contains(shown[i]->geometry()), qPrintable(shown[i]->objectName()));
+            for (qsizetype j = i + 1; j < shown.size(); ++j)
+                QVERIFY2(!shown[i]->geometry().intersects(shown[j]->geometry()),
+                         qPrintable(shown[i]->objectName() + " / " + shown[j]->objectName()));
+        }
+        QLabel *label = status(d);
+        QVERIFY(label->height() >= label->heightForWidth(label->width()));
+        QVERIFY(label->width() <= d.width());
+    }
+
     void unavailable_data()
     {
         QTest::addColumn<bool>("map");

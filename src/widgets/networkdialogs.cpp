@@ -54,6 +54,24 @@ QString readable(const QString &uri)
     return QUrl(uri).toDisplayString(QUrl::RemovePassword);
 }
 
+// Shows or hides a dialog's message line. A dialog on screen grows to show a
+// longer message whole: a top-level layout does not follow a wrapped label's
+// height by itself, and the text would be cut or drawn over its neighbours.
+void showMessage(QDialog *dialog, QLabel *label, const QString &text)
+{
+    label->setText(text);
+    label->setAccessibleDescription(text);
+    label->setVisible(!text.isEmpty());
+    QLayout *layout = dialog->layout();
+    if (!dialog->isVisible() || !layout)
+        return;
+    layout->activate();
+    const int needed = layout->hasHeightForWidth() ? layout->totalHeightForWidth(dialog->width())
+                                                   : layout->totalSizeHint().height();
+    if (dialog->height() < needed)
+        dialog->resize(dialog->width(), needed);
+}
+
 } // namespace
 
 // ---- CredentialsDialog ----
@@ -285,9 +303,7 @@ void MapNetworkDriveDialog::setBusy(bool busy)
 
 void MapNetworkDriveDialog::showStatus(const QString &text)
 {
-    status_->setText(text);
-    status_->setAccessibleDescription(text);
-    status_->setVisible(!text.isEmpty());
+    showMessage(this, status_, text);
 }
 
 // ---- DisconnectNetworkDriveDialog ----
@@ -397,9 +413,7 @@ void DisconnectNetworkDriveDialog::updateState()
 
 void DisconnectNetworkDriveDialog::showStatus(const QString &text)
 {
-    status_->setText(text);
-    status_->setAccessibleDescription(text);
-    status_->setVisible(!text.isEmpty());
+    showMessage(this, status_, text);
 }
 
 } // namespace tarnwick
