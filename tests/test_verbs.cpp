@@ -494,6 +494,69 @@ private slots:
         QTRY_COMPARE(QFile::exists(root() + "/src/a.txt"), result != "move");
     }
 
+    // A drag begins over the item being dragged, a place that refuses it.
+    // Qt deafens a pane that refuses a drag's entry to the rest of that drag,
+    // so the entry is taken and each place judged as the drag moves: the drop
+    // onto a folder a little further on must land.
+    void dragBegunOverARefusingPlaceStillDrops_data()
+    {
+        QTest::addColumn<bool>("onTree");
+        QTest::newRow("list") << false;
+        QTest::newRow("tree") << true;
+    }
+    void dragBegunOverARefusingPlaceStillDrops()
+    {
+        QFETCH(bool, onTree);
+        test::writeFile(root() + "/dst/a.txt", "alpha");
+        QDir().mkpath(root() + "/dst/inner");
+        frmExplore &f = h->open();
+        QVERIFY(f.CcXploreTreeView1->setCurrentFolder(root() + "/dst"));
+        ExplorerListView *list = f.CcXploreListView1.get();
+        QVERIFY(test::waitListed(list));
+        QAbstractItemView *view = list->currentView();
+        const auto rectOf = [&](const char *name) {
+            return view->visualRect(list->model()->index(list->model()->rowOfName(name), 0));
+        };
+        QPoint start = rectOf("a.txt").center();
+        QPoint finish = rectOf("inner").center();
+        QByteArray path = rootBytes() + "/dst/a.txt";
+        QString landed = root() + "/dst/inner/a.txt";
+        if (onTree) {
+            QTreeView *tree = f.CcXploreTreeView1->view();
+            view = tree;
+            const QModelIndexList computer =
+                tree->model()->match(tree->model()->index(0, 0), Qt::DisplayRole, "My Computer", 1,
+                                     Qt::MatchExactly | Qt::MatchRecursive);
+            QVERIFY(!computer.isEmpty());
+            start = tree->visualRect(computer.first()).center(); // not a folder
+            finish = tree->visualRect(tree->currentIndex()).center();
+            test::writeFile(root() + "/src/b.txt", "beta");
+            path = rootBytes() + "/src/b.txt";
+            landed = root() + "/dst/b.txt";
+        }
+        QWidget *viewport = view->viewport();
+        const Qt::DropActions offered = Qt::CopyAction | Qt::MoveAction | Qt::LinkAction;
+        std::unique_ptr<QMimeData> data(makeFilesMimeData({{path}, false}));
+
+        QDragEnterEvent enter(start, offered, data.get(), Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(viewport, &enter);
+        QDragMoveEvent refused(start, offered, data.get(), Qt::LeftButton, Qt::NoModifier);
+        refused.setAccepted(false);
+        QApplication::sendEvent(viewport, &refused);
+        QVERIFY(!refused.isAccepted());
+        QDragMoveEvent taken(finish, offered, data.get(), Qt::LeftButton, Qt::NoModifier);
+        taken.setAccepted(false);
+        QApplication::sendEvent(viewport, &taken);
+        QVERIFY(taken.isAccepted());
+        QCOMPARE(taken.dropAction(), Qt::MoveAction);
+        QDropEvent drop(finish, offered, data.get(), Qt::LeftButton, Qt::NoModifier);
+        drop.setAccepted(false);
+        QApplication::sendEvent(viewport, &drop);
+        QVERIFY(drop.isAccepted());
+        QTRY_VERIFY(QFileInfo::exists(landed));
+        QVERIFY(!QFileInfo::exists(QFile::decodeName(path)));
+    }
+
     void newFolderIsNumbered()
     {
         test::RecordingMessages messages;

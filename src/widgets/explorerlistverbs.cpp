@@ -119,11 +119,16 @@ bool ExplorerListView::handleDrag(QAbstractItemView *view, QEvent *event)
     }
     const auto refuse = [&] {
         model_->setDropRow(-1);
-        event->ignore();
+        // A pane that refuses a drag's entry hears nothing more of it, and a
+        // drag begins over its own items: take the entry, judge each move.
+        event->setAccepted(event->type() == QEvent::DragEnter);
+        drop->setDropAction(Qt::IgnoreAction);
         return true;
     };
-    if (!files || target.isEmpty())
-        return refuse();
+    if (!files || target.isEmpty()) {
+        event->ignore();
+        return true;
+    }
     const JobKind kind = ShellVerbs::dropKind(drop->modifiers(), files->paths, target);
     // Onto itself, or a folder into itself: not a place to drop.
     if (!FileTransfer::refusal(kind, files->paths, target).isEmpty() ||

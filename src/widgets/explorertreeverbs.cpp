@@ -127,16 +127,19 @@ bool ExplorerTreeView::handleDrag(QEvent *event)
     auto *drop = static_cast<QDropEvent *>(event);
     const auto files = filesFromMimeData(drop->mimeData());
     const Location target = model_->locationOf(view_->indexAt(drop->position().toPoint()));
-    if (!files || !target.isFolder()) {
-        event->ignore();
+    // Refusing the entry would leave the tree deaf to the rest of the drag:
+    // with files on offer it is taken, and each place judged as it comes.
+    const auto refuse = [&] {
+        event->setAccepted(files && event->type() == QEvent::DragEnter);
+        drop->setDropAction(Qt::IgnoreAction);
         return true;
-    }
+    };
+    if (!files || !target.isFolder())
+        return refuse();
     const QByteArray folder = rawpath::toBytes(target.path);
     const JobKind kind = ShellVerbs::dropKind(drop->modifiers(), files->paths, folder);
-    if (!FileTransfer::refusal(kind, files->paths, folder).isEmpty()) {
-        event->ignore();
-        return true;
-    }
+    if (!FileTransfer::refusal(kind, files->paths, folder).isEmpty())
+        return refuse();
     drop->setDropAction(ShellVerbs::dropAction(kind));
     drop->accept();
     if (event->type() == QEvent::Drop)
