@@ -285,7 +285,8 @@ private slots:
         QCOMPARE(f.CcXploreCombo1.Left() + f.CcXploreCombo1.Width(), 7885.0f);
     }
 
-    // The Up button reads as enabled: dark when it is, faint when not.
+    // The Up button reads as enabled: dark when it is, faint when not; every
+    // button looks different when it is out of use.
     void upButtonLooksEnabled()
     {
         Icons::useDesktopTheme(); // as the program starts
@@ -307,6 +308,27 @@ private slots:
                 enabled < 100 && disabled - enabled > 40,
                 qPrintable(QStringLiteral("enabled %1, disabled %2").arg(enabled).arg(disabled)));
         }
+        // Every other picture, of both sizes, changes visibly when disabled.
+        const auto difference = [](const QImage &a, const QImage &b) {
+            double sum = 0, weight = 0;
+            for (int y = 0; y < a.height(); ++y)
+                for (int x = 0; x < a.width(); ++x) {
+                    const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+                    const int w = std::max(qAlpha(p), qAlpha(q));
+                    sum += w * (std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
+                                std::abs(qBlue(p) - qBlue(q)) + std::abs(qAlpha(p) - qAlpha(q)));
+                    weight += w;
+                }
+            return weight > 0 ? sum / weight : 0.0;
+        };
+        for (const QList<QIcon> *list : {&f.ImgLstToolbar1, &f.ImageList1})
+            for (qsizetype i = 0; i < list->size(); ++i) {
+                const QIcon &icon = list->at(i);
+                const double changed = difference(icon.pixmap(32, QIcon::Normal).toImage(),
+                                                  icon.pixmap(32, QIcon::Disabled).toImage());
+                QVERIFY2(changed > 100,
+                         qPrintable(QStringLiteral("picture %1: %2").arg(i + 1).arg(changed)));
+            }
     }
 
     // A folder deeper than the tree is wide keeps its whole name, reached by

@@ -86,15 +86,16 @@ QIcon picture(int index, int size)
     const QIcon drawn(drawPicture(index, size));
     const char *name = themeNames[index];
     if (!*name)
-        return drawn;
+        return Icons::fadedWhenDisabled(drawn);
     // The theme's "go-up" is a pale arrow that looks disabled even when it
     // is not: its shape in the text colour reads clearly.
     if (index == 1)
         return Icons::inTextColour(QStringLiteral("go-up"), drawn);
     // The theme's icon whole, not one pixmap of it: it then stays sharp on a
-    // screen of twice the density, and its own disabled look applies.
+    // screen of twice the density. Some are grey already, so their look out
+    // of use is made faint as well as grey.
     const QIcon themed = QIcon::fromTheme(QString::fromLatin1(name));
-    return themed.isNull() ? drawn : themed;
+    return Icons::fadedWhenDisabled(themed.isNull() ? drawn : themed);
 }
 
 QList<QIcon> pictureList(int size)

@@ -63,8 +63,6 @@ QIcon drawn(Shape shape)
     return icon;
 }
 
-// Paints the base icon, then the emblem over its lower left corner; for any
-// size, so that both stay sharp on a screen of twice the density.
 // An icon drawn at whatever size it is asked for: a plain pixmap is one at a
 // ratio of 1.
 class AnySizeEngine : public QIconEngine
@@ -77,6 +75,8 @@ public:
     QSize actualSize(const QSize &size, QIcon::Mode, QIcon::State) override { return size; }
 };
 
+// Paints the base icon, then the emblem over its lower left corner; for any
+// size, so that both stay sharp on a screen of twice the density.
 class EmblemEngine : public AnySizeEngine
 {
 public:
@@ -143,7 +143,55 @@ private:
     QIcon shape_;
 };
 
+// The base icon as it is, and out of use grey and faint: greying alone
+// leaves an icon that is grey already looking just as it did.
+class FadedEngine : public AnySizeEngine
+{
+public:
+    explicit FadedEngine(QIcon base) : base_(std::move(base)) {}
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        if (mode != QIcon::Disabled) {
+            base_.paint(painter, rect, Qt::AlignCenter, mode, state);
+            return;
+        }
+        const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+        painter->drawPixmap(rect, scaledPixmap(rect.size() * ratio, mode, state, ratio));
+    }
+    // `size` in device pixels, as QIcon asks.
+    QPixmap scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State state,
+                         qreal scale) override
+    {
+        QPixmap normal =
+            base_.pixmap(size, 1.0, mode == QIcon::Disabled ? QIcon::Normal : mode, state);
+        if (mode == QIcon::Disabled && !normal.isNull()) {
+            QImage grey = normal.toImage().convertToFormat(QImage::Format_ARGB32);
+            for (int y = 0; y < grey.height(); ++y) {
+                auto *line = reinterpret_cast<QRgb *>(grey.scanLine(y));
+                for (int x = 0; x < grey.width(); ++x) {
+                    const int g = 128 + qGray(line[x]) / 2;
+                    line[x] = qRgba(g, g, g, qAlpha(line[x]) * 2 / 5);
+                }
+            }
+            normal = QPixmap::fromImage(std::move(grey));
+        }
+        normal.setDevicePixelRatio(scale);
+        return normal;
+    }
+    QIconEngine *clone() const override { return new FadedEngine(base_); }
+    QString key() const override { return QStringLiteral("tarnwick-faded"); }
+
+private:
+    QIcon base_;
+};
+
 } // namespace
+
+QIcon fadedWhenDisabled(const QIcon &base)
+{
+    return QIcon(new FadedEngine(base));
+}
 
 QIcon inTextColour(const QString &name, const QIcon &fallback)
 {

@@ -28,6 +28,8 @@ QIcon withEmblem(const QIcon &base, const QIcon &emblem);
 // when enabled and faint when disabled, as the desktop's toolkits draw their
 // one-colour icons; `fallback` where the theme has none.
 QIcon inTextColour(const QString &name, const QIcon &fallback);
+// `base` as it is, and out of use clearly faded, whatever its colours.
+QIcon fadedWhenDisabled(const QIcon &base);
 // The emblems of a link and of a link that leads nowhere.
 QIcon linkEmblem();
 QIcon brokenLinkEmblem();
