@@ -134,7 +134,7 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("sizeAs"); // the entry whose size it shows; "" for none
-        QTest::addColumn<QString>("type");   // "@" stands for the plain file's type
+        QTest::addColumn<QString>("type");   // "@" and "%" stand for doc.txt's and run's types
         QTest::addColumn<bool>("emblem");
         QTest::newRow("a file") << "doc.txt"
                                 << "doc.txt"
@@ -142,6 +142,12 @@ private slots:
         QTest::newRow("a link to the file") << "to doc.txt"
                                             << "doc.txt"
                                             << "@ (link)" << true;
+        QTest::newRow("a link named unlike its file") << "notes"
+                                                      << "doc.txt"
+                                                      << "@ (link)" << true;
+        QTest::newRow("a link to a script without a suffix") << "to run"
+                                                             << "run"
+                                                             << "% (link)" << true;
         QTest::newRow("a link to a folder") << "to folder"
                                             << ""
                                             << "Folder (link)" << true;
@@ -161,6 +167,9 @@ private slots:
         QVERIFY(QFile::link("doc.txt", here + "/to doc.txt"));
         QVERIFY(QFile::link("folder", here + "/to folder"));
         QVERIFY(QFile::link("nowhere.txt", here + "/gone.txt"));
+        QVERIFY(QFile::link("doc.txt", here + "/notes"));
+        test::writeFile(here + "/run", "#!/bin/sh\necho hello\n");
+        QVERIFY(QFile::link("run", here + "/to run"));
         frmExplore &f = openOn(here);
         const FolderModel *m = f.CcXploreListView1->model();
         const auto cell = [m](const QString &entry, int column, int role = Qt::DisplayRole) {
@@ -172,10 +181,12 @@ private slots:
                  : sizeAs.isEmpty()   ? QString()
                                       : cell(sizeAs, FolderModel::SizeColumn).toString());
         type.replace("@", cell("doc.txt", FolderModel::TypeColumn).toString());
+        type.replace("%", cell("run", FolderModel::TypeColumn).toString());
+        QVERIFY(!type.startsWith("File")); // both have types of their own
         QCOMPARE(cell(name, FolderModel::TypeColumn).toString(), type);
 
         // The emblem is drawn over the icon of what the link leads to.
-        const QString plain = name == "to folder" ? "folder" : "doc.txt";
+        const QString plain = name == "to folder" ? "folder" : name == "to run" ? "run" : "doc.txt";
         const auto picture = [&](const QString &entry, int side, qreal ratio) {
             const QIcon icon =
                 cell(entry, FolderModel::NameColumn, Qt::DecorationRole).value<QIcon>();

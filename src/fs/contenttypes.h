@@ -33,12 +33,17 @@ public:
 
     // The content type of `entry` (named `name` in the open folder `dirFd`),
     // or 0 when its name says enough, it is not a regular file with data, or
-    // it cannot be read.
+    // it cannot be read. For a link to a file, the file's type.
     std::uint16_t typeOf(int dirFd, const char *name, const FileEntry &entry,
                          const struct ::stat &st);
 
 private:
     bool nameSays(const QString &name);
+    std::uint16_t linkTypeOf(int dirFd, const char *name, const FileEntry &entry);
+    // Reads the head of the regular file `st` describes, typed as if named
+    // `typeName`; remembered by file identity.
+    std::uint16_t sniff(int dirFd, const char *name, const QString &typeName,
+                        const struct ::stat &st, int openFlags);
 
     QMimeDatabase db_;
     QHash<QString, bool> knownSuffix_;
