@@ -230,6 +230,11 @@ void frmExplore::Form_Load()
     list->setHiddenText(prefs_.read(Pref::HiddenFiles));
     list->setAllowFileRenameText(prefs_.read(Pref::Rename));
     list->setSystemText(prefs_.read(Pref::SystemFiles));
+
+    // A place asked for on the command line, for this loading only.
+    if (const std::optional<StartPlace> start = std::exchange(start_, std::nullopt);
+        start && tree->setCurrentFolder(start->folder))
+        list->selectWhenListed(start->selected);
 }
 
 void frmExplore::alignBars()

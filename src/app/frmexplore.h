@@ -5,6 +5,7 @@
 #include "explorertreeview.h"
 #include "formobject.h"
 #include "panels.h"
+#include "startplaces.h"
 #include "toolbar.h"
 #include "twips.h"
 
@@ -195,6 +196,14 @@ public:
     QList<QIcon> ImageList1;
     QList<QIcon> ImgLstToolbar1;
 
+    // Where the window opens when it next loads, instead of its usual start.
+    void setStartPlace(const StartPlace &place) { start_ = place; }
+    // Another, independent copy of the program given `arguments`; minimised
+    // as Explore starts one, or shown for another program's request, with
+    // the token that lets the desktop give it the focus.
+    void startAnotherCopy(const QStringList &arguments = {}, bool minimised = true,
+                          const QString &startupId = {});
+
     Preferences &prefs() const { return prefs_; }
     WindowRegistry &windows() const { return windows_; }
     UserMessages *messages() const { return services_.messages; }
@@ -216,7 +225,6 @@ private:
     void chooseView(ExplorerListView::ViewMode mode, QAction *entry, const QString &key);
     void dispatchToolbarKey(const QString &key);
     void invokeVerb(Verb verb);
-    void startAnotherCopy();
     QSize normalOuterSize() const;
     void setOuterLength(Qt::Orientation along, float twips);
     void setNormalOuterSize(QSize pixels);
@@ -229,6 +237,7 @@ private:
     TwipsScale scale_;
     QSize lastOuterSize_;                // pixels, kept for after the window has gone
     std::optional<QSize> pendingNormal_; // pixels, for when the window is restored
+    std::optional<StartPlace> start_;
 };
 
 } // namespace tarnwick

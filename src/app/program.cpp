@@ -5,11 +5,12 @@
 #include "frmexplore.h"
 #include "frmoptions.h"
 #include "frmsplash2.h"
+#include "propertiesdialog.h"
 
 namespace tarnwick {
 
 Program::Program(const QString &settingsFile, WindowRegistry::Exit exit, UserMessages &messages)
-    : store_(settingsFile), prefs_(store_), windows_(std::move(exit))
+    : messages_(messages), store_(settingsFile), prefs_(store_), windows_(std::move(exit))
 {
     store_.setWriteFailureHandler(reportFirstFailureInBox(messages));
     windows_.define(QString::fromLatin1(frmExplore::Name),
@@ -25,14 +26,18 @@ Program::Program(const QString &settingsFile, WindowRegistry::Exit exit, UserMes
                     [](WindowRegistry &w) { return std::make_unique<frmSplash2>(w); });
 }
 
-void Program::Main(bool splash)
+void Program::Main(bool splash, const QList<StartPlace> &places)
 {
+    auto *main = static_cast<frmExplore *>(windows_.form(QString::fromLatin1(frmExplore::Name)));
+    if (!places.isEmpty())
+        main->setStartPlace(places.first());
+    for (qsizetype i = 1; i < places.size(); ++i)
+        main->startAnotherCopy(argumentsFor(places[i]));
     if (splash) {
         // The splash brings up the main window itself.
         windows_.form(QString::fromLatin1(frmSplash2::Name))->show();
         return;
     }
-    FormObject *main = windows_.form(QString::fromLatin1(frmExplore::Name));
     const bool minimized = qgetenv(ShowStateVariable) == "minimized";
     // The hint is for this copy only, not for copies it starts in turn.
     qunsetenv(ShowStateVariable);
@@ -42,6 +47,28 @@ void Program::Main(bool splash)
     }
     main->load();
     main->window()->showMinimized();
+}
+
+bool Program::offerFileManagerService(QDBusConnection bus)
+{
+    auto *main = static_cast<frmExplore *>(windows_.form(QString::fromLatin1(frmExplore::Name)));
+    FileManagerService::Actions actions;
+    // A window of its own for each request, shown at once: the user of the
+    // asking program waits to see it.
+    actions.open = [main](const StartPlace &place, const QString &startupId) {
+        main->startAnotherCopy(argumentsFor(place), false, startupId);
+    };
+    actions.showProperties = [this](const QList<QByteArray> &paths) {
+        PropertiesDialog *dialog = PropertiesDialog::create(paths, nullptr, messages_);
+        if (!dialog)
+            return;
+        dialog->setAttribute(Qt::WA_DeleteOnClose);
+        dialog->show();
+        dialog->raise();
+        dialog->activateWindow();
+    };
+    fileManager_ = std::make_unique<FileManagerService>(std::move(actions));
+    return fileManager_->claim(bus);
 }
 
 } // namespace tarnwick

@@ -21,13 +21,23 @@ void frmExplore::mnuFileExplore_Click()
     startAnotherCopy();
 }
 
-// A new, independent copy of the program, minimised, without arguments; it
-// opens its own window with the stored preferences. We do not wait for it.
-void frmExplore::startAnotherCopy()
+// A new, independent copy of the program; it opens its own window with the
+// stored preferences. We do not wait for it.
+void frmExplore::startAnotherCopy(const QStringList &arguments, bool minimised,
+                                  const QString &startupId)
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QString::fromLatin1(ShowStateVariable), QStringLiteral("minimized"));
-    if (!services_.launcher->startDetached(services_.programPath, {}, &environment))
+    environment.remove(QString::fromLatin1(ShowStateVariable));
+    if (minimised)
+        environment.insert(QString::fromLatin1(ShowStateVariable), QStringLiteral("minimized"));
+    environment.remove(QStringLiteral("DESKTOP_STARTUP_ID"));
+    environment.remove(QStringLiteral("XDG_ACTIVATION_TOKEN"));
+    if (!startupId.isEmpty()) {
+        // X11 and Wayland each read their own.
+        environment.insert(QStringLiteral("DESKTOP_STARTUP_ID"), startupId);
+        environment.insert(QStringLiteral("XDG_ACTIVATION_TOKEN"), startupId);
+    }
+    if (!services_.launcher->startDetached(services_.programPath, arguments, &environment))
         services_.messages->error(window(),
                                   tr("Another window could not be opened: “%1” did not start.")
                                       .arg(services_.programPath));

@@ -18,6 +18,7 @@
 #include <QDropEvent>
 #include <QGuiApplication>
 #include <QMenu>
+#include <memory>
 
 namespace tarnwick {
 
@@ -166,6 +167,53 @@ void ExplorerListView::newFolder()
         if (allowRename_)
             view->edit(index);
     });
+}
+
+void ExplorerListView::selectWhenListed(const QStringList &names)
+{
+    if (names.isEmpty() || !location_.isFolder())
+        return;
+    // Each name is selected as its listing brings it in; the first found is
+    // made current and shown. Waiting ends with the listing.
+    struct Pending
+    {
+        QStringList names;
+        bool first = true;
+        QMetaObject::Connection inserted, finished;
+    };
+    auto pending = std::make_shared<Pending>();
+    pending->names = names;
+    const QString folder = location_.path;
+    const auto selectFound = [this, pending, folder] {
+        if (location_.path != folder) // the user has gone elsewhere meanwhile
+            pending->names.clear();
+        for (auto it = pending->names.begin(); it != pending->names.end();) {
+            const int row = model_->rowOfName(*it);
+            if (row < 0) {
+                ++it;
+                continue;
+            }
+            setSelected(row, true);
+            if (std::exchange(pending->first, false)) {
+                const QModelIndex index = model_->index(row, 0);
+                selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
+                currentView()->scrollTo(index);
+            }
+            it = pending->names.erase(it);
+        }
+        if (pending->names.isEmpty()) {
+            disconnect(pending->inserted);
+            disconnect(pending->finished);
+        }
+    };
+    pending->inserted = connect(model_, &QAbstractItemModel::rowsInserted, this, selectFound);
+    pending->finished =
+        connect(model_, &FolderModel::loadingFinished, this, [pending, selectFound] {
+            selectFound();
+            disconnect(pending->inserted);
+            disconnect(pending->finished);
+        });
+    selectFound();
 }
 
 void ExplorerListView::showContextMenu(QAbstractItemView *view, const QPoint &pos)

@@ -98,6 +98,9 @@ public:
     QList<QByteArray> selectedPaths() const;
     // A new folder here, then renaming it in place.
     void newFolder();
+    // Selects the items of these names in the folder shown as its listing
+    // brings them in; the first is made current.
+    void selectWhenListed(const QStringList &names);
 
     // Who moves to a place the user opens in the list: the linked tree, or
     // the list itself when none is set.
