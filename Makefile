@@ -3,6 +3,8 @@
 BUILD_DIR ?= build
 ASAN_DIR  ?= build-asan
 CMAKE_FLAGS ?=
+# Where `make install` puts Tarnwick; DESTDIR, when set, stages the tree.
+PREFIX ?= /usr/local
 export QT_QPA_PLATFORM ?= offscreen
 
 # Runs of the whole suite in the sanitizer build: CI asks for three, to
@@ -12,7 +14,7 @@ ASAN_REPEAT ?= 1
 FUZZ_RUNS ?= 200000
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps build run test test-asan fuzz bench screenshot format clean
+.PHONY: all deps build run test test-asan fuzz bench screenshot install uninstall deb format clean
 
 all: build
 
@@ -52,6 +54,18 @@ bench: build
 screenshot: build
 	@scripts/install-deps.sh --screenshot
 	scripts/screenshot.sh $(BUILD_DIR)/src/tarnwick docs/screenshot.png
+
+install: build
+	scripts/install-tree.sh install $(BUILD_DIR) $(PREFIX)
+
+# Removes what the last `make install` put down, and nothing else.
+uninstall:
+	scripts/install-tree.sh uninstall $(BUILD_DIR)
+
+# $(BUILD_DIR)/tarnwick_<version>_<arch>.deb, checked by lintian.
+deb: build
+	@scripts/install-deps.sh --package
+	scripts/make-deb.sh $(BUILD_DIR)
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

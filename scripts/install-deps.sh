@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # Installs every Debian package Tarnwick needs to build, test and run.
 # Idempotent: only missing packages are installed; sudo only when not root.
+#   --screenshot  also what `make screenshot` needs
+#   --package     also what `make deb` needs to build and check the package
+#   --maintainer  also what scripts/render-icons.sh needs
 set -euo pipefail
 
 packages=(
@@ -25,10 +28,19 @@ packages=(
     xvfb
     xauth
     xdotool
+    desktop-file-utils
+    appstream
+    man-db
+    groff-base
 )
-if [ "${1:-}" = "--screenshot" ]; then
-    packages+=(imagemagick x11-utils)
-fi
+for option in "$@"; do
+    case $option in
+    --screenshot) packages+=(imagemagick x11-utils) ;;
+    --package) packages+=(dpkg-dev file lintian) ;;
+    --maintainer) packages+=(librsvg2-bin) ;;
+    *) echo "install-deps: unknown option $option" >&2; exit 2 ;;
+    esac
+done
 
 missing=()
 for p in "${packages[@]}"; do
