@@ -32,6 +32,8 @@ packages=(
     appstream
     man-db
     groff-base
+    dbus-daemon
+    libglib2.0-bin
 )
 for option in "$@"; do
     case $option in
