@@ -4,12 +4,31 @@
 
 #include <QDBusConnectionInterface>
 #include <QDBusError>
+#include <QUrl>
 
 namespace tarnwick {
 
 FileManagerService::FileManagerService(Actions actions, QObject *parent)
     : QObject(parent), actions_(std::move(actions))
 {
+}
+
+// Another program's current folder means nothing here: only addresses and
+// absolute paths are taken.
+StartRequest FileManagerService::placesOf(const QStringList &uris, bool selectItems)
+{
+    QStringList usable;
+    QStringList problems;
+    for (const QString &uri : uris) {
+        if (uri.startsWith(QLatin1Char('/')) || !QUrl(uri).scheme().isEmpty())
+            usable << uri;
+        else
+            problems << tr("“%1” is neither an address nor an absolute path.")
+                            .arg(rawpath::visible(uri));
+    }
+    StartRequest request = startPlaces(usable, selectItems);
+    request.problems = problems + request.problems;
+    return request;
 }
 
 bool FileManagerService::claim(QDBusConnection bus)
@@ -34,7 +53,7 @@ void FileManagerService::reportProblems(const StartRequest &request)
 
 void FileManagerService::ShowFolders(const QStringList &uris, const QString &startupId)
 {
-    const StartRequest request = startPlaces(uris, false);
+    const StartRequest request = placesOf(uris, false);
     for (const StartPlace &place : request.places)
         actions_.open(place, startupId);
     reportProblems(request);
@@ -42,7 +61,7 @@ void FileManagerService::ShowFolders(const QStringList &uris, const QString &sta
 
 void FileManagerService::ShowItems(const QStringList &uris, const QString &startupId)
 {
-    const StartRequest request = startPlaces(uris, true);
+    const StartRequest request = placesOf(uris, true);
     for (const StartPlace &place : request.places)
         actions_.open(place, startupId);
     reportProblems(request);
@@ -50,7 +69,7 @@ void FileManagerService::ShowItems(const QStringList &uris, const QString &start
 
 void FileManagerService::ShowItemProperties(const QStringList &uris, const QString &)
 {
-    const StartRequest request = startPlaces(uris, true);
+    const StartRequest request = placesOf(uris, true);
     QList<QByteArray> paths;
     for (const StartPlace &place : request.places)
         for (const QString &name : place.selected)

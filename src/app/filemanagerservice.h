@@ -45,6 +45,7 @@ public slots:
     Q_SCRIPTABLE void ShowItemProperties(const QStringList &uris, const QString &startupId);
 
 private:
+    static StartRequest placesOf(const QStringList &uris, bool selectItems);
     // An error reply tells the caller what could not be shown.
     void reportProblems(const StartRequest &request);
 
