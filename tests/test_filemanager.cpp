@@ -46,6 +46,19 @@ QDBusMessage call(QDBusConnection &caller, const QString &method, const QStringL
     return pending.reply(); // an error reply of its own on a time-out
 }
 
+// The name claimed for a service on the session bus while it lives.
+struct Claim
+{
+    explicit Claim(FileManagerService &service) : claimed(service.claim(bus)) {}
+    ~Claim()
+    {
+        bus.unregisterObject(QString::fromLatin1(FileManagerService::ObjectPath));
+        bus.unregisterService(QString::fromLatin1(FileManagerService::ServiceName));
+    }
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    const bool claimed;
+};
+
 } // namespace
 
 // Needs a session bus of its own: CTest runs it under dbus-run-session.
@@ -108,12 +121,8 @@ private slots:
         QFETCH(bool, error);
         Recorded recorded;
         FileManagerService service(recordingActions(recorded));
-        QDBusConnection bus = QDBusConnection::sessionBus();
-        QVERIFY(service.claim(bus));
-        const auto release = qScopeGuard([&] {
-            bus.unregisterObject(QString::fromLatin1(FileManagerService::ObjectPath));
-            bus.unregisterService(QString::fromLatin1(FileManagerService::ServiceName));
-        });
+        const Claim claim(service);
+        QVERIFY(claim.claimed);
         QDBusConnection caller =
             QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("caller"));
         const auto hangUp =
@@ -147,12 +156,8 @@ private slots:
             QSKIP("gdbus is not installed");
         Recorded recorded;
         FileManagerService service(recordingActions(recorded));
-        QDBusConnection bus = QDBusConnection::sessionBus();
-        QVERIFY(service.claim(bus));
-        const auto release = qScopeGuard([&] {
-            bus.unregisterObject(QString::fromLatin1(FileManagerService::ObjectPath));
-            bus.unregisterService(QString::fromLatin1(FileManagerService::ServiceName));
-        });
+        const Claim claim(service);
+        QVERIFY(claim.claimed);
         QProcess p;
         p.start(gdbus, {"call", "--session", "--dest", "org.freedesktop.FileManager1",
                         "--object-path", "/org/freedesktop/FileManager1", "--method",

@@ -73,6 +73,14 @@ public:
         return scaledPixmap(size, mode, state, 1.0);
     }
     QSize actualSize(const QSize &size, QIcon::Mode, QIcon::State) override { return size; }
+
+protected:
+    // Paints the pixmap made for the painter's own pixel ratio.
+    void paintPixmap(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state)
+    {
+        const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+        painter->drawPixmap(rect, scaledPixmap(rect.size() * ratio, mode, state, ratio));
+    }
 };
 
 // Paints the base icon, then the emblem over its lower left corner; for any
@@ -116,8 +124,7 @@ public:
 
     void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
     {
-        const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
-        painter->drawPixmap(rect, scaledPixmap(rect.size() * ratio, mode, state, ratio));
+        paintPixmap(painter, rect, mode, state);
     }
     // `size` in device pixels, as QIcon asks.
     QPixmap scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State state,
@@ -152,12 +159,10 @@ public:
 
     void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
     {
-        if (mode != QIcon::Disabled) {
+        if (mode == QIcon::Disabled)
+            paintPixmap(painter, rect, mode, state);
+        else
             base_.paint(painter, rect, Qt::AlignCenter, mode, state);
-            return;
-        }
-        const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
-        painter->drawPixmap(rect, scaledPixmap(rect.size() * ratio, mode, state, ratio));
     }
     // `size` in device pixels, as QIcon asks.
     QPixmap scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State state,
