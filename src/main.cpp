@@ -36,8 +36,9 @@ struct CommandLine
         parser.addPositionalArgument(
             QStringLiteral("paths"),
             QStringLiteral("Folders or files to show, as paths or file:// addresses. A file "
-                           "opens its folder with the file selected; each argument after the "
-                           "first opens in a window of its own."),
+                           "opens its folder with the file selected, and the files of one "
+                           "folder share its window; each further folder opens in a window of "
+                           "its own."),
             QStringLiteral("[PATH-OR-URI...]"));
     }
 };

@@ -103,6 +103,10 @@ private slots:
             << QStringList{"sftp://nobody.invalid/x"} << false << QStringList{} << 1;
         QTest::newRow("several") << QStringList{"R/docs", "R/other/z.txt"} << false
                                  << QStringList{"R/docs", "R/other|z.txt"} << 0;
+        QTest::newRow("files of one folder share a window, once each")
+            << QStringList{"R/docs/a.txt", "R/docs", "R/docs/b c.txt", "R/docs/a.txt",
+                           "docs/../docs"}
+            << false << QStringList{"R/docs|a.txt|b c.txt"} << 0;
         QTest::newRow("selected items share a window")
             << QStringList{"R/docs/a.txt", "R/other/z.txt", "R/docs/b c.txt", "R/docs/a.txt"}
             << true << QStringList{"R/docs|a.txt|b c.txt", "R/other|z.txt"} << 0;
@@ -216,6 +220,9 @@ private slots:
         QTest::newRow("missing") << QStringList{"R/nope"} << -1 << QString()
                                  << QString("tarnwick: “R/nope”: No such file or directory.")
                                  << QStringList{""};
+        QTest::newRow("the files of one folder")
+            << QStringList{"docs/a.txt", "docs/b c.txt"} << -1 << QString() << QString()
+            << QStringList{"R/docs|a.txt|b c.txt"};
         QTest::newRow("several") << QStringList{"R/docs", "R/other/z.txt", "R/nope"} << -1
                                  << QString() << QString("“R/nope”")
                                  << QStringList{"R/docs", "R/other|z.txt"};

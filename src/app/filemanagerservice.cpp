@@ -51,31 +51,74 @@ void FileManagerService::reportProblems(const StartRequest &request)
         sendErrorReply(QDBusError::InvalidArgs, request.problems.join(QLatin1Char('\n')));
 }
 
+QString FileManagerService::usableStartupId(const QString &id)
+{
+    if (id.size() > MaxStartupIdBytes)
+        return {};
+    for (const QChar c : id) {
+        if (c.unicode() < 0x20 || c.unicode() > 0x7e)
+            return {};
+    }
+    return id;
+}
+
+namespace {
+
+// The place as the caller named it: the folder, or the items in it.
+QString described(const StartPlace &place)
+{
+    if (place.selected.isEmpty())
+        return QStringLiteral("“%1”").arg(rawpath::visible(place.folder));
+    QStringList items;
+    for (const QString &name : place.selected)
+        items << QStringLiteral("“%1”").arg(rawpath::visible(rawpath::toText(
+            rawpath::join(rawpath::toBytes(place.folder), rawpath::toBytes(name)))));
+    return items.join(QLatin1String(", "));
+}
+
+} // namespace
+
+void FileManagerService::open(StartRequest request, const QString &startupId)
+{
+    const QString id = usableStartupId(startupId);
+    QStringList beyond;
+    QStringList failed;
+    for (qsizetype i = 0; i < request.places.size(); ++i) {
+        const StartPlace &place = request.places[i];
+        if (i >= MaxWindows)
+            beyond << described(place);
+        else if (!actions_.open(place, id))
+            failed << described(place);
+    }
+    if (!failed.isEmpty())
+        request.problems
+            << tr("No window could be started for %1.").arg(failed.join(QLatin1String(", ")));
+    if (!beyond.isEmpty())
+        request.problems << tr("One request opens at most %1 windows; not opened: %2.")
+                                .arg(MaxWindows)
+                                .arg(beyond.join(QLatin1String(", ")));
+    reportProblems(request);
+}
+
 void FileManagerService::ShowFolders(const QStringList &uris, const QString &startupId)
 {
-    const StartRequest request = placesOf(uris, false);
-    for (const StartPlace &place : request.places)
-        actions_.open(place, startupId);
-    reportProblems(request);
+    open(placesOf(uris, false), startupId);
 }
 
 void FileManagerService::ShowItems(const QStringList &uris, const QString &startupId)
 {
-    const StartRequest request = placesOf(uris, true);
-    for (const StartPlace &place : request.places)
-        actions_.open(place, startupId);
-    reportProblems(request);
+    open(placesOf(uris, true), startupId);
 }
 
 void FileManagerService::ShowItemProperties(const QStringList &uris, const QString &)
 {
-    const StartRequest request = placesOf(uris, true);
+    StartRequest request = placesOf(uris, true);
     QList<QByteArray> paths;
     for (const StartPlace &place : request.places)
         for (const QString &name : place.selected)
             paths << rawpath::join(rawpath::toBytes(place.folder), rawpath::toBytes(name));
     if (!paths.isEmpty())
-        actions_.showProperties(paths);
+        request.problems << actions_.showProperties(paths);
     reportProblems(request);
 }
 

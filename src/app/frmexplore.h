@@ -200,9 +200,14 @@ public:
     void setStartPlace(const StartPlace &place) { start_ = place; }
     // Another, independent copy of the program given `arguments`; minimised
     // as Explore starts one, or shown for another program's request, with
-    // the token that lets the desktop give it the focus.
+    // the token that lets the desktop give it the focus. A copy that does
+    // not start is told in a box.
     void startAnotherCopy(const QStringList &arguments = {}, bool minimised = true,
                           const QString &startupId = {});
+    // The same without the box, for a caller that answers for itself; false
+    // when the copy did not start.
+    [[nodiscard]] bool startCopy(const QStringList &arguments, bool minimised,
+                                 const QString &startupId);
 
     Preferences &prefs() const { return prefs_; }
     WindowRegistry &windows() const { return windows_; }

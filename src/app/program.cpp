@@ -10,7 +10,8 @@
 namespace tarnwick {
 
 Program::Program(const QString &settingsFile, WindowRegistry::Exit exit, UserMessages &messages)
-    : messages_(messages), store_(settingsFile), prefs_(store_), windows_(std::move(exit))
+    : messages_(messages), busMessages_(messages), store_(settingsFile), prefs_(store_),
+      windows_(std::move(exit))
 {
     store_.setWriteFailureHandler(reportFirstFailureInBox(messages));
     windows_.define(QString::fromLatin1(frmExplore::Name),
@@ -56,19 +57,53 @@ bool Program::offerFileManagerService(QDBusConnection bus)
     // A window of its own for each request, shown at once: the user of the
     // asking program waits to see it.
     actions.open = [main](const StartPlace &place, const QString &startupId) {
-        main->startAnotherCopy(argumentsFor(place), false, startupId);
+        return main->startCopy(argumentsFor(place), false, startupId);
     };
     actions.showProperties = [this](const QList<QByteArray> &paths) {
-        PropertiesDialog *dialog = PropertiesDialog::create(paths, nullptr, messages_);
-        if (!dialog)
-            return;
-        dialog->setAttribute(Qt::WA_DeleteOnClose);
-        dialog->show();
-        dialog->raise();
-        dialog->activateWindow();
+        QStringList problems;
+        busMessages_.kept = &problems;
+        PropertiesDialog *dialog = PropertiesDialog::create(paths, nullptr, busMessages_);
+        busMessages_.kept = nullptr;
+        if (dialog) {
+            dialog->setAttribute(Qt::WA_DeleteOnClose);
+            dialog->show();
+            dialog->raise();
+            dialog->activateWindow();
+        }
+        return problems;
     };
     fileManager_ = std::make_unique<FileManagerService>(std::move(actions));
     return fileManager_->claim(bus);
+}
+
+void Program::DeferringMessages::error(QWidget *parent, const QString &text)
+{
+    if (kept)
+        *kept << text;
+    else
+        messages_.error(parent, text);
+}
+
+void Program::DeferringMessages::notice(QWidget *parent, const QString &text)
+{
+    if (kept)
+        *kept << text;
+    else
+        messages_.notice(parent, text);
+}
+
+// Nobody is there to answer while a call is answered: no, and Cancel.
+bool Program::DeferringMessages::confirm(QWidget *parent, const QString &text)
+{
+    return !kept && messages_.confirm(parent, text);
+}
+
+std::optional<QString> Program::DeferringMessages::ask(QWidget *parent, const QString &title,
+                                                       const QString &prompt)
+{
+    if (kept)
+        return std::nullopt;
+    return messages_.ask(parent, title, prompt);
 }
 
 } // namespace tarnwick

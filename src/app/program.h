@@ -33,7 +33,26 @@ public:
     bool offerFileManagerService(QDBusConnection bus);
 
 private:
+    // Passes what the user must be told on to `messages`, except while a
+    // bus call is answered: then it is kept, to go back in the reply, since
+    // a box would hold that call and every later one in its own loop.
+    class DeferringMessages : public UserMessages
+    {
+    public:
+        explicit DeferringMessages(UserMessages &messages) : messages_(messages) {}
+        void error(QWidget *parent, const QString &text) override;
+        void notice(QWidget *parent, const QString &text) override;
+        bool confirm(QWidget *parent, const QString &text) override;
+        std::optional<QString> ask(QWidget *parent, const QString &title,
+                                   const QString &prompt) override;
+        QStringList *kept = nullptr; // while a call is answered
+
+    private:
+        UserMessages &messages_;
+    };
+
     UserMessages &messages_;
+    DeferringMessages busMessages_;
     std::unique_ptr<FileManagerService> fileManager_;
     SettingsStore store_;
     Preferences prefs_;

@@ -21,10 +21,18 @@ void frmExplore::mnuFileExplore_Click()
     startAnotherCopy();
 }
 
-// A new, independent copy of the program; it opens its own window with the
-// stored preferences. We do not wait for it.
 void frmExplore::startAnotherCopy(const QStringList &arguments, bool minimised,
                                   const QString &startupId)
+{
+    if (!startCopy(arguments, minimised, startupId))
+        services_.messages->error(window(),
+                                  tr("Another window could not be opened: “%1” did not start.")
+                                      .arg(services_.programPath));
+}
+
+// A new, independent copy of the program; it opens its own window with the
+// stored preferences. We do not wait for it.
+bool frmExplore::startCopy(const QStringList &arguments, bool minimised, const QString &startupId)
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.remove(QString::fromLatin1(ShowStateVariable));
@@ -37,10 +45,7 @@ void frmExplore::startAnotherCopy(const QStringList &arguments, bool minimised,
         environment.insert(QStringLiteral("DESKTOP_STARTUP_ID"), startupId);
         environment.insert(QStringLiteral("XDG_ACTIVATION_TOKEN"), startupId);
     }
-    if (!services_.launcher->startDetached(services_.programPath, arguments, &environment))
-        services_.messages->error(window(),
-                                  tr("Another window could not be opened: “%1” did not start.")
-                                      .arg(services_.programPath));
+    return services_.launcher->startDetached(services_.programPath, arguments, &environment);
 }
 
 void frmExplore::mnuToolsGoTo_Click()

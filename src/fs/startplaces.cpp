@@ -89,11 +89,10 @@ StartRequest startPlaces(const QStringList &arguments, bool selectItems)
                 StartPlace place{rawpath::toText(where), {}};
                 if (!folder)
                     place.selected << rawpath::toText(rawpath::baseName(path));
-                auto same = request.places.end();
-                if (selectItems)
-                    same =
-                        std::find_if(request.places.begin(), request.places.end(),
-                                     [&](const StartPlace &p) { return p.folder == place.folder; });
+                // One window per folder, however many of its items are named.
+                const auto same =
+                    std::find_if(request.places.begin(), request.places.end(),
+                                 [&](const StartPlace &p) { return p.folder == place.folder; });
                 if (same == request.places.end())
                     request.places << place;
                 else if (!same->selected.contains(place.selected.value(0)))

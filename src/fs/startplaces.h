@@ -25,8 +25,8 @@ struct StartRequest
 // (relative to the current folder) or file:// URIs; an address of another
 // kind only where it is connected and so has a local path. A folder opens on
 // itself, anything else opens its folder with it selected. With
-// `selectItems`, every argument is an item to show selected in its folder,
-// and the items of one folder share its window.
+// `selectItems`, every argument is an item to show selected in its folder.
+// Each folder is one place: the items of one folder share its window.
 StartRequest startPlaces(const QStringList &arguments, bool selectItems);
 
 // The arguments that make another copy of the program open on `place`.
