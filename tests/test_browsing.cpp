@@ -220,6 +220,26 @@ private slots:
         QCOMPARE(f.CcXploreListView1->Pattern(), QStringLiteral("  odd; pattern "));
     }
 
+    // Typed into the real box: "*.t" is not taken for the entry "*.txt" it
+    // begins, so "b.t" stays listed, and each key applies its text once.
+    void filterBoxTakesWhatIsTyped()
+    {
+        test::writeFile(root() + "/a.txt");
+        test::writeFile(root() + "/b.t");
+        frmExplore &f = h->openOn(root(), true);
+        ExplorerListView *list = f.CcXploreListView1.get();
+        QLineEdit *edit = f.cboFilter->lineEdit();
+        edit->setFocus();
+        edit->clear();
+        QStringList applied;
+        connect(f.cboFilter.get(), &QComboBox::editTextChanged, this,
+                [&] { applied << list->Pattern(); });
+        QTest::keyClicks(edit, "*.t");
+        QCOMPARE(f.cboFilter->currentText(), QStringLiteral("*.t"));
+        QCOMPARE(applied, (QStringList{"*", "*.", "*.t"}));
+        QCOMPARE(names(list->model()), QStringList{"b.t"});
+    }
+
     void filterNeverHidesFolders()
     {
         QDir().mkpath(root() + "/folder.txt.d");

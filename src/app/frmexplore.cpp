@@ -120,6 +120,9 @@ void frmExplore::buildControls(QWidget *client)
     auto *filter = new QComboBox(client);
     filter->setEditable(true);
     filter->setInsertPolicy(QComboBox::NoInsert);
+    // The pattern is what was typed: an entry that begins with it must not
+    // fill in the rest (typing "*.t" would filter on "*.txt").
+    filter->setCompleter(nullptr);
     filter->addItems({QStringLiteral("*.*"), QStringLiteral("*.doc"), QStringLiteral("*.txt")});
     filter->setEditText(QStringLiteral("*.*"));
     filter->setAccessibleName(tr("Filter"));
