@@ -60,7 +60,7 @@ install: build
 
 # Removes what the last `make install` put down, and nothing else.
 uninstall:
-	scripts/install-tree.sh uninstall $(BUILD_DIR)
+	scripts/install-tree.sh uninstall $(BUILD_DIR) $(PREFIX)
 
 # $(BUILD_DIR)/tarnwick_<version>_<arch>.deb, checked by lintian.
 deb: build

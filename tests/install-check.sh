@@ -24,19 +24,21 @@ umask 022
 work=$(mktemp -d)
 stage=$work/stage
 # cmake --install writes the build's install_manifest.txt, which a later
-# `make uninstall` reads: put back the one there was.
+# `make uninstall` reads, and `make install` its install_record.txt: put back
+# the ones there were.
 manifest=$build/install_manifest.txt
-had_manifest=false
-if [ -f "$manifest" ]; then
-    cp -p "$manifest" "$work/manifest.saved"
-    had_manifest=true
-fi
+record=$build/install_record.txt
+for f in "$manifest" "$record"; do
+    if [ -f "$f" ]; then cp -p "$f" "$work/$(basename "$f").saved"; fi
+done
 restore() {
-    if $had_manifest; then
-        cp -p "$work/manifest.saved" "$manifest"
-    else
-        rm -f "$manifest"
-    fi
+    for f in "$manifest" "$record"; do
+        if [ -f "$work/$(basename "$f").saved" ]; then
+            cp -p "$work/$(basename "$f").saved" "$f"
+        else
+            rm -f "$f"
+        fi
+    done
     rm -rf "$work"
 }
 trap restore EXIT
@@ -124,6 +126,52 @@ if [ -f "$manpage" ]; then
     grep -q "Tarnwick $version" "$work/man.txt" || fail "the manual page does not name version $version"
     grep -q '^SYNOPSIS' "$work/man.txt" || fail "the manual page has no SYNOPSIS"
 fi
+
+# --- make uninstall ---------------------------------------------------------
+tree=$(dirname "$0")/../scripts/install-tree.sh
+# What `make install` puts down, `make uninstall` takes away, folders and all.
+round=$work/round/stage
+if DESTDIR=$round "$tree" install "$build" /usr >"$work/round.log" 2>&1 &&
+    DESTDIR=$round "$tree" uninstall "$build" /usr >>"$work/round.log" 2>&1; then
+    [ ! -e "$work/round/stage" ] || fail "make uninstall left $(find "$work/round" | wc -l) paths"
+else
+    cat "$work/round.log" >&2
+    fail "make install or make uninstall failed on a staged tree"
+fi
+
+# A manifest and record edited together, checksum and all: uninstalling
+# refuses, and removes nothing at all. Each row names what it lists beside
+# the installed program; "@" stands for the test's folder.
+refuses() {
+    local row=$1 destdir=$2 prefix=$3 listed=$4
+    local at=$work/$row fake=$work/$row/build victim=$work/$row/victim
+    destdir=${destdir:+$at$destdir}
+    destdir=${destdir%/}
+    prefix=${prefix//@/$at}
+    mkdir -p "$fake" "$destdir$prefix/bin"
+    echo precious >"$victim"
+    echo program >"$destdir$prefix/bin/tarnwick"
+    printf '%s\n%s' "$prefix/bin/tarnwick" "${listed//@/$at}" >"$fake/install_manifest.txt"
+    printf 'destdir=%s\nprefix=%s\nmanifest=%s\n' "$destdir" "$prefix" \
+        "$(sha256sum <"$fake/install_manifest.txt" | cut -d' ' -f1)" >"$fake/install_record.txt"
+    case $row in
+    link) ln -s "$at" "$destdir$prefix/share" ;;
+    open-record) chmod o+w "$fake/install_record.txt" ;;
+    folder) echo "dir=$at" >>"$fake/install_record.txt" ;;
+    esac
+    if DESTDIR=$destdir "$tree" uninstall "$fake" "$prefix" >"$at.log" 2>&1; then
+        fail "uninstall ($row) took a list it should have refused"
+    fi
+    [ -f "$victim" ] || fail "uninstall ($row) removed $victim"
+    [ -f "$destdir$prefix/bin/tarnwick" ] || fail "uninstall ($row) removed files before refusing"
+}
+refuses up-and-out /stage /usr "/usr/../../victim"
+refuses absolute "" @/prefix "@/victim"
+refuses outside-the-prefix / /usr "/victim"
+refuses relative "" @/prefix "../victim"
+refuses link "" @/prefix "@/prefix/share/victim"
+refuses open-record "" @/prefix "@/prefix/bin/other"
+refuses folder "" @/prefix "@/prefix/bin/other"
 
 if [ "$failures" -gt 0 ]; then
     echo "$failures check(s) failed" >&2
