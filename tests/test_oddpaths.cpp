@@ -1,10 +1,12 @@
 // Names that are not valid UTF-8 or hold a newline reach the right folder
-// whichever way the user goes there, and the tree and the list follow
-// folders made, removed or unmounted from outside.
+// whichever way the user goes there, names that look like markup show as
+// they are, and the tree and the list follow folders made, removed or
+// unmounted from outside.
 #include "clipboardfiles.h"
 #include "explorercombo.h"
 #include "explorerlistview.h"
 #include "explorertreeview.h"
+#include "fileoperationdialogs.h"
 #include "findwindow.h"
 #include "foldermodel.h"
 #include "harness.h"
@@ -12,16 +14,89 @@
 #include "namespacemodel.h"
 #include "propertiesdialog.h"
 #include "rawpaths.h"
+#include "shellitems.h"
+#include "shellverbs.h"
+#include "trash.h"
+#include "usermessages.h"
 
+#include <QImage>
 #include <QLineEdit>
 #include <QStandardPaths>
+#include <QTextDocument>
+#include <QTimer>
 #include <QTreeWidget>
+#include <QWindow>
 #include <fcntl.h>
+#include <functional>
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 using namespace tarnwick;
+
+namespace {
+
+// A document that notes the pictures its text asks for instead of reading
+// them.
+class NotingDocument : public QTextDocument
+{
+public:
+    explicit NotingDocument(QStringList &fetched) : fetched_(fetched) {}
+
+protected:
+    QVariant loadResource(int, const QUrl &name) override
+    {
+        fetched_ << name.toString();
+        QImage blank(1, 1, QImage::Format_ARGB32);
+        blank.fill(Qt::transparent);
+        return blank;
+    }
+
+private:
+    QStringList &fetched_;
+};
+
+// What the user reads of `text` in a label or a tool tip of `format`: drawn
+// as rich text where Qt would take it for that, with the pictures it asks
+// for noted in `fetched` instead of read.
+QString rendered(const QString &text, Qt::TextFormat format, QStringList &fetched)
+{
+    if (format == Qt::PlainText || (format == Qt::AutoText && !Qt::mightBeRichText(text)))
+        return text;
+    NotingDocument doc(fetched);
+    doc.setHtml(text);
+    doc.size(); // laid out, which is when pictures are fetched
+    return doc.toPlainText();
+}
+
+QString labelsText(const QWidget *w, QStringList &fetched)
+{
+    QString text;
+    for (const QLabel *l : w->findChildren<QLabel *>())
+        text += rendered(l->text(), l->textFormat(), fetched) + QLatin1Char('\n');
+    return text;
+}
+
+// What the labels of the modal dialog that `open` shows read; the dialog is
+// then closed as Escape closes it.
+QString modalText(const std::function<void()> &open, QStringList &fetched)
+{
+    QString text;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto *d = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        if (!d || !d->isVisible())
+            return;
+        poll.stop();
+        text = labelsText(d, fetched);
+        d->reject();
+    });
+    poll.start(10);
+    open();
+    return text;
+}
+
+} // namespace
 
 class TestOddPaths : public QObject
 {
@@ -51,6 +126,36 @@ class TestOddPaths : public QObject
             return {};
         close(fd);
         return path;
+    }
+
+    // `name` with "{dir}" standing for the test's folder, written as a file
+    // URL may be within a name: "%2F" for each slash.
+    QByteArray withDir(QByteArray name) const
+    {
+        return name.replace("{dir}", rootBytes().replace("/", "%2F"));
+    }
+
+    // Names Qt reads markup into, or nearly: each must show as it is.
+    static void markupNames()
+    {
+        QTest::addColumn<QByteArray>("name");
+        // A name holds no slash, so no closing tag.
+        QTest::newRow("bold") << QByteArray("<b>bold");
+        QTest::newRow("picture from a file") << QByteArray("<img src=file:{dir}%2Fpic.png>");
+        QTest::newRow("link") << QByteArray("<a href=\"x\">x");
+        QTest::newRow("spaces kept") << QByteArray("<i>two  spaces  ");
+        QTest::newRow("entity") << QByteArray("&amp;");
+        QTest::newRow("comment") << QByteArray("<!--");
+        QTest::newRow("modified mark") << QByteArray("a[*]b");
+    }
+
+    static int rowOf(FolderModel *m, const QByteArray &name)
+    {
+        for (int r = 0; r < m->rowCount(); ++r) {
+            if (m->entryAt(r).encodedName() == name)
+                return r;
+        }
+        return -1;
     }
 
     struct Linked
@@ -133,13 +238,7 @@ private slots:
         QVERIFY(test::waitListed(&w.list));
 
         // Opened from the list.
-        const int row = [&] {
-            for (int r = 0; r < w.list.model()->rowCount(); ++r) {
-                if (w.list.model()->entryAt(r).encodedName() == name)
-                    return r;
-            }
-            return -1;
-        }();
+        const int row = rowOf(w.list.model(), name);
         QVERIFY(row >= 0);
         // Dragged out: the URL names the bytes.
         std::unique_ptr<QMimeData> dragged(
@@ -193,6 +292,103 @@ private slots:
         emit results->itemDoubleClicked(results->topLevelItem(0), 0);
         QCOMPARE(opened.size(), 1);
         QCOMPARE(rawpath::toBytes(opened.first()), folder);
+    }
+
+    // The tool tips of the list, the tree and the Recycle Bin's list; the
+    // picture of a device would be read for ever.
+    void markupInToolTips_data()
+    {
+        markupNames();
+        QTest::newRow("picture from a device") << QByteArray("<img src=file:%2Fdev%2Fzero>");
+    }
+
+    void markupInToolTips()
+    {
+        QFETCH(QByteArray, name);
+        name = withDir(name);
+        QVERIFY(test::writeFile(root() + "/pic.png"));
+        const QByteArray folder = makeFolder(name);
+        QVERIFY(!folder.isEmpty());
+        const QString path = rawpath::toText(folder);
+        Linked w(ownNamespace());
+        QTRY_COMPARE(w.list.folder(), root());
+        QVERIFY(test::waitListed(&w.list));
+        QStringList fetched;
+        const auto tip = [&](const QAbstractItemModel *m, const QModelIndex &index) {
+            return rendered(m->data(index, Qt::ToolTipRole).toString(), Qt::AutoText, fetched);
+        };
+
+        FolderModel *list = w.list.model();
+        const int row = rowOf(list, name);
+        QVERIFY(row >= 0);
+        QCOMPARE(tip(list, list->index(row, FolderModel::NameColumn)),
+                 rawpath::visible(rawpath::toText(name)));
+        NamespaceModel *tree = w.tree.model();
+        QCOMPARE(tip(tree, tree->indexOf(Location::folder(path))), path);
+        ShellItemsModel bin;
+        ShellItem item;
+        item.name = rawpath::toText(name);
+        item.path = path;
+        bin.show(RecycleBinSpace, {{"Name"}, [&] { return QList<ShellItem>{item}; }, true});
+        QCOMPARE(bin.rowCount(), 1);
+        QCOMPARE(tip(&bin, bin.index(0, 0)), path);
+        QCOMPARE(fetched, QStringList());
+    }
+
+    // The question before a delete, the job's questions and reports, the
+    // conflict dialog, a prompt, the properties and the titles.
+    void markupInDialogs_data() { markupNames(); }
+
+    void markupInDialogs()
+    {
+        QFETCH(QByteArray, name);
+        name = withDir(name);
+        QVERIFY(test::writeFile(root() + "/pic.png"));
+        const QByteArray folder = makeFolder(name);
+        QVERIFY(!folder.isEmpty());
+        const QString path = rawpath::shown(folder);
+        QStringList fetched;
+
+        const TrashStore trash(root() + "/trash");
+        QVERIFY(
+            modalText(
+                [&] { ShellVerbs::moveToTrash(nullptr, UserMessages::dialogs(), {folder}, trash); },
+                fetched)
+                .contains(rawpath::shown(name)));
+        QVERIFY(rawpath::exists(folder));
+        QCOMPARE(modalText([&] { UserMessages::dialogs().ask(nullptr, "Go To", path); }, fetched)
+                     .count(path),
+                 1);
+        JobAsker &asker = JobAsker::dialogs();
+        QCOMPARE(modalText([&] { asker.askError(nullptr, path, path); }, fetched).count(path), 2);
+        QVERIFY(modalText(
+                    [&] {
+                        asker.report(nullptr, JobKind::Trash, {path, path});
+                    },
+                    fetched)
+                    .contains(path));
+        Conflict c;
+        c.source = c.target = folder;
+        c.sourceIsDir = c.targetIsDir = true;
+        QVERIFY(modalText([&] { asker.askConflict(nullptr, c); }, fetched)
+                    .contains(rawpath::shown(name)));
+
+        std::unique_ptr<PropertiesDialog> props(PropertiesDialog::create({folder + "/inside.txt"}));
+        QVERIFY(props);
+        QVERIFY(labelsText(props.get(), fetched).contains(path));
+        QCOMPARE(fetched, QStringList());
+
+        // Titles as the window system gets them: Qt leaves a "[*]" out.
+        const auto title = [](QWidget *w) {
+            w->winId();
+            return w->windowHandle()->title();
+        };
+        props.reset(PropertiesDialog::create({folder}));
+        QVERIFY(props);
+        QCOMPARE(title(props.get()), "Properties of " + rawpath::shown(name));
+        FindWindow find(root(), {});
+        find.findChild<QLineEdit *>("named")->setText(rawpath::shown(name));
+        QCOMPARE(title(&find), "Find: Files named " + rawpath::shown(name).trimmed());
     }
 
     // Deleted from the tree, the folder goes to the trash under its own

@@ -2,6 +2,7 @@
 
 #include "launcher.h"
 #include "panels.h"
+#include "plaintext.h"
 #include "registry.h"
 #include "usermessages.h"
 #include "version.h"
@@ -203,7 +204,7 @@ void frmAbout::Form_Load()
     const QString address = homePage();
     QLabel *link = txtHomePage.get();
     link->setText(link->fontMetrics().elidedText(address, Qt::ElideMiddle, link->width()));
-    link->setToolTip(address);
+    link->setToolTip(plainToolTip(address));
     link->setAccessibleName(tr("Home page"));
     link->setAccessibleDescription(address);
     setLinkColour(LinkRest);

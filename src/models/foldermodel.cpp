@@ -6,6 +6,7 @@
 #include "icons.h"
 #include "jobs.h"
 #include "naturalorder.h"
+#include "plaintext.h"
 #include "rawpaths.h"
 
 #include <QColor>
@@ -443,7 +444,8 @@ QVariant FolderModel::data(const QModelIndex &index, int role) const
     case Qt::EditRole:
         return index.column() == NameColumn ? QVariant(e.name) : data(index, Qt::DisplayRole);
     case Qt::ToolTipRole:
-        return index.column() == NameColumn ? QVariant(rawpath::visible(e.name)) : QVariant();
+        return index.column() == NameColumn ? QVariant(plainToolTip(rawpath::visible(e.name)))
+                                            : QVariant();
     case Qt::DecorationRole:
         if (index.column() != NameColumn)
             break;

@@ -5,6 +5,7 @@
 #include "icons.h"
 #include "jobs.h"
 #include "namespacenode.h"
+#include "plaintext.h"
 #include "rawpaths.h"
 
 #include <cerrno>
@@ -23,7 +24,7 @@ QVariant NamespaceModel::data(const QModelIndex &index, int role) const
     case Qt::EditRole:
         return n->name;
     case Qt::ToolTipRole:
-        return n->nameSpace == FolderSpace ? n->path : n->name;
+        return plainToolTip(rawpath::visible(n->nameSpace == FolderSpace ? n->path : n->name));
     case Qt::DecorationRole:
         if (n->nameSpace != FolderSpace)
             return Icons::place(n->nameSpace);

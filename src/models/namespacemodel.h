@@ -20,8 +20,8 @@ struct Volume;
 // user-interface thread, the first time a node is expanded or navigated
 // through.
 //
-// Roles: Qt::DisplayRole (name), Qt::DecorationRole, Qt::ToolTipRole (path),
-// and the roles below.
+// Roles: Qt::DisplayRole (name), Qt::DecorationRole, Qt::ToolTipRole (path,
+// as a tool tip shows it exactly), and the roles below.
 class NamespaceModel : public QAbstractItemModel
 {
     Q_OBJECT

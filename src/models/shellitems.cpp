@@ -1,5 +1,6 @@
 #include "shellitems.h"
 
+#include "plaintext.h"
 #include "rawpaths.h"
 
 #include "background.h"
@@ -173,7 +174,8 @@ QVariant ShellItemsModel::data(const QModelIndex &index, int role) const
     case Qt::EditRole:
         return index.column() == 0 ? item.name : item.columns.value(index.column() - 1);
     case Qt::ToolTipRole:
-        return index.column() == 0 ? QVariant(item.path.isEmpty() ? item.name : item.path)
+        return index.column() == 0 ? QVariant(plainToolTip(rawpath::visible(
+                                         item.path.isEmpty() ? item.name : item.path)))
                                    : QVariant();
     case Qt::DecorationRole: {
         if (index.column() != 0)

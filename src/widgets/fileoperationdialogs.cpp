@@ -1,6 +1,7 @@
 #include "fileoperationdialogs.h"
 
 #include "rawpaths.h"
+#include "usermessages.h"
 
 #include <QCheckBox>
 #include <QDateTime>
@@ -140,7 +141,7 @@ public:
         QMessageBox box(QMessageBox::Warning, QGuiApplication::applicationDisplayName(), what,
                         QMessageBox::NoButton, parent);
         box.setInformativeText(reason);
-        box.setTextFormat(Qt::PlainText);
+        showAsPlainText(box);
         QPushButton *retry = box.addButton(QMessageBox::Retry);
         QPushButton *skip = box.addButton(tr("&Skip"), QMessageBox::AcceptRole);
         box.addButton(QMessageBox::Cancel);
@@ -154,7 +155,6 @@ public:
     {
         QMessageBox box(QMessageBox::Warning, QGuiApplication::applicationDisplayName(),
                         errors.value(0), QMessageBox::Ok, parent);
-        box.setTextFormat(Qt::PlainText);
         if (errors.size() > 1) {
             box.setText(failedHeading(kind, int(errors.size())));
             QStringList lines = errors.mid(0, ReportLines);
@@ -163,6 +163,7 @@ public:
             box.setInformativeText(lines.join(QLatin1Char('\n')));
             box.setDetailedText(errors.join(QLatin1Char('\n')));
         }
+        showAsPlainText(box);
         box.exec();
     }
 };

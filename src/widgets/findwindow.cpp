@@ -4,6 +4,7 @@
 #include "icons.h"
 #include "jobs.h"
 #include "naturalorder.h"
+#include "plaintext.h"
 #include "rawpaths.h"
 
 #include <QCheckBox>
@@ -245,7 +246,8 @@ void FindWindow::browse()
 void FindWindow::updateTitle()
 {
     const QString named = named_->text().trimmed();
-    setWindowTitle(named.isEmpty() ? tr("Find: All Files") : tr("Find: Files named %1").arg(named));
+    setWindowTitle(named.isEmpty() ? tr("Find: All Files")
+                                   : plainWindowTitle(tr("Find: Files named %1").arg(named)));
 }
 
 void FindWindow::setSearching(bool on)

@@ -3,6 +3,7 @@
 #include "networkmounts.h"
 
 #include "panels.h"
+#include "plaintext.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -341,7 +342,7 @@ DisconnectNetworkDriveDialog::DisconnectNetworkDriveDialog(NetworkMounter &mount
         auto *item =
             new QListWidgetItem(QStringLiteral("%1 \u2014 %2").arg(m.name, readable(m.uri)), list_);
         item->setData(Qt::UserRole, m.uri);
-        item->setToolTip(m.path.isEmpty() ? readable(m.uri) : m.path);
+        item->setToolTip(plainToolTip(m.path.isEmpty() ? readable(m.uri) : m.path));
     }
     layout->addWidget(list_);
     empty_ = plainLabel(tr("No network locations are connected."), tr("No network locations"),

@@ -7,6 +7,7 @@
 
 #include "foldermodel.h"
 #include "icons.h"
+#include "plaintext.h"
 
 #include "panels.h"
 
@@ -254,7 +255,7 @@ PropertiesDialog::PropertiesDialog(QVector<Item> items, UserMessages &messages, 
         title = tr("%1 items").arg(QLocale().toString(items_.size()));
         top->addWidget(valueLabel(title, "name", this), 1);
     }
-    setWindowTitle(tr("Properties of %1").arg(title));
+    setWindowTitle(plainWindowTitle(tr("Properties of %1").arg(title)));
     widenForTitle(this);
     layout->addLayout(top);
 

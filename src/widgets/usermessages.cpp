@@ -2,37 +2,50 @@
 
 #include <QGuiApplication>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 
 namespace tarnwick {
 namespace {
+
+QMessageBox::StandardButton showBox(QWidget *parent, QMessageBox::Icon icon, const QString &text,
+                                    QMessageBox::StandardButtons buttons,
+                                    QMessageBox::StandardButton byDefault)
+{
+    QMessageBox box(icon, QGuiApplication::applicationDisplayName(), text, buttons, parent);
+    box.setDefaultButton(byDefault);
+    showAsPlainText(box);
+    box.exec();
+    return box.standardButton(box.clickedButton());
+}
 
 class DialogMessages : public UserMessages
 {
 public:
     void error(QWidget *parent, const QString &text) override
     {
-        QMessageBox::warning(parent, QGuiApplication::applicationDisplayName(), text);
+        showBox(parent, QMessageBox::Warning, text, QMessageBox::Ok, QMessageBox::Ok);
     }
     void notice(QWidget *parent, const QString &text) override
     {
-        QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(), text,
-                        QMessageBox::Ok, parent);
-        box.exec();
+        showBox(parent, QMessageBox::NoIcon, text, QMessageBox::Ok, QMessageBox::Ok);
     }
     bool confirm(QWidget *parent, const QString &text) override
     {
-        return QMessageBox::question(parent, QGuiApplication::applicationDisplayName(), text,
-                                     QMessageBox::Yes | QMessageBox::No,
-                                     QMessageBox::No) == QMessageBox::Yes;
+        return showBox(parent, QMessageBox::Question, text, QMessageBox::Yes | QMessageBox::No,
+                       QMessageBox::No) == QMessageBox::Yes;
     }
     std::optional<QString> ask(QWidget *parent, const QString &title,
                                const QString &prompt) override
     {
-        bool ok = false;
-        const QString text =
-            QInputDialog::getText(parent, title, prompt, QLineEdit::Normal, QString(), &ok);
-        return ok ? std::optional<QString>(text) : std::nullopt;
+        QInputDialog dialog(parent);
+        dialog.setWindowTitle(title);
+        dialog.setLabelText(prompt);
+        for (QLabel *label : dialog.findChildren<QLabel *>())
+            label->setTextFormat(Qt::PlainText);
+        if (dialog.exec() != QDialog::Accepted)
+            return std::nullopt;
+        return dialog.textValue();
     }
 };
 
@@ -42,6 +55,13 @@ UserMessages &UserMessages::dialogs()
 {
     static DialogMessages instance;
     return instance;
+}
+
+void showAsPlainText(QMessageBox &box)
+{
+    box.setTextFormat(Qt::PlainText);
+    for (QLabel *label : box.findChildren<QLabel *>())
+        label->setTextFormat(Qt::PlainText);
 }
 
 } // namespace tarnwick

@@ -3,6 +3,7 @@
 #include <QString>
 #include <optional>
 
+class QMessageBox;
 class QWidget;
 
 namespace tarnwick {
@@ -25,5 +26,12 @@ public:
     // Message boxes titled with the application's title.
     static UserMessages &dialogs();
 };
+
+// Shows all the texts of `box` as plain text, as names and system messages
+// must be: Qt guesses at rich text otherwise, and a name such as
+// "<img src=file:%2Fdev%2Fzero>" would be drawn as a picture read from that
+// file. The informative text's label keeps guessing whatever the box's text
+// format, so this comes once every text is set.
+void showAsPlainText(QMessageBox &box);
 
 } // namespace tarnwick
