@@ -5,7 +5,7 @@ build=${1:-build}
 export QT_QPA_PLATFORM=offscreen
 echo "== listing a folder of 100,000 entries"
 "$build/bench/bench_listing"
-echo "== printing the listing of 10,000 and 100,000 entries"
+echo "== printing the listing of 10,000 and 100,000 entries; all of 200,000 to a PDF file, against drawText"
 "$build/bench/bench_print"
 echo "== the main window opening folders of 10,000 and 100,000 entries (BENCH_MILLION=1 adds 1,000,000)"
 "$build/bench/bench_window" ${BENCH_MILLION:+--million}

@@ -216,6 +216,8 @@ private slots:
         QVERIFY(QDir().mkpath(in(".hidden dir with a long name")));
         QVERIFY(QDir().mkpath(in("a;;;b")));
         QVERIFY(test::writeFile(in("x|||y.txt"), "hello"));
+        QVERIFY(test::writeFile(in("new\nline\r.txt"), "n"));
+        QVERIFY(test::writeFile(in(";;;lead.txt"), "l"));
         QVERIFY(test::writeFile(in("empty.txt")));
         QVERIFY(test::writeFile(in(QString(40, 'n')), QByteArray(1025, 'x')));
         QVERIFY(test::writeFile(in("midnight.txt"), "m"));
@@ -233,19 +235,27 @@ private slots:
         QVERIFY(odd >= 0 && ::write(odd, "odd", 3) == 3);
         ::close(odd);
 
-        const QStringList names{"sub",          ".hidden dir with a long name",
-                                "a;;;b",        "x|||y.txt",
-                                "empty.txt",    QString(40, 'n'),
-                                "midnight.txt", "big.img",
-                                "pipe",         "link to sub",
-                                "dangling",     "vanished"};
+        const QStringList names{"sub",
+                                ".hidden dir with a long name",
+                                "a;;;b",
+                                "x|||y.txt",
+                                "new\nline\r.txt",
+                                ";;;lead.txt",
+                                "empty.txt",
+                                QString(40, 'n'),
+                                "midnight.txt",
+                                "big.img",
+                                "pipe",
+                                "link to sub",
+                                "dangling",
+                                "vanished"};
         QList<QString> items;
         for (const QString &n : names)
             items << in(n);
         items << rawpath::toText(oddBytes);
 
         const listing::Result r = listing::build(folder, items);
-        QVERIFY2(r.items == 11, r.file.constData());
+        QVERIFY2(r.items == 13, r.file.constData());
         QCOMPARE(r.skipped, 2); // the dangling link and the vanished item
         QVERIFY(!r.cutFailed);
 
@@ -260,6 +270,9 @@ private slots:
         line(";;;", ".hidden dir with a long name", 32, in(".hidden dir with a long name"));
         line(";;;", "a;;;b", 30, in("a;;;b"));
         line("", "x|||y.txt", 30, in("x|||y.txt"));
+        // Written as the list shows it: the name cannot break its line.
+        line("", "new\\nline\\r.txt", 30, in("new\nline\r.txt"));
+        line("", ";;;lead.txt", 30, in(";;;lead.txt"));
         line("", "empty.txt", 30, in("empty.txt"));
         line("", QString(40, 'n'), 30, in(QString(40, 'n')));
         line("", "midnight.txt", 30, in("midnight.txt"));
@@ -279,7 +292,9 @@ private slots:
             QLocale::system().toString(QDate(2024, 3, 5), QLocale::ShortFormat).toUtf8() + "\r\n"));
         // What the user reads shows the byte that is not UTF-8 as U+FFFD.
         QVERIFY(r.text.contains(QString::fromUtf8("caf\xef\xbf\xbd")));
-        QCOMPARE(r.text.count(QLatin1Char('\n')), 12);
+        QCOMPARE(r.text.count(QLatin1Char('\n')), 14);
+        // Only the lines of the marked kinds begin with a marker.
+        QCOMPARE(r.markedLines, (QList<int>{2, 3, 4, 13}));
     }
 
     void emptyAndHugeFolders()
@@ -362,16 +377,19 @@ private slots:
         QCOMPARE(listing::replaceFile(QFile::encodeName(path("gone")), "XTemp.txt", "x"), ENOENT);
     }
 
-    // The box holds the text with each marker turned into its glyph, in its
-    // own font, wherever the marker stood.
+    // The box holds the text with the marker that begins each marked line
+    // turned into its glyph, in its own font; the same characters in a name,
+    // the folder or an unmarked line stay as they are.
     void stagingFonts()
     {
         Form1 form;
-        form.loadListing(
-            QStringLiteral("Contents of '/a;;;b'\n \n;;;sub  1kb\n|||sys;;;;x\nplain"));
+        form.loadListing(QStringLiteral("Contents of '/a;;;b'\n \n;;;sub  1kb\n|||sys;;;;x\n"
+                                        ";;;plain|||\n|||sys2"),
+                         {2, 3, 5});
         QTextDocument *doc = form.box()->document();
         QCOMPARE(doc->toPlainText(),
-                 QStringLiteral("Contents of '/a1b'\n \n1sub  1kb\nqsys1;x\nplain"));
+                 QStringLiteral("Contents of '/a;;;b'\n \n1sub  1kb\nqsys;;;;x\n"
+                                ";;;plain|||\nqsys2"));
         QString families;
         for (QTextBlock b = doc->begin(); b.isValid(); b = b.next()) {
             for (auto it = b.begin(); !it.atEnd(); ++it) {
@@ -386,7 +404,8 @@ private slots:
             }
             families += QLatin1Char('|');
         }
-        QCOMPARE(families, QStringLiteral("...............W..|.|W........|V...W..|.....|"));
+        QCOMPARE(families,
+                 QStringLiteral("....................|.|W........|V........|...........|V....|"));
         QVERIFY(!form.box()->textCursor().hasSelection());
         QCOMPARE(doc->defaultFont().pointSizeF(), 9.75);
 
@@ -399,6 +418,51 @@ private slots:
             QVERIFY(QFontMetrics(font).inFontUcs4('q'));
         }
         QVERIFY(QFontInfo(doc->defaultFont()).fixedPitch());
+    }
+
+    // One text layout holds 2^25 device pixels; a listing taller than that
+    // (at 9600 dpi some 23,000 lines) printed as one blank page, reported as
+    // printed. Every line prints, once, in order, page after page.
+    void longListingPrintsWhole()
+    {
+        if (tool("pdftotext").isEmpty() || tool("pdfinfo").isEmpty())
+            QSKIP("pdftotext and pdfinfo (poppler-utils) are not installed");
+        constexpr int Lines = 30000;
+        QStringList lines;
+        for (int i = 0; i < Lines; ++i)
+            lines << QStringLiteral("line %1 end").arg(i);
+        Form1 form;
+        form.loadListing(lines.join(QLatin1Char('\n')));
+        const QString pdf = path("long.pdf");
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setResolution(9600);
+        printer.setOutputFileName(pdf);
+        QVERIFY(form.print(&printer, false));
+
+        QProcess info;
+        info.start(tool("pdfinfo"), {pdf});
+        QVERIFY(info.waitForFinished(60000));
+        const QRegularExpressionMatch pages =
+            QRegularExpression("Pages:\\s+(\\d+)").match(info.readAllStandardOutput());
+        QVERIFY(pages.hasMatch());
+        QProcess text;
+        text.start(tool("pdftotext"), {pdf, "-"});
+        QVERIFY(text.waitForFinished(120000));
+        const QString words = QString::fromUtf8(text.readAllStandardOutput());
+        const QStringList printed = words.split(QRegularExpression("[\\n\\f]"))
+                                        .filter(QRegularExpression("^line \\d+ end$"));
+        QCOMPARE(printed.size(), Lines);
+        QCOMPARE(printed, lines);
+        // As full as the pages take them: each but the last as full as the
+        // first, none blank.
+        QStringList pageTexts = words.split(QLatin1Char('\f'));
+        pageTexts.removeLast(); // after the last page's form feed
+        QCOMPARE(pageTexts.size(), pages.captured(1).toInt());
+        QVERIFY(pageTexts.size() > 1);
+        const qsizetype perPage = pageTexts.first().count(QLatin1String(" end"));
+        for (const QString &page : pageTexts.first(pageTexts.size() - 1))
+            QCOMPARE(page.count(QLatin1String(" end")), perPage);
+        QVERIFY(pageTexts.last().count(QLatin1String(" end")) > 0);
     }
 
     // The whole way, from File > Print to a PDF file, with the printer
@@ -417,6 +481,8 @@ private slots:
                                                     << "cancel";
         QTest::newRow("a namespace node, printed") << "namespace"
                                                    << "print";
+        QTest::newRow("my computer, cancelled") << "computer"
+                                                << "cancel";
         QTest::newRow("a folder where the listing file should be") << "blocked"
                                                                    << "print";
     }
@@ -445,8 +511,9 @@ private slots:
         QString shownFolder = folder;
         if (place == "root")
             shownFolder = "/";
-        if (place == "namespace") {
-            QVERIFY(f.CcXploreTreeView1->navigateTo(Location::special(ControlPanelSpace)));
+        if (place == "namespace" || place == "computer") {
+            QVERIFY(f.CcXploreTreeView1->navigateTo(
+                Location::special(place == "computer" ? MyComputerSpace : ControlPanelSpace)));
             shownFolder.clear();
         } else {
             QVERIFY(f.CcXploreTreeView1->setCurrentFolder(shownFolder));
@@ -471,7 +538,7 @@ private slots:
         {
             bool shown = false;
             QString title, status;
-            bool pageRange = true, selectionOffered = false;
+            bool pageRange = true, selectionOffered = false, pagesFrom = true;
             QAbstractPrintDialog::PrintRange range = QAbstractPrintDialog::PageRange;
         } seen;
         QTimer::singleShot(0, [&] {
@@ -483,6 +550,10 @@ private slots:
             seen.status = f.StatusBar1->SimpleText();
             seen.pageRange = dialog->testOption(QAbstractPrintDialog::PrintPageRange);
             seen.selectionOffered = dialog->testOption(QAbstractPrintDialog::PrintSelection);
+            // Qt's own control for a range of pages, which the print system
+            // would honour.
+            const auto *pages = dialog->findChild<QWidget *>(QStringLiteral("printRange"));
+            seen.pagesFrom = pages && pages->isEnabled() && !pages->isHidden();
             seen.range = dialog->printRange();
             if (answer == "cancel")
                 dialog->reject();
@@ -498,6 +569,7 @@ private slots:
         QVERIFY(seen.shown);
         QCOMPARE(seen.title, QStringLiteral("Print"));
         QVERIFY(!seen.pageRange);
+        QVERIFY(!seen.pagesFrom);
         QVERIFY(seen.selectionOffered);
         QCOMPARE(seen.range, answer == "selection" ? QAbstractPrintDialog::Selection
                                                    : QAbstractPrintDialog::AllPages);
@@ -531,7 +603,10 @@ private slots:
         }
         if (place == "root")
             QVERIFY(file.contains("\r\n;;;etc "));
-        if (place == "namespace") {
+        // Every root the tree lists, "/" too, whose name is empty.
+        if (place == "computer")
+            QVERIFY2(file.contains("\r\n;;;/" + QByteArray(83, ' ')), file.constData());
+        if (place == "namespace" || place == "computer") {
             // Whole paths, uncut, and the warning after the print.
             QCOMPARE(h.messages.errors, QStringList{"Can not print this window"});
             if (lines > 2)
@@ -560,9 +635,10 @@ private slots:
         }
         QVERIFY2(words.contains("Contents of '" + shownFolder + "'"), qPrintable(words));
         if (place == "folder") {
-            // The markers print as the glyph characters of the symbol font.
+            // The markers print as the glyph characters of the symbol font;
+            // the same characters in a name print as they are.
             QVERIFY2(words.contains("1Folder One"), qPrintable(words));
-            QVERIFY2(words.contains("report1final.txt"), qPrintable(words));
+            QVERIFY2(words.contains("report;;;final.txt"), qPrintable(words));
             QVERIFY2(words.contains("notes.txt"), qPrintable(words));
             QProcess fonts;
             fonts.start(tool("pdffonts"), {pdf});

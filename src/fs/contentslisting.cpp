@@ -59,6 +59,24 @@ private:
     int fd_ = -1;
 };
 
+// `path` with its control characters escaped as rawpath::visible() writes
+// them; the stand-ins for bytes that are not UTF-8 stay, for the file to
+// hold those bytes as on disk.
+QString escaped(const QString &path)
+{
+    QString out;
+    qsizetype from = 0;
+    for (qsizetype i = 0; i <= path.size(); ++i) {
+        if (i < path.size() && !path[i].isSurrogate())
+            continue;
+        out += rawpath::visible(path.sliced(from, i - from));
+        if (i < path.size())
+            out += path[i];
+        from = i + 1;
+    }
+    return out;
+}
+
 } // namespace
 
 int cutPosition(const QString &folder)
@@ -145,28 +163,31 @@ QString TimeText::operator()(qint64 secondsSinceEpoch)
 Result build(const QString &folder, const QList<QString> &itemPaths, const QLocale &locale)
 {
     Result result;
-    const int cut = cutPosition(folder);
+    const QString shownFolder = escaped(folder);
+    const int cut = cutPosition(shownFolder);
     result.cutFailed = cut == 0;
     TimeText timeText(locale);
     FolderHandle handle;
 
     QStringList lines;
     lines.reserve(itemPaths.size() + 2);
-    lines << QLatin1String("Contents of '") + folder + QLatin1Char('\'') << QStringLiteral(" ");
+    lines << QLatin1String("Contents of '") + shownFolder + QLatin1Char('\'')
+          << QStringLiteral(" ");
 
     for (const QString &path : itemPaths) {
         const QByteArray bytes = rawpath::toBytes(path);
         const qsizetype slash = bytes.lastIndexOf('/');
         const QByteArray dir = slash > 0 ? bytes.left(slash) : QByteArrayLiteral("/");
         const QByteArray base = slash >= 0 ? bytes.mid(slash + 1) : bytes;
-        const int fd = handle.open(dir);
+        // "/" has no name in a folder: it is read by its whole path.
+        const int fd = base.isEmpty() ? -1 : handle.open(dir);
         const int at = fd >= 0 ? fd : AT_FDCWD;
         const char *name = fd >= 0 ? base.constData() : bytes.constData();
 
         // What the item is decides the marker; what it leads to gives the
         // length and the time, as for any program that opens it.
         struct stat own, target;
-        const bool known = !base.isEmpty() && fstatat(at, name, &own, AT_SYMLINK_NOFOLLOW) == 0;
+        const bool known = !bytes.isEmpty() && fstatat(at, name, &own, AT_SYMLINK_NOFOLLOW) == 0;
         bool readable = known;
         if (known) {
             target = own;
@@ -181,7 +202,9 @@ Result build(const QString &folder, const QList<QString> &itemPaths, const QLoca
             ++result.skipped;
             continue;
         }
-        lines << QLatin1String(marker.text) + nameField(path, cut, marker) +
+        if (*marker.text)
+            result.markedLines << int(lines.size());
+        lines << QLatin1String(marker.text) + nameField(escaped(path), cut, marker) +
                      sizeText(target.st_size) + timeText(target.st_mtim.tv_sec);
         ++result.items;
     }

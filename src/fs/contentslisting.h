@@ -55,12 +55,15 @@ struct Result
 {
     QString text;           // the lines, "\n" between them, as the user reads them
     QByteArray file;        // the same lines as bytes, names as on disk, CRLF ends
+    QList<int> markedLines; // the lines, from 0, that begin with a marker
     bool cutFailed = false; // no cut position: the names are whole paths
     int items = 0;          // lines written for items
     int skipped = 0;        // items whose length or time could not be read
 };
 
 // Reads each item's attributes, length and time now, in the order given.
+// Control characters in the paths are written as the list shows them
+// ("new\nline"), so that no name can break its line.
 Result build(const QString &folder, const QList<QString> &itemPaths,
              const QLocale &locale = QLocale::system());
 

@@ -1,13 +1,11 @@
 #include "form1.h"
 
-#include <QAbstractTextDocumentLayout>
+#include "pagedprint.h"
+
 #include <QFontDatabase>
-#include <QPainter>
-#include <QPrinter>
-#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <QTextDocumentFragment>
+#include <algorithm>
 
 // Outside any namespace: the resource's initialiser is declared where this
 // stands.
@@ -83,7 +81,7 @@ QTextEdit *Form1::box()
     return rtfPrintWindow.get();
 }
 
-void Form1::loadListing(const QString &text)
+void Form1::loadListing(const QString &text, const QList<int> &markedLines)
 {
     QTextEdit *edit = box();
     QTextDocument *doc = edit->document();
@@ -100,33 +98,31 @@ void Form1::loadListing(const QString &text)
         symbols[g].setFontFamilies({QString::fromLatin1(Glyphs[g].family)});
     }
 
-    // Replacing a marker cannot make or break another one (the glyphs are
-    // neither ';' nor '|'), so one pass from the start finds exactly what
-    // searching again from the start after each replacement would.
     QTextCursor cursor(doc);
     cursor.beginEditBlock();
-    qsizetype done = 0;
-    const qsizetype size = text.size();
-    for (qsizetype i = 0; i + 3 <= size;) {
-        const QChar c = text[i];
-        size_t g = std::size(Glyphs);
-        if (c == QLatin1Char(';') || c == QLatin1Char('|')) {
-            for (size_t k = 0; k < std::size(Glyphs); ++k) {
-                if (QStringView(text).sliced(i, 3) == Glyphs[k].marker)
-                    g = k;
-            }
+    qsizetype done = 0; // the text before this is in the box
+    qsizetype lineStart = 0;
+    int line = 0;
+    for (const int marked : markedLines) {
+        while (line < marked && lineStart >= 0) {
+            lineStart = text.indexOf(QLatin1Char('\n'), lineStart);
+            if (lineStart >= 0)
+                ++lineStart;
+            ++line;
         }
-        if (g == std::size(Glyphs)) {
-            ++i;
+        if (lineStart < 0)
+            break;
+        const QStringView start = QStringView(text).sliced(lineStart).left(3);
+        const auto glyph = std::find_if(std::begin(Glyphs), std::end(Glyphs),
+                                        [&](const Glyph &g) { return start == g.marker; });
+        if (glyph == std::end(Glyphs))
             continue;
-        }
-        if (i > done)
-            cursor.insertText(text.sliced(done, i - done), plain);
-        cursor.insertText(QString(Glyphs[g].character), symbols[g]);
-        i += 3;
-        done = i;
+        if (lineStart > done)
+            cursor.insertText(text.sliced(done, lineStart - done), plain);
+        cursor.insertText(QString(glyph->character), symbols[glyph - std::begin(Glyphs)]);
+        done = lineStart + 3;
     }
-    if (done < size)
+    if (done < text.size())
         cursor.insertText(text.sliced(done), plain);
     cursor.endEditBlock();
     edit->setTextCursor(cursor);
@@ -135,41 +131,11 @@ void Form1::loadListing(const QString &text)
 bool Form1::print(QPrinter *printer, bool selectionOnly)
 {
     QTextEdit *edit = box();
+    const QTextDocument *doc = edit->document();
     const QTextCursor selected = edit->textCursor();
-    std::unique_ptr<QTextDocument> copy;
-    if (selectionOnly && selected.hasSelection()) {
-        copy = std::make_unique<QTextDocument>();
-        copy->setDefaultFont(edit->document()->defaultFont());
-        QTextCursor(copy.get()).insertFragment(selected.selection());
-    } else {
-        copy.reset(edit->document()->clone());
-    }
-
-    QPainter painter;
-    if (!painter.begin(printer))
-        return false;
-    // Laid out for the printer itself, a page at a time down the document.
-    QAbstractTextDocumentLayout *layout = copy->documentLayout();
-    layout->setPaintDevice(printer);
-    // The painter's origin is the top left of the printable area.
-    const QRectF page(QPointF(0, 0),
-                      printer->pageLayout().paintRectPixels(printer->resolution()).size());
-    copy->setDocumentMargin(0);
-    copy->setPageSize(page.size());
-    const int pages = copy->pageCount();
-    for (int p = 0; p < pages; ++p) {
-        if (p > 0 && !printer->newPage())
-            return false;
-        painter.save();
-        const QRectF view(0, p * page.height(), page.width(), page.height());
-        painter.translate(0, -view.top());
-        QAbstractTextDocumentLayout::PaintContext context;
-        context.clip = view;
-        context.palette.setColor(QPalette::Text, Qt::black);
-        layout->draw(&painter, context);
-        painter.restore();
-    }
-    return painter.end();
+    if (selectionOnly && selected.hasSelection())
+        return printPaged(*doc, selected.selectionStart(), selected.selectionEnd(), printer);
+    return printPaged(*doc, 0, doc->characterCount() - 1, printer);
 }
 
 } // namespace tarnwick

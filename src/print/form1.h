@@ -26,11 +26,12 @@ public:
     // The box, its form built if need be.
     QTextEdit *box();
 
-    // Loads `text` as the box's whole content in its own font, with every
-    // ";;;" turned into the folder glyph ("1" in "wingdings") and then every
-    // "|||" into the system-folder glyph ("q" in "webdings"), wherever they
-    // stand. Leaves no selection.
-    void loadListing(const QString &text);
+    // Loads `text` as the box's whole content in its own font. The marker
+    // that begins each of `markedLines` (counted from 0, ascending) becomes
+    // its glyph: ";;;" the folder glyph ("1" in "wingdings"), "|||" the
+    // system-folder glyph ("q" in "webdings"). The same characters anywhere
+    // else, such as in a name, stay as they are. Leaves no selection.
+    void loadListing(const QString &text, const QList<int> &markedLines = {});
 
     // Prints the selection when the printer asks for it and there is one,
     // else the whole content, each character in its own font. False when the

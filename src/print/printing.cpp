@@ -9,6 +9,7 @@
 #include "windowregistry.h"
 
 #include <QGuiApplication>
+#include <QLayout>
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -24,6 +25,54 @@ struct WaitCursor
 {
     WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
     ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
+};
+
+// The row of `layout`, or of a layout in it, that holds `widget`.
+QLayout *rowOf(QLayout *layout, QWidget *widget)
+{
+    if (layout->indexOf(widget) >= 0)
+        return layout;
+    for (int i = 0; i < layout->count(); ++i) {
+        if (QLayout *inner = layout->itemAt(i)->layout()) {
+            if (QLayout *row = rowOf(inner, widget))
+                return row;
+        }
+    }
+    return nullptr;
+}
+
+// The listing prints whole, or the selection: there are no pages to choose.
+// Qt's dialog offers "Pages from" whatever its options say wherever the print
+// system could pick pages itself, so those controls are turned off each time
+// the dialog has set itself up to show: found by the names Qt gives them,
+// and the row "Pages from ... to ..." by its "from" box.
+class ListingPrintDialog : public QPrintDialog
+{
+public:
+    using QPrintDialog::QPrintDialog;
+    void setVisible(bool visible) override
+    {
+        QPrintDialog::setVisible(visible);
+        if (!visible)
+            return;
+        const auto off = [](QWidget *control) {
+            control->setEnabled(false);
+            control->hide();
+        };
+        auto *from = findChild<QWidget *>(QStringLiteral("from"));
+        QLayout *group = from && from->parentWidget() ? from->parentWidget()->layout() : nullptr;
+        if (QLayout *row = group ? rowOf(group, from) : nullptr; row && row != group) {
+            for (int i = 0; i < row->count(); ++i) {
+                if (QWidget *control = row->itemAt(i)->widget())
+                    off(control);
+            }
+        }
+        for (const char *name : {"printRange", "from", "to", "pagesRadioButton", "pagesLineEdit",
+                                 "printCurrentPage"}) {
+            if (auto *control = findChild<QWidget *>(QLatin1String(name)))
+                off(control);
+        }
+    }
 };
 
 } // namespace
@@ -54,7 +103,8 @@ void frmExplore::PrintFolderContents()
         // printed from the staging box all the same.
         if (const int error = listing::replaceFile({}, ListingFile, listed.file))
             qWarning("%s could not be written: %s", ListingFile, strerror(error));
-        windows_.get<Form1>(QString::fromLatin1(Form1::Name)).loadListing(listed.text);
+        windows_.get<Form1>(QString::fromLatin1(Form1::Name))
+            .loadListing(listed.text, listed.markedLines);
     }
 
     if (PrintListing())
@@ -77,7 +127,7 @@ bool frmExplore::PrintListing()
 
     bool failed = false;
     {
-        QPrintDialog dialog(printer, window());
+        ListingPrintDialog dialog(printer, window());
         dialog.setWindowTitle(QStringLiteral("Print"));
         // No page range; the selection stays offered, and is chosen when the
         // box has one.
@@ -86,11 +136,16 @@ bool frmExplore::PrintListing()
                           QAbstractPrintDialog::PrintCollateCopies);
         const bool selection = box->textCursor().hasSelection();
         printer->setPrintRange(selection ? QPrinter::Selection : QPrinter::AllPages);
+        printer->setPageRanges({});
         dialog.setPrintRange(selection ? QAbstractPrintDialog::Selection
                                        : QAbstractPrintDialog::AllPages);
         if (dialog.exec() == QDialog::Accepted) {
             const WaitCursor busy;
-            failed = !staging.print(printer, printer->printRange() == QPrinter::Selection);
+            // Whatever range the printer came back with, all of it prints.
+            const bool selectionOnly = printer->printRange() == QPrinter::Selection;
+            printer->setPrintRange(selectionOnly ? QPrinter::Selection : QPrinter::AllPages);
+            printer->setPageRanges({});
+            failed = !staging.print(printer, selectionOnly);
         }
     }
     if (StatusBar1.get())
