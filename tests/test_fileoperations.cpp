@@ -75,7 +75,7 @@ private slots:
         src_ = work_ + "/src";
         dst_ = work_ + "/dst";
         for (const QByteArray &d : {work_, other_})
-            QVERIFY(rawpath::removeTreeAt(AT_FDCWD, d.constData()) == 0);
+            QVERIFY(tarnwick::removeTree(AT_FDCWD, d.constData()).error == 0);
         QVERIFY(rawpath::makeFolders(src_) && rawpath::makeFolders(dst_));
         QVERIFY(mkdir(other_.constData(), 0755) == 0);
     }

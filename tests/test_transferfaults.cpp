@@ -129,6 +129,39 @@ private slots:
     }
     void cleanupTestCase() { scratch_.reset(); }
 
+    // A move across file systems whose copy the disk does not confirm keeps
+    // the original whole and reports the item as failed, with the reason.
+    void failedSyncKeepsTheOriginal_data()
+    {
+        QTest::addColumn<int>("failing"); // which sync fails
+        QTest::newRow("before the copy has its name") << 1;
+        QTest::newRow("once it has its name") << 2;
+    }
+    void failedSyncKeepsTheOriginal()
+    {
+        QFETCH(int, failing);
+        if (!scratch_->volume.isMounted())
+            QSKIP(qPrintable(scratch_->volume.whyNot()));
+        const QByteArray work = QFile::encodeName(QDir::homePath()) + "/work";
+        for (const QByteArray &d : {work, other_})
+            QVERIFY(tarnwick::removeTree(AT_FDCWD, d.constData()).error == 0);
+        QVERIFY(rawpath::makeFolders(work + "/item") && rawpath::makeFolders(other_) &&
+                makeFile(work + "/item/a", "data"));
+        FileTransfer t(JobKind::Move, {work + "/item"}, other_);
+        int syncs = 0;
+        t.setFaultHook([&](FaultPoint point, const QByteArray &) {
+            return point == FaultPoint::Sync && ++syncs == failing ? EIO : 0;
+        });
+        const JobResult r = runPlain(t);
+        QCOMPARE(r.done, 0);
+        QCOMPARE(r.skipped, 1);
+        QVERIFY2(r.errors.join(' ').contains(jobtext::reason(EIO)), qPrintable(r.errors.join(' ')));
+        QCOMPARE(readAll(work + "/item/a"), QByteArray("data"));
+        const QList<QByteArray> arrived =
+            failing == 1 ? QList<QByteArray>() : QList<QByteArray>{"item", "item/a"};
+        QCOMPARE(names(other_), arrived);
+    }
+
     // Copies and moves of random trees, within one file system and across
     // two, failing at random points (a read error, a full disk, a cancel)
     // and answered at random (Retry, Skip, Cancel; Replace, Skip, Keep both
@@ -152,7 +185,7 @@ private slots:
         src_ = work + "/src";
         dst_ = work + "/dst";
         for (const QByteArray &d : {work, other_})
-            QVERIFY(rawpath::removeTreeAt(AT_FDCWD, d.constData()) == 0);
+            QVERIFY(tarnwick::removeTree(AT_FDCWD, d.constData()).error == 0);
         QVERIFY(rawpath::makeFolders(src_) && rawpath::makeFolders(dst_) &&
                 rawpath::makeFolders(other_));
 

@@ -7,6 +7,7 @@
 #include <QThread>
 #include <cerrno>
 #include <cstring>
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 namespace tarnwick {
@@ -30,6 +31,21 @@ bool holds(const struct stat &dir, QByteArray path)
         if (path == "/")
             return false;
     }
+}
+
+// A transfer holds a few descriptors for each level of the folder it is in:
+// a deep tree needs more than the soft limit that many sessions start with,
+// and the hard limit is ours to take.
+void allowAllOpenFiles()
+{
+    static const bool raised = [] {
+        struct rlimit limit;
+        if (getrlimit(RLIMIT_NOFILE, &limit) != 0 || limit.rlim_cur >= limit.rlim_max)
+            return false;
+        limit.rlim_cur = limit.rlim_max;
+        return setrlimit(RLIMIT_NOFILE, &limit) == 0;
+    }();
+    Q_UNUSED(raised);
 }
 
 } // namespace
@@ -71,6 +87,7 @@ void FileTransfer::start()
 {
     if (thread_)
         return;
+    allowAllOpenFiles();
     // Nobody would ever answer a question nobody hears; the worker skips
     // instead of waiting for ever.
     worker_->askConflicts = isSignalConnected(QMetaMethod::fromSignal(&FileTransfer::conflict));

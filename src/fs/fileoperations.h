@@ -19,7 +19,8 @@ enum class FaultPoint
 {
     Read,
     Write,
-    Rename
+    Rename,
+    Sync // what a move's copy is made safe by before the original goes
 };
 // An errno to fail with at that point, or 0 to go on. Runs on the worker.
 using FaultHook = std::function<int(FaultPoint point, const QByteArray &path)>;

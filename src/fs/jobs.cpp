@@ -1,10 +1,13 @@
 #include "jobs.h"
 
 #include "background.h"
+#include "fdwalk.h"
 #include "names.h"
 #include "rawpaths.h"
 
 #include <QCoreApplication>
+#include <QLocale>
+#include <QTimer>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -55,8 +58,9 @@ StepOutcome failed(const QString &error, bool refused = false)
 class StepJob : public Job
 {
 public:
-    // A step may look at the task once a call that can hang has returned.
-    using Step = std::function<StepOutcome(qsizetype i, const BackgroundTask &task)>;
+    // `stop` is set on Cancel; a step that takes long looks at it between
+    // entries and says what it did and what it left.
+    using Step = std::function<StepOutcome(qsizetype i, const std::atomic<bool> &stop)>;
 
     StepJob(JobKind kind, QList<QByteArray> labels, Step step)
         : Job(kind), labels_(std::move(labels)), step_(std::move(step))
@@ -64,6 +68,7 @@ public:
     }
     ~StepJob() override
     {
+        stop_->store(true);
         if (task_)
             task_->cancel();
     }
@@ -73,31 +78,38 @@ public:
         if (task_ || ended_)
             return;
         const qsizetype count = labels_.size();
-        task_ = Background::run(this, [this, count, step = step_](BackgroundTask &task) {
-            for (qsizetype i = 0; i < count && !task.cancelled(); ++i) {
-                StepOutcome out = step(i, task);
-                task.post([this, i, out = std::move(out)] { itemDone(i, out); });
-            }
-            task.post([this] { end(false); });
+        task_ =
+            Background::run(this, [this, count, step = step_, stop = stop_](BackgroundTask &task) {
+                for (qsizetype i = 0; i < count && !stop->load(); ++i) {
+                    StepOutcome out = step(i, *stop);
+                    task.post([this, i, out = std::move(out)] { itemDone(i, out); });
+                }
+                task.post([this] { end(); });
+            });
+    }
+
+    // The step under way stops at its next entry and reports; one stuck in
+    // a call that does not return (a dead mount) is left behind after a
+    // moment, and its item counted as not done.
+    void cancel() override
+    {
+        if (ended_ || stop_->exchange(true))
+            return;
+        QTimer::singleShot(task_ ? StuckMs : 0, this, [this] {
+            if (task_)
+                task_->cancel();
+            end();
         });
     }
 
-    // Ends at once; a step under way is left to finish or hang on its own.
-    void cancel() override
-    {
-        if (ended_)
-            return;
-        if (task_)
-            task_->cancel();
-        QMetaObject::invokeMethod(
-            this, [this] { end(true); }, Qt::QueuedConnection);
-    }
-
 private:
+    static constexpr int StuckMs = 1000;
+
     void itemDone(qsizetype i, const StepOutcome &out)
     {
         if (ended_)
             return;
+        ++reached_;
         if (out.done) {
             ++result_.done;
             if (!out.created.isEmpty())
@@ -111,30 +123,43 @@ private:
         }
         emit progress(rawpath::shown(labels_[i]), 0, 0, int(i + 1), int(labels_.size()));
     }
-    void end(bool cancelled)
+    void end()
     {
         if (ended_)
             return;
         ended_ = true;
-        result_.cancelled = cancelled;
+        result_.cancelled = stop_->load();
+        if (const qsizetype left = labels_.size() - reached_; result_.cancelled && left > 0)
+            result_.errors << jobtext::notStarted(int(left));
         emit finished(result_);
     }
 
     QList<QByteArray> labels_;
     Step step_;
+    std::shared_ptr<std::atomic<bool>> stop_ = std::make_shared<std::atomic<bool>>(false);
     TaskHandle task_;
     JobResult result_;
+    qsizetype reached_ = 0;
     bool ended_ = false;
 };
 
-int removeForGood(const QByteArray &path)
+// What Delete did to one item. A cancelled one says how much of it went and
+// how much is left.
+StepOutcome removeForGood(const QByteArray &path, const std::atomic<bool> &stop)
 {
+    const QString name = shownName(path);
     const int dir = open(rawpath::parentOf(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dir < 0)
-        return errno;
-    const int err = rawpath::removeTreeAt(dir, rawpath::baseName(path).constData());
+        return failed(jobtext::itemFailed(name, jobtext::reason(errno)));
+    const QByteArray base = rawpath::baseName(path);
+    const RemoveOutcome r = removeTree(dir, base.constData(), &stop);
+    const qint64 left = r.cancelled ? countTree(dir, base.constData()) : 0;
     close(dir);
-    return err;
+    if (r.cancelled)
+        return failed(jobtext::partlyDeleted(name, r.removed, left));
+    if (r.error != 0)
+        return failed(jobtext::itemFailed(name, jobtext::reason(r.error)));
+    return ok();
 }
 
 } // namespace
@@ -156,6 +181,11 @@ QString reason(int code)
         return tr("The copy did not match the original, so the original was kept.");
     case NoFreeName:
         return tr("No free name was found for it.");
+    case FolderMoved:
+        return tr("A folder in it was moved elsewhere meanwhile, so the work stopped there.");
+    case EOPNOTSUPP:
+        return tr("The system cannot change it without following links, which could lead "
+                  "elsewhere.");
     case ENOENT:
         return tr("It no longer exists.");
     case ENOSPC:
@@ -216,6 +246,23 @@ QString noPermissions(const QString &name, int code)
     return tr("The permissions of \u201c%1\u201d could not be changed. %2").arg(name, reason(code));
 }
 
+QString partlyDeleted(const QString &name, qint64 deleted, qint64 left)
+{
+    const QLocale locale;
+    if (left < 0)
+        return tr("\u201c%1\u201d was partly deleted before Cancel: %2 items in it went.")
+            .arg(name, locale.toString(deleted));
+    return tr("\u201c%1\u201d was partly deleted before Cancel: %2 items in it went, %3 are left.")
+        .arg(name, locale.toString(deleted), locale.toString(left));
+}
+
+QString notStarted(int count)
+{
+    return QCoreApplication::translate(
+        "Jobs", "%n item(s) were left as they were: the job was cancelled before them.", nullptr,
+        count);
+}
+
 QString itemFailed(const QString &name, const QString &reason)
 {
     return QStringLiteral("%1: %2").arg(name, reason);
@@ -225,9 +272,11 @@ QString itemFailed(const QString &name, const QString &reason)
 
 namespace Jobs {
 
+using Stop = const std::atomic<bool> &;
+
 Job *rename(const QByteArray &path, const QByteArray &newName)
 {
-    return new StepJob(JobKind::Rename, {path}, [path, newName](qsizetype, const BackgroundTask &) {
+    return new StepJob(JobKind::Rename, {path}, [path, newName](qsizetype, Stop) {
         const QByteArray to = rawpath::join(rawpath::parentOf(path), newName);
         const int err = rawpath::moveNoReplace(path, to);
         if (err == 0)
@@ -239,37 +288,36 @@ Job *rename(const QByteArray &path, const QByteArray &newName)
 
 Job *newFolder(const QByteArray &folder)
 {
-    return new StepJob(
-        JobKind::NewFolder, {folder}, [folder](qsizetype, const BackgroundTask &task) {
-            const int dir = open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-            if (dir < 0)
-                return failed(jobtext::noNewFolder(errno));
-            if (task.cancelled()) { // given up while the folder did not answer
-                close(dir);
-                return failed({});
-            }
-            int err = jobtext::NoFreeName;
-            // Another program may take a free name meanwhile: the next is tried.
-            for (int n = 1; n <= names::MaxNumber; ++n) {
-                const QByteArray name = names::firstFree(dir, "New Folder", true, n);
-                if (name.isEmpty())
-                    break;
-                if (mkdirat(dir, name.constData(), 0777) == 0) {
-                    close(dir);
-                    return ok(rawpath::join(folder, name));
-                }
-                err = errno;
-                if (err != EEXIST)
-                    break;
-            }
+    return new StepJob(JobKind::NewFolder, {folder}, [folder](qsizetype, Stop stop) {
+        const int dir = open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (dir < 0)
+            return failed(jobtext::noNewFolder(errno));
+        if (stop) { // given up while the folder did not answer
             close(dir);
-            return failed(jobtext::noNewFolder(err));
-        });
+            return failed({});
+        }
+        int err = jobtext::NoFreeName;
+        // Another program may take a free name meanwhile: the next is tried.
+        for (int n = 1; n <= names::MaxNumber; ++n) {
+            const QByteArray name = names::firstFree(dir, "New Folder", true, n);
+            if (name.isEmpty())
+                break;
+            if (mkdirat(dir, name.constData(), 0777) == 0) {
+                close(dir);
+                return ok(rawpath::join(folder, name));
+            }
+            err = errno;
+            if (err != EEXIST)
+                break;
+        }
+        close(dir);
+        return failed(jobtext::noNewFolder(err));
+    });
 }
 
 Job *trash(const QList<QByteArray> &paths, const TrashStore &store)
 {
-    return new StepJob(JobKind::Trash, paths, [paths, store](qsizetype i, const BackgroundTask &) {
+    return new StepJob(JobKind::Trash, paths, [paths, store](qsizetype i, Stop) {
         QString why;
         if (store.trashEncoded(paths[i], &why))
             return ok();
@@ -279,11 +327,8 @@ Job *trash(const QList<QByteArray> &paths, const TrashStore &store)
 
 Job *erase(const QList<QByteArray> &paths)
 {
-    return new StepJob(JobKind::Delete, paths, [paths](qsizetype i, const BackgroundTask &) {
-        if (const int err = removeForGood(paths[i]))
-            return failed(jobtext::itemFailed(shownName(paths[i]), jobtext::reason(err)));
-        return ok();
-    });
+    return new StepJob(JobKind::Delete, paths,
+                       [paths](qsizetype i, Stop stop) { return removeForGood(paths[i], stop); });
 }
 
 Job *eraseFromTrash(const QList<TrashItem> &items, const TrashStore &store)
@@ -291,13 +336,12 @@ Job *eraseFromTrash(const QList<TrashItem> &items, const TrashStore &store)
     QList<QByteArray> labels;
     for (const TrashItem &item : items)
         labels << item.encodedOriginalPath;
-    return new StepJob(JobKind::EraseFromTrash, labels,
-                       [items, store](qsizetype i, const BackgroundTask &) {
-                           QString why;
-                           if (store.erase(items[i], &why))
-                               return ok();
-                           return failed(jobtext::itemFailed(items[i].name, why));
-                       });
+    return new StepJob(JobKind::EraseFromTrash, labels, [items, store](qsizetype i, Stop stop) {
+        QString why;
+        if (store.erase(items[i], &why, &stop))
+            return ok();
+        return failed(why);
+    });
 }
 
 Job *restore(const QList<std::pair<TrashItem, QByteArray>> &items, const TrashStore &store)
@@ -305,38 +349,33 @@ Job *restore(const QList<std::pair<TrashItem, QByteArray>> &items, const TrashSt
     QList<QByteArray> labels;
     for (const auto &[item, target] : items)
         labels << (target.isEmpty() ? item.encodedOriginalPath : target);
-    return new StepJob(JobKind::Restore, labels,
-                       [items, store](qsizetype i, const BackgroundTask &) {
-                           const auto &[item, target] = items[i];
-                           QString why;
-                           if (store.restore(item, target, &why))
-                               return ok(target.isEmpty() ? item.encodedOriginalPath : target);
-                           return failed(jobtext::itemFailed(item.name, why));
-                       });
+    return new StepJob(JobKind::Restore, labels, [items, store](qsizetype i, Stop) {
+        const auto &[item, target] = items[i];
+        QString why;
+        if (store.restore(item, target, &why))
+            return ok(target.isEmpty() ? item.encodedOriginalPath : target);
+        return failed(jobtext::itemFailed(item.name, why));
+    });
 }
 
 Job *setPermissions(const QList<QByteArray> &paths, unsigned set, unsigned clear)
 {
-    return new StepJob(
-        JobKind::Permissions, paths, [paths, set, clear](qsizetype i, const BackgroundTask &) {
-            const char *path = paths[i].constData();
-            struct stat st;
-            if (lstat(path, &st) != 0)
-                return failed(jobtext::noLongerThere(rawpath::shown(paths[i])));
-            const mode_t mode = ((st.st_mode & 07777) & ~clear) | set;
-            if (S_ISLNK(st.st_mode) || mode == (st.st_mode & 07777))
-                return ok(); // links have no permissions of their own
-            // Never through a link put in the item's place meanwhile.
-            int rc = fchmodat(AT_FDCWD, path, mode, AT_SYMLINK_NOFOLLOW);
-            if (rc != 0 && (errno == EOPNOTSUPP || errno == ENOTSUP)) {
-                if (lstat(path, &st) == 0 && S_ISLNK(st.st_mode))
-                    return ok();
-                rc = chmod(path, mode); // without /proc the C library cannot do the above
-            }
-            if (rc != 0)
-                return failed(jobtext::noPermissions(rawpath::shown(paths[i]), errno));
+    return new StepJob(JobKind::Permissions, paths, [paths, set, clear](qsizetype i, Stop) {
+        const QByteArray &path = paths[i];
+        const int dir =
+            open(rawpath::parentOf(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        const int err =
+            dir < 0 ? errno
+                    : checked::updateModeAt(dir, rawpath::baseName(path).constData(), set, clear);
+        if (dir >= 0)
+            close(dir);
+        // Links have no permissions of their own.
+        if (err == 0 || err == ELOOP)
             return ok();
-        });
+        if (err == ENOENT)
+            return failed(jobtext::noLongerThere(rawpath::shown(path)));
+        return failed(jobtext::noPermissions(rawpath::shown(path), err));
+    });
 }
 
 } // namespace Jobs

@@ -116,11 +116,14 @@ QString notRenamed(const QString &name, int code);
 QString noNewFolder(int code);
 QString noPermissions(const QString &name, int code);
 QString itemFailed(const QString &name, const QString &reason); // "name: reason"
+// A folder that Cancel stopped half-way; `left` < 0 when unknown.
+QString partlyDeleted(const QString &name, qint64 deleted, qint64 left);
+QString notStarted(int count); // items a cancelled job never reached
 } // namespace jobtext
 
-// The jobs besides transfers (see fileoperations.h). Each item is a few
-// system calls; a job that is cancelled ends at once, and a call stuck on a
-// dead mount is left behind.
+// The jobs besides transfers (see fileoperations.h). A cancelled job stops
+// between entries, within a few milliseconds, and reports what it did and
+// what it left; a call stuck on a dead mount is left behind after a second.
 namespace Jobs {
 // Renames `path` within its folder, never over anything. created: the new path.
 Job *rename(const QByteArray &path, const QByteArray &newName);

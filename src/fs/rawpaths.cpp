@@ -115,42 +115,6 @@ int moveNoReplace(const QByteArray &from, const QByteArray &to)
     return rename(from.constData(), to.constData()) == 0 ? 0 : errno;
 }
 
-// Folders of ours that we may not write (read-only trees such as build
-// caches) are opened up first, or their contents could never go.
-int removeTreeAt(int dirFd, const char *name)
-{
-    struct stat st;
-    if (fstatat(dirFd, name, &st, AT_SYMLINK_NOFOLLOW) != 0)
-        return errno == ENOENT ? 0 : errno;
-    if (!S_ISDIR(st.st_mode))
-        return unlinkat(dirFd, name, 0) == 0 || errno == ENOENT ? 0 : errno;
-    if ((st.st_mode & S_IRWXU) != S_IRWXU)
-        fchmodat(dirFd, name, (st.st_mode & 07777) | S_IRWXU, 0);
-    const int fd = openat(dirFd, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-    DIR *dir = fd < 0 ? nullptr : fdopendir(fd);
-    if (!dir) {
-        const int err = errno;
-        if (fd >= 0)
-            close(fd);
-        return err;
-    }
-    // Names are gathered first: removing while reading may skip entries.
-    std::vector<QByteArray> names;
-    while (const dirent *e = readdir(dir)) {
-        if (strcmp(e->d_name, ".") != 0 && strcmp(e->d_name, "..") != 0)
-            names.emplace_back(e->d_name);
-    }
-    int err = 0;
-    for (const QByteArray &n : names) {
-        if (const int e = removeTreeAt(dirfd(dir), n.constData()); e != 0 && err == 0)
-            err = e;
-    }
-    closedir(dir);
-    if (err != 0)
-        return err;
-    return unlinkat(dirFd, name, AT_REMOVEDIR) == 0 || errno == ENOENT ? 0 : errno;
-}
-
 QByteArray readSmallFile(const QByteArray &path, qint64 maxSize)
 {
     const int fd = open(path.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);

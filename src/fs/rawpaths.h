@@ -34,10 +34,6 @@ bool makeFolders(const QByteArray &dir);
 // something is there).
 int moveNoReplace(const QByteArray &from, const QByteArray &to);
 
-// Removes `name` in the open folder `dirFd` and all below it, never following
-// links; 0 or the first errno met.
-int removeTreeAt(int dirFd, const char *name);
-
 // The whole of a regular file of at most `maxSize` bytes; empty for anything
 // else. Never blocks on a pipe or device put in a file's place.
 QByteArray readSmallFile(const QByteArray &path, qint64 maxSize);

@@ -38,30 +38,6 @@ int openDir(int dirFd, const QByteArray &name)
     return openat(dirFd, name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
 }
 
-// Gathered first: changing a folder while reading it may skip entries.
-std::vector<QByteArray> namesIn(int fd, int *error)
-{
-    std::vector<QByteArray> names;
-    const int own = dup(fd); // closedir closes what fdopendir was given
-    DIR *dir = own < 0 ? nullptr : fdopendir(own);
-    if (!dir) {
-        *error = errno;
-        if (own >= 0)
-            close(own);
-        return names;
-    }
-    rewinddir(dir); // the duplicate shares the position
-    errno = 0;
-    while (const dirent *e = readdir(dir)) {
-        if (strcmp(e->d_name, ".") != 0 && strcmp(e->d_name, "..") != 0)
-            names.emplace_back(e->d_name);
-        errno = 0;
-    }
-    *error = errno;
-    closedir(dir);
-    return names;
-}
-
 QByteArray readLink(int dirFd, const QByteArray &name)
 {
     QByteArray target(256, '\0');
@@ -131,6 +107,13 @@ void copyAttributes(int in, int out)
     }
 }
 
+// A file system that keeps no modes (FAT) refuses them; the copy stays as
+// private as it was made. Any other failure means the disk is in trouble.
+int modeKept(int err)
+{
+    return err == EPERM || err == EOPNOTSUPP || err == ENOTSUP ? 0 : err;
+}
+
 bool sameKind(const struct stat &a, const struct stat &b)
 {
     return (a.st_mode & S_IFMT) == (b.st_mode & S_IFMT) &&
@@ -151,7 +134,7 @@ TransferWorker::Outcome TransferWorker::copyEntry(const EntryAt &from, const Ent
         if (fstatat(from.dirFd, from.name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0)
             rc = errno;
         else if (S_ISDIR(st.st_mode))
-            return copyDir(from, st, to);
+            return copyDir(from, st, to, held);
         else if (S_ISREG(st.st_mode))
             rc = copyFile(from, to, sync, held);
         else if (S_ISLNK(st.st_mode))
@@ -170,7 +153,7 @@ TransferWorker::Outcome TransferWorker::copyEntry(const EntryAt &from, const Ent
 }
 
 TransferWorker::Outcome TransferWorker::copyDir(const EntryAt &from, const struct stat &st,
-                                                const EntryAt &to)
+                                                const EntryAt &to, int *held)
 {
     Outcome out = Outcome::Done;
     for (;;) {
@@ -183,6 +166,9 @@ TransferWorker::Outcome TransferWorker::copyDir(const EntryAt &from, const struc
             rc = errno;
         else if ((into = openDir(to.dirFd, to.name)) < 0)
             rc = errno;
+        // Tells a later run's clean-up that this part folder is being filled.
+        else if (held)
+            flock(into, LOCK_EX | LOCK_NB);
         for (const QByteArray &n : rc == 0 ? namesIn(in, &rc) : std::vector<QByteArray>()) {
             if (copyEntry({in, n, join(from.path, n)}, {into, n, join(to.path, n)}, false) ==
                 Outcome::Cancelled) {
@@ -194,19 +180,22 @@ TransferWorker::Outcome TransferWorker::copyDir(const EntryAt &from, const struc
             // After the contents, whose arrival would change the time again.
             const timespec times[2] = {st.st_atim, st.st_mtim};
             copyAttributes(in, into);
-            fchmod(into, st.st_mode & 07777);
+            rc = modeKept(checked::setMode(into, st.st_mode & 07777));
             futimens(into, times);
         }
+        const int lock = out == Outcome::Done && rc == 0 && held ? dup(into) : -1;
         if (in >= 0)
             close(in);
         if (into >= 0)
             close(into);
         if (out == Outcome::Done && rc == 0) {
+            if (held)
+                *held = lock;
             itemDone(from.path);
             return out;
         }
         if (made)
-            rawpath::removeTreeAt(to.dirFd, to.name.constData());
+            removeTree(to.dirFd, to.name.constData());
         if (out == Outcome::Cancelled || !retry(from.path, rc, &out))
             return out;
     }
@@ -240,22 +229,22 @@ int TransferWorker::copyFile(const EntryAt &from, const EntryAt &to, bool sync, 
     const qint64 before = bytesDone_;
     rc = pump(in, out, st, from.path);
     if (rc == 0) {
-        // After the contents: writing may clear set-user-ID bits. Neither
-        // fails the copy, as some file systems (FAT) keep no such thing.
+        // After the contents: writing may clear set-user-ID bits. Times
+        // never fail the copy, as some file systems (FAT) keep no such thing.
         const timespec times[2] = {st.st_atim, st.st_mtim};
         copyAttributes(in, out);
-        fchmod(out, st.st_mode & 07777);
+        rc = modeKept(checked::setMode(out, st.st_mode & 07777));
         futimens(out, times);
     }
-    if (rc == 0 && sync && fsync(out) != 0)
-        rc = errno;
+    if (rc == 0 && sync)
+        rc = checked::syncFile(out);
     if (rc == 0 && fstat(out, &made) != 0)
         rc = errno;
     // The duplicate keeps the lock past the close.
     const int lock = rc == 0 && held ? dup(out) : -1;
     // Network file systems may report a failed write only here.
-    if (close(out) != 0 && rc == 0)
-        rc = errno;
+    if (const int closed = checked::closeFd(out); closed != 0 && rc == 0)
+        rc = closed;
     close(in);
     if (rc != 0) {
         if (lock >= 0)

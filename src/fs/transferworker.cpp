@@ -181,10 +181,13 @@ void TransferWorker::run()
     tick({}, true);
 
     for (const QByteArray &s : sources_) {
+        const qsizetype failures = result_.errors.size();
         const Outcome o = kind_ == JobKind::Link ? linkTop(s, targetFd) : placeTop(s, targetFd);
         if (o == Outcome::Cancelled || cancelled())
             break;
-        ++(o == Outcome::Done ? result_.done : result_.skipped);
+        // A folder that arrived without some of what it holds is not done.
+        const bool whole = o == Outcome::Done && result_.errors.size() == failures;
+        ++(whole ? result_.done : result_.skipped);
     }
     close(targetFd);
     result_.cancelled = cancelled();
@@ -247,7 +250,7 @@ TransferWorker::Outcome TransferWorker::place(const EntryAt &from, const EntryAt
     PartLock lock;
     const auto discard = [&](Outcome o) {
         if (!temp.isEmpty())
-            rawpath::removeTreeAt(to.dirFd, temp.constData());
+            removeTree(to.dirFd, temp.constData());
         lock.reset();
         return o;
     };
@@ -324,6 +327,18 @@ TransferWorker::Outcome TransferWorker::place(const EntryAt &from, const EntryAt
                     continue;
                 return out;
             }
+            // A moved copy is on the disk before it takes its name: one the
+            // disk failed to keep never stands in for the original.
+            int rc = kind_ == JobKind::Move ? fault(FaultPoint::Sync, dest.path) : 0;
+            if (rc == 0 && kind_ == JobKind::Move)
+                rc = checked::syncVolume(to.dirFd);
+            if (rc != 0) {
+                discard(Outcome::Skipped);
+                temp.clear();
+                if (retry(from.path, rc, &out))
+                    continue;
+                return out;
+            }
         }
         int rc = fault(FaultPoint::Rename, dest.path);
         // The copy may be a link to what it replaces, when the same file came twice.
@@ -343,8 +358,18 @@ TransferWorker::Outcome TransferWorker::place(const EntryAt &from, const EntryAt
             return discard(out);
     }
     if (kind_ == JobKind::Move) {
-        // On disk before the original goes, so a crash cannot lose both.
-        syncfs(to.dirFd);
+        // The copy's name is on the disk before the original goes, so a
+        // crash cannot lose both.
+        int rc = fault(FaultPoint::Sync, dest.path);
+        if (rc == 0)
+            rc = checked::syncFile(to.dirFd);
+        if (rc != 0) {
+            result_.errors << tr("\u201c%1\u201d was copied, but the disk did not confirm the "
+                                 "copy, so the original was kept. %2")
+                                  .arg(shown(from.path), reasonText(rc));
+            skipped_.insert(from.path);
+            return Outcome::Skipped;
+        }
         removeMoved(from, to.dirFd, dest.name);
     }
     if (top)
@@ -491,8 +516,9 @@ QByteArray TransferWorker::temporaryName(int dirFd, const QByteArray &name)
 }
 
 // Removes what killed transfers left in a folder about to be written to:
-// part files changed before this program started, so none of its own, and
-// that no other transfer holds, as each holds its part file's lock.
+// part files and part folders of ours changed before this program started,
+// so none of its own, and that no other transfer holds, as each holds its
+// part's lock until the part has its final name.
 void TransferWorker::sweepLeftovers(int dirFd)
 {
     struct stat st, held;
@@ -501,14 +527,15 @@ void TransferWorker::sweepLeftovers(int dirFd)
     int err;
     for (const QByteArray &n : namesIn(dirFd, &err)) {
         if (!isPartName(n) || fstatat(dirFd, n.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0 ||
-            !S_ISREG(st.st_mode) || !before(st.st_ctim, programStart))
+            !(S_ISREG(st.st_mode) || S_ISDIR(st.st_mode)) || st.st_uid != geteuid() ||
+            !before(st.st_ctim, programStart))
             continue;
         const int fd = openat(dirFd, n.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
         if (fd < 0)
             continue;
         if (flock(fd, LOCK_EX | LOCK_NB) == 0 && fstat(fd, &held) == 0 && sameFile(held, st) &&
             before(held.st_ctim, programStart))
-            unlinkat(dirFd, n.constData(), 0);
+            removeTree(dirFd, n.constData());
         close(fd);
     }
 }

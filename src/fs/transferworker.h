@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fdwalk.h"
 #include "fileoperations.h"
 
 #include <QElapsedTimer>
@@ -34,8 +35,7 @@ inline QString reasonText(int code)
 }
 QString shown(const QByteArray &path);
 int openDir(int dirFd, const QByteArray &name); // never through a link
-// Every name in an open folder but "." and ".."; *error is 0 or an errno.
-std::vector<QByteArray> namesIn(int fd, int *error);
+using tarnwick::namesIn;
 QByteArray readLink(int dirFd, const QByteArray &name);
 
 } // namespace transfer
@@ -92,7 +92,7 @@ private:
     // transfercopy.cpp: copies that leave nothing behind unless Done.
     // `held`, when given, keeps a copied file's lock until it has its final name.
     Outcome copyEntry(const EntryAt &from, const EntryAt &to, bool sync, int *held = nullptr);
-    Outcome copyDir(const EntryAt &from, const struct stat &st, const EntryAt &to);
+    Outcome copyDir(const EntryAt &from, const struct stat &st, const EntryAt &to, int *held);
     int copyFile(const EntryAt &from, const EntryAt &to, bool sync, int *held);
     bool linkCopied(const struct stat &st, const EntryAt &to);
     void copiesRenamed(const QByteArray &from, const QByteArray &to);

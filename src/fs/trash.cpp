@@ -1,5 +1,7 @@
 #include "trash.h"
 
+#include "fdwalk.h"
+#include "jobs.h"
 #include "rawpaths.h"
 
 #include <QCoreApplication>
@@ -453,7 +455,7 @@ bool TrashStore::restore(const TrashItem &item, const QByteArray &targetPath, QS
     return true;
 }
 
-bool TrashStore::erase(const TrashItem &item, QString *error) const
+bool TrashStore::erase(const TrashItem &item, QString *error, const std::atomic<bool> *cancel) const
 {
     const auto loc = dirOf(item);
     if (!loc)
@@ -463,10 +465,20 @@ bool TrashStore::erase(const TrashItem &item, QString *error) const
     const int flags = O_RDONLY | O_DIRECTORY | O_CLOEXEC | (loc->top.isEmpty() ? 0 : O_NOFOLLOW);
     const QByteArray entry = baseName(item.encodedFilesPath);
     int fd = open((loc->dir + "/files").constData(), flags);
-    int err = fd < 0 ? errno : removeTreeAt(fd, entry.constData());
-    if (fd >= 0)
+    RemoveOutcome removed;
+    qint64 left = 0;
+    if (fd < 0) {
+        removed.error = errno;
+    } else {
+        removed = removeTree(fd, entry.constData(), cancel);
+        if (removed.cancelled)
+            left = countTree(fd, entry.constData());
         close(fd);
+    }
+    if (removed.cancelled)
+        return fail(error, jobtext::partlyDeleted(item.name, removed.removed, left));
     // The info file stays while anything is left, so the item stays listed.
+    int err = removed.error;
     if (err == 0) {
         fd = open((loc->dir + "/info").constData(), flags);
         if (fd < 0 || (unlinkat(fd, (entry + InfoSuffix).constData(), 0) != 0 && errno != ENOENT))
@@ -475,8 +487,9 @@ bool TrashStore::erase(const TrashItem &item, QString *error) const
             close(fd);
     }
     if (err != 0)
-        return fail(error,
-                    tr("“%1” could not be deleted completely: %2.").arg(item.name, errnoText(err)));
+        return fail(
+            error,
+            tr("“%1” could not be deleted completely: %2").arg(item.name, jobtext::reason(err)));
     return true;
 }
 

@@ -4,6 +4,7 @@
 #include <QDateTime>
 #include <QList>
 #include <QString>
+#include <atomic>
 #include <optional>
 #include <sys/types.h>
 
@@ -90,8 +91,11 @@ public:
                  QString *error = nullptr) const;
 
     // Deletes the item for good: its entry in files/, then its info file.
-    // Links are removed, never followed.
-    bool erase(const TrashItem &item, QString *error = nullptr) const;
+    // Links are removed, never followed. Stops between entries once `cancel`
+    // is set, keeping the info file of what is left; *error then says how
+    // much went.
+    bool erase(const TrashItem &item, QString *error = nullptr,
+               const std::atomic<bool> *cancel = nullptr) const;
 
 private:
     QList<TrashDir> usableDirs() const;

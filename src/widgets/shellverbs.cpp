@@ -94,6 +94,13 @@ int moveToTrash(QWidget *parent, UserMessages &messages, const QList<QByteArray>
     JobAsker &asker = JobAsker::dialogs();
     const JobResult trashed = runJobModal(Jobs::trash(paths, trash), parent, asker, false);
     int gone = trashed.done;
+    // Cancelled: what was left is said, and nothing more is asked.
+    if (trashed.cancelled) {
+        if (!trashed.errors.isEmpty())
+            messages.error(parent, QObject::tr("These items were not moved to the Recycle Bin:\n%1")
+                                       .arg(trashed.errors.join(QLatin1Char('\n'))));
+        return gone;
+    }
     if (trashed.refused.isEmpty())
         return gone;
     const QString second =

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fdwalk.h"
 #include "fileoperationdialogs.h"
 #include "fileoperations.h"
 #include "rawpaths.h"
@@ -25,7 +26,7 @@ struct TransferScratch
     ScratchVolume volume{QDir::homePath(), "256m"};
     QByteArray other = volume.encodedPath() + "/other";
     QByteArray work = QFile::encodeName(QDir::homePath()) + "/work";
-    ~TransferScratch() { rawpath::removeTreeAt(AT_FDCWD, work.constData()); }
+    ~TransferScratch() { tarnwick::removeTree(AT_FDCWD, work.constData()); }
 };
 
 // Answers in turn, then Cancel; `onAsk` looks at the disk while the worker waits.
