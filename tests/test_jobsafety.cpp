@@ -85,6 +85,23 @@ qint64 entriesBelow(const QByteArray &folder)
     return qMax<qint64>(count, 0);
 }
 
+// `levels` folders one in another, with a file at the bottom.
+bool makeDeepTree(const QByteArray &in, const char *top, int levels)
+{
+    int fd = open(in.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    for (int level = 0; level < levels && fd >= 0; ++level) {
+        const char *name = level == 0 ? top : "d";
+        const int next = mkdirat(fd, name, 0700) == 0 ? openat(fd, name, O_RDONLY) : -1;
+        close(fd);
+        fd = next;
+    }
+    const bool made =
+        fd >= 0 && makeFile("/proc/self/fd/" + QByteArray::number(fd) + "/bottom", "x");
+    if (fd >= 0)
+        close(fd);
+    return made;
+}
+
 } // namespace
 
 class TestJobSafety : public QObject
@@ -268,15 +285,7 @@ private slots:
     void deepTreesAreDeleted()
     {
         const QByteArray top = home_ + "/work/deep";
-        int fd = open((home_ + "/work").constData(), O_RDONLY | O_DIRECTORY);
-        for (int level = 0; level < 1500 && fd >= 0; ++level) {
-            const char *name = level == 0 ? "deep" : "d";
-            const int next = mkdirat(fd, name, 0700) == 0 ? openat(fd, name, O_RDONLY) : -1;
-            close(fd);
-            fd = next;
-        }
-        QVERIFY(fd >= 0 && makeFile("/proc/self/fd/" + QByteArray::number(fd) + "/bottom", "x"));
-        close(fd);
+        QVERIFY(makeDeepTree(home_ + "/work", "deep", 1500));
         struct rlimit was;
         QVERIFY(getrlimit(RLIMIT_NOFILE, &was) == 0);
         struct rlimit low = was;
@@ -287,6 +296,28 @@ private slots:
         QCOMPARE(r.errors, QStringList());
         QCOMPARE(r.done, 1);
         QVERIFY(!rawpath::exists(top));
+    }
+
+    // A copy that could not take the whole of a deep tree along, for lack of
+    // descriptors under a low hard limit, is never counted as done.
+    void partCopiedTreesAreNotDone()
+    {
+        const QByteArray work = home_ + "/work";
+        QVERIFY(makeDeepTree(work, "deep", 1500));
+        QVERIFY(rawpath::makeFolders(work + "/to"));
+        QProcess child;
+        child.setChildProcessModifier([] {
+            const struct rlimit low
+            {
+                256, 256
+            };
+            setrlimit(RLIMIT_NOFILE, &low);
+        });
+        child.start(QCoreApplication::applicationDirPath() + "/transfer_child",
+                    {"copy", QFile::decodeName(work + "/to"), QFile::decodeName(work + "/deep")});
+        QVERIFY(child.waitForFinished(60000));
+        QCOMPARE(child.exitCode(), 1);
+        QVERIFY(child.readAllStandardError().contains("Too many open files"));
     }
 };
 

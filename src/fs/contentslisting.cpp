@@ -1,5 +1,7 @@
 #include "contentslisting.h"
 
+#include "fdwalk.h"
+
 #include "fileentry.h"
 #include "rawpaths.h"
 
@@ -245,16 +247,22 @@ int replaceFile(const QByteArray &dir, const QByteArray &name, const QByteArray 
     int fd = -1;
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
         temporary = name + '.' + QByteArray::number(QRandomGenerator::global()->generate(), 36);
+        // Private while it fills when it replaces a file: nobody may open
+        // it early and read what a private file was to hold.
         fd = openat(dirFd, temporary.constData(),
-                    O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+                    O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, existed ? 0600 : 0666);
         if (fd < 0 && errno != EEXIST)
             return fail(errno);
     }
     if (fd < 0)
         return fail(EEXIST);
     // A regular file there keeps its permissions.
-    if (existed && S_ISREG(old.st_mode))
-        fchmod(fd, old.st_mode & 07777);
+    if (const int err =
+            existed && S_ISREG(old.st_mode) ? checked::setMode(fd, old.st_mode & 07777) : 0;
+        err != 0) {
+        ::close(fd);
+        return fail(err, temporary);
+    }
     for (qsizetype done = 0; done < bytes.size();) {
         const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
         if (n < 0 && errno == EINTR)
@@ -266,8 +274,8 @@ int replaceFile(const QByteArray &dir, const QByteArray &name, const QByteArray 
         }
         done += n;
     }
-    if (::close(fd) != 0)
-        return fail(errno, temporary);
+    if (const int err = checked::closeFd(fd); err != 0)
+        return fail(err, temporary);
     if (renameat(dirFd, temporary.constData(), dirFd, name.constData()) != 0)
         return fail(errno, temporary);
     ::close(dirFd);

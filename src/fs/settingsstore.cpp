@@ -1,5 +1,7 @@
 #include "settingsstore.h"
 
+#include "fdwalk.h"
+
 #include "inifile.h"
 #include "rawpaths.h"
 
@@ -195,7 +197,10 @@ int replaceFile(const QByteArray &target, const QByteArray &bytes, const Loaded 
     for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
         temp = dir + "/." + target.mid(slash + 1) + '.' +
                QByteArray::number(QRandomGenerator::global()->generate(), 36);
-        fd = ::open(temp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        // Private until it has the old file's permissions: nobody may open
+        // it early and read what a private file was to hold.
+        fd = ::open(temp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
+                    old.state == State::Own ? 0600 : 0666);
         if (fd < 0 && errno != EEXIST)
             return errno;
     }
@@ -203,8 +208,7 @@ int replaceFile(const QByteArray &target, const QByteArray &bytes, const Loaded 
         return EEXIST;
     int error = 0;
     if (old.state == State::Own) {
-        if (::fchmod(fd, old.mode) != 0)
-            error = errno;
+        error = checked::setMode(fd, old.mode);
         // Only root may give a file away; for anyone else this fails and
         // the file stays theirs, as it was.
         if (!error && ::fchown(fd, old.uid, old.gid) != 0 && errno != EPERM)
@@ -217,8 +221,8 @@ int replaceFile(const QByteArray &target, const QByteArray &bytes, const Loaded 
         else if (n > 0)
             done += n;
     }
-    if (!error && ::fsync(fd) != 0)
-        error = errno;
+    if (!error)
+        error = checked::syncFile(fd);
     if (!error && ::rename(temp.constData(), target.constData()) != 0)
         error = errno;
     // Once synced and renamed the file is in place, whatever close says.
@@ -231,11 +235,12 @@ int replaceFile(const QByteArray &target, const QByteArray &bytes, const Loaded 
         return error;
     }
     // The rename itself reaches the disk only with its folder.
-    if (const int dfd = ::open(dir.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); dfd >= 0) {
-        ::fsync(dfd);
-        ::close(dfd);
-    }
-    return 0;
+    const int dfd = ::open(dir.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dfd < 0)
+        return 0; // a folder we may not read: the rename is all there is
+    const int synced = checked::syncFile(dfd);
+    ::close(dfd);
+    return synced == EINVAL ? 0 : synced; // EINVAL: a file system that keeps no folder syncs
 }
 
 } // namespace
