@@ -219,6 +219,7 @@ private slots:
         const auto item = store.item(files + "/big");
         QVERIFY(!fromTrash || item);
         Job *job = fromTrash ? Jobs::eraseFromTrash({*item}, store) : Jobs::erase({big});
+        QElapsedTimer stopping;
         const JobResult r = run(job, [&] {
             for (int gone = 0; gone < goneBeforeCancel;) {
                 gone = 0;
@@ -226,7 +227,9 @@ private slots:
                     gone += !rawpath::exists(big + "/s" + QByteArray::number(d));
             }
             job->cancel();
+            stopping.start();
         });
+        qInfo("ended %lld ms after Cancel", stopping.elapsed());
         const qint64 left = entriesBelow(big);
         QTest::qWait(300);
         QCOMPARE(entriesBelow(big), left); // nothing went after the end

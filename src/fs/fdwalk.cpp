@@ -1,5 +1,6 @@
 #include "fdwalk.h"
 
+#include <QElapsedTimer>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -145,9 +146,8 @@ struct Level
 // asked for. `entry(dirFd, name)` is called for everything but folders,
 // `left(dirFd, name)` for each folder below the top once all in it was
 // visited; each gives 0, or an errno that is kept when it is the first.
-template <class Entry, class Left>
-RemoveOutcome walkBelow(int dirFd, const char *name, bool openUp, const std::atomic<bool> *cancel,
-                        Entry entry, Left left)
+template <class Stop, class Entry, class Left>
+RemoveOutcome walkBelow(int dirFd, const char *name, bool openUp, Stop stop, Entry entry, Left left)
 {
     RemoveOutcome out;
     const auto note = [&out](int err) {
@@ -165,7 +165,7 @@ RemoveOutcome walkBelow(int dirFd, const char *name, bool openUp, const std::ato
     levels.push_back({name, st.st_dev, st.st_ino, namesIn(fd, &err)});
     note(err);
     for (;;) {
-        if (stopped(cancel)) {
+        if (stop()) {
             out.cancelled = true;
             break;
         }
@@ -236,7 +236,7 @@ RemoveOutcome removeTree(int dirFd, const char *name, const std::atomic<bool> *c
         return out;
     }
     const RemoveOutcome below = walkBelow(
-        dirFd, name, true, cancel,
+        dirFd, name, true, [cancel] { return stopped(cancel); },
         [&](int fd, const QByteArray &n) { return gone(unlinkat(fd, n.constData(), 0)); },
         [&](int fd, const QByteArray &n) {
             return gone(unlinkat(fd, n.constData(), AT_REMOVEDIR));
@@ -248,15 +248,19 @@ RemoveOutcome removeTree(int dirFd, const char *name, const std::atomic<bool> *c
     return out;
 }
 
-qint64 countTree(int dirFd, const char *name)
+qint64 countTree(int dirFd, const char *name, int withinMs)
 {
     qint64 count = 0;
     const auto one = [&count](int, const QByteArray &) {
         ++count;
         return 0;
     };
-    const RemoveOutcome walked = walkBelow(dirFd, name, false, nullptr, one, one);
-    return walked.error != 0 && count == 0 ? -1 : count;
+    QElapsedTimer clock;
+    clock.start();
+    // The clock is read once in a thousand entries: a read costs more than one.
+    const auto late = [&] { return count % 1024 == 0 && clock.elapsed() > withinMs; };
+    const RemoveOutcome walked = walkBelow(dirFd, name, false, late, one, one);
+    return walked.cancelled || (walked.error != 0 && count == 0) ? -1 : count;
 }
 
 } // namespace tarnwick

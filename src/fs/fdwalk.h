@@ -54,7 +54,7 @@ RemoveOutcome removeTree(int dirFd, const char *name, const std::atomic<bool> *c
                          std::atomic<qint64> *removed = nullptr);
 
 // The entries below the folder `name` in `dirFd`, links not followed, by the
-// same walk; -1 when it cannot be read.
-qint64 countTree(int dirFd, const char *name);
+// same walk; -1 when it cannot be read, or not within `withinMs`.
+qint64 countTree(int dirFd, const char *name, int withinMs);
 
 } // namespace tarnwick

@@ -81,6 +81,8 @@ public:
         task_ =
             Background::run(this, [this, count, step = step_, stop = stop_](BackgroundTask &task) {
                 for (qsizetype i = 0; i < count && !stop->load(); ++i) {
+                    // Its name shows while a long item (a large folder) goes.
+                    task.post([this, i] { itemStarted(i); });
                     StepOutcome out = step(i, *stop);
                     task.post([this, i, out = std::move(out)] { itemDone(i, out); });
                 }
@@ -103,8 +105,15 @@ public:
     }
 
 private:
-    static constexpr int StuckMs = 1000;
+    static constexpr int StuckMs = 3000;
 
+    void itemStarted(qsizetype i)
+    {
+        if (ended_)
+            return;
+        started_ = i + 1;
+        emit progress(rawpath::shown(labels_[i]), 0, 0, int(i), int(labels_.size()));
+    }
     void itemDone(qsizetype i, const StepOutcome &out)
     {
         if (ended_)
@@ -129,8 +138,11 @@ private:
             return;
         ended_ = true;
         result_.cancelled = stop_->load();
-        if (const qsizetype left = labels_.size() - reached_; result_.cancelled && left > 0)
-            result_.errors << jobtext::notStarted(int(left));
+        if (result_.cancelled && started_ > reached_)
+            result_.errors << jobtext::underWay(rawpath::shown(labels_[reached_]));
+        const qsizetype notStarted = labels_.size() - qMax(started_, reached_);
+        if (result_.cancelled && notStarted > 0)
+            result_.errors << jobtext::notStarted(int(notStarted));
         emit finished(result_);
     }
 
@@ -139,7 +151,7 @@ private:
     std::shared_ptr<std::atomic<bool>> stop_ = std::make_shared<std::atomic<bool>>(false);
     TaskHandle task_;
     JobResult result_;
-    qsizetype reached_ = 0;
+    qsizetype started_ = 0, reached_ = 0;
     bool ended_ = false;
 };
 
@@ -153,7 +165,7 @@ StepOutcome removeForGood(const QByteArray &path, const std::atomic<bool> &stop)
         return failed(jobtext::itemFailed(name, jobtext::reason(errno)));
     const QByteArray base = rawpath::baseName(path);
     const RemoveOutcome r = removeTree(dir, base.constData(), &stop);
-    const qint64 left = r.cancelled ? countTree(dir, base.constData()) : 0;
+    const qint64 left = r.cancelled ? countTree(dir, base.constData(), jobtext::CountLeftMs) : 0;
     close(dir);
     if (r.cancelled)
         return failed(jobtext::partlyDeleted(name, r.removed, left));
@@ -254,6 +266,12 @@ QString partlyDeleted(const QString &name, qint64 deleted, qint64 left)
             .arg(name, locale.toString(deleted));
     return tr("\u201c%1\u201d was partly deleted before Cancel: %2 items in it went, %3 are left.")
         .arg(name, locale.toString(deleted), locale.toString(left));
+}
+
+QString underWay(const QString &name)
+{
+    return tr("\u201c%1\u201d was under way and did not answer Cancel; it may be partly done.")
+        .arg(name);
 }
 
 QString notStarted(int count)

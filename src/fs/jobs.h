@@ -105,6 +105,8 @@ constexpr int Cancelled = -1;
 constexpr int NotCopyable = -2;
 constexpr int Mismatch = -3;
 constexpr int NoFreeName = -4;
+// How long a cancelled Delete may count what it left, to say so.
+constexpr int CountLeftMs = 1000;
 
 QString reason(int code); // a sentence
 QString alreadyNamed(const QString &name);
@@ -118,12 +120,14 @@ QString noPermissions(const QString &name, int code);
 QString itemFailed(const QString &name, const QString &reason); // "name: reason"
 // A folder that Cancel stopped half-way; `left` < 0 when unknown.
 QString partlyDeleted(const QString &name, qint64 deleted, qint64 left);
-QString notStarted(int count); // items a cancelled job never reached
+QString notStarted(int count);         // items a cancelled job never reached
+QString underWay(const QString &name); // one a cancel left in a call that did not return
 } // namespace jobtext
 
 // The jobs besides transfers (see fileoperations.h). A cancelled job stops
 // between entries, within a few milliseconds, and reports what it did and
-// what it left; a call stuck on a dead mount is left behind after a second.
+// what it left; a call stuck on a dead mount is left behind after three
+// seconds.
 namespace Jobs {
 // Renames `path` within its folder, never over anything. created: the new path.
 Job *rename(const QByteArray &path, const QByteArray &newName);

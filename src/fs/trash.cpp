@@ -472,7 +472,7 @@ bool TrashStore::erase(const TrashItem &item, QString *error, const std::atomic<
     } else {
         removed = removeTree(fd, entry.constData(), cancel);
         if (removed.cancelled)
-            left = countTree(fd, entry.constData());
+            left = countTree(fd, entry.constData(), jobtext::CountLeftMs);
         close(fd);
     }
     if (removed.cancelled)
