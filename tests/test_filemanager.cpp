@@ -54,6 +54,14 @@ QDBusMessage call(QDBusConnection &caller, const QString &method, const QStringL
 }
 
 // The name claimed for a service on the session bus while it lives.
+// A second connection to the session bus, as another program calling in.
+struct Caller
+{
+    ~Caller() { QDBusConnection::disconnectFromBus(QStringLiteral("caller")); }
+    QDBusConnection bus =
+        QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("caller"));
+};
+
 struct Claim
 {
     explicit Claim(FileManagerService &service) : claimed(service.claim(bus)) {}
@@ -146,14 +154,11 @@ private slots:
         FileManagerService service(recordingActions(recorded));
         const Claim claim(service);
         QVERIFY(claim.claimed);
-        QDBusConnection caller =
-            QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("caller"));
-        const auto hangUp =
-            qScopeGuard([] { QDBusConnection::disconnectFromBus(QStringLiteral("caller")); });
+        Caller caller;
         QStringList addresses;
         for (const QString &u : uris) // "!" passes the text on as it is
             addresses << (u.startsWith('!') ? u.mid(1) : uri(u));
-        const QDBusMessage reply = call(caller, method, addresses);
+        const QDBusMessage reply = call(caller.bus, method, addresses);
         QCOMPARE(reply.type() == QDBusMessage::ErrorMessage, !error.isEmpty());
         QVERIFY2(QString(reply.errorMessage()).replace(root(), "R").contains(error),
                  qPrintable(reply.errorMessage()));
@@ -217,11 +222,8 @@ private slots:
         FileManagerService service(recordingActions(recorded));
         const Claim claim(service);
         QVERIFY(claim.claimed);
-        QDBusConnection caller =
-            QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("caller"));
-        const auto hangUp =
-            qScopeGuard([] { QDBusConnection::disconnectFromBus(QStringLiteral("caller")); });
-        const QDBusMessage reply = call(caller, "ShowFolders", {uri("docs")}, given);
+        Caller caller;
+        const QDBusMessage reply = call(caller.bus, "ShowFolders", {uri("docs")}, given);
         QCOMPARE(reply.type(), QDBusMessage::ReplyMessage);
         QCOMPARE(recorded.startupIds, QStringList{passed});
     }
@@ -234,11 +236,8 @@ private slots:
         FileManagerService service(recordingActions(recorded));
         const Claim claim(service);
         QVERIFY(claim.claimed);
-        QDBusConnection caller =
-            QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("caller"));
-        const auto hangUp =
-            qScopeGuard([] { QDBusConnection::disconnectFromBus(QStringLiteral("caller")); });
-        const QDBusMessage reply = call(caller, "ShowItems", {uri("other/z.txt")});
+        Caller caller;
+        const QDBusMessage reply = call(caller.bus, "ShowItems", {uri("other/z.txt")});
         QCOMPARE(reply.type(), QDBusMessage::ErrorMessage);
         QVERIFY2(reply.errorMessage().contains(root() + "/other/z.txt"),
                  qPrintable(reply.errorMessage()));
@@ -299,12 +298,9 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(bus.interface()->isServiceRegistered(name).value(), 30000);
         QTRY_COMPARE_WITH_TIMEOUT(reports().size(), 1, 30000);
 
-        QDBusConnection caller =
-            QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("caller"));
-        const auto hangUp =
-            qScopeGuard([] { QDBusConnection::disconnectFromBus(QStringLiteral("caller")); });
+        Caller caller;
         const QDBusMessage reply =
-            call(caller, "ShowFolders", QStringList(10, uri("docs")), QString(200 * 1024, 'x'));
+            call(caller.bus, "ShowFolders", QStringList(10, uri("docs")), QString(200 * 1024, 'x'));
         QCOMPARE(reply.type(), QDBusMessage::ReplyMessage);
         QTRY_COMPARE_WITH_TIMEOUT(reports().size(), 2, 30000);
         QCOMPARE(reports().last().split('\t').value(1), QFile::encodeName(root() + "/docs"));
