@@ -11,3 +11,5 @@ echo "== the main window opening folders of 10,000 and 100,000 entries (BENCH_MI
 "$build/bench/bench_window" ${BENCH_MILLION:+--million}
 echo "== copying one 1 GiB file and 20,000 small files, against cp -a"
 "$build/bench/bench_copy"
+echo "== thumbnails of 2,000 photos in Large Icons, cold and warm, against a plain decode loop"
+"$build/bench/bench_thumbnails"

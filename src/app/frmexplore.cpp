@@ -1,5 +1,7 @@
 #include "frmexplore.h"
 
+#include "thumbnails.h"
+
 #include "explorercombo.h"
 #include "explorerlistview.h"
 #include "explorertreeview.h"
@@ -203,6 +205,15 @@ void frmExplore::Form_Load()
     // 1, 2: the tree drives the list and the address box from now on.
     tree->setLinkedListView(list);
     tree->setLinkedCombo(CcXploreCombo1.get());
+
+    // The size of Large Icons and which files show pictures of their own.
+    list->setLargeIconSide(prefs_.read(Pref::IconSize).toInt());
+    connect(list, &ExplorerListView::largeIconSideChanged, this,
+            [this](int side) { prefs_.write(Pref::IconSize, QString::number(side)); });
+    ThumbnailPolicy pictures;
+    pictures.onNetwork = prefs_.read(Pref::ThumbnailsOnNetwork) == QLatin1String("1");
+    pictures.maxPictureBytes = prefs_.read(Pref::ThumbnailMaxMb).toLongLong() << 20;
+    list->setThumbnailPolicy(pictures);
 
     // 3: the view mode.
     list->setViewText(prefs_.read(Pref::View));

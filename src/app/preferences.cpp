@@ -39,7 +39,24 @@ bool twipsLength(const QString &v)
     return ok && std::isfinite(f) && f > 0;
 }
 
-constexpr int KeyCount = int(Pref::Width) + 1;
+bool wholeNumberIn(const QString &v, int low, int high)
+{
+    bool ok = false;
+    const int n = v.toInt(&ok);
+    return ok && v == QString::number(n) && n >= low && n <= high;
+}
+
+bool iconSide(const QString &v)
+{
+    return wholeNumberIn(v, 48, 256);
+}
+
+bool megabytes(const QString &v)
+{
+    return wholeNumberIn(v, 0, 1 << 20);
+}
+
+constexpr int KeyCount = int(Pref::ThumbnailMaxMb) + 1;
 
 const std::array<PrefKey, KeyCount> &table()
 {
@@ -64,6 +81,9 @@ const std::array<PrefKey, KeyCount> &table()
         {Pref::Filter12, "filter12", "", anyText},
         {Pref::Height, "Height", "15000", twipsLength},
         {Pref::Width, "Width", "20000", twipsLength},
+        {Pref::IconSize, "IconSize", "48", iconSide},
+        {Pref::ThumbnailsOnNetwork, "ThumbnailsOnNetwork", "0", switchText},
+        {Pref::ThumbnailMaxMb, "ThumbnailMaxMB", "50", megabytes},
     }};
     return keys;
 }

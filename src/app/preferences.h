@@ -22,6 +22,9 @@ enum class Pref
     Filter12 = Filter1 + 11,
     Height,
     Width,
+    IconSize,            // the side of Large Icons' pictures, 48 to 256
+    ThumbnailsOnNetwork, // pictures of files on network mounts too
+    ThumbnailMaxMb,      // pictures larger than this get no thumbnail
 };
 
 constexpr int CustomFilterCount = 12;

@@ -8,6 +8,7 @@
 #include "naturalorder.h"
 #include "plaintext.h"
 #include "rawpaths.h"
+#include "thumbnails.h"
 
 #include <QColor>
 #include <QDateTime>
@@ -47,6 +48,7 @@ void FolderModel::setFolder(const QString &path)
 {
     beginResetModel();
     folder_ = path;
+    folderBytes_ = rawpath::toBytes(path);
     entries_.clear();
     keys_.clear();
     sorted_.clear();
@@ -381,6 +383,8 @@ const FolderModel::TypeInfo &FolderModel::typeInfo(const FileEntry &e) const
     else if (!suffix.isEmpty())
         mime = db.mimeTypeForFile(e.name, QMimeDatabase::MatchExtension);
     if (mime.isValid() && !mime.isDefault()) {
+        info.mimeName = mime.name();
+        info.thumbnailed = thumbnails::handles(info.mimeName);
         info.text = mime.comment();
         info.icon =
             Icons::themed(mime.iconName(), Icons::themed(mime.genericIconName(), Icons::file()));
@@ -450,10 +454,10 @@ QVariant FolderModel::data(const QModelIndex &index, int role) const
         if (index.column() != NameColumn)
             break;
         if (!cutNames_.isEmpty() && cutNames_.contains(e.encodedName())) {
-            const QIcon icon = iconFor(e);
+            const QIcon icon = shownIcon(e);
             return QIcon(icon.pixmap(QSize(32, 32), QIcon::Disabled));
         }
-        return iconFor(e);
+        return shownIcon(e);
     case Qt::ForegroundRole:
         if (!cutNames_.isEmpty() && cutNames_.contains(e.encodedName()))
             return QColor(Qt::gray);

@@ -17,6 +17,8 @@
 
 namespace tarnwick {
 
+class ThumbnailProvider;
+
 // The contents of one folder as a table. Every entry read from disk is kept
 // in `entries_`; `sorted_` orders all of them, and `rows_` is the visible
 // subsequence (pattern, hidden and system switches). A new pattern filters
@@ -109,6 +111,13 @@ public:
     QString typeText(const FileEntry &e) const;
     QIcon iconFor(const FileEntry &e) const;
 
+    // Pictures of the files themselves where they have one, from `provider`
+    // (the model's parent keeps it); none when null.
+    void setThumbnails(ThumbnailProvider *provider);
+    // The rows from `first` to `last` are on screen or near it: their
+    // pictures are wanted, those nearest `first` soonest.
+    void wantThumbnails(int first, int last);
+
 signals:
     // error is 0 or the errno that stopped the listing.
     void loadingFinished(int error);
@@ -129,6 +138,8 @@ private:
     {
         QString text;
         QIcon icon;
+        QString mimeName;
+        bool thumbnailed = false; // files of this type may have a picture of their own
     };
 
     void onEntries(quint64 request, FileEntries &batch);
@@ -159,6 +170,9 @@ private:
     int liveIndexOf(const QByteArray &encodedName);
     void compact();
     const TypeInfo &typeInfo(const FileEntry &e) const;
+    bool mayHaveThumbnail(const FileEntry &e) const;
+    QIcon shownIcon(const FileEntry &e) const;
+    void thumbnailReady(const QByteArray &path, int row);
 
     DirectoryLister lister_;
     FolderWatcher watcher_;
@@ -167,6 +181,8 @@ private:
     bool refreshing_ = false;
     FileEntries refreshed_;
     QString folder_;
+    QByteArray folderBytes_;
+    ThumbnailProvider *thumbs_ = nullptr;
     BigVector<FileEntry> entries_;
     BigVector<SortKey> keys_;
     Indices sorted_;

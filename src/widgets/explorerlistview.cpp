@@ -11,6 +11,7 @@
 #include "launcher.h"
 #include "mounts.h"
 #include "printersource.h"
+#include "thumbnails.h"
 #include "rawpaths.h"
 #include "shellitems.h"
 #include "shellsources.h"
@@ -26,7 +27,9 @@
 #include <QMouseEvent>
 #include <QStackedLayout>
 #include <QStandardPaths>
+#include <QScrollBar>
 #include <QStyle>
+#include <QTimer>
 #include <QTreeView>
 #include <QUrl>
 #include <algorithm>
@@ -61,6 +64,17 @@ ExplorerListView::ExplorerListView(QWidget *parent)
     icons_->setBatchSize(2000);
     icons_->setTextElideMode(Qt::ElideMiddle);
     icons_->setItemDelegate(new GridCellDelegate(icons_));
+    thumbs_ = new ThumbnailProvider(this);
+    thumbsWanted_ = new QTimer(this);
+    thumbsWanted_->setSingleShot(true);
+    thumbsWanted_->setInterval(20);
+    connect(thumbsWanted_, &QTimer::timeout, this, &ExplorerListView::askForThumbnails);
+    const auto askSoon = [this] { thumbsWanted_->start(); };
+    connect(icons_->verticalScrollBar(), &QScrollBar::valueChanged, this, askSoon);
+    for (const auto changed : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
+        connect(model_, changed, this, askSoon);
+    connect(model_, &QAbstractItemModel::layoutChanged, this, askSoon);
+    connect(model_, &QAbstractItemModel::modelReset, this, askSoon);
 
     details_ = new QTreeView(this);
     details_->setRootIsDecorated(false);
@@ -152,15 +166,19 @@ void ExplorerListView::setView(ViewMode mode)
     case LargeIcons: {
         icons_->setViewMode(QListView::IconMode);
         icons_->setFlow(QListView::LeftToRight);
-        const int side = largeIconSide();
+        const int side = LargeIconSide();
         icons_->setIconSize(QSize(side, side));
         // Room for two lines of name under the picture.
         const int line = icons_->fontMetrics().height();
-        icons_->setGridSize(QSize(std::max(96, side * 2), side + 2 * line + 12));
+        icons_->setGridSize(QSize(std::max(96, side + 40), side + 2 * line + 12));
+        thumbs_->setSide(side, devicePixelRatioF());
+        model_->setThumbnails(thumbs_);
+        thumbsWanted_->start();
         icons_->setWordWrap(true);
         break;
     }
     case SmallIcons:
+        model_->setThumbnails(nullptr);
         icons_->setViewMode(QListView::ListMode);
         icons_->setFlow(QListView::LeftToRight);
         icons_->setIconSize(QSize(16, 16));
@@ -168,6 +186,7 @@ void ExplorerListView::setView(ViewMode mode)
         icons_->setWordWrap(false);
         break;
     case ListMode:
+        model_->setThumbnails(nullptr);
         icons_->setViewMode(QListView::ListMode);
         icons_->setFlow(QListView::TopToBottom);
         icons_->setIconSize(QSize(16, 16));
@@ -175,6 +194,7 @@ void ExplorerListView::setView(ViewMode mode)
         icons_->setWordWrap(false);
         break;
     case Details:
+        model_->setThumbnails(nullptr);
         break;
     }
     if (mode != Details) {
@@ -535,6 +555,8 @@ void ExplorerListView::open(const QModelIndex &index)
 
 bool ExplorerListView::eventFilter(QObject *watched, QEvent *event)
 {
+    if (zoomEvent(watched, event))
+        return true;
     switch (event->type()) {
     case QEvent::FocusIn:
         if (watched == icons_ || watched == details_)

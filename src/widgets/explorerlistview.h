@@ -14,6 +14,7 @@ class QAbstractItemView;
 class QItemSelectionModel;
 class QListView;
 class QStackedLayout;
+class QTimer;
 class QTreeView;
 
 namespace tarnwick {
@@ -25,6 +26,8 @@ class JobAsker;
 class TrashStore;
 class MountMonitor;
 class ShellItemsModel;
+class ThumbnailProvider;
+struct ThumbnailPolicy;
 class UserMessages;
 struct Volume;
 
@@ -73,6 +76,12 @@ public:
     void setAllowFileRename(bool on);
     bool setAllowFileRenameText(const QString &text);
     void setRedraw(bool on);
+    // The side of Large Icons' pictures: 48 to 256 pixels, the style's own
+    // at the start. Ctrl with the wheel, plus or minus changes it.
+    int LargeIconSide() const;
+    void setLargeIconSide(int side);
+    // Which files get pictures of their own in Large Icons.
+    void setThumbnailPolicy(const ThumbnailPolicy &policy);
 
     int ItemCount() const;
     bool Selected(int index) const;
@@ -131,6 +140,8 @@ signals:
     void Click();
     void GotFocus();
     void showHiddenChanged(bool on);
+    // The user made the icons larger or smaller.
+    void largeIconSideChanged(int side);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -145,6 +156,10 @@ private:
     TrashStore trashStore() const;
     void applyEditTriggers();
     int largeIconSide() const;
+    // Pictures of files: asked for the items in sight, and a screen around.
+    void askForThumbnails();
+    void zoomIcons(int steps);
+    bool zoomEvent(QObject *watched, QEvent *event);
     void useModel(QAbstractItemModel *model, QItemSelectionModel *selection);
     void showSpecial(NameSpace nameSpace);
     void onFolderGone();
@@ -160,6 +175,9 @@ private:
     QStackedLayout *stack_;
     QListView *icons_;
     QTreeView *details_;
+    ThumbnailProvider *thumbs_;
+    QTimer *thumbsWanted_;
+    int iconSide_ = 0; // 0: the style's
     Location location_;
     ViewMode view_ = SmallIcons;
     QString pattern_ = QStringLiteral("*.*");
