@@ -3,6 +3,7 @@
 #include "explorercombo.h"
 #include "explorerlistview.h"
 #include "explorertreeview.h"
+#include "fileopener.h"
 #include "findwindow.h"
 #include "foldermodel.h"
 #include "harness.h"
@@ -206,9 +207,30 @@ private slots:
         QVERIFY(test::waitListed(list));
         view = list->currentView();
         view->setCurrentIndex(list->model()->index(list->model()->rowOfName("file.txt"), 0));
+        // Opened with the machine's application for text, or, with none,
+        // the user asked for one.
+        struct Asker : OpenAsker
+        {
+            std::optional<Choice> chooseApplication(QWidget *, const QString &,
+                                                    const QString &prompt) override
+            {
+                prompts << prompt;
+                return std::nullopt;
+            }
+            RunAnswer askRun(QWidget *, const QString &, const QString &) override
+            {
+                return RunAnswer::Cancel;
+            }
+            QStringList prompts;
+        } asker;
+        list->setOpenAsker(&asker);
         QTest::keyClick(view, Qt::Key_Enter, Qt::KeypadModifier);
-        QCOMPARE(h->launcher.urls.size(), 1);
-        QVERIFY(h->launcher.urls.first().toString().endsWith("/a/b/file.txt"));
+        QTRY_COMPARE(h->launcher.launches.size() + asker.prompts.size(), 1);
+        if (asker.prompts.isEmpty())
+            QCOMPARE(h->launcher.launches.first().second,
+                     QList<QByteArray>{QFile::encodeName(root() + "/a/b/file.txt")});
+        else
+            QVERIFY(asker.prompts.first().contains("“file.txt”"));
     }
 
     // A menu closed with Escape leaves the keys with the menu bar; Ctrl+V

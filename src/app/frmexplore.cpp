@@ -110,6 +110,7 @@ void frmExplore::buildControls(QWidget *client)
 
     auto *tree = new ExplorerTreeView(client);
     tree->setMessages(services_.messages);
+    tree->setLauncher(services_.launcher);
     CcXploreTreeView1.attach(tree, {0, 1440, 2655, 5775});
 
     Text1.attach(new CaptionBox(tr("Filter"), client), {6240, 360, 495, 360});

@@ -1,7 +1,10 @@
 // The file list's verbs and its context menu.
 #include "explorerlistview.h"
 
+#include "applications.h"
 #include "clipboardfiles.h"
+#include "contenttypes.h"
+#include "fileopener.h"
 #include "fileoperationdialogs.h"
 #include "fileoperations.h"
 #include "foldermodel.h"
@@ -227,6 +230,48 @@ void ExplorerListView::showContextMenuFromKeyboard(QAbstractItemView *view)
     showContextMenuFor(view, current, keyboardMenuPoint(*view, current));
 }
 
+FileOpener *ExplorerListView::newOpener()
+{
+    return new FileOpener(this,
+                          {messages_, launcher_, openAsker_ ? openAsker_ : &OpenAsker::dialogs()});
+}
+
+QList<QByteArray> ExplorerListView::filesToOpen(int row) const
+{
+    const QByteArray folder = rawpath::toBytes(model_->folder());
+    const auto pathOf = [&](int r) {
+        return rawpath::join(folder, model_->entryAt(r).encodedName());
+    };
+    if (!Selected(row))
+        return {pathOf(row)};
+    QList<QByteArray> paths;
+    for (int r : selectedRows()) {
+        if (!model_->entryAt(r).isDir)
+            paths.append(pathOf(r));
+    }
+    return paths;
+}
+
+// "Open With" for the file at `row`: the applications for its type, as the
+// listing read it (by its first bytes, or else by its name), so the menu
+// reads nothing from the disk.
+void ExplorerListView::addOpenWith(QMenu &menu, int row)
+{
+    const FileEntry &entry = model_->entryAt(row);
+    const QString type = entry.contentType ? ContentTypes::name(entry.contentType)
+                                           : Applications::typeByName(entry.encodedName());
+    const QList<QByteArray> paths = filesToOpen(row);
+    QMenu *with = menu.addMenu(tr("Open &With"));
+    FileOpener::fillOpenWithMenu(
+        *with, type, [this, paths](const QString &id) { newOpener()->openWith(id, paths); },
+        [this, paths, type] { newOpener()->chooseFor(paths, type); });
+}
+
+void ExplorerListView::openTerminalHere(const QByteArray &folder)
+{
+    newOpener()->openTerminalIn(folder);
+}
+
 // The menu for the item `at`, or for the folder's background when `at` is
 // not valid, at `pos` in the view's viewport.
 void ExplorerListView::showContextMenuFor(QAbstractItemView *view, const QModelIndex &at,
@@ -251,6 +296,8 @@ void ExplorerListView::showContextMenuFor(QAbstractItemView *view, const QModelI
     if (onItem) {
         QAction *openIt = menu.addAction(tr("&Open"));
         connect(openIt, &QAction::triggered, this, [this, view] { open(view->currentIndex()); });
+        if (inFolder && !model_->entryAt(at.row()).isDir)
+            addOpenWith(menu, at.row());
         if (inTrash) {
             add(Verb::Restore);
             menu.addSeparator();
@@ -266,11 +313,18 @@ void ExplorerListView::showContextMenuFor(QAbstractItemView *view, const QModelI
             add(Verb::Rename, allowRename_);
             add(Verb::Link);
             menu.addSeparator();
+            if (model_->entryAt(at.row()).isDir) {
+                const QByteArray folder = rawpath::toBytes(model_->pathAt(at.row()));
+                menu.addAction(tr("Open &Terminal Here"), this,
+                               [this, folder] { openTerminalHere(folder); });
+            }
             add(Verb::Properties);
         }
     } else if (inFolder) {
         add(Verb::NewFolder);
         add(Verb::Paste, pasteable);
+        menu.addAction(tr("Open &Terminal Here"), this,
+                       [this] { openTerminalHere(rawpath::toBytes(location_.path)); });
         menu.addSeparator();
         add(Verb::Properties);
     }

@@ -4,6 +4,7 @@
 #include "verbs.h"
 
 #include "clipboardfiles.h"
+#include "fileopener.h"
 #include "fileoperationdialogs.h"
 #include "foldermodel.h"
 #include "folderwatcher.h"
@@ -534,9 +535,7 @@ void ExplorerListView::open(const QModelIndex &index)
             navigator_(Location::folder(path));
             return;
         }
-        if (!launcher_->openUrl(QUrl::fromEncoded(fileUrl(rawpath::toBytes(path)))))
-            messages_->error(
-                this, tr("No application is set up to open “%1”.").arg(rawpath::shown(path)));
+        newOpener()->open(filesToOpen(index.row()));
         return;
     }
     const ShellItem &item = shell_->itemAt(index.row());
@@ -546,8 +545,7 @@ void ExplorerListView::open(const QModelIndex &index)
         if (!launcher_->startDetached(item.program, item.arguments))
             messages_->error(this, tr("“%1” could not be started.").arg(item.name));
     } else if (!item.path.isEmpty()) {
-        if (!launcher_->openUrl(QUrl::fromLocalFile(item.path)))
-            messages_->error(this, tr("No application is set up to open “%1”.").arg(item.name));
+        newOpener()->open({rawpath::toBytes(item.path)});
     } else {
         messages_->error(this, tr("There is nothing to open for “%1”.").arg(item.name));
     }

@@ -13,15 +13,18 @@ class QAbstractItemModel;
 class QAbstractItemView;
 class QItemSelectionModel;
 class QListView;
+class QMenu;
 class QStackedLayout;
 class QTimer;
 class QTreeView;
 
 namespace tarnwick {
 
+class FileOpener;
 class FolderModel;
 class FolderWatcher;
 class Launcher;
+class OpenAsker;
 class JobAsker;
 class TrashStore;
 class MountMonitor;
@@ -116,6 +119,8 @@ public:
     void setNavigator(Navigator navigator);
     void setMessages(UserMessages *messages);
     void setLauncher(Launcher *launcher);
+    // What opening files asks; the Open With dialog when none is set.
+    void setOpenAsker(OpenAsker *asker) { openAsker_ = asker; }
     void setVolumeSource(VolumeSource volumes);
     // The volume tops whose trashes the Recycle Bin shows and its verbs act
     // on; this process's mount table when none is set.
@@ -148,6 +153,12 @@ protected:
 
 private:
     void open(const QModelIndex &index);
+    // One request to open files, on the services set here.
+    FileOpener *newOpener();
+    // The files of the selection when `row` is among them, else that one.
+    QList<QByteArray> filesToOpen(int row) const;
+    void addOpenWith(QMenu &menu, int row);
+    void openTerminalHere(const QByteArray &folder);
     void showContextMenu(QAbstractItemView *view, const QPoint &pos);
     void showContextMenuFromKeyboard(QAbstractItemView *view);
     void showContextMenuFor(QAbstractItemView *view, const QModelIndex &at, const QPoint &pos);
@@ -188,6 +199,7 @@ private:
     Navigator navigator_;
     UserMessages *messages_;
     Launcher *launcher_;
+    OpenAsker *openAsker_ = nullptr;
     VolumeSource volumes_;
     TrashTopSource trashTops_;
     JobAsker *asker_;

@@ -2,9 +2,11 @@
 #include "explorertreeview.h"
 
 #include "clipboardfiles.h"
+#include "fileopener.h"
 #include "fileoperationdialogs.h"
 #include "fileoperations.h"
 #include "findwindow.h"
+#include "launcher.h"
 #include "mounts.h"
 #include "namespacemodel.h"
 #include "rawpaths.h"
@@ -89,6 +91,7 @@ void ExplorerTreeView::showContextMenuFor(const QModelIndex &at, const QPoint &p
         });
         addVerbEntry(menu, Verb::Paste, holdsFiles(QGuiApplication::clipboard()->mimeData()),
                      [this] { InvokeVerb(Verb::Paste); });
+        menu.addAction(tr("Open &Terminal Here"), this, [this] { openTerminalHere(); });
         menu.exec(view_->viewport()->mapToGlobal(pos));
         return;
     }
@@ -117,8 +120,18 @@ void ExplorerTreeView::showContextMenuFor(const QModelIndex &at, const QPoint &p
     add(Verb::Link);
     menu.addSeparator();
     add(Verb::Find);
+    menu.addAction(tr("Open &Terminal Here"), this, [this] { openTerminalHere(); });
     add(Verb::Properties);
     menu.exec(view_->viewport()->mapToGlobal(pos));
+}
+
+void ExplorerTreeView::openTerminalHere()
+{
+    if (!current_.isFolder())
+        return;
+    auto *opener = new FileOpener(
+        this, {messages_, launcher_ ? launcher_ : &Launcher::system(), &OpenAsker::dialogs()});
+    opener->openTerminalIn(rawpath::toBytes(current_.path));
 }
 
 // Files dropped on a folder node go into that folder, as in the list.

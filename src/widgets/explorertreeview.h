@@ -12,6 +12,7 @@ namespace tarnwick {
 
 class ExplorerCombo;
 class ExplorerListView;
+class Launcher;
 class MountMonitor;
 class NamespaceModel;
 class NetworkMounter;
@@ -62,6 +63,8 @@ public:
     NetworkMounter *mounter();
     void setRedraw(bool on);
     void setMessages(UserMessages *messages);
+    // What starts a terminal; the desktop's own unless set.
+    void setLauncher(Launcher *launcher) { launcher_ = launcher; }
 
     // Runs a verb on the tree's folder; Restore and New Folder are not the
     // folder's.
@@ -88,6 +91,7 @@ private:
     void onCurrentChanged(const QModelIndex &current);
     void show(const Location &location);
     void openFind();
+    void openTerminalHere();
     void showContextMenu(const QPoint &pos);
     void showContextMenuFor(const QModelIndex &at, const QPoint &pos);
     bool handleDrag(QEvent *event);
@@ -102,6 +106,7 @@ private:
     QPointer<ExplorerListView> list_;
     QPointer<ExplorerCombo> combo_;
     UserMessages *messages_;
+    Launcher *launcher_ = nullptr;
     Location current_;
     quint64 checks_ = 0;       // navigations whose folder check has started
     quint64 pendingCheck_ = 0; // the one still waiting for its check; 0 if none

@@ -20,6 +20,14 @@ public:
             process.setProcessEnvironment(*environment);
         return process.startDetached(pid);
     }
+    LaunchResult launch(const QString &app, const QList<QByteArray> &paths) override
+    {
+        return Applications::launch(app, paths);
+    }
+    LaunchResult startIn(const QList<QByteArray> &argv, const QByteArray &workingDir) override
+    {
+        return Applications::startIn(argv, workingDir);
+    }
 };
 
 } // namespace

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "applications.h"
+
 #include <QProcessEnvironment>
 #include <QStringList>
 #include <QUrl>
@@ -18,8 +20,14 @@ public:
     virtual bool startDetached(const QString &program, const QStringList &arguments,
                                const QProcessEnvironment *environment = nullptr,
                                qint64 *pid = nullptr) = 0;
+    // Starts the application `app` (a desktop id, or a .desktop file's path)
+    // on `paths`, in one call.
+    virtual LaunchResult launch(const QString &app, const QList<QByteArray> &paths) = 0;
+    // Starts `argv` in the folder `workingDir`, all as bytes: a folder's name
+    // need not be UTF-8.
+    virtual LaunchResult startIn(const QList<QByteArray> &argv, const QByteArray &workingDir) = 0;
 
-    // The desktop's own: QDesktopServices and a detached process.
+    // The desktop's own: QDesktopServices, GIO and detached processes.
     static Launcher &system();
 };
 

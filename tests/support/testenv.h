@@ -93,9 +93,21 @@ public:
         environments << (environment ? *environment : QProcessEnvironment());
         return true;
     }
+    LaunchResult launch(const QString &app, const QList<QByteArray> &paths) override
+    {
+        launches << std::pair{app, paths};
+        return {};
+    }
+    LaunchResult startIn(const QList<QByteArray> &argv, const QByteArray &workingDir) override
+    {
+        startedIn << std::pair{argv, workingDir};
+        return {};
+    }
     QList<QUrl> urls;
     QList<QStringList> started;
     QList<QProcessEnvironment> environments;
+    QList<std::pair<QString, QList<QByteArray>>> launches;
+    QList<std::pair<QList<QByteArray>, QByteArray>> startedIn;
 };
 
 // Creates the file `path`, named by its bytes, holding `bytes`; false when
