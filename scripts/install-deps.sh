@@ -34,6 +34,12 @@ packages=(
     groff-base
     dbus-daemon
     libglib2.0-bin
+    libarchive-dev
+    zip
+    unzip
+    p7zip-full
+    zstd
+    python3
 )
 for option in "$@"; do
     case $option in

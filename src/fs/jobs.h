@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace tarnwick {
 
@@ -26,7 +27,9 @@ enum class JobKind
     Delete,         // for good, outside the trash
     EraseFromTrash, // for good, from the trash
     Restore,
-    Permissions
+    Permissions,
+    Extract, // archives unpacked beside themselves
+    Compress // items packed into a new archive
 };
 
 // Something of the same name is already in the target folder.
@@ -86,12 +89,16 @@ public:
     virtual void cancel() = 0;
     virtual void answerConflict(ConflictChoice, bool /*applyToAll*/) {}
     virtual void answerError(ErrorChoice) {}
+    // The password asked for; nullopt when none was given.
+    virtual void answerPassword(const std::optional<QByteArray> &) {}
 
 signals:
     void progress(const QString &currentFile, qint64 bytesDone, qint64 bytesTotal, int filesDone,
                   int filesTotal);
     void conflict(const tarnwick::Conflict &c);             // waits for answerConflict
     void error(const QString &what, const QString &reason); // waits for answerError
+    // An encrypted item's password; `again` after a wrong one. Waits for answerPassword.
+    void passwordNeeded(const QString &item, bool again);
     void finished(const tarnwick::JobResult &result);
 
 private:

@@ -10,6 +10,7 @@
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
 #include <QProgressBar>
@@ -50,6 +51,10 @@ QString title(JobKind kind)
         return tr("Restoring");
     case JobKind::Permissions:
         return tr("Changing permissions");
+    case JobKind::Extract:
+        return tr("Unpacking");
+    case JobKind::Compress:
+        return tr("Packing");
     }
     return {};
 }
@@ -64,6 +69,9 @@ QString failedHeading(JobKind kind, int n)
         return tr("These items could not be deleted:");
     case JobKind::Restore:
         return tr("These items could not be restored:");
+    case JobKind::Extract:
+    case JobKind::Compress:
+        return tr("Some items were left out:");
     case JobKind::Permissions:
     case JobKind::Rename:
     case JobKind::NewFolder:
@@ -127,9 +135,42 @@ private:
     ConflictChoice choice_ = ConflictChoice::Cancel; // Escape and the close box stop it all
 };
 
+// A password, typed where it is not shown.
+class PasswordDialog : public QDialog
+{
+public:
+    PasswordDialog(const QString &item, bool again, QWidget *parent) : QDialog(parent)
+    {
+        setWindowTitle(QGuiApplication::applicationDisplayName());
+        auto *layout = new QVBoxLayout(this);
+        if (again)
+            layout->addWidget(plainLabel(tr("The password was wrong."), this));
+        layout->addWidget(
+            plainLabel(tr("\u201c%1\u201d is protected by a password:").arg(item), this));
+        edit_ = new QLineEdit(this);
+        edit_->setEchoMode(QLineEdit::Password);
+        layout->addWidget(edit_);
+        auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+        connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+        connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+        layout->addWidget(buttons);
+    }
+    QByteArray password() const { return edit_->text().toUtf8(); }
+
+private:
+    QLineEdit *edit_;
+};
+
 class DialogAsker : public JobAsker
 {
 public:
+    std::optional<QByteArray> askPassword(QWidget *parent, const QString &item, bool again) override
+    {
+        PasswordDialog dialog(item, again, parent);
+        if (dialog.exec() != QDialog::Accepted)
+            return std::nullopt;
+        return dialog.password();
+    }
     std::pair<ConflictChoice, bool> askConflict(QWidget *parent, const Conflict &c) override
     {
         ConflictDialog dialog(c, parent);
@@ -248,6 +289,11 @@ private:
 
 JobAsker::~JobAsker() = default;
 
+std::optional<QByteArray> JobAsker::askPassword(QWidget *, const QString &, bool)
+{
+    return std::nullopt;
+}
+
 JobAsker &JobAsker::dialogs()
 {
     static DialogAsker instance;
@@ -263,6 +309,7 @@ JobRunner::JobRunner(Job *job, QWidget *parent, JobAsker &asker)
     connect(job, &Job::progress, this, &JobRunner::onProgress);
     connect(job, &Job::conflict, this, &JobRunner::onConflict);
     connect(job, &Job::error, this, &JobRunner::onError);
+    connect(job, &Job::passwordNeeded, this, &JobRunner::onPassword);
     connect(job, &Job::finished, this, &JobRunner::onFinished);
 }
 
@@ -318,6 +365,17 @@ void JobRunner::onError(const QString &what, const QString &reason)
     const ErrorChoice choice = asker_.askError(over, what, reason);
     asking_ = false;
     job_->answerError(choice);
+    if (!showTimer_.isActive())
+        showProgress();
+}
+
+void JobRunner::onPassword(const QString &item, bool again)
+{
+    asking_ = true;
+    QWidget *over = dialog_ ? static_cast<QWidget *>(dialog_) : parent_.data();
+    const std::optional<QByteArray> password = asker_.askPassword(over, item, again);
+    asking_ = false;
+    job_->answerPassword(password);
     if (!showTimer_.isActive())
         showProgress();
 }

@@ -21,6 +21,9 @@ public:
     // The choice, and whether it holds for every conflict still to come.
     virtual std::pair<ConflictChoice, bool> askConflict(QWidget *parent, const Conflict &c) = 0;
     virtual ErrorChoice askError(QWidget *parent, const QString &what, const QString &reason) = 0;
+    // The password of an encrypted item (an archive); nullopt when none is
+    // given, which is what an asker that does not ask answers.
+    virtual std::optional<QByteArray> askPassword(QWidget *parent, const QString &item, bool again);
     // What went wrong, once, at the end; one entry per item.
     virtual void report(QWidget *parent, JobKind kind, const QStringList &errors) = 0;
 
@@ -56,6 +59,7 @@ private:
                     int filesTotal);
     void onConflict(const Conflict &c);
     void onError(const QString &what, const QString &reason);
+    void onPassword(const QString &item, bool again);
     void onFinished(const JobResult &result);
     void showProgress();
 

@@ -1,0 +1,223 @@
+// Unpacking, the end of it: what an archive made takes its place in the
+// target, and what went wrong is said in the archive's name.
+#include "archiveunpack.h"
+
+#include "archives.h"
+#include "fdwalk.h"
+#include "names.h"
+#include "rawpaths.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+#include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+
+namespace tarnwick::archive {
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("Archives", text);
+}
+
+using rawpath::join;
+using rawpath::shown;
+
+} // namespace
+
+// Asks once per archive when what it unpacks to grows far beyond its own
+// size, or beyond the disk's free space.
+bool Unpack::sizeAllowed(qint64 total)
+{
+    if (sizeAccepted_ || (total <= limit_ && total <= free_))
+        return true;
+    const QLocale l;
+    const QString archive = shown(rawpath::baseName(path_));
+    const QString what =
+        total > free_ ? tr("\u201c%1\u201d needs more space than the disk has free.").arg(archive)
+                      : tr("\u201c%1\u201d unpacks to far more than its own size.").arg(archive);
+    const QString reason =
+        tr("It holds at least %1 in an archive of %2, and the disk has %3 free; it may fill the "
+           "disk. Retry goes on unpacking it, Skip leaves it packed.")
+            .arg(l.formattedDataSize(total), l.formattedDataSize(size_),
+                 l.formattedDataSize(free_));
+    switch (job_.askError(what, reason)) {
+    case ErrorChoice::Retry:
+        sizeAccepted_ = true;
+        return true;
+    case ErrorChoice::Skip:
+        fail(tr("It was left packed: it unpacks to %1.").arg(l.formattedDataSize(total)));
+        return false;
+    case ErrorChoice::Cancel:
+        stop_ = true;
+        return false;
+    }
+    return false;
+}
+
+void Unpack::refuse(const QByteArray &name, const QString &why)
+{
+    ++refused_;
+    job_.result_.errors << jobtext::itemFailed(
+        shown(rawpath::baseName(path_)),
+        tr("\u201c%1\u201d was left out: %2").arg(shown(name), why));
+}
+
+// The archive as a whole failed; what it left goes.
+void Unpack::fail(const QString &why)
+{
+    if (stop_)
+        return;
+    stop_ = true;
+    job_.result_.errors << jobtext::itemFailed(shown(rawpath::baseName(path_)), why);
+}
+
+void Unpack::failWrite(const QByteArray &name, int code)
+{
+    fail(tr("\u201c%1\u201d could not be written. %2").arg(shown(name), jobtext::reason(code)));
+}
+
+QString Unpack::readError() const
+{
+    const char *said = archive_ ? archive_error_string(archive_) : nullptr;
+    const QString detail = said ? QString::fromLocal8Bit(said) : jobtext::reason(errno);
+    if (asked_ == 0 && archive_ && archive_read_has_encrypted_entries(archive_) > 0)
+        return tr("It is protected by a password, and none was given.");
+    if (asked_ > 0 && noPassword_)
+        return asked_ > 1 ? tr("The password was wrong, so nothing was unpacked.")
+                          : tr("No password was given, so nothing was unpacked.");
+    if (asked_ > 0)
+        return tr("The password was wrong, or the archive is damaged (%1).").arg(detail);
+    const int code = archive_ ? archive_errno(archive_) : 0;
+    if (code > 0 && code != EILSEQ)
+        return jobtext::reason(code);
+    return tr("It is damaged, cut short or not an archive (%1).").arg(detail);
+}
+
+Unpack::Outcome Unpack::finish()
+{
+    // Deepest first: a folder's time changes with every entry made in it,
+    // and a folder without write permission would keep its entries out.
+    std::stable_sort(folders_.begin(), folders_.end(), [](const Folder &a, const Folder &b) {
+        return a.parts.size() > b.parts.size();
+    });
+    // The top ones after they have their place: moving a folder elsewhere
+    // needs write permission on it.
+    std::vector<std::pair<Fd, const Folder *>> tops;
+    for (const Folder &f : folders_) {
+        Fd fd = findFolder(f.parts);
+        if (fd.get() < 0)
+            continue;
+        if (f.parts.size() == 1) {
+            tops.emplace_back(std::move(fd), &f);
+            continue;
+        }
+        if (checked::setMode(fd.get(), f.mode) != 0 || futimens(fd.get(), f.times) != 0)
+            refuse(f.parts.join('/'), jobtext::reason(errno));
+    }
+    int err = 0;
+    const std::vector<QByteArray> names = namesIn(partFd_.get(), &err);
+    Outcome out;
+    if (err != 0) {
+        fail(jobtext::reason(err));
+        out = Outcome::Skipped;
+    } else if (names.empty()) {
+        if (refused_ == 0)
+            fail(tr("It holds nothing to unpack."));
+        out = Outcome::Skipped;
+    } else {
+        out = place(names.size() == 1 ? names.front() : QByteArray());
+    }
+    if (out == Outcome::Done) {
+        for (const auto &[fd, f] : tops) {
+            if (checked::setMode(fd.get(), f->mode) != 0 || futimens(fd.get(), f->times) != 0)
+                refuse(f->parts.first(), jobtext::reason(errno));
+        }
+    }
+    if (!partPlaced_)
+        removeTree(targetFd_, part_.constData()); // empty, or all of it when it stayed
+    return out == Outcome::Done && refused_ > 0 ? Outcome::Skipped : out;
+}
+
+// The one top entry `top` out of the part folder into the target, asking
+// when its name is taken; or, when `top` is empty, the part folder itself
+// under the archive's name, numbered when taken.
+Unpack::Outcome Unpack::place(const QByteArray &top)
+{
+    if (top.isEmpty()) {
+        const QByteArray stem = Archives::stem(rawpath::baseName(path_));
+        for (int n = 1; n <= names::MaxNumber; ++n) {
+            const QByteArray free = names::firstFree(targetFd_, stem, true, n);
+            if (free.isEmpty())
+                break;
+            if (renameat2(targetFd_, part_.constData(), targetFd_, free.constData(),
+                          RENAME_NOREPLACE) == 0) {
+                job_.result_.created << join(target_, free);
+                partPlaced_ = true;
+                return Outcome::Done;
+            }
+            if (errno != EEXIST) {
+                failWrite(stem, errno);
+                return Outcome::Skipped;
+            }
+        }
+        fail(jobtext::reason(jobtext::NoFreeName));
+        return Outcome::Skipped;
+    }
+    struct stat src;
+    if (fstatat(partFd_.get(), top.constData(), &src, AT_SYMLINK_NOFOLLOW) != 0) {
+        failWrite(top, errno);
+        return Outcome::Skipped;
+    }
+    QByteArray dest = top;
+    bool replace = false;
+    for (;;) {
+        const int rc = replace
+                           ? renameat(partFd_.get(), top.constData(), targetFd_, dest.constData())
+                           : renameat2(partFd_.get(), top.constData(), targetFd_, dest.constData(),
+                                       RENAME_NOREPLACE);
+        if (rc == 0) {
+            job_.result_.created << join(target_, dest);
+            return Outcome::Done;
+        }
+        if (errno != EEXIST) {
+            failWrite(dest, errno);
+            return Outcome::Skipped;
+        }
+        struct stat there;
+        if (fstatat(targetFd_, dest.constData(), &there, AT_SYMLINK_NOFOLLOW) != 0)
+            continue; // gone meanwhile
+        Conflict c;
+        c.source = join(path_, top);
+        c.target = join(target_, dest);
+        c.sourceIsDir = S_ISDIR(src.st_mode);
+        c.targetIsDir = S_ISDIR(there.st_mode);
+        c.sourceSize = src.st_size;
+        c.targetSize = there.st_size;
+        c.sourceMtime = src.st_mtim.tv_sec;
+        c.targetMtime = there.st_mtim.tv_sec;
+        c.sourceIsLink = S_ISLNK(src.st_mode);
+        // Folders are not merged: what is there could be mixed with what
+        // arrives beyond telling apart.
+        c.mayReplace = !c.sourceIsDir && !c.targetIsDir;
+        switch (job_.askConflict(c)) {
+        case ConflictChoice::Replace:
+            replace = true;
+            break;
+        case ConflictChoice::KeepBoth:
+            dest = names::firstFree(targetFd_, top, c.sourceIsDir, 2);
+            if (dest.isEmpty()) {
+                fail(jobtext::reason(jobtext::NoFreeName));
+                return Outcome::Skipped;
+            }
+            break;
+        case ConflictChoice::Skip:
+            return Outcome::Skipped;
+        case ConflictChoice::Cancel:
+            return Outcome::Cancelled;
+        }
+    }
+}
+
+} // namespace tarnwick::archive
