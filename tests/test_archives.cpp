@@ -2,10 +2,13 @@
 // the tools read back, and hostile archives keep everything inside the
 // folder they are unpacked into and leave nothing half-written.
 #include "archives.h"
+#include "archiveverbs.h"
+#include "fileoperationdialogs.h"
 #include "rawpaths.h"
 #include "testenv.h"
 
 #include <QCryptographicHash>
+#include <QMenu>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <dirent.h>
@@ -173,6 +176,7 @@ private slots:
     void diskFull_data();
     void diskFull();
     void namesAndTypes();
+    void menuAndDialogAnswers();
 
 private:
     QString dir(const QString &name) const { return tmp_->path() + QLatin1Char('/') + name; }
@@ -611,6 +615,75 @@ void TestArchives::namesAndTypes()
     QVERIFY(Archives::isArchive(bytes("src/zipped-no-extension")));
     QVERIFY(!Archives::isArchive(bytes("src/a.txt")));
     QVERIFY(!Archives::isArchive(bytes("src")));
+}
+
+namespace {
+
+// Answers the password question as a user would in the dialog.
+class PasswordAsker : public JobAsker
+{
+public:
+    std::pair<ConflictChoice, bool> askConflict(QWidget *, const Conflict &) override
+    {
+        return {ConflictChoice::Cancel, false};
+    }
+    ErrorChoice askError(QWidget *, const QString &, const QString &) override
+    {
+        return ErrorChoice::Cancel;
+    }
+    std::optional<QByteArray> askPassword(QWidget *, const QString &item, bool) override
+    {
+        asked << item;
+        return QByteArray("right");
+    }
+    void report(QWidget *, JobKind, const QStringList &errors) override { reported << errors; }
+    QStringList asked, reported;
+};
+
+QStringList entries(const QMenu &menu)
+{
+    QStringList texts;
+    for (const QAction *a : menu.actions())
+        texts << a->text().remove(QLatin1Char('&'));
+    return texts;
+}
+
+} // namespace
+
+void TestArchives::menuAndDialogAnswers()
+{
+    QVERIFY(writeFile(dir("src/report.pdf"), "%PDF"));
+    QVERIFY(writeFile(dir("src/photos.2024/a"), "a"));
+    QVERIFY(writeFile(dir("src/in/inner.txt"), "the secret"));
+    QVERIFY(shell("zip -q -P right ../locked.zip inner.txt && tar czf ../b.tar.gz inner.txt",
+                  dir("src/in")));
+    QCOMPARE(ArchiveVerbs::suggestedName({bytes("src/report.pdf")}), QStringLiteral("report"));
+    QCOMPARE(ArchiveVerbs::suggestedName({bytes("src/photos.2024")}),
+             QStringLiteral("photos.2024"));
+    QCOMPARE(ArchiveVerbs::suggestedName({bytes("src/report.pdf"), bytes("src/photos.2024")}),
+             QStringLiteral("src"));
+
+    QWidget window;
+    RecordingMessages messages;
+    PasswordAsker asker;
+    QMenu menu;
+    ArchiveVerbs::addMenuEntries(menu, &window, messages, asker,
+                                 {bytes("src/locked.zip"), bytes("src/b.tar.gz")});
+    QCOMPARE(entries(menu), QStringList({"Extract Here", "Compress…"}));
+    menu.clear();
+    ArchiveVerbs::addMenuEntries(menu, &window, messages, asker,
+                                 {bytes("src/locked.zip"), bytes("src/report.pdf")});
+    QCOMPARE(entries(menu), QStringList({"Compress…"}));
+
+    QVERIFY(!ArchiveVerbs::compressAs(&window, messages, asker, {bytes("src/report.pdf")},
+                                      QStringLiteral("a/b"), ArchiveFormat::Zip));
+    QCOMPARE(messages.errors.size(), 1);
+
+    // The runner takes the job's password question to the asker.
+    ArchiveVerbs::extractHere(&window, messages, asker, {bytes("src/locked.zip")});
+    QTRY_VERIFY(QFileInfo::exists(dir("src/inner.txt")));
+    QCOMPARE(asker.asked, QStringList{"locked.zip"});
+    QCOMPARE(asker.reported, QStringList());
 }
 
 TARNWICK_TEST_MAIN(TestArchives)

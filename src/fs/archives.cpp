@@ -179,6 +179,55 @@ QByteArray partName(int dirFd, const QByteArray &name)
 
 namespace Archives {
 
+namespace {
+
+// Documents that are zip files inside (office files, e-books) open as what
+// they are, so only archive types count, not what inherits them.
+bool isArchiveType(const QMimeType &type)
+{
+    static const QSet<QString> types{
+        QStringLiteral("application/zip"),
+        QStringLiteral("application/x-tar"),
+        QStringLiteral("application/x-compressed-tar"),
+        QStringLiteral("application/x-bzip-compressed-tar"),
+        QStringLiteral("application/x-bzip2-compressed-tar"),
+        QStringLiteral("application/x-xz-compressed-tar"),
+        QStringLiteral("application/x-lzma-compressed-tar"),
+        QStringLiteral("application/x-zstd-compressed-tar"),
+        QStringLiteral("application/x-tarz"),
+        QStringLiteral("application/x-lz4-compressed-tar"),
+        QStringLiteral("application/x-7z-compressed"),
+        QStringLiteral("application/vnd.rar"),
+        QStringLiteral("application/x-rar"),
+        QStringLiteral("application/x-rar-compressed"),
+        QStringLiteral("application/x-cd-image"),
+        QStringLiteral("application/x-iso9660-image"),
+        QStringLiteral("application/x-cpio"),
+        QStringLiteral("application/x-sv4cpio"),
+        QStringLiteral("application/x-sv4crc"),
+        QStringLiteral("application/x-ar"),
+        QStringLiteral("application/x-xar"),
+        QStringLiteral("application/x-lha"),
+        QStringLiteral("application/x-cab"),
+        QStringLiteral("application/vnd.ms-cab-compressed"),
+    };
+    if (types.contains(type.name()))
+        return true;
+    for (const QString &alias : type.aliases()) {
+        if (types.contains(alias))
+            return true;
+    }
+    return false;
+}
+
+QMimeDatabase &mimeDatabase()
+{
+    static QMimeDatabase db;
+    return db;
+}
+
+} // namespace
+
 QByteArray suffix(ArchiveFormat format)
 {
     switch (format) {
@@ -217,8 +266,7 @@ QString formatName(ArchiveFormat format)
 
 QByteArray stem(const QByteArray &name)
 {
-    static const QMimeDatabase db;
-    const QByteArray known = db.suffixForFileName(rawpath::toText(name)).toUtf8();
+    const QByteArray known = mimeDatabase().suffixForFileName(rawpath::toText(name)).toUtf8();
     if (!known.isEmpty() && name.size() > known.size() + 1 &&
         name.right(known.size() + 1).toLower() == '.' + known.toLower())
         return name.left(name.size() - known.size() - 1);
@@ -226,36 +274,14 @@ QByteArray stem(const QByteArray &name)
     return dot > 0 ? name.left(dot) : name;
 }
 
+bool isArchiveName(const QByteArray &name)
+{
+    const QList<QMimeType> byName = mimeDatabase().mimeTypesForFileName(rawpath::toText(name));
+    return !byName.isEmpty() && isArchiveType(byName.first());
+}
+
 bool isArchive(const QByteArray &path)
 {
-    // Documents that are zip files inside (office files, e-books) open as
-    // what they are, so only archive types count, not what inherits them.
-    static const QSet<QString> types{
-        QStringLiteral("application/zip"),
-        QStringLiteral("application/x-tar"),
-        QStringLiteral("application/x-compressed-tar"),
-        QStringLiteral("application/x-bzip-compressed-tar"),
-        QStringLiteral("application/x-bzip2-compressed-tar"),
-        QStringLiteral("application/x-xz-compressed-tar"),
-        QStringLiteral("application/x-lzma-compressed-tar"),
-        QStringLiteral("application/x-zstd-compressed-tar"),
-        QStringLiteral("application/x-tarz"),
-        QStringLiteral("application/x-lz4-compressed-tar"),
-        QStringLiteral("application/x-7z-compressed"),
-        QStringLiteral("application/vnd.rar"),
-        QStringLiteral("application/x-rar"),
-        QStringLiteral("application/x-rar-compressed"),
-        QStringLiteral("application/x-cd-image"),
-        QStringLiteral("application/x-iso9660-image"),
-        QStringLiteral("application/x-cpio"),
-        QStringLiteral("application/x-sv4cpio"),
-        QStringLiteral("application/x-sv4crc"),
-        QStringLiteral("application/x-ar"),
-        QStringLiteral("application/x-xar"),
-        QStringLiteral("application/x-lha"),
-        QStringLiteral("application/x-cab"),
-        QStringLiteral("application/vnd.ms-cab-compressed"),
-    };
     // The name may not be valid UTF-8, so the head is read here, by the bytes.
     const int fd = open(path.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
@@ -269,16 +295,8 @@ bool isArchive(const QByteArray &path)
     if (got < 0)
         return false;
     head.truncate(got);
-    static const QMimeDatabase db;
-    const QMimeType type =
-        db.mimeTypeForFileNameAndData(rawpath::toText(rawpath::baseName(path)), head);
-    if (types.contains(type.name()))
-        return true;
-    for (const QString &alias : type.aliases()) {
-        if (types.contains(alias))
-            return true;
-    }
-    return false;
+    return isArchiveType(
+        mimeDatabase().mimeTypeForFileNameAndData(rawpath::toText(rawpath::baseName(path)), head));
 }
 
 } // namespace Archives

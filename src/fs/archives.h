@@ -39,6 +39,9 @@ QByteArray stem(const QByteArray &name);
 // Whether the file at `path` is an archive this program unpacks, by its MIME
 // type (its name, else its first bytes); never follows into a folder.
 bool isArchive(const QByteArray &path);
+// The same by the name alone, reading nothing: for menus, which must not
+// wait on a slow disk.
+bool isArchiveName(const QByteArray &name);
 
 // Unpacks each archive into `targetFolder`. An archive whose entries share
 // one top entry (a folder or a single file) puts that entry there, asking

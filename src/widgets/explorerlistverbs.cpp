@@ -2,6 +2,7 @@
 #include "explorerlistview.h"
 
 #include "applications.h"
+#include "archiveverbs.h"
 #include "clipboardfiles.h"
 #include "contenttypes.h"
 #include "fileopener.h"
@@ -312,6 +313,7 @@ void ExplorerListView::showContextMenuFor(QAbstractItemView *view, const QModelI
             add(Verb::Delete);
             add(Verb::Rename, allowRename_);
             add(Verb::Link);
+            ArchiveVerbs::addMenuEntries(menu, this, *messages_, *asker_, selectedPaths());
             menu.addSeparator();
             if (model_->entryAt(at.row()).isDir) {
                 const QByteArray folder = rawpath::toBytes(model_->pathAt(at.row()));
