@@ -10,8 +10,8 @@
 #include <QThread>
 #include <chrono>
 #include <deque>
-#include <mutex>
 #include <fcntl.h>
+#include <mutex>
 #include <sys/stat.h>
 
 namespace tarnwick {
@@ -95,6 +95,7 @@ QByteArray pngOf(const QImage &image)
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, "png");
+    writer.setCompression(1); // small pictures: speed counts for more than bytes
     return writer.write(image) ? bytes : QByteArray();
 }
 
