@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QImageReader>
 #include <QImageWriter>
+#include <QPainter>
 #include <QPixmap>
 #include <QThread>
 #include <chrono>
@@ -307,7 +308,16 @@ void ThumbnailProvider::deliver(quint64 generation, const ThumbnailRequest &r, c
         failed_.insert(key);
         return;
     }
-    QPixmap picture = QPixmap::fromImage(image);
+    // Centred on a square of the icon's size, so that every name under a
+    // picture starts at the same height.
+    const int pixels = qRound(side_ * ratio_);
+    QImage square(pixels, pixels, QImage::Format_ARGB32_Premultiplied);
+    square.fill(Qt::transparent);
+    {
+        QPainter painter(&square);
+        painter.drawImage((pixels - image.width()) / 2, (pixels - image.height()) / 2, image);
+    }
+    QPixmap picture = QPixmap::fromImage(std::move(square));
     picture.setDevicePixelRatio(ratio_);
     kept_.insert(key, new QIcon(picture), std::max<qsizetype>(1, image.sizeInBytes() / 1024));
     emit ready(r.path, r.row);
