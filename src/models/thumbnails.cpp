@@ -21,11 +21,23 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// Opens a file named by its bytes, which QFile's names cannot always say.
-bool openRaw(QFile &file, const QByteArray &path)
+// Opens a regular file named by its bytes, which QFile's names cannot
+// always say. What is opened is what is checked: a FIFO or device put in
+// the file's place meanwhile is refused, never waited on.
+bool openRaw(QFile &file, const QByteArray &path, struct ::stat *st = nullptr)
 {
-    const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
-    return fd >= 0 && file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
+    const int fd = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct ::stat own;
+    if (::fstat(fd, &own) != 0 || !S_ISREG(own.st_mode) ||
+        ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0) {
+        ::close(fd);
+        return false;
+    }
+    if (st)
+        *st = own;
+    return file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
 }
 
 // The mount table, read again at most every two seconds by each worker.
@@ -111,17 +123,11 @@ bool isPicture(const QString &mimeType)
     return types.contains(mimeType);
 }
 
-QImage make(const ThumbnailRequest &r, const struct ::stat &st, int side,
-            const ThumbnailPolicy &policy, const std::atomic<bool> &stop)
+QImage make(const ThumbnailRequest &r, QFile &source, int side, const ThumbnailPolicy &policy,
+            const std::atomic<bool> &stop)
 {
-    if (isPicture(r.mimeType)) {
-        if (st.st_size > policy.maxPictureBytes)
-            return {};
-        QFile file;
-        if (!openRaw(file, r.path))
-            return {};
-        return decode(file, side, policy);
-    }
+    if (isPicture(r.mimeType))
+        return decode(source, side, policy);
     const Thumbnailer *t = Thumbnailers::installed().forType(r.mimeType);
     if (!t)
         return {};
@@ -143,8 +149,9 @@ QImage load(const ThumbnailRequest &r, int pixels, const ThumbnailPolicy &policy
 {
     if (thumbcache::isInside(r.path) || (!policy.onNetwork && onNetwork(r.path)))
         return {};
+    QFile source;
     struct ::stat st;
-    if (::stat(r.path.constData(), &st) != 0 || !S_ISREG(st.st_mode))
+    if (!openRaw(source, r.path, &st))
         return {};
     const QByteArray uri = thumbcache::uriOf(r.path);
     if (uri.isEmpty())
@@ -163,7 +170,7 @@ QImage load(const ThumbnailRequest &r, int pixels, const ThumbnailPolicy &policy
         return {};
     if (isPicture(r.mimeType) && st.st_size > policy.maxPictureBytes)
         return {}; // the user's limit, not a failure
-    QImage made = make(r, st, thumbcache::sideOf(bucket), policy, stop);
+    QImage made = make(r, source, thumbcache::sideOf(bucket), policy, stop);
     if (stop.load())
         return {};
     const bool failed = made.isNull();
