@@ -321,6 +321,9 @@ void TestArchives::hostile_data()
            "d = os.urandom(1 << 20); i.size = len(d); t.addfile(i, io.BytesIO(d)); t.close(); "
            "d = open('evil.tar.gz', 'rb').read(); open('evil.tar.gz', 'wb').write(d[:len(d) // 2])"
         << QStringList{"evil.tar.gz"} << QString() << true << 0;
+    QTest::newRow("mtree reading this disk")
+        << "open('evil.tar', 'w').write('#mtree\\n./stolen type=file contents=' + O + '/victim\\n')"
+        << QStringList{"evil.tar"} << QString() << true << 0;
     QTest::newRow("not an archive") << "open('evil.zip', 'wb').write(b'PK\\x03\\x04' + bytes(100))"
                                     << QStringList{"evil.zip"} << QString() << true << 0;
 }
@@ -527,13 +530,17 @@ void TestArchives::compressNameTaken()
 void TestArchives::cancelLeavesNothing_data()
 {
     QTest::addColumn<bool>("extracting");
-    QTest::newRow("extract") << true;
-    QTest::newRow("compress") << false;
+    QTest::addColumn<bool>("deleting"); // as closing the window does
+    QTest::newRow("extract") << true << false;
+    QTest::newRow("compress") << false << false;
+    QTest::newRow("extract, job deleted") << true << true;
+    QTest::newRow("compress, job deleted") << false << true;
 }
 
 void TestArchives::cancelLeavesNothing()
 {
     QFETCH(bool, extracting);
+    QFETCH(bool, deleting);
     QByteArray data(8 << 20, '\0');
     for (int i = 0; i < data.size(); ++i)
         data[i] = char(i * 2654435761u >> 24);
@@ -542,14 +549,19 @@ void TestArchives::cancelLeavesNothing()
     if (extracting)
         QVERIFY(shell("tar czf ../target/top.tar.gz top", dir("src")));
     const QStringList before = topNames(dir("target"));
-    const JobResult r =
-        extracting
-            ? run(Archives::extract({bytes("target/top.tar.gz")}, bytes("target")), nullptr, true)
-            : run(Archives::compress({bytes("src/top")}, bytes("target/top.tar.gz"),
-                                     ArchiveFormat::TarGz),
-                  nullptr, true);
-    QVERIFY(r.cancelled);
-    QVERIFY(r.created.isEmpty());
+    Job *job = extracting ? Archives::extract({bytes("target/top.tar.gz")}, bytes("target"))
+                          : Archives::compress({bytes("src/top")}, bytes("target/top.tar.gz"),
+                                               ArchiveFormat::TarGz);
+    if (deleting) {
+        QSignalSpy progressed(job, &Job::progress);
+        job->start();
+        QVERIFY(progressed.wait());
+        delete job; // while its worker is busy
+    } else {
+        const JobResult r = run(job, nullptr, true);
+        QVERIFY(r.cancelled);
+        QVERIFY(r.created.isEmpty());
+    }
     QCOMPARE(topNames(dir("target")), before);
 }
 

@@ -38,6 +38,7 @@ public:
     }
     ~Packer() override
     {
+        stopWorker();
         if (resolver_)
             archive_entry_linkresolver_free(resolver_);
         if (archive_)

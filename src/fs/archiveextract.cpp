@@ -155,7 +155,15 @@ Unpack::Outcome Unpack::run()
     limit_ = std::max(BombRatio * size_, BombFloor);
     archive_ = archive_read_new();
     archive_read_support_filter_all(archive_);
-    archive_read_support_format_all(archive_);
+    // Archives only: an mtree "archive" names files on this disk to take its
+    // contents from, and would copy any the user can read into the target.
+    for (const auto support : {archive_read_support_format_7zip, archive_read_support_format_ar,
+                               archive_read_support_format_cab, archive_read_support_format_cpio,
+                               archive_read_support_format_iso9660, archive_read_support_format_lha,
+                               archive_read_support_format_rar, archive_read_support_format_rar5,
+                               archive_read_support_format_tar, archive_read_support_format_xar,
+                               archive_read_support_format_zip})
+        support(archive_);
     archive_read_set_passphrase_callback(archive_, this, &Unpack::passphrase);
     if (archive_read_open_fd(archive_, archiveFd_.get(), 1 << 16) != ARCHIVE_OK) {
         fail(readError());

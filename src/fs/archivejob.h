@@ -18,7 +18,7 @@ namespace tarnwick {
 class ArchiveJob : public Job
 {
 public:
-    ~ArchiveJob() override; // cancels, and waits for the worker to clean up
+    ~ArchiveJob() override;
 
     void start() override;
     void cancel() override;
@@ -31,6 +31,9 @@ protected:
 
     // The work; its result goes out through `finished` when it returns.
     virtual void run() = 0;
+    // Cancels, and waits for the worker to clean up. A subclass's destructor
+    // calls it first, as the worker still uses the subclass's members.
+    void stopWorker();
 
     bool cancelled() const { return cancelled_.load(); }
     // With "Apply to all" remembered; Cancel cancels the job.

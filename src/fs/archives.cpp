@@ -14,6 +14,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace tarnwick {
 
@@ -21,11 +22,16 @@ ArchiveJob::ArchiveJob(JobKind kind) : Job(kind) {}
 
 ArchiveJob::~ArchiveJob()
 {
-    if (thread_) {
-        cancel();
-        thread_->wait();
-        delete thread_;
-    }
+    stopWorker();
+}
+
+void ArchiveJob::stopWorker()
+{
+    if (!thread_)
+        return;
+    cancel();
+    thread_->wait();
+    delete std::exchange(thread_, nullptr);
 }
 
 void ArchiveJob::start()

@@ -112,6 +112,7 @@ public:
         : ArchiveJob(JobKind::Extract), archives_(std::move(archives)), target_(std::move(target))
     {
     }
+    ~Extractor() override { stopWorker(); }
 
 protected:
     void run() override;

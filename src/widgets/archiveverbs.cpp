@@ -10,6 +10,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMap>
 #include <QMenu>
 #include <QPushButton>
 #include <algorithm>
@@ -36,9 +37,12 @@ void extractHere(QWidget *parent, UserMessages &messages, JobAsker &asker,
                  const QList<QByteArray> &archives)
 {
     Q_UNUSED(messages); // the job reports what is not an archive, per item
-    if (archives.isEmpty())
-        return;
-    runJob(Archives::extract(archives, rawpath::parentOf(archives.first())), parent, asker);
+    // Each beside itself: one job per folder.
+    QMap<QByteArray, QList<QByteArray>> byFolder;
+    for (const QByteArray &a : archives)
+        byFolder[rawpath::parentOf(a)] << a;
+    for (auto it = byFolder.cbegin(); it != byFolder.cend(); ++it)
+        runJob(Archives::extract(it.value(), it.key()), parent, asker);
 }
 
 QString suggestedName(const QList<QByteArray> &items)
