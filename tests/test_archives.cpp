@@ -349,6 +349,11 @@ void TestArchives::topEntry()
     for (const QString &c : created)
         expected << bytes("target/" + c);
     QCOMPARE(r.created, expected);
+    for (const QByteArray &made : expected) {
+        struct stat st;
+        QCOMPARE(lstat(made.constData(), &st), 0);
+        QCOMPARE(st.st_mode & 0777, S_ISDIR(st.st_mode) ? 0755u : 0644u); // as the umask says
+    }
     QStringList after = before;
     for (const QString &c : created) {
         if (!after.contains(c))

@@ -170,7 +170,9 @@ Unpack::Outcome Unpack::run()
         return Outcome::Skipped;
     }
     part_ = archive::partName(targetFd_, Archives::stem(rawpath::baseName(path_)));
-    if (part_.isEmpty() || mkdirat(targetFd_, part_.constData(), 0777) != 0) {
+    // Private while it fills, whatever the umask: nobody else may put
+    // anything in it meanwhile.
+    if (part_.isEmpty() || mkdirat(targetFd_, part_.constData(), 0700) != 0) {
         fail(jobtext::reason(part_.isEmpty() ? jobtext::NoFreeName : errno));
         return Outcome::Skipped;
     }

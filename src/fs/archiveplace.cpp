@@ -148,6 +148,10 @@ Unpack::Outcome Unpack::finish()
 Unpack::Outcome Unpack::place(const QByteArray &top)
 {
     if (top.isEmpty()) {
+        if (const int err = checked::setMode(partFd_.get(), 0777 & ~currentUmask()); err != 0) {
+            fail(jobtext::reason(err));
+            return Outcome::Skipped;
+        }
         const QByteArray stem = Archives::stem(rawpath::baseName(path_));
         for (int n = 1; n <= names::MaxNumber; ++n) {
             const QByteArray free = names::firstFree(targetFd_, stem, true, n);
