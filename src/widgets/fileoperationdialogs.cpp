@@ -238,7 +238,9 @@ public:
     TransferProgressDialog(Job *job, QWidget *parent) : QDialog(parent)
     {
         setWindowTitle(title(job->kind()));
-        movesData_ = job->kind() == JobKind::Copy || job->kind() == JobKind::Move;
+        const JobKind kind = job->kind();
+        movesData_ = kind == JobKind::Copy || kind == JobKind::Move || kind == JobKind::Extract ||
+                     kind == JobKind::Compress;
         auto *layout = new QVBoxLayout(this);
         file_ = new QLabel(this);
         file_->setTextFormat(Qt::PlainText);
