@@ -155,8 +155,8 @@ Unpack::Outcome Unpack::run()
     limit_ = std::max(BombRatio * size_, BombFloor);
     archive_ = archive_read_new();
     archive_read_support_filter_all(archive_);
-    // Archives only: an mtree "archive" names files on this disk to take its
-    // contents from, and would copy any the user can read into the target.
+    // Archives only: an mtree file is a list of entries that may name files
+    // on this disk to take their contents from, never something to unpack.
     for (const auto support : {archive_read_support_format_7zip, archive_read_support_format_ar,
                                archive_read_support_format_cab, archive_read_support_format_cpio,
                                archive_read_support_format_iso9660, archive_read_support_format_lha,
@@ -249,7 +249,7 @@ bool Unpack::entry(archive_entry *e)
         folders_.push_back(std::move(f));
         return true;
     }
-    if (const int err = clearPlace(dirFd, leaf, false); err != 0) {
+    if (const int err = clearPlace(dirFd, leaf); err != 0) {
         if (err == EISDIR)
             refuse(name, tr("a folder of that name is already there."));
         else
@@ -411,13 +411,13 @@ Fd Unpack::findFolder(const QList<QByteArray> &parts) const
 
 // A later entry of a name takes the place of an earlier one, as in tar; a
 // folder is never replaced.
-int Unpack::clearPlace(int dirFd, const QByteArray &leaf, bool forFolder)
+int Unpack::clearPlace(int dirFd, const QByteArray &leaf)
 {
     struct stat st;
     if (fstatat(dirFd, leaf.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0)
         return errno == ENOENT ? 0 : errno;
     if (S_ISDIR(st.st_mode))
-        return forFolder ? 0 : EISDIR;
+        return EISDIR;
     return unlinkat(dirFd, leaf.constData(), 0) == 0 ? 0 : errno;
 }
 

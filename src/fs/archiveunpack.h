@@ -76,7 +76,7 @@ private:
     bool writeFile(archive_entry *e, int dirFd, const QByteArray &leaf, const QByteArray &name);
     int folderFor(const QList<QByteArray> &parts, int *fd);
     Fd findFolder(const QList<QByteArray> &parts) const;
-    int clearPlace(int dirFd, const QByteArray &leaf, bool forFolder);
+    int clearPlace(int dirFd, const QByteArray &leaf);
     bool sizeAllowed(qint64 total);
     void refuse(const QByteArray &name, const QString &why);
     void fail(const QString &why);
