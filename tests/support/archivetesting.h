@@ -91,7 +91,7 @@ inline QStringList describe(const QByteArray &root, bool times, const QByteArray
             line += QStringLiteral(" -> ") + QString::fromLatin1(QByteArray(target, int(len)));
         } else {
             line += QStringLiteral(" %1").arg(st.st_mode & 07777, 0, 8);
-            if (times && !S_ISDIR(st.st_mode))
+            if (times)
                 line += QStringLiteral(" @%1").arg(st.st_mtim.tv_sec);
         }
         if (S_ISREG(st.st_mode)) {
@@ -143,6 +143,8 @@ inline void makeTree(const QString &where, bool oddName)
     for (const char *f : {"/plain.txt", "/run.sh", "/secret", "/empty", "/sub/deep.bin",
                           "/sub/link", "/sub/hard", "/caf\xe9"})
         setTime(top + f, 1600000000);
+    for (const char *d : {"/sub", ""}) // folders last: what is made in one changes its time
+        setTime(top + d, 1500000000);
 }
 
 } // namespace tarnwick::test
