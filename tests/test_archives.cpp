@@ -555,11 +555,11 @@ void TestArchives::menuAndDialogAnswers()
     QMenu menu;
     ArchiveVerbs::addMenuEntries(menu, &window, messages, asker,
                                  {bytes("src/locked.zip"), bytes("src/b.tar.gz")});
-    QCOMPARE(entries(menu), QStringList({"Extract Here", "Compress…"}));
+    QCOMPARE(entries(menu), QStringList({"Extract Here", "Compress..."}));
     menu.clear();
     ArchiveVerbs::addMenuEntries(menu, &window, messages, asker,
                                  {bytes("src/locked.zip"), bytes("src/report.pdf")});
-    QCOMPARE(entries(menu), QStringList({"Compress…"}));
+    QCOMPARE(entries(menu), QStringList({"Compress..."}));
 
     QVERIFY(!ArchiveVerbs::compressAs(&window, messages, asker, {bytes("src/report.pdf")},
                                       QStringLiteral("a/b"), ArchiveFormat::Zip));

@@ -520,10 +520,18 @@ private slots:
         else if (!inTree)
             view->setCurrentIndex({});
         bool found = false;
+        QSet<QChar> keys;
+        QStringList clashes; // two entries of one menu on the same key
         QTimer::singleShot(0, [&] {
             auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
             for (QAction *a : menu ? menu->actions() : QList<QAction *>()) {
-                if (a->text() == "Open &Terminal Here") {
+                if (const qsizetype amp = a->text().indexOf('&'); amp >= 0) {
+                    const QChar key = a->text().at(amp + 1).toLower();
+                    if (keys.contains(key))
+                        clashes << a->text();
+                    keys.insert(key);
+                }
+                if (a->text() == "Open Terminal &Here") {
                     found = true;
                     a->trigger();
                 }
@@ -533,6 +541,7 @@ private slots:
         });
         QTest::keyClick(view, Qt::Key_F10, Qt::ShiftModifier);
         QVERIFY(found);
+        QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join(", ")));
         QTRY_COMPARE(h.launcher.startedIn.size(), 1);
         QCOMPARE(h.launcher.startedIn.first().second, QFile::encodeName(where.path() + expected));
         qunsetenv("TERMINAL");

@@ -103,7 +103,7 @@ void addMenuEntries(QMenu &menu, QWidget *parent, UserMessages &messages, JobAsk
             extractHere(parent, messages, asker, items);
         });
     }
-    QAction *pack = menu.addAction(tr("Co&mpress\u2026"));
+    QAction *pack = menu.addAction(tr("Compre&ss..."));
     QObject::connect(pack, &QAction::triggered, parent, [parent, &messages, &asker, items] {
         compress(parent, messages, asker, items);
     });

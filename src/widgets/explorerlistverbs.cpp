@@ -317,7 +317,7 @@ void ExplorerListView::showContextMenuFor(QAbstractItemView *view, const QModelI
             menu.addSeparator();
             if (model_->entryAt(at.row()).isDir) {
                 const QByteArray folder = rawpath::toBytes(model_->pathAt(at.row()));
-                menu.addAction(tr("Open &Terminal Here"), this,
+                menu.addAction(tr("Open Terminal &Here"), this,
                                [this, folder] { openTerminalHere(folder); });
             }
             add(Verb::Properties);
@@ -325,7 +325,7 @@ void ExplorerListView::showContextMenuFor(QAbstractItemView *view, const QModelI
     } else if (inFolder) {
         add(Verb::NewFolder);
         add(Verb::Paste, pasteable);
-        menu.addAction(tr("Open &Terminal Here"), this,
+        menu.addAction(tr("Open Terminal &Here"), this,
                        [this] { openTerminalHere(rawpath::toBytes(location_.path)); });
         menu.addSeparator();
         add(Verb::Properties);

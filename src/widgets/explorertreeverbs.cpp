@@ -91,7 +91,7 @@ void ExplorerTreeView::showContextMenuFor(const QModelIndex &at, const QPoint &p
         });
         addVerbEntry(menu, Verb::Paste, holdsFiles(QGuiApplication::clipboard()->mimeData()),
                      [this] { InvokeVerb(Verb::Paste); });
-        menu.addAction(tr("Open &Terminal Here"), this, [this] { openTerminalHere(); });
+        menu.addAction(tr("Open Terminal &Here"), this, [this] { openTerminalHere(); });
         menu.exec(view_->viewport()->mapToGlobal(pos));
         return;
     }
@@ -120,7 +120,7 @@ void ExplorerTreeView::showContextMenuFor(const QModelIndex &at, const QPoint &p
     add(Verb::Link);
     menu.addSeparator();
     add(Verb::Find);
-    menu.addAction(tr("Open &Terminal Here"), this, [this] { openTerminalHere(); });
+    menu.addAction(tr("Open Terminal &Here"), this, [this] { openTerminalHere(); });
     add(Verb::Properties);
     menu.exec(view_->viewport()->mapToGlobal(pos));
 }
