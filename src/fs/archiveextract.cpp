@@ -169,6 +169,7 @@ Unpack::Outcome Unpack::run()
         fail(readError());
         return Outcome::Skipped;
     }
+    opened_ = true;
     part_ = archive::partName(targetFd_, Archives::stem(rawpath::baseName(path_)));
     // Private while it fills, whatever the umask: nobody else may put
     // anything in it meanwhile.

@@ -84,7 +84,7 @@ QString Unpack::readError() const
     const QString detail = said ? QString::fromLocal8Bit(said) : jobtext::reason(errno);
     // Encrypted, and the archive library never asked for a password: it
     // cannot decrypt this kind (7z, for one).
-    if (asked_ == 0 && archive_ && archive_read_has_encrypted_entries(archive_) > 0)
+    if (asked_ == 0 && opened_ && archive_read_has_encrypted_entries(archive_) > 0)
         return tr("It is encrypted in a way that cannot be unpacked here (%1).").arg(detail);
     if (asked_ > 0 && noPassword_)
         return asked_ > 1 ? tr("The password was wrong, so nothing was unpacked.")

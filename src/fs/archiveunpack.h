@@ -101,6 +101,10 @@ private:
     Fd cached_;
     std::vector<Folder> folders_;
     int asked_ = 0;
+    // Whether the archive library took it for an archive. Until then it may
+    // be asked nothing more: after a failed open its idea of the format
+    // points past its own table.
+    bool opened_ = false;
     bool noPassword_ = false;
     QByteArray password_;
 };
