@@ -149,6 +149,7 @@ public:
             plainLabel(tr("\u201c%1\u201d is protected by a password:").arg(item), this));
         edit_ = new QLineEdit(this);
         edit_->setEchoMode(QLineEdit::Password);
+        edit_->setAccessibleName(tr("Password"));
         layout->addWidget(edit_);
         auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
         connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

@@ -68,6 +68,8 @@ OpenWithDialog::OpenWithDialog(const QString &contentType, const QString &prompt
     prompt_->setTextFormat(Qt::PlainText);
     prompt_->setWordWrap(true);
     search_->setPlaceholderText(tr("Search"));
+    search_->setAccessibleName(tr("Search"));
+    list_->setAccessibleName(tr("Applications"));
     search_->setClearButtonEnabled(true);
     always_->setToolTip(contentType.toHtmlEscaped());
     for (const Application &app : Applications::all()) {
