@@ -68,7 +68,7 @@ ExplorerListView::ExplorerListView(QWidget *parent)
     thumbs_ = new ThumbnailProvider(this);
     thumbsWanted_ = new QTimer(this);
     thumbsWanted_->setSingleShot(true);
-    thumbsWanted_->setInterval(20);
+    thumbsWanted_->setInterval(0);
     connect(thumbsWanted_, &QTimer::timeout, this, &ExplorerListView::askForThumbnails);
     const auto askSoon = [this] { thumbsWanted_->start(); };
     connect(icons_->verticalScrollBar(), &QScrollBar::valueChanged, this, askSoon);
