@@ -40,6 +40,7 @@ packages=(
     p7zip-full
     zstd
     python3
+    xdg-utils
 )
 for option in "$@"; do
     case $option in
