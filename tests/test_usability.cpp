@@ -9,9 +9,11 @@
 #include "icons.h"
 #include "namespacemodel.h"
 
+#include "archiveverbs.h"
 #include "findwindow.h"
 #include "networkdialogs.h"
 #include "networkmounts.h"
+#include "openwithdialog.h"
 #include "panels.h"
 #include "propertiesdialog.h"
 #include "rawpaths.h"
@@ -366,7 +368,7 @@ private slots:
     {
         QTest::addColumn<QString>("which");
         for (const char *d : {"find", "customise toolbar", "map network drive",
-                              "disconnect network drive", "properties"})
+                              "disconnect network drive", "properties", "open with", "compress"})
             QTest::newRow(d) << d;
     }
     void dialogsReadWell()
@@ -402,6 +404,10 @@ private slots:
             w = std::make_unique<MapNetworkDriveDialog>(mounter);
         } else if (which == "disconnect network drive") {
             w = std::make_unique<DisconnectNetworkDriveDialog>(mounter);
+        } else if (which == "open with") {
+            w = std::make_unique<OpenWithDialog>("text/plain", "Choose the application.");
+        } else if (which == "compress") {
+            w = std::make_unique<CompressDialog>("a rather long name for a file");
         } else {
             w.reset(PropertiesDialog::create(
                 {QFile::encodeName(root() + "/start/a rather long name for a file.txt")}, nullptr,

@@ -1,6 +1,7 @@
 #include "archiveverbs.h"
 
 #include "fileoperationdialogs.h"
+#include "panels.h"
 #include "rawpaths.h"
 #include "usermessages.h"
 
@@ -132,6 +133,7 @@ CompressDialog::CompressDialog(const QString &name, QWidget *parent) : QDialog(p
     });
     buttons->button(QDialogButtonBox::Ok)->setEnabled(!name.trimmed().isEmpty());
     form->addRow(buttons);
+    widenForTitle(this);
 }
 
 QString CompressDialog::name() const
