@@ -155,12 +155,14 @@ private:
 class FadedEngine : public AnySizeEngine
 {
 public:
-    explicit FadedEngine(QIcon base) : base_(std::move(base)) {}
+    explicit FadedEngine(QIcon base, bool always = false) : base_(std::move(base)), always_(always)
+    {
+    }
 
     void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
     {
-        if (mode == QIcon::Disabled)
-            paintPixmap(painter, rect, mode, state);
+        if (always_ || mode == QIcon::Disabled)
+            paintPixmap(painter, rect, QIcon::Disabled, state);
         else
             base_.paint(painter, rect, Qt::AlignCenter, mode, state);
     }
@@ -168,6 +170,8 @@ public:
     QPixmap scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State state,
                          qreal scale) override
     {
+        if (always_)
+            mode = QIcon::Disabled;
         QPixmap normal =
             base_.pixmap(size, 1.0, mode == QIcon::Disabled ? QIcon::Normal : mode, state);
         if (mode == QIcon::Disabled && !normal.isNull()) {
@@ -184,11 +188,12 @@ public:
         normal.setDevicePixelRatio(scale);
         return normal;
     }
-    QIconEngine *clone() const override { return new FadedEngine(base_); }
+    QIconEngine *clone() const override { return new FadedEngine(base_, always_); }
     QString key() const override { return QStringLiteral("tarnwick-faded"); }
 
 private:
     QIcon base_;
+    bool always_;
 };
 
 } // namespace
@@ -196,6 +201,11 @@ private:
 QIcon fadedWhenDisabled(const QIcon &base)
 {
     return QIcon(new FadedEngine(base));
+}
+
+QIcon dimmed(const QIcon &base)
+{
+    return QIcon(new FadedEngine(base, true));
 }
 
 QIcon inTextColour(const QString &name, const QIcon &fallback)

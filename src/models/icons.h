@@ -30,6 +30,9 @@ QIcon withEmblem(const QIcon &base, const QIcon &emblem);
 QIcon inTextColour(const QString &name, const QIcon &fallback);
 // `base` as it is, and out of use clearly faded, whatever its colours.
 QIcon fadedWhenDisabled(const QIcon &base);
+// `base` faded always: something present but not in use, such as a volume
+// not mounted.
+QIcon dimmed(const QIcon &base);
 // The emblems of a link and of a link that leads nowhere.
 QIcon linkEmblem();
 QIcon brokenLinkEmblem();

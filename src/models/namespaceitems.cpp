@@ -24,10 +24,15 @@ QVariant NamespaceModel::data(const QModelIndex &index, int role) const
     case Qt::EditRole:
         return n->name;
     case Qt::ToolTipRole:
-        return plainToolTip(rawpath::visible(n->nameSpace == FolderSpace ? n->path : n->name));
+        return plainToolTip(rawpath::visible(
+            n->nameSpace == FolderSpace && !n->path.isEmpty() ? n->path : n->name));
     case Qt::DecorationRole:
         if (n->nameSpace != FolderSpace)
             return Icons::place(n->nameSpace);
+        if (n->volume && n->path.isEmpty())
+            return Icons::dimmed(Icons::themed(
+                n->iconName.isEmpty() ? QStringLiteral("drive-removable-media") : n->iconName,
+                Icons::folder()));
         if (n->volume)
             return n->path == homeDir_
                        ? Icons::themed(QStringLiteral("user-home"), Icons::folder())
@@ -41,6 +46,8 @@ QVariant NamespaceModel::data(const QModelIndex &index, int role) const
         return n->nameSpace == FolderSpace ? n->path : QString();
     case NameSpaceRole:
         return int(n->nameSpace);
+    case VolumeIdRole:
+        return n->volumeId;
     }
     return {};
 }
@@ -53,7 +60,7 @@ Qt::ItemFlags NamespaceModel::flags(const QModelIndex &index) const
     const Node *n = nodeOf(index);
     if (!n->fixed)
         f |= Qt::ItemIsEditable | Qt::ItemIsDragEnabled;
-    if (n->nameSpace == FolderSpace)
+    if (n->nameSpace == FolderSpace && !n->path.isEmpty())
         f |= Qt::ItemIsDropEnabled;
     return f;
 }

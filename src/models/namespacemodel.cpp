@@ -7,6 +7,7 @@
 #include "naturalorder.h"
 #include "rawpaths.h"
 #include "sortkey.h"
+#include "volumemonitor.h"
 
 #include <QDir>
 #include <QSet>
@@ -93,36 +94,80 @@ void NamespaceModel::setRootFolder(const QString &path)
     refreshVolumes();
 }
 
+void NamespaceModel::setVolumeMonitor(VolumeMonitor *monitor)
+{
+    if (monitor_)
+        disconnect(monitor_, nullptr, this, nullptr);
+    monitor_ = monitor;
+    if (monitor_)
+        connect(monitor_, &VolumeMonitor::changed, this, &NamespaceModel::refreshVolumes);
+    refreshVolumes();
+}
+
 void NamespaceModel::refreshVolumes()
 {
-    // The root first, the home folder next, then the volumes in mount order.
-    QList<std::pair<QString, QString>> wanted; // path, name
+    // The root first, the home folder next, then the volumes in mount order,
+    // then the volumes not mounted.
+    struct Wanted
+    {
+        QString path;
+        QString name;
+        QString volumeId;
+        QString iconName;
+        // A volume not mounted has no path to tell it by.
+        QString key() const { return path.isEmpty() ? QStringLiteral("\n") + volumeId : path; }
+    };
+    QList<Wanted> wanted;
     const QList<Volume> volumes = volumes_();
-    wanted.append({rootFolder_, rootFolder_});
+    const QList<DriveVolume> drives = monitor_ ? monitor_->volumes() : QList<DriveVolume>();
+    const auto idOf = [&drives](const QString &path) {
+        for (const DriveVolume &d : drives)
+            if (d.mountPath == path)
+                return d.id;
+        return QString();
+    };
+    wanted.append({rootFolder_, rootFolder_, {}, {}});
     if (homeDir_ != rootFolder_)
-        wanted.append({homeDir_, tr("Home")});
+        wanted.append({homeDir_, tr("Home"), {}, {}});
     for (const Volume &v : volumes) {
         if (v.mountPoint != rootFolder_ && v.mountPoint != homeDir_)
-            wanted.append({v.mountPoint, v.name});
+            wanted.append({v.mountPoint, v.name, idOf(v.mountPoint), {}});
     }
-    QSet<QString> wantedPaths;
+    for (const DriveVolume &d : drives) {
+        if (!d.isMounted() && d.canMount)
+            wanted.append({{}, d.name, d.id, d.iconName});
+    }
+    QSet<QString> wantedKeys;
     for (const auto &w : wanted)
-        wantedPaths.insert(w.first);
+        wantedKeys.insert(w.key());
+    const auto keyOf = [](const Node &n) {
+        return n.path.isEmpty() ? QStringLiteral("\n") + n.volumeId : n.path;
+    };
     for (int row = int(computer_->children.size()) - 1; row >= 0; --row) {
-        if (!wantedPaths.contains(computer_->children[size_t(row)]->path))
+        if (!wantedKeys.contains(keyOf(*computer_->children[size_t(row)])))
             removeChild(computer_, row);
     }
     for (int i = 0; i < wanted.size(); ++i) {
-        const auto &[path, name] = wanted[i];
+        const Wanted &w = wanted[i];
         const auto &kids = computer_->children;
-        if (std::any_of(kids.begin(), kids.end(), [&](const auto &c) { return c->path == path; }))
+        const auto found = std::find_if(kids.begin(), kids.end(),
+                                        [&](const auto &c) { return keyOf(*c) == w.key(); });
+        if (found != kids.end()) {
+            (*found)->volumeId = w.volumeId;
             continue;
+        }
         auto node = std::make_unique<Node>();
-        node->name = name;
-        node->path = path;
+        node->name = w.name;
+        node->path = w.path;
         node->fixed = true;
         node->volume = true;
+        node->volumeId = w.volumeId;
+        node->iconName = w.iconName;
         node->parent = computer_;
+        if (w.path.isEmpty()) {
+            node->loaded = true;
+            node->mayHaveChildren = false;
+        }
         const int row = std::min(i, int(kids.size()));
         beginInsertRows(indexOfNode(computer_), row, row);
         computer_->children.insert(computer_->children.begin() + row, std::move(node));
@@ -471,7 +516,8 @@ NamespaceModel::Node *NamespaceModel::anchorFor(const QString &path) const
 {
     Node *best = nullptr;
     for (const auto &v : computer_->children) {
-        if (isUnder(path, v->path) && (!best || v->path.size() > best->path.size()))
+        if (!v->path.isEmpty() && isUnder(path, v->path) &&
+            (!best || v->path.size() > best->path.size()))
             best = v.get();
     }
     // Inside the desktop folder (not the folder itself), the path hangs under

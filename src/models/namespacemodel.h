@@ -12,6 +12,7 @@
 namespace tarnwick {
 
 struct Volume;
+class VolumeMonitor;
 
 // The folder tree's model: the whole namespace. "Desktop" is the one top
 // node; under it "My Computer" (the root, the home folder and every mounted
@@ -30,6 +31,7 @@ public:
     {
         PathRole = Qt::UserRole + 1, // absolute path of a folder node, else empty
         NameSpaceRole,               // NameSpace number, FolderSpace for folders
+        VolumeIdRole,                // the desktop's volume of a My Computer node, if known
     };
     using VolumeSource = std::function<QList<Volume>()>;
 
@@ -49,6 +51,10 @@ public:
     // Reads the mounted volumes again and updates My Computer's children.
     void refreshVolumes();
     void setVolumeSource(VolumeSource volumes);
+    // Adds the volumes the desktop has but has not mounted to My Computer,
+    // and follows its changes. Not taken over; may be null.
+    void setVolumeMonitor(VolumeMonitor *monitor);
+    VolumeMonitor *volumeMonitor() const { return monitor_; }
     // The folder My Computer lists first as the system's root: "/" but in
     // tests, which keep to folders of their own.
     const QString &rootFolder() const { return rootFolder_; }
@@ -103,6 +109,7 @@ private:
     void collectPaths(const Node *node, QSet<QString> &paths) const;
 
     VolumeSource volumes_;
+    VolumeMonitor *monitor_ = nullptr;
     QString desktopDir_;
     QString homeDir_;
     QString rootFolder_ = QStringLiteral("/");

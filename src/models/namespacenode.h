@@ -17,6 +17,10 @@ struct NamespaceModel::Node
     QString path;       // the folder; for Desktop the desktop folder its children come from
     bool fixed = false; // a special place or a volume: not a listing's to add or drop
     bool volume = false;
+    // The desktop's volume this node shows, if it knows it; a volume that is
+    // not mounted has no path and no children.
+    QString volumeId;
+    QString iconName;
     Node *parent = nullptr;
     std::vector<std::unique_ptr<Node>> children;
     // The listed children by name (fixed ones are not listed), so a large

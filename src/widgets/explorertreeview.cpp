@@ -10,6 +10,7 @@
 #include "networkmounts.h"
 #include "rawpaths.h"
 #include "usermessages.h"
+#include "volumemonitor.h"
 
 #include <QDir>
 #include <QEvent>
@@ -121,6 +122,7 @@ ExplorerTreeView::ExplorerTreeView(QWidget *parent, NamespaceModel *model)
         model_->refreshVolumes();
         leaveIfGone(); // a volume unmounted under the current folder takes the user up
     });
+    setVolumeMonitor(makeSystemVolumeMonitor(this).release());
     setCurrentFolder(model_->rootFolder());
     warmUpNetworkServices();
 }
@@ -343,7 +345,12 @@ void ExplorerTreeView::onCurrentChanged(const QModelIndex &current)
 {
     if (selecting_ || !current.isValid())
         return;
-    if (!navigateTo(model_->locationOf(current))) {
+    // A volume not mounted is mounted first, and shown once it is.
+    const Location location = model_->locationOf(current);
+    const bool unmounted = location.isFolder() && location.path.isEmpty();
+    if (unmounted)
+        openVolume(model_->data(current, NamespaceModel::VolumeIdRole).toString());
+    if (unmounted || !navigateTo(location)) {
         // Refused: the selection goes back to where we are.
         QMetaObject::invokeMethod(
             this,

@@ -17,6 +17,7 @@ class MountMonitor;
 class NamespaceModel;
 class NetworkMounter;
 class UserMessages;
+class VolumeMonitor;
 
 // The folder tree over the whole namespace. Once linked, it drives the file
 // list and the address box: a place chosen here fills both, and a place
@@ -61,6 +62,12 @@ public:
     // Who mounts network locations; the desktop's own unless set.
     void setMounter(NetworkMounter *mounter);
     NetworkMounter *mounter();
+    // Who lists, mounts and unmounts the desktop's volumes; the desktop's own
+    // unless set. Not taken over.
+    void setVolumeMonitor(VolumeMonitor *monitor);
+    VolumeMonitor *volumeMonitor() const { return volumes_; }
+    // Mounts the volume and shows it once mounted.
+    void openVolume(const QString &id);
     void setRedraw(bool on);
     void setMessages(UserMessages *messages);
     // What starts a terminal; the desktop's own unless set.
@@ -98,11 +105,15 @@ private:
     void leaveGoneFolder();
     void travel(qsizetype to);
     void remember(const Location &location);
+    void askVolumePassword(const QString &id, const QString &message);
+    void askVolumeQuestion(const QString &id, const QString &message, const QStringList &choices);
 
     NamespaceModel *model_;
     QTreeView *view_;
     MountMonitor *mounts_;
     NetworkMounter *mounter_ = nullptr;
+    VolumeMonitor *volumes_ = nullptr;
+    QString opening_; // the volume being mounted to be shown
     QPointer<ExplorerListView> list_;
     QPointer<ExplorerCombo> combo_;
     UserMessages *messages_;

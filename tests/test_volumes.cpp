@@ -1,0 +1,182 @@
+#include "explorertreeview.h"
+#include "icons.h"
+#include "mounts.h"
+#include "namespacemodel.h"
+#include "testenv.h"
+#include "volumemonitor.h"
+
+#include <QAbstractItemModelTester>
+#include <QTemporaryDir>
+#include <QTreeView>
+
+using namespace tarnwick;
+
+namespace {
+
+// Records what it is asked; the test answers through its signals.
+class FakeVolumes : public VolumeMonitor
+{
+public:
+    QList<DriveVolume> volumes() const override { return list; }
+    void mount(const QString &id) override { calls << "mount " + id; }
+    void unmount(const QString &id) override { calls << "unmount " + id; }
+    void eject(const QString &id) override { calls << "eject " + id; }
+    void stop(const QString &id) override { calls << "stop " + id; }
+    void providePassword(const QString &id, const QString &password, bool cancelled) override
+    {
+        calls << QStringLiteral("password %1 %2 %3").arg(id, password).arg(cancelled);
+    }
+    void answerQuestion(const QString &id, int choice) override
+    {
+        calls << QStringLiteral("answer %1 %2").arg(id).arg(choice);
+    }
+    void set(const QList<DriveVolume> &volumes)
+    {
+        list = volumes;
+        emit changed();
+    }
+
+    QList<DriveVolume> list;
+    QStringList calls;
+};
+
+QStringList names(const QAbstractItemModel *m, const QModelIndex &parent)
+{
+    QStringList out;
+    for (int r = 0; r < m->rowCount(parent); ++r)
+        out << m->index(r, 0, parent).data().toString();
+    return out;
+}
+
+DriveVolume unmountedDisk()
+{
+    DriveVolume v;
+    v.id = QStringLiteral("volume:1234");
+    // A name is plain text, never markup.
+    v.name = QStringLiteral("<b>Backup</b> & Disk");
+    v.kind = QStringLiteral("Removable Disk");
+    v.iconName = QStringLiteral("no-such-icon-here");
+    v.canMount = true;
+    v.canEject = true;
+    return v;
+}
+
+} // namespace
+
+class TestVolumes : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir dir_;
+    QString root() const { return dir_.path(); }
+
+    // My Computer over the test's own folder, with the volumes `mounted` and
+    // the desktop's volumes from `fake`.
+    struct Tree
+    {
+        QList<Volume> mounted;
+        FakeVolumes fake;
+        test::RecordingMessages messages;
+        NamespaceModel *model = nullptr;
+        std::unique_ptr<ExplorerTreeView> view;
+        QModelIndex computer() const { return model->index(0, 0, model->index(0, 0)); }
+        QStringList shown() const { return names(model, computer()); }
+    };
+    void make(Tree &t)
+    {
+        t.model = new NamespaceModel(
+            nullptr, [&t] { return t.mounted; }, root(), root());
+        t.model->setRootFolder(root());
+        t.view = std::make_unique<ExplorerTreeView>(nullptr, t.model);
+        t.view->setMessages(&t.messages);
+        t.view->setVolumeMonitor(&t.fake);
+    }
+
+private slots:
+    void initTestCase() { test::quietPlatformNotes(); }
+
+    void unmountedVolumeIsListedDimmedAndMountedWhenOpened()
+    {
+        Tree t;
+        make(t);
+        QAbstractItemModelTester tester(t.model,
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
+        t.fake.set({unmountedDisk()});
+        QCOMPARE(t.shown(), (QStringList{root(), unmountedDisk().name}));
+        const QModelIndex disk = t.model->index(1, 0, t.computer());
+        QCOMPARE(disk.data(NamespaceModel::PathRole).toString(), QString());
+        QCOMPARE(disk.data(NamespaceModel::VolumeIdRole).toString(), unmountedDisk().id);
+        QVERIFY(!t.model->hasChildren(disk));
+        QVERIFY(!(t.model->flags(disk) & Qt::ItemIsDropEnabled));
+        const QIcon icon = disk.data(Qt::DecorationRole).value<QIcon>();
+        QVERIFY(icon.pixmap(16).toImage() != Icons::folder().pixmap(16).toImage());
+        // A path under no volume does not land on the volume with no path.
+        QVERIFY(!t.model->indexOf(Location::folder("/elsewhere/x")).isValid());
+
+        // Opening it mounts it; the tree stays where it is until it is mounted.
+        const Location before = t.view->location();
+        t.view->view()->setCurrentIndex(disk);
+        QCOMPARE(t.fake.calls, QStringList{"mount volume:1234"});
+        QCOMPARE(t.view->location(), before);
+
+        const QString at = root() + "/media/backup";
+        QDir().mkpath(at);
+        t.mounted.append({at, "backup", "/dev/sdb1", "vfat", false, false});
+        DriveVolume mounted = unmountedDisk();
+        mounted.mountPath = at;
+        mounted.canMount = false;
+        mounted.canUnmount = true;
+        t.fake.list = {mounted};
+        emit t.fake.mounted(mounted.id, at);
+        QTRY_COMPARE(t.view->location(), Location::folder(at));
+        QCOMPARE(t.shown(), (QStringList{root(), "backup"}));
+        QCOMPARE(t.model->indexOf(Location::folder(at)).data(NamespaceModel::VolumeIdRole),
+                 QVariant(mounted.id));
+    }
+
+    // The desktop's changes show without a refresh: a volume plugged in,
+    // pulled out and plugged in again.
+    void volumesComeAndGo()
+    {
+        Tree t;
+        make(t);
+        DriveVolume other = unmountedDisk();
+        other.id = "volume:9";
+        other.name = "Other";
+        const QList<QList<DriveVolume>> steps{{unmountedDisk()}, {}, {other, unmountedDisk()}, {}};
+        for (const QList<DriveVolume> &step : steps) {
+            t.fake.set(step);
+            QStringList expected{root()};
+            for (const DriveVolume &v : step)
+                expected << v.name;
+            QCOMPARE(t.shown(), expected);
+        }
+    }
+
+    void failuresAreTold_data()
+    {
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<bool>("told");
+        QTest::newRow("busy") << "The volume is in use." << true;
+        QTest::newRow("error") << "Wrong passphrase" << true;
+        QTest::newRow("cancelled by the user") << QString() << false;
+    }
+    void failuresAreTold()
+    {
+        QFETCH(QString, message);
+        QFETCH(bool, told);
+        Tree t;
+        make(t);
+        t.fake.set({unmountedDisk()});
+        t.view->openVolume(unmountedDisk().id);
+        emit t.fake.failed(unmountedDisk().id, message, true);
+        QCOMPARE(t.messages.errors, told ? QStringList{message} : QStringList{});
+        // A later mount of it, from elsewhere, does not move the tree.
+        const Location before = t.view->location();
+        emit t.fake.mounted(unmountedDisk().id, root());
+        QCOMPARE(t.view->location(), before);
+    }
+};
+
+QTEST_MAIN(TestVolumes)
+#include "test_volumes.moc"
