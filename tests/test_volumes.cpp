@@ -6,6 +6,7 @@
 #include "volumemonitor.h"
 
 #include <QAbstractItemModelTester>
+#include <QMenu>
 #include <QTemporaryDir>
 #include <QTreeView>
 
@@ -157,7 +158,7 @@ private slots:
     {
         QTest::addColumn<QString>("message");
         QTest::addColumn<bool>("told");
-        QTest::newRow("busy") << "The volume is in use." << true;
+        QTest::newRow("not allowed") << "Not authorized to perform operation" << true;
         QTest::newRow("error") << "Wrong passphrase" << true;
         QTest::newRow("cancelled by the user") << QString() << false;
     }
@@ -169,12 +170,87 @@ private slots:
         make(t);
         t.fake.set({unmountedDisk()});
         t.view->openVolume(unmountedDisk().id);
-        emit t.fake.failed(unmountedDisk().id, message, true);
+        emit t.fake.failed(unmountedDisk().id, message, false);
         QCOMPARE(t.messages.errors, told ? QStringList{message} : QStringList{});
         // A later mount of it, from elsewhere, does not move the tree.
         const Location before = t.view->location();
         emit t.fake.mounted(unmountedDisk().id, root());
         QCOMPARE(t.view->location(), before);
+    }
+
+    void menuOffersWhatTheVolumeAllows_data()
+    {
+        QTest::addColumn<bool>("mounted");
+        QTest::addColumn<bool>("canEject");
+        QTest::addColumn<bool>("canStop");
+        QTest::addColumn<QStringList>("entries");
+        QTest::newRow("stick") << true << true << true
+                               << QStringList{"U&nmount", "E&ject", "Safel&y Remove"};
+        QTest::newRow("fixed disk") << true << false << false << QStringList{"U&nmount"};
+        QTest::newRow("disc not mounted") << false << true << false << QStringList{"E&ject"};
+        QTest::newRow("nothing to do") << false << false << false << QStringList{};
+    }
+    void menuOffersWhatTheVolumeAllows()
+    {
+        QFETCH(bool, mounted);
+        QFETCH(bool, canEject);
+        QFETCH(bool, canStop);
+        QFETCH(QStringList, entries);
+        Tree t;
+        make(t);
+        DriveVolume v = unmountedDisk();
+        if (mounted)
+            v.mountPath = root();
+        v.canUnmount = mounted;
+        v.canEject = canEject;
+        v.canStop = canStop;
+        t.fake.set({v});
+        QMenu menu;
+        t.view->addVolumeEntries(menu, v.id);
+        QStringList shown;
+        for (const QAction *a : menu.actions())
+            shown << a->text();
+        QCOMPARE(shown, entries);
+    }
+
+    // The tree leaves the volume before asking, so its own watch never holds
+    // it; a volume still in use is left mounted and the user told so.
+    void unmountLeavesTheVolumeFirst_data()
+    {
+        QTest::addColumn<int>("entry");
+        QTest::addColumn<QString>("call");
+        QTest::newRow("unmount") << 0 << "unmount";
+        QTest::newRow("eject") << 1 << "eject";
+        QTest::newRow("safely remove") << 2 << "stop";
+    }
+    void unmountLeavesTheVolumeFirst()
+    {
+        QFETCH(int, entry);
+        QFETCH(QString, call);
+        Tree t;
+        const QString at = root() + "/media/stick";
+        QDir().mkpath(at + "/photos");
+        t.mounted.append({at, "stick", "/dev/sdc1", "vfat", false, false});
+        make(t);
+        DriveVolume v = unmountedDisk();
+        v.mountPath = at;
+        v.canMount = false;
+        v.canUnmount = v.canEject = v.canStop = true;
+        t.fake.set({v});
+        QVERIFY(t.view->navigateTo(Location::folder(at + "/photos")));
+        QTRY_COMPARE(t.view->location(), Location::folder(at + "/photos"));
+
+        QMenu menu;
+        t.view->addVolumeEntries(menu, v.id);
+        menu.actions().at(entry)->trigger();
+        QCOMPARE(t.fake.calls, QStringList{call + " " + v.id});
+        QCOMPARE(t.view->location(), Location::special(MyComputerSpace));
+        QCOMPARE(t.view->view()->currentIndex().data().toString(), QStringLiteral("My Computer"));
+
+        emit t.fake.failed(v.id, "busy", true);
+        QCOMPARE(t.messages.errors.size(), 1);
+        QVERIFY2(t.messages.errors[0].contains(v.name), qPrintable(t.messages.errors[0]));
+        QVERIFY2(t.messages.errors[0].contains(at + "/photos"), qPrintable(t.messages.errors[0]));
     }
 };
 

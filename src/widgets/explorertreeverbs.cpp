@@ -95,6 +95,15 @@ void ExplorerTreeView::showContextMenuFor(const QModelIndex &at, const QPoint &p
         menu.exec(view_->viewport()->mapToGlobal(pos));
         return;
     }
+    // A volume not mounted is not gone to: that would mount it.
+    const QString volumeId = at.data(NamespaceModel::VolumeIdRole).toString();
+    if (!volumeId.isEmpty() && model_->pathOf(at).isEmpty()) {
+        QMenu menu(this);
+        menu.addAction(tr("&Open"), this, [this, volumeId] { openVolume(volumeId); });
+        addVolumeEntries(menu, volumeId);
+        menu.exec(view_->viewport()->mapToGlobal(pos));
+        return;
+    }
     if (at != view_->currentIndex()) {
         view_->setCurrentIndex(at); // the verbs apply to the folder shown
         if (model_->locationOf(at) != current_)
@@ -118,6 +127,10 @@ void ExplorerTreeView::showContextMenuFor(const QModelIndex &at, const QPoint &p
     add(Verb::Delete, editable);
     add(Verb::Rename, editable);
     add(Verb::Link);
+    if (!volumeId.isEmpty()) {
+        menu.addSeparator();
+        addVolumeEntries(menu, volumeId);
+    }
     menu.addSeparator();
     add(Verb::Find);
     menu.addAction(tr("Open Terminal &Here"), this, [this] { openTerminalHere(); });

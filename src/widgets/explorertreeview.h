@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QWidget>
 
+class QMenu;
 class QTreeView;
 
 namespace tarnwick {
@@ -68,6 +69,9 @@ public:
     VolumeMonitor *volumeMonitor() const { return volumes_; }
     // Mounts the volume and shows it once mounted.
     void openVolume(const QString &id);
+    // Adds Unmount, Eject and Safely Remove to a volume's menu, as far as
+    // the volume allows them.
+    void addVolumeEntries(QMenu &menu, const QString &id);
     void setRedraw(bool on);
     void setMessages(UserMessages *messages);
     // What starts a terminal; the desktop's own unless set.
@@ -105,6 +109,9 @@ private:
     void leaveGoneFolder();
     void travel(qsizetype to);
     void remember(const Location &location);
+    // Leaves the volume, then unmounts, ejects or stops it by `how`.
+    void releaseVolume(const QString &id, void (VolumeMonitor::*how)(const QString &));
+    void onVolumeFailed(const QString &id, const QString &message, bool busy);
     void askVolumePassword(const QString &id, const QString &message);
     void askVolumeQuestion(const QString &id, const QString &message, const QStringList &choices);
 
@@ -113,7 +120,9 @@ private:
     MountMonitor *mounts_;
     NetworkMounter *mounter_ = nullptr;
     VolumeMonitor *volumes_ = nullptr;
-    QString opening_; // the volume being mounted to be shown
+    QString opening_;   // the volume being mounted to be shown
+    QString releasing_; // the volume being unmounted, ejected or stopped
+    QString left_;      // the folder on it the tree left for that
     QPointer<ExplorerListView> list_;
     QPointer<ExplorerCombo> combo_;
     UserMessages *messages_;

@@ -8,6 +8,7 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -32,14 +33,14 @@ void ExplorerTreeView::setVolumeMonitor(VolumeMonitor *monitor)
         if (!path.isEmpty())
             navigateTo(Location::folder(path));
     });
-    connect(monitor, &VolumeMonitor::failed, this,
-            [this](const QString &id, const QString &message) {
-                if (id == opening_)
-                    opening_.clear();
-                // Empty when the user cancelled: nothing to tell.
-                if (!message.isEmpty())
-                    messages_->error(this, message);
-            });
+    connect(monitor, &VolumeMonitor::failed, this, &ExplorerTreeView::onVolumeFailed);
+    connect(monitor, &VolumeMonitor::unmounted, this, [this](const QString &id) {
+        if (id == releasing_) {
+            releasing_.clear();
+            left_.clear();
+        }
+        model_->refreshVolumes();
+    });
     connect(monitor, &VolumeMonitor::passwordNeeded, this, &ExplorerTreeView::askVolumePassword);
     connect(monitor, &VolumeMonitor::questionAsked, this, &ExplorerTreeView::askVolumeQuestion);
 }
@@ -50,6 +51,81 @@ void ExplorerTreeView::openVolume(const QString &id)
         return;
     opening_ = id;
     volumes_->mount(id);
+}
+
+namespace {
+
+DriveVolume volumeById(const VolumeMonitor *monitor, const QString &id)
+{
+    if (monitor)
+        for (const DriveVolume &v : monitor->volumes())
+            if (v.id == id)
+                return v;
+    return {};
+}
+
+bool isOn(const QString &path, const QString &mountPath)
+{
+    return path == mountPath || path.startsWith(mountPath + QLatin1Char('/')) ||
+           mountPath == QLatin1String("/");
+}
+
+} // namespace
+
+void ExplorerTreeView::onVolumeFailed(const QString &id, const QString &message, bool busy)
+{
+    if (id == opening_)
+        opening_.clear();
+    const QString left = id == releasing_ ? std::exchange(left_, QString()) : QString();
+    if (id == releasing_)
+        releasing_.clear();
+    if (busy) {
+        const DriveVolume v = volumeById(volumes_, id);
+        QString text = tr("“%1” is in use, so it was left mounted. Close the files and programs "
+                          "that use it, then try again.")
+                           .arg(v.name.isEmpty() ? v.mountPath : v.name);
+        if (!left.isEmpty())
+            text +=
+                QLatin1Char('\n') + tr("This window has left %1, which was open on it.").arg(left);
+        messages_->error(this, text);
+        return;
+    }
+    // Empty when the user cancelled: nothing to tell.
+    if (!message.isEmpty())
+        messages_->error(this, message);
+}
+
+void ExplorerTreeView::addVolumeEntries(QMenu &menu, const QString &id)
+{
+    const DriveVolume v = volumeById(volumes_, id);
+    if (v.id.isEmpty())
+        return;
+    // Mnemonics apart from the rest of the menu's.
+    if (v.isMounted() && v.canUnmount)
+        menu.addAction(tr("U&nmount"), this,
+                       [this, id] { releaseVolume(id, &VolumeMonitor::unmount); });
+    if (v.canEject)
+        menu.addAction(tr("E&ject"), this,
+                       [this, id] { releaseVolume(id, &VolumeMonitor::eject); });
+    if (v.canStop)
+        menu.addAction(tr("Safel&y Remove"), this,
+                       [this, id] { releaseVolume(id, &VolumeMonitor::stop); });
+}
+
+// The tree's own listing and watch would hold the volume busy: it goes to
+// My Computer first.
+void ExplorerTreeView::releaseVolume(const QString &id, void (VolumeMonitor::*how)(const QString &))
+{
+    const DriveVolume v = volumeById(volumes_, id);
+    if (v.id.isEmpty())
+        return;
+    left_.clear();
+    if (v.isMounted() && current_.isFolder() && isOn(current_.path, v.mountPath)) {
+        left_ = current_.path;
+        navigateTo(Location::special(MyComputerSpace));
+    }
+    releasing_ = id;
+    (volumes_->*how)(id);
 }
 
 // Not waited for: the window goes on while the user types.
