@@ -1,7 +1,10 @@
+#include "explorerlistview.h"
 #include "explorertreeview.h"
+#include "harness.h"
 #include "icons.h"
 #include "mounts.h"
 #include "namespacemodel.h"
+#include "shellitems.h"
 #include "testenv.h"
 #include "volumemonitor.h"
 
@@ -152,6 +155,27 @@ private slots:
                 expected << v.name;
             QCOMPARE(t.shown(), expected);
         }
+    }
+
+    // The list at My Computer follows too, and opening a volume there mounts it.
+    void listFollowsAndMounts()
+    {
+        Tree t;
+        make(t);
+        ExplorerListView list;
+        list.setVolumeSource([] { return QList<Volume>{}; });
+        t.view->setLinkedListView(&list);
+        QVERIFY(t.view->navigateTo(Location::special(MyComputerSpace)));
+        for (const QList<DriveVolume> &step :
+             QList<QList<DriveVolume>>{{unmountedDisk()}, {}, {unmountedDisk()}}) {
+            t.fake.set(step);
+            QVERIFY(test::waitListed(&list));
+            QCOMPARE(names(list.shellModel(), {}).contains(unmountedDisk().name), !step.isEmpty());
+        }
+        const int row = int(names(list.shellModel(), {}).indexOf(unmountedDisk().name));
+        emit list.currentView()->activated(list.shellModel()->index(row, 0));
+        QCOMPARE(t.fake.calls, QStringList{"mount volume:1234"});
+        QCOMPARE(t.view->location(), Location::special(MyComputerSpace));
     }
 
     void failuresAreTold_data()

@@ -459,6 +459,16 @@ void GioVolumeMonitor::done(GObject *source, GAsyncResult *result, gpointer data
 
 } // namespace
 
+QList<DriveVolume> unmountedVolumes(const VolumeMonitor *monitor)
+{
+    QList<DriveVolume> out;
+    if (monitor)
+        for (const DriveVolume &v : monitor->volumes())
+            if (!v.isMounted() && v.canMount)
+                out.append(v);
+    return out;
+}
+
 std::unique_ptr<VolumeMonitor> makeSystemVolumeMonitor(QObject *parent)
 {
     return std::make_unique<GioVolumeMonitor>(parent);

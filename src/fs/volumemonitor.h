@@ -56,6 +56,10 @@ signals:
     void questionAsked(const QString &id, const QString &message, const QStringList &choices);
 };
 
+// The volumes of `monitor` present but not mounted that can be; none
+// without a monitor.
+QList<DriveVolume> unmountedVolumes(const VolumeMonitor *monitor);
+
 // The desktop's own, through GIO's volume monitor. Reports only while the
 // event loop runs GLib's main context; otherwise lists nothing.
 std::unique_ptr<VolumeMonitor> makeSystemVolumeMonitor(QObject *parent = nullptr);

@@ -133,10 +133,8 @@ void NamespaceModel::refreshVolumes()
         if (v.mountPoint != rootFolder_ && v.mountPoint != homeDir_)
             wanted.append({v.mountPoint, v.name, idOf(v.mountPoint), {}});
     }
-    for (const DriveVolume &d : drives) {
-        if (!d.isMounted() && d.canMount)
-            wanted.append({{}, d.name, d.id, d.iconName});
-    }
+    for (const DriveVolume &d : unmountedVolumes(monitor_))
+        wanted.append({{}, d.name, d.id, d.iconName});
     QSet<QString> wantedKeys;
     for (const auto &w : wanted)
         wantedKeys.insert(w.key());

@@ -180,12 +180,13 @@ QVariant ShellItemsModel::data(const QModelIndex &index, int role) const
     case Qt::DecorationRole: {
         if (index.column() != 0)
             break;
-        auto it = icons_.constFind(item.iconName);
+        const QString key = item.dimmed ? QLatin1Char('\n') + item.iconName : item.iconName;
+        auto it = icons_.constFind(key);
         if (it == icons_.constEnd()) {
             const QIcon fallback = item.container ? Icons::folder() : Icons::file();
-            it = icons_.insert(item.iconName, item.iconName.isEmpty()
-                                                  ? fallback
-                                                  : Icons::themed(item.iconName, fallback));
+            const QIcon icon =
+                item.iconName.isEmpty() ? fallback : Icons::themed(item.iconName, fallback);
+            it = icons_.insert(key, item.dimmed ? Icons::dimmed(icon) : icon);
         }
         return *it;
     }

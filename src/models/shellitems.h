@@ -28,6 +28,8 @@ struct ShellItem
     QStringList arguments;
     bool hidden = false;
     bool pinned = false; // stays first, in the source's order, however sorted
+    QString volumeId;    // a volume not mounted, which opening mounts
+    bool dimmed = false; // present but not in use
 };
 
 // The contents of a special place. Its items are gathered off the

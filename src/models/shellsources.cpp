@@ -110,11 +110,12 @@ ShellItemsModel::Source desktop(const QString &desktopDir)
     return s;
 }
 
-ShellItemsModel::Source myComputer(VolumeSource volumes, const QString &homeDir)
+ShellItemsModel::Source myComputer(VolumeSource volumes, const QString &homeDir,
+                                   const QList<DriveVolume> &unmounted)
 {
     ShellItemsModel::Source s;
     s.headers = {tr("Name"), tr("Type"), tr("Total Size"), tr("Free Space")};
-    s.gather = [volumes, homeDir] {
+    s.gather = [volumes, homeDir, unmounted] {
         QList<ShellItem> items;
         auto add = [&items](const QString &path, const QString &name, const QString &type,
                             const QString &icon) {
@@ -144,6 +145,17 @@ ShellItemsModel::Source myComputer(VolumeSource volumes, const QString &homeDir)
             add(v.mountPoint, v.name,
                 v.network ? tr("Network Drive") : tr("Local Disk (%1)").arg(v.fileSystem),
                 v.network ? QStringLiteral("folder-remote") : QStringLiteral("drive-harddisk"));
+        }
+        for (const DriveVolume &v : unmounted) {
+            ShellItem item;
+            item.name = v.name;
+            item.iconName =
+                v.iconName.isEmpty() ? QStringLiteral("drive-removable-media") : v.iconName;
+            item.container = true;
+            item.volumeId = v.id;
+            item.dimmed = true;
+            item.columns = {v.kind, QString(), QString()};
+            items.append(item);
         }
         return items;
     };

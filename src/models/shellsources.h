@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shellitems.h"
+#include "volumemonitor.h"
 
 namespace tarnwick {
 
@@ -16,7 +17,9 @@ using TrashTopSource = std::function<QList<QByteArray>()>;
 // The special places, then what lies in the user's desktop folder.
 ShellItemsModel::Source desktop(const QString &desktopDir);
 // The root, the home folder and the mounted volumes, with their space.
-ShellItemsModel::Source myComputer(VolumeSource volumes, const QString &homeDir);
+// `unmounted`: the volumes present but not mounted, listed dimmed after them.
+ShellItemsModel::Source myComputer(VolumeSource volumes, const QString &homeDir,
+                                   const QList<DriveVolume> &unmounted = {});
 // The desktop's settings applications; opening one starts it.
 ShellItemsModel::Source controlPanel();
 // What is in the trash of the home and of the volumes `tops` gives; the

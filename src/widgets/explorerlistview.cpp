@@ -12,11 +12,12 @@
 #include "launcher.h"
 #include "mounts.h"
 #include "printersource.h"
-#include "thumbnails.h"
 #include "rawpaths.h"
 #include "shellitems.h"
 #include "shellsources.h"
+#include "thumbnails.h"
 #include "usermessages.h"
+#include "volumemonitor.h"
 
 #include <QClipboard>
 #include <QDir>
@@ -26,9 +27,9 @@
 #include <QKeyEvent>
 #include <QListView>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QStackedLayout>
 #include <QStandardPaths>
-#include <QScrollBar>
 #include <QStyle>
 #include <QTimer>
 #include <QTreeView>
@@ -430,7 +431,8 @@ void ExplorerListView::showSpecial(NameSpace nameSpace)
         specialWatcher_->watch(desktopDir);
         break;
     case MyComputerSpace:
-        shell_->show(nameSpace, ShellSources::myComputer(volumes_, QDir::homePath()));
+        shell_->show(nameSpace, ShellSources::myComputer(volumes_, QDir::homePath(),
+                                                         unmountedVolumes(driveVolumes_)));
         if (!mounts_) {
             mounts_ = new MountMonitor(this);
             connect(mounts_, &MountMonitor::changed, this, [this] {
@@ -520,6 +522,20 @@ void ExplorerListView::setVolumeSource(VolumeSource volumes)
     volumes_ = std::move(volumes);
 }
 
+void ExplorerListView::setVolumeMonitor(VolumeMonitor *monitor,
+                                        std::function<void(const QString &)> open)
+{
+    if (driveVolumes_)
+        disconnect(driveVolumes_, nullptr, this, nullptr);
+    driveVolumes_ = monitor;
+    openVolume_ = std::move(open);
+    if (monitor)
+        connect(monitor, &VolumeMonitor::changed, this, [this] {
+            if (location_.nameSpace == MyComputerSpace)
+                showSpecial(MyComputerSpace);
+        });
+}
+
 void ExplorerListView::setTrashTopSource(TrashTopSource tops)
 {
     trashTops_ = std::move(tops);
@@ -541,6 +557,9 @@ void ExplorerListView::open(const QModelIndex &index)
     const ShellItem &item = shell_->itemAt(index.row());
     if (item.target.isValid()) {
         navigator_(item.target);
+    } else if (!item.volumeId.isEmpty()) {
+        if (openVolume_)
+            openVolume_(item.volumeId);
     } else if (!item.program.isEmpty()) {
         if (!launcher_->startDetached(item.program, item.arguments))
             messages_->error(this, tr("“%1” could not be started.").arg(item.name));

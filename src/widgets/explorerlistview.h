@@ -3,6 +3,7 @@
 #include "location.h"
 #include "verbs.h"
 
+#include <QPointer>
 #include <QWidget>
 #include <functional>
 #include <optional>
@@ -28,6 +29,7 @@ class OpenAsker;
 class JobAsker;
 class TrashStore;
 class MountMonitor;
+class VolumeMonitor;
 class ShellItemsModel;
 class ThumbnailProvider;
 struct ThumbnailPolicy;
@@ -122,6 +124,9 @@ public:
     // What opening files asks; the Open With dialog when none is set.
     void setOpenAsker(OpenAsker *asker) { openAsker_ = asker; }
     void setVolumeSource(VolumeSource volumes);
+    // The desktop's volumes My Computer lists unmounted, and who mounts and
+    // shows one opened; none when null.
+    void setVolumeMonitor(VolumeMonitor *monitor, std::function<void(const QString &)> open);
     // The volume tops whose trashes the Recycle Bin shows and its verbs act
     // on; this process's mount table when none is set.
     void setTrashTopSource(TrashTopSource tops);
@@ -201,6 +206,8 @@ private:
     Launcher *launcher_;
     OpenAsker *openAsker_ = nullptr;
     VolumeSource volumes_;
+    QPointer<VolumeMonitor> driveVolumes_;
+    std::function<void(const QString &)> openVolume_;
     TrashTopSource trashTops_;
     JobAsker *asker_;
     // The selection as sorted, disjoint row ranges, rebuilt on the first read

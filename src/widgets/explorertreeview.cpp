@@ -147,6 +147,7 @@ void ExplorerTreeView::setLinkedListView(ExplorerListView *list)
     if (!list)
         return;
     list->setNavigator([this](const Location &location) { return navigateTo(location); });
+    list->setVolumeMonitor(volumes_, [this](const QString &id) { openVolume(id); });
     list->setLocation(current_);
     // Hidden folders show in the tree as hidden items do in the list.
     model_->setShowHidden(list->Hidden());

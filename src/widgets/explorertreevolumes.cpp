@@ -1,4 +1,5 @@
 // The folder tree's volumes: mounting one as it is opened.
+#include "explorerlistview.h"
 #include "explorertreeview.h"
 #include "location.h"
 #include "namespacemodel.h"
@@ -24,6 +25,8 @@ void ExplorerTreeView::setVolumeMonitor(VolumeMonitor *monitor)
     volumes_ = monitor;
     opening_.clear();
     model_->setVolumeMonitor(monitor);
+    if (list_)
+        list_->setVolumeMonitor(monitor, [this](const QString &id) { openVolume(id); });
     if (!monitor)
         return;
     connect(monitor, &VolumeMonitor::mounted, this, [this](const QString &id, const QString &path) {
