@@ -16,6 +16,7 @@
 #include "trash.h"
 #include "usermessages.h"
 #include "verbs.h"
+#include "volumemonitor.h"
 
 #include <QAbstractItemView>
 #include <QClipboard>
@@ -299,6 +300,17 @@ void ExplorerListView::showContextMenuFor(QAbstractItemView *view, const QModelI
         connect(openIt, &QAction::triggered, this, [this, view] { open(view->currentIndex()); });
         if (inFolder && !model_->entryAt(at.row()).isDir)
             addOpenWith(menu, at.row());
+        if (location_.nameSpace == MyComputerSpace && volumeMenu_ && driveVolumes_) {
+            const ShellItem &item = shell_->itemAt(at.row());
+            QString id = item.volumeId;
+            for (const DriveVolume &v : driveVolumes_->volumes())
+                if (id.isEmpty() && !item.path.isEmpty() && v.mountPath == item.path)
+                    id = v.id;
+            if (!id.isEmpty()) {
+                menu.addSeparator();
+                volumeMenu_(menu, id);
+            }
+        }
         if (inTrash) {
             add(Verb::Restore);
             menu.addSeparator();

@@ -523,8 +523,10 @@ void ExplorerListView::setVolumeSource(VolumeSource volumes)
 }
 
 void ExplorerListView::setVolumeMonitor(VolumeMonitor *monitor,
-                                        std::function<void(const QString &)> open)
+                                        std::function<void(const QString &)> open,
+                                        VolumeMenu entries)
 {
+    volumeMenu_ = std::move(entries);
     if (driveVolumes_)
         disconnect(driveVolumes_, nullptr, this, nullptr);
     driveVolumes_ = monitor;

@@ -124,9 +124,12 @@ public:
     // What opening files asks; the Open With dialog when none is set.
     void setOpenAsker(OpenAsker *asker) { openAsker_ = asker; }
     void setVolumeSource(VolumeSource volumes);
-    // The desktop's volumes My Computer lists unmounted, and who mounts and
-    // shows one opened; none when null.
-    void setVolumeMonitor(VolumeMonitor *monitor, std::function<void(const QString &)> open);
+    // The desktop's volumes My Computer lists unmounted, who mounts and
+    // shows one opened, and who adds a volume's entries to its menu; none
+    // when null.
+    using VolumeMenu = std::function<void(QMenu &, const QString &)>;
+    void setVolumeMonitor(VolumeMonitor *monitor, std::function<void(const QString &)> open,
+                          VolumeMenu entries = {});
     // The volume tops whose trashes the Recycle Bin shows and its verbs act
     // on; this process's mount table when none is set.
     void setTrashTopSource(TrashTopSource tops);
@@ -208,6 +211,7 @@ private:
     VolumeSource volumes_;
     QPointer<VolumeMonitor> driveVolumes_;
     std::function<void(const QString &)> openVolume_;
+    VolumeMenu volumeMenu_;
     TrashTopSource trashTops_;
     JobAsker *asker_;
     // The selection as sorted, disjoint row ranges, rebuilt on the first read

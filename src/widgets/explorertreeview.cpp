@@ -147,7 +147,9 @@ void ExplorerTreeView::setLinkedListView(ExplorerListView *list)
     if (!list)
         return;
     list->setNavigator([this](const Location &location) { return navigateTo(location); });
-    list->setVolumeMonitor(volumes_, [this](const QString &id) { openVolume(id); });
+    list->setVolumeMonitor(
+        volumes_, [this](const QString &id) { openVolume(id); },
+        [this](QMenu &menu, const QString &id) { addVolumeEntries(menu, id); });
     list->setLocation(current_);
     // Hidden folders show in the tree as hidden items do in the list.
     model_->setShowHidden(list->Hidden());

@@ -26,7 +26,9 @@ void ExplorerTreeView::setVolumeMonitor(VolumeMonitor *monitor)
     opening_.clear();
     model_->setVolumeMonitor(monitor);
     if (list_)
-        list_->setVolumeMonitor(monitor, [this](const QString &id) { openVolume(id); });
+        list_->setVolumeMonitor(
+            monitor, [this](const QString &id) { openVolume(id); },
+            [this](QMenu &menu, const QString &id) { addVolumeEntries(menu, id); });
     if (!monitor)
         return;
     connect(monitor, &VolumeMonitor::mounted, this, [this](const QString &id, const QString &path) {
