@@ -1,0 +1,145 @@
+// The shared history of operations: records survive the trip, damage is
+// skipped, odd files are never followed or waited on, the bound holds.
+#include "undojournal.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace tarnwick;
+
+class TestUndo : public QObject
+{
+    Q_OBJECT
+private slots:
+    void roundTrip();
+    void damage_data();
+    void damage();
+    void notARegularFile_data();
+    void notARegularFile();
+    void claimOnce();
+    void bounded();
+};
+
+static UndoRecord sample()
+{
+    UndoRecord r;
+    r.kind = 1;
+    r.items.append({QByteArray("/a/\xff\n b,;"), QByteArray("/c/d"), 1, 2, 3, 4, 0644});
+    r.items.append({QByteArray(), QByteArray("/e"), 5, 6, 7, 8, 0});
+    return r;
+}
+
+void TestUndo::roundTrip()
+{
+    QTemporaryDir dir;
+    UndoJournal j(dir.path() + "/st");
+    UndoRecord r = sample();
+    QVERIFY(j.append(r));
+    QVERIFY(r.id != 0);
+    const QList<UndoRecord> got = UndoJournal(dir.path() + "/st").load();
+    QCOMPARE(got.size(), 1);
+    QCOMPARE(got[0].items.size(), 2);
+    QCOMPARE(got[0].items[0].from, r.items[0].from);
+    QCOMPARE(got[0].items[0].mode, 0644u);
+    QCOMPARE(got[0].items[1].to, QByteArray("/e"));
+    struct stat st
+    {
+    };
+    QCOMPARE(::stat(QFile::encodeName(j.path()).constData(), &st), 0);
+    QCOMPARE(st.st_mode & 0777, 0600u);
+    QCOMPARE(::stat(QFile::encodeName(dir.path() + "/st").constData(), &st), 0);
+    QCOMPARE(st.st_mode & 0777, 0700u);
+}
+
+// Whatever follows a good record, the good record is kept and the rest counted.
+void TestUndo::damage_data()
+{
+    QTest::addColumn<QByteArray>("tail");
+    QTest::addColumn<int>("damaged");
+    QTest::newRow("torn") << UndoJournal::encode(sample()).left(20) << 1;
+    QTest::newRow("garbage") << QByteArray("\x01\x02 zz\nR 1 2\n") << 2;
+    QTest::newRow("edited") << UndoJournal::encode(sample()).replace("R 0", "R 9") << 1;
+    QTest::newRow("state of nothing") << UndoJournal::encodeState(77, true) << 1;
+}
+
+void TestUndo::damage()
+{
+    QFETCH(QByteArray, tail);
+    QFETCH(int, damaged);
+    QTemporaryDir dir;
+    UndoJournal j(dir.path());
+    UndoRecord r = sample();
+    QVERIFY(j.append(r));
+    QFile f(j.path());
+    QVERIFY(f.open(QIODevice::Append));
+    f.write(tail);
+    f.close();
+    QCOMPARE(j.load().size(), 1);
+    QCOMPARE(j.damaged(), damaged);
+    UndoRecord next = sample(); // still appendable after damage
+    QVERIFY(j.append(next));
+    QCOMPARE(j.load().size(), 2);
+}
+
+void TestUndo::notARegularFile_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("fifo") << "fifo";
+    QTest::newRow("link") << "link";
+}
+
+// Never waits on a FIFO and never writes through a link.
+void TestUndo::notARegularFile()
+{
+    QFETCH(QString, kind);
+    QTemporaryDir dir;
+    UndoJournal j(dir.path());
+    const QByteArray file = QFile::encodeName(j.path());
+    const QByteArray elsewhere = QFile::encodeName(dir.path() + "/elsewhere");
+    if (kind == "fifo")
+        QCOMPARE(::mkfifo(file.constData(), 0600), 0);
+    else
+        QCOMPARE(::symlink(elsewhere.constData(), file.constData()), 0);
+    UndoRecord r = sample();
+    QVERIFY(!j.append(r));
+    QVERIFY(!j.lastError().isEmpty());
+    QVERIFY(j.load().isEmpty());
+    QVERIFY(!QFile::exists(dir.path() + "/elsewhere"));
+}
+
+// Two handles undoing the same operation: one wins, and the state holds.
+void TestUndo::claimOnce()
+{
+    QTemporaryDir dir;
+    UndoJournal a(dir.path()), b(dir.path());
+    UndoRecord r = sample();
+    QVERIFY(a.append(r));
+    QVERIFY(a.claim(r.id, false));
+    QVERIFY(!b.claim(r.id, false));
+    QVERIFY(b.load().at(0).undone);
+    QVERIFY(b.claim(r.id, true)); // redo
+    QVERIFY(!a.load().at(0).undone);
+}
+
+void TestUndo::bounded()
+{
+    QTemporaryDir dir;
+    UndoJournal j(dir.path());
+    for (int i = 0; i < 3 * UndoJournal::Keep; ++i) {
+        UndoRecord r = sample();
+        QVERIFY(j.append(r));
+        if (i % 7 == 0)
+            QVERIFY(j.claim(r.id, false));
+    }
+    const QList<UndoRecord> got = j.load();
+    QCOMPARE(got.size(), UndoJournal::Keep);
+    QCOMPARE(got.last().id, quint64(3 * UndoJournal::Keep));
+    QCOMPARE(j.damaged(), 0);
+    QVERIFY(QFileInfo(j.path()).size() <
+            2 * UndoJournal::Keep * UndoJournal::encode(sample()).size());
+}
+
+QTEST_GUILESS_MAIN(TestUndo)
+#include "test_undo.moc"
