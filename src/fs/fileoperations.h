@@ -32,8 +32,9 @@ class TransferWorker;
 // and renamed into place only once complete; a move across file systems
 // removes the source only after the copy was checked; nothing replaces the
 // very entry it would take the place of. Copies keep holes and the hard
-// links among what was copied. Questions (conflicts, errors) are signals the
-// worker waits on; a question nobody listens for is answered Skip.
+// links among what was copied. Questions (conflicts, errors) are signals; an
+// item met with a conflict waits aside while the others go on, and is taken
+// up once answered. A question nobody listens for is answered Skip.
 class FileTransfer : public Job
 {
     Q_OBJECT

@@ -13,6 +13,7 @@
 #include <sys/file.h>
 #include <time.h>
 #include <unistd.h>
+#include <utility>
 
 namespace tarnwick {
 
@@ -180,14 +181,28 @@ void TransferWorker::run()
     }
     tick({}, true);
 
-    for (const QByteArray &s : sources_) {
-        const qsizetype failures = result_.errors.size();
-        const Outcome o = kind_ == JobKind::Link ? linkTop(s, targetFd) : placeTop(s, targetFd);
-        if (o == Outcome::Cancelled || cancelled())
+    // Items whose question is open are set aside and taken up again once the
+    // others are done, so that one question does not hold up the rest.
+    QList<QByteArray> parked;
+    deferQuestions_ = true;
+    for (const QList<QByteArray> *round : {&sources_, &parked}) {
+        for (const QByteArray &s : *round) {
+            takeAnswerForAll();
+            const qsizetype failures = result_.errors.size();
+            const Outcome o = kind_ == JobKind::Link ? linkTop(s, targetFd) : placeTop(s, targetFd);
+            if (o == Outcome::Cancelled || cancelled())
+                break;
+            if (o == Outcome::Parked) {
+                parked << s;
+                continue;
+            }
+            // A folder that arrived without some of what it holds is not done.
+            const bool whole = o == Outcome::Done && result_.errors.size() == failures;
+            ++(whole ? result_.done : result_.skipped);
+        }
+        deferQuestions_ = false;
+        if (cancelled())
             break;
-        // A folder that arrived without some of what it holds is not done.
-        const bool whole = o == Outcome::Done && result_.errors.size() == failures;
-        ++(whole ? result_.done : result_.skipped);
     }
     close(targetFd);
     result_.cancelled = cancelled();
@@ -261,9 +276,10 @@ TransferWorker::Outcome TransferWorker::place(const EntryAt &from, const EntryAt
         if (!replacing &&
             fstatat(to.dirFd, dest.name.constData(), &existing, AT_SYMLINK_NOFOLLOW) == 0) {
             // A merge needs the source's own entries, not a finished copy.
+            topConflict_ = top;
             switch (decide(from, st, dest, existing, temp.isEmpty())) {
             case ConflictChoice::Skip:
-                return discard(Outcome::Skipped);
+                return discard(std::exchange(parked_, false) ? Outcome::Parked : Outcome::Skipped);
             case ConflictChoice::Cancel:
                 return discard(Outcome::Cancelled);
             case ConflictChoice::KeepBoth: {
@@ -440,20 +456,47 @@ ConflictChoice TransferWorker::decide(const EntryAt &from, const struct stat &st
                               .arg(shown(to.path));
         choice = ConflictChoice::Skip;
     }
-    if (choice == ConflictChoice::Skip)
+    if (choice == ConflictChoice::Skip && !parked_)
         skipped_.insert(from.path);
     return choice;
+}
+
+// An answer "for all" that came while the question's item was set aside
+// settles the items met from then on.
+void TransferWorker::takeAnswerForAll()
+{
+    const std::lock_guard lock(mutex_);
+    if (!conflictAnswer_)
+        return;
+    if (conflictAnswer_->first == ConflictChoice::Cancel)
+        cancelled_ = true;
+    else if (conflictAnswer_->second)
+        forAll_ = conflictAnswer_->first;
 }
 
 ConflictChoice TransferWorker::ask(const Conflict &c)
 {
     if (!askConflicts)
         return ConflictChoice::Skip;
-    {
+    if (deferQuestions_ && topConflict_) {
+        if (!openQuestion_) {
+            {
+                const std::lock_guard lock(mutex_);
+                conflictAnswer_.reset();
+            }
+            openQuestion_ = c.source;
+            emit owner_.conflict(c);
+        }
+        parked_ = true;
+        return ConflictChoice::Skip;
+    }
+    // The question asked while its item was set aside is not asked twice.
+    if (openQuestion_ != c.source) {
         const std::lock_guard lock(mutex_);
         conflictAnswer_.reset();
     }
-    emit owner_.conflict(c);
+    if (std::exchange(openQuestion_, std::nullopt) != c.source)
+        emit owner_.conflict(c);
     std::unique_lock lock(mutex_);
     wake_.wait(lock, [this] { return conflictAnswer_ || cancelled_; });
     if (cancelled_ || conflictAnswer_->first == ConflictChoice::Cancel) {

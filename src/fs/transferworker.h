@@ -70,7 +70,8 @@ private:
     {
         Done,
         Skipped,
-        Cancelled
+        Cancelled,
+        Parked // set aside until its question is answered
     };
 
     bool cancelled() const { return cancelled_.load(); }
@@ -81,6 +82,7 @@ private:
     ConflictChoice decide(const EntryAt &from, const struct stat &st, const EntryAt &to,
                           const struct stat &existing, bool mayMerge);
     ConflictChoice ask(const Conflict &c);
+    void takeAnswerForAll();
     bool retry(const QByteArray &path, int code, Outcome *out);
     QByteArray temporaryName(int dirFd, const QByteArray &name);
     void sweepLeftovers(int dirFd);
@@ -115,6 +117,10 @@ private:
     std::optional<std::pair<ConflictChoice, bool>> conflictAnswer_;
     std::optional<ErrorChoice> errorAnswer_;
     std::optional<ConflictChoice> forAll_; // "Apply to all"
+    // A top-level item whose question is open is set aside while the others
+    // go on; only the first one asked, and the rest wait their turn.
+    bool deferQuestions_ = false, topConflict_ = false, parked_ = false;
+    std::optional<QByteArray> openQuestion_; // the source it is about
 
     JobResult result_;
     QSet<QByteArray> skipped_;                // source paths left behind, which a move must keep

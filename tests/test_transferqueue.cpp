@@ -1,0 +1,93 @@
+#include "testenv.h"
+#include "transfertesting.h"
+
+#include <QTemporaryDir>
+
+using namespace tarnwick;
+using namespace tarnwick::test;
+using rawpath::join;
+
+// A transfer goes on past a question: the item it is about waits aside
+// while the others are placed, and is placed once the answer comes.
+class TestTransferQueue : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void questionsWaitAside_data()
+    {
+        QTest::addColumn<QList<int>>("taken");     // items already in the target
+        QTest::addColumn<QStringList>("answers");  // see script()
+        QTest::addColumn<int>("asked");            // questions put in all
+        QTest::addColumn<QList<bool>>("replaced"); // per taken item
+        QTest::newRow("replace, late") << QList{1} << QStringList{"R"} << 1 << QList{true};
+        QTest::newRow("skip, late") << QList{1} << QStringList{"S"} << 1 << QList{false};
+        QTest::newRow("skip for all")
+            << QList{1, 10, 20} << QStringList{"S*"} << 1 << QList{false, false, false};
+        QTest::newRow("replace for all")
+            << QList{1, 10, 20} << QStringList{"R*"} << 1 << QList{true, true, true};
+        QTest::newRow("one by one")
+            << QList{1, 10} << QStringList{"R", "S"} << 2 << QList{true, false};
+    }
+
+    void questionsWaitAside()
+    {
+        QFETCH(QList<int>, taken);
+        QFETCH(QStringList, answers);
+        QFETCH(int, asked);
+        QFETCH(QList<bool>, replaced);
+        QTemporaryDir dir;
+        const QByteArray src = QFile::encodeName(dir.path()) + "/src",
+                         dst = QFile::encodeName(dir.path()) + "/dst";
+        QVERIFY(mkdir(src.constData(), 0755) == 0 && mkdir(dst.constData(), 0755) == 0);
+        constexpr int Count = 40;
+        QList<QByteArray> sources;
+        for (int i = 0; i < Count; ++i) {
+            const QByteArray name = "f" + QByteArray::number(i);
+            QVERIFY(makeFile(join(src, name), "new " + name));
+            if (taken.contains(i))
+                QVERIFY(makeFile(join(dst, name), "old"));
+            sources << join(src, name);
+        }
+
+        FileTransfer t(JobKind::Copy, sources, dst);
+        auto later = script(answers);
+        const auto first = later.takeFirst();
+        std::atomic<int> questions = 0;
+        // The first question stays open; any after it is answered at once.
+        QObject::connect(
+            &t, &FileTransfer::conflict, &t,
+            [&](const Conflict &) {
+                if (questions++ > 0 && !later.isEmpty()) {
+                    const auto [choice, all] = later.takeFirst();
+                    t.answerConflict(choice, all);
+                }
+            },
+            Qt::DirectConnection);
+        QSignalSpy finished(&t, &FileTransfer::finished);
+        t.start();
+        const auto arrived = [&] {
+            int n = 0;
+            for (int i = 0; i < Count; ++i)
+                n += !taken.contains(i) &&
+                     access(join(dst, "f" + QByteArray::number(i)).constData(), F_OK) == 0;
+            return n;
+        };
+        QTRY_COMPARE_WITH_TIMEOUT(arrived(), Count - int(taken.size()), 10000);
+        QCOMPARE(questions.load(), 1);
+        QVERIFY(finished.isEmpty());
+
+        t.answerConflict(first.first, first.second);
+        QVERIFY(!finished.isEmpty() || finished.wait(10000));
+        const JobResult r = finished.at(0).at(0).value<JobResult>();
+        QCOMPARE(questions.load(), asked);
+        QCOMPARE(r.done + r.skipped, Count);
+        for (qsizetype k = 0; k < taken.size(); ++k) {
+            const QByteArray name = "f" + QByteArray::number(taken[k]);
+            QCOMPARE(readAll(join(dst, name)), replaced[k] ? "new " + name : QByteArray("old"));
+        }
+    }
+};
+
+TARNWICK_TEST_MAIN(TestTransferQueue)
+#include "test_transferqueue.moc"
