@@ -7,9 +7,12 @@
 #include "shellitems.h"
 #include "testenv.h"
 #include "volumemonitor.h"
+#include "volumeproperties.h"
 
 #include <QAbstractItemModelTester>
+#include <QLabel>
 #include <QMenu>
+#include <QProgressBar>
 #include <QTemporaryDir>
 #include <QTreeView>
 
@@ -176,6 +179,27 @@ private slots:
         emit list.currentView()->activated(list.shellModel()->index(row, 0));
         QCOMPARE(t.fake.calls, QStringList{"mount volume:1234"});
         QCOMPARE(t.view->location(), Location::special(MyComputerSpace));
+    }
+
+    // The space is asked of the file system without waiting, and shown when
+    // it answers; a volume not mounted says so.
+    void propertiesShowTheSpace()
+    {
+        DriveVolume v = unmountedDisk();
+        VolumePropertiesDialog notMounted(v);
+        QCOMPARE(notMounted.findChild<QLabel *>("capacity")->text(), QStringLiteral("Not mounted"));
+        QVERIFY(notMounted.findChild<QLabel *>("capacity")->textFormat() == Qt::PlainText);
+
+        v.mountPath = root();
+        VolumePropertiesDialog dialog(v);
+        auto *capacity = dialog.findChild<QLabel *>("capacity");
+        QCOMPARE(capacity->text(), QStringLiteral("Finding out..."));
+        QTRY_VERIFY(capacity->text().contains("bytes"));
+        QVERIFY(!dialog.findChild<QLabel *>("fileSystem")->text().isEmpty());
+        QVERIFY(dialog.findChild<QLabel *>("free")->text().contains("bytes"));
+
+        dialog.showUsage({"ext4", 1000, 250, 750});
+        QCOMPARE(dialog.findChild<QProgressBar *>()->value(), 250);
     }
 
     void failuresAreTold_data()

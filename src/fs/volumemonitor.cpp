@@ -2,7 +2,9 @@
 
 #include <QAbstractEventDispatcher>
 #include <QCoreApplication>
+#include <QPointer>
 #include <QTimer>
+#include <memory>
 
 // GLib names struct members "signals", which Qt defines as a keyword.
 #pragma push_macro("signals")
@@ -458,6 +460,54 @@ void GioVolumeMonitor::done(GObject *source, GAsyncResult *result, gpointer data
 }
 
 } // namespace
+
+namespace {
+
+struct UsageQuery
+{
+    QPointer<QObject> context;
+    std::function<void(const VolumeUsage &)> done;
+};
+
+void usageAnswered(GObject *source, GAsyncResult *result, gpointer data)
+{
+    std::unique_ptr<UsageQuery> query(static_cast<UsageQuery *>(data));
+    VolumeUsage usage;
+    GFileInfo *info = g_file_query_filesystem_info_finish(G_FILE(source), result, nullptr);
+    if (info) {
+        const auto number = [info](const char *attribute) {
+            return g_file_info_has_attribute(info, attribute)
+                       ? qint64(g_file_info_get_attribute_uint64(info, attribute))
+                       : qint64(-1);
+        };
+        usage.size = number(G_FILE_ATTRIBUTE_FILESYSTEM_SIZE);
+        usage.free = number(G_FILE_ATTRIBUTE_FILESYSTEM_FREE);
+        usage.used = number(G_FILE_ATTRIBUTE_FILESYSTEM_USED);
+        if (usage.used < 0 && usage.size >= 0 && usage.free >= 0)
+            usage.used = usage.size - usage.free;
+        usage.fileSystem = QString::fromUtf8(
+            g_file_info_get_attribute_string(info, G_FILE_ATTRIBUTE_FILESYSTEM_TYPE));
+        g_object_unref(info);
+    }
+    g_object_unref(source);
+    if (query->context)
+        query->done(usage);
+}
+
+} // namespace
+
+void queryVolumeUsage(const QString &path, QObject *context,
+                      std::function<void(const VolumeUsage &)> done)
+{
+    if (!eventLoopRunsGlib()) {
+        QMetaObject::invokeMethod(
+            context, [done] { done({}); }, Qt::QueuedConnection);
+        return;
+    }
+    GFile *file = g_file_new_for_path(path.toUtf8().constData());
+    g_file_query_filesystem_info_async(file, "filesystem::*", G_PRIORITY_DEFAULT, nullptr,
+                                       usageAnswered, new UsageQuery{context, std::move(done)});
+}
 
 QList<DriveVolume> unmountedVolumes(const VolumeMonitor *monitor)
 {

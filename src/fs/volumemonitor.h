@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 
 namespace tarnwick {
@@ -59,6 +60,23 @@ signals:
 // The volumes of `monitor` present but not mounted that can be; none
 // without a monitor.
 QList<DriveVolume> unmountedVolumes(const VolumeMonitor *monitor);
+
+// What a mounted volume holds; sizes in bytes, -1 when not known.
+struct VolumeUsage
+{
+    QString fileSystem;
+    qint64 size = -1;
+    qint64 used = -1;
+    qint64 free = -1;
+};
+
+// Asks the file system of `path` for its type and space without waiting on
+// it (a network server may take its time) and calls `done` on the caller's
+// thread with the answer, unless `context` is gone by then. Needs GLib's main
+// context run, as Qt's event loop does here; otherwise `done` comes at once
+// with nothing known.
+void queryVolumeUsage(const QString &path, QObject *context,
+                      std::function<void(const VolumeUsage &)> done);
 
 // The desktop's own, through GIO's volume monitor. Reports only while the
 // event loop runs GLib's main context; otherwise lists nothing.

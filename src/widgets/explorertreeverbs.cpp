@@ -43,6 +43,10 @@ void ExplorerTreeView::InvokeVerb(Verb verb)
         return;
     }
     if (verb == Verb::Properties) {
+        const QString volumeId =
+            view_->currentIndex().data(NamespaceModel::VolumeIdRole).toString();
+        if (!volumeId.isEmpty())
+            return showVolumeProperties(volumeId);
         ShellVerbs::showProperties(this, *messages_, {path});
         return;
     }
@@ -100,7 +104,7 @@ void ExplorerTreeView::showContextMenuFor(const QModelIndex &at, const QPoint &p
     if (!volumeId.isEmpty() && model_->pathOf(at).isEmpty()) {
         QMenu menu(this);
         menu.addAction(tr("&Open"), this, [this, volumeId] { openVolume(volumeId); });
-        addVolumeEntries(menu, volumeId);
+        addVolumeEntries(menu, volumeId, true);
         menu.exec(view_->viewport()->mapToGlobal(pos));
         return;
     }

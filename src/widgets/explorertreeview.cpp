@@ -149,7 +149,7 @@ void ExplorerTreeView::setLinkedListView(ExplorerListView *list)
     list->setNavigator([this](const Location &location) { return navigateTo(location); });
     list->setVolumeMonitor(
         volumes_, [this](const QString &id) { openVolume(id); },
-        [this](QMenu &menu, const QString &id) { addVolumeEntries(menu, id); });
+        [this](QMenu &menu, const QString &id) { addVolumeEntries(menu, id, true); });
     list->setLocation(current_);
     // Hidden folders show in the tree as hidden items do in the list.
     model_->setShowHidden(list->Hidden());

@@ -70,8 +70,10 @@ public:
     // Mounts the volume and shows it once mounted.
     void openVolume(const QString &id);
     // Adds Unmount, Eject and Safely Remove to a volume's menu, as far as
-    // the volume allows them.
-    void addVolumeEntries(QMenu &menu, const QString &id);
+    // the volume allows them, and Properties when asked to.
+    void addVolumeEntries(QMenu &menu, const QString &id, bool properties = false);
+    // The volume's kind, file system and space, in a window of its own.
+    void showVolumeProperties(const QString &id);
     void setRedraw(bool on);
     void setMessages(UserMessages *messages);
     // What starts a terminal; the desktop's own unless set.

@@ -5,6 +5,7 @@
 #include "namespacemodel.h"
 #include "usermessages.h"
 #include "volumemonitor.h"
+#include "volumeproperties.h"
 
 #include <QInputDialog>
 #include <QLabel>
@@ -28,7 +29,7 @@ void ExplorerTreeView::setVolumeMonitor(VolumeMonitor *monitor)
     if (list_)
         list_->setVolumeMonitor(
             monitor, [this](const QString &id) { openVolume(id); },
-            [this](QMenu &menu, const QString &id) { addVolumeEntries(menu, id); });
+            [this](QMenu &menu, const QString &id) { addVolumeEntries(menu, id, true); });
     if (!monitor)
         return;
     connect(monitor, &VolumeMonitor::mounted, this, [this](const QString &id, const QString &path) {
@@ -100,7 +101,17 @@ void ExplorerTreeView::onVolumeFailed(const QString &id, const QString &message,
         messages_->error(this, message);
 }
 
-void ExplorerTreeView::addVolumeEntries(QMenu &menu, const QString &id)
+void ExplorerTreeView::showVolumeProperties(const QString &id)
+{
+    const DriveVolume v = volumeById(volumes_, id);
+    if (v.id.isEmpty())
+        return;
+    auto *dialog = new VolumePropertiesDialog(v, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->show();
+}
+
+void ExplorerTreeView::addVolumeEntries(QMenu &menu, const QString &id, bool properties)
 {
     const DriveVolume v = volumeById(volumes_, id);
     if (v.id.isEmpty())
@@ -115,6 +126,10 @@ void ExplorerTreeView::addVolumeEntries(QMenu &menu, const QString &id)
     if (v.canStop)
         menu.addAction(tr("Safel&y Remove"), this,
                        [this, id] { releaseVolume(id, &VolumeMonitor::stop); });
+    if (properties) {
+        menu.addSeparator();
+        menu.addAction(tr("P&roperties"), this, [this, id] { showVolumeProperties(id); });
+    }
 }
 
 // The tree's own listing and watch would hold the volume busy: it goes to
