@@ -1,6 +1,11 @@
 // The shared history of operations: records survive the trip, damage is
 // skipped, odd files are never followed or waited on, the bound holds.
+#include "undo.h"
 #include "undojournal.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -20,6 +25,8 @@ private slots:
     void notARegularFile();
     void claimOnce();
     void bounded();
+    void undoItem_data();
+    void undoItem();
 };
 
 static UndoRecord sample()
@@ -139,6 +146,117 @@ void TestUndo::bounded()
     QCOMPARE(j.damaged(), 0);
     QVERIFY(QFileInfo(j.path()).size() <
             2 * UndoJournal::Keep * UndoJournal::encode(sample()).size());
+}
+
+static void write(const QString &path, const QByteArray &data)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(data);
+}
+
+// Each kind done by hand, then something done to it since, then undone: an
+// intact item goes back, anything else is left alone and named.
+void TestUndo::undoItem_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("since"); // "", "changed", "gone", "taken", "filled"
+    QTest::addColumn<bool>("undone");
+    const int move = int(JobKind::Move), copy = int(JobKind::Copy);
+    QTest::newRow("move") << move << "" << true;
+    QTest::newRow("rename") << int(JobKind::Rename) << "" << true;
+    QTest::newRow("move, changed") << move << "changed" << false;
+    QTest::newRow("move, gone") << move << "gone" << false;
+    QTest::newRow("move, taken") << move << "taken" << false;
+    QTest::newRow("copy") << copy << "" << true;
+    QTest::newRow("copy, changed") << copy << "changed" << false;
+    QTest::newRow("new folder") << int(JobKind::NewFolder) << "" << true;
+    QTest::newRow("new folder, filled") << int(JobKind::NewFolder) << "filled" << false;
+    QTest::newRow("link") << int(JobKind::Link) << "" << true;
+    QTest::newRow("link, replaced") << int(JobKind::Link) << "changed" << false;
+    QTest::newRow("permissions") << int(JobKind::Permissions) << "" << true;
+    QTest::newRow("trash") << int(JobKind::Trash) << "" << true;
+    QTest::newRow("trash, taken") << int(JobKind::Trash) << "taken" << false;
+    QTest::newRow("delete") << int(JobKind::Delete) << "" << false;
+}
+
+void TestUndo::undoItem()
+{
+    QFETCH(int, kind);
+    QFETCH(QString, since);
+    QFETCH(bool, undone);
+    QTemporaryDir dir;
+    const TrashStore store(dir.path() + "/Trash");
+    const QString a = dir.path() + "/a\xc3\xa9", b = dir.path() + "/b";
+    const QByteArray ea = QFile::encodeName(a), eb = QFile::encodeName(b);
+    write(a, "one");
+    UndoItem item;
+    switch (JobKind(kind)) {
+    case JobKind::Move:
+    case JobKind::Rename:
+        QVERIFY(QFile::rename(a, b));
+        item = undo::identify(ea, eb);
+        break;
+    case JobKind::Copy:
+        QVERIFY(QFile::copy(a, b));
+        item = undo::identify(ea, eb);
+        break;
+    case JobKind::NewFolder:
+        QVERIFY(QDir().mkdir(b));
+        item = undo::identify({}, eb);
+        break;
+    case JobKind::Link:
+        QVERIFY(QFile::link(a, b));
+        item = undo::identify(ea, eb);
+        break;
+    case JobKind::Permissions:
+        QVERIFY(::chmod(ea.constData(), 0600) == 0);
+        item = undo::identify(ea, ea, 0640);
+        break;
+    case JobKind::Trash: {
+        QVERIFY(store.trashEncoded(ea));
+        const QList<TrashItem> in = store.items();
+        QCOMPARE(in.size(), 1);
+        item = undo::identify(ea, in[0].encodedFilesPath);
+        break;
+    }
+    default:
+        QVERIFY(QFile::remove(a));
+        item = undo::identify(ea, {});
+    }
+    const QString now = QFile::decodeName(item.to);
+    if (since == "changed") {
+        QVERIFY(QFile::remove(now));
+        write(now, "other, longer");
+    } else if (since == "gone") {
+        QVERIFY(QFile::remove(now));
+    } else if (since == "taken") {
+        write(a, "new");
+    } else if (since == "filled") {
+        write(now + "/inside", "x");
+    }
+    const QString error = undo::undoItem(kind, item, store);
+    QCOMPARE(error.isEmpty(), undone);
+    if (!undone) {
+        QVERIFY2(error.contains(QFileInfo(now.isEmpty() ? a : now).fileName()) ||
+                     error.contains(QFileInfo(a).fileName()),
+                 qPrintable(error));
+        if (since == "taken") { // neither what took the place nor the item is touched
+            QFile taken(a);
+            QVERIFY(taken.open(QIODevice::ReadOnly));
+            QCOMPARE(taken.readAll(), QByteArray("new"));
+            QVERIFY(QFileInfo::exists(now));
+        }
+        return;
+    }
+    if (kind == int(JobKind::Permissions)) {
+        QCOMPARE(QFileInfo(a).permissions() & QFile::ReadGroup, QFile::ReadGroup);
+        return;
+    }
+    QVERIFY(!QFileInfo(b).exists() && !QFileInfo(b).isSymLink());
+    QVERIFY(QFile::exists(a));
+    if (kind == int(JobKind::Copy))
+        QCOMPARE(store.items().size(), 1); // the copy went to the trash, not away
 }
 
 QTEST_GUILESS_MAIN(TestUndo)

@@ -396,6 +396,15 @@ Job *setPermissions(const QList<QByteArray> &paths, unsigned set, unsigned clear
     });
 }
 
+Job *steps(JobKind kind, const QList<QByteArray> &labels,
+           std::function<QString(qsizetype, const std::atomic<bool> &)> step)
+{
+    return new StepJob(kind, labels, [step = std::move(step)](qsizetype i, Stop stop) {
+        const QString error = step(i, stop);
+        return error.isEmpty() ? ok() : failed(error);
+    });
+}
+
 } // namespace Jobs
 
 } // namespace tarnwick

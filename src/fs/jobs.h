@@ -150,6 +150,10 @@ Job *restore(const QList<std::pair<TrashItem, QByteArray>> &items, const TrashSt
 // Sets the bits of `set` and clears those of `clear` in each item's mode,
 // keeping its other bits; links are left alone.
 Job *setPermissions(const QList<QByteArray> &paths, unsigned set, unsigned clear);
+// A job of one step per labelled item, for work built above the step jobs
+// (undo): a step returns what went wrong, empty when its item was done.
+Job *steps(JobKind kind, const QList<QByteArray> &labels,
+           std::function<QString(qsizetype, const std::atomic<bool> &)> step);
 } // namespace Jobs
 
 } // namespace tarnwick
