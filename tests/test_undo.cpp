@@ -27,6 +27,7 @@ private slots:
     void bounded();
     void undoItem_data();
     void undoItem();
+    void undoJob();
 };
 
 static UndoRecord sample()
@@ -257,6 +258,33 @@ void TestUndo::undoItem()
     QVERIFY(QFile::exists(a));
     if (kind == int(JobKind::Copy))
         QCOMPARE(store.items().size(), 1); // the copy went to the trash, not away
+}
+
+// As a job, undo does what it can and names in one report what it left.
+void TestUndo::undoJob()
+{
+    QTemporaryDir dir;
+    const TrashStore store(dir.path() + "/Trash");
+    UndoRecord record;
+    record.kind = int(JobKind::Move);
+    QVERIFY(QDir().mkdir(dir.path() + "/to"));
+    for (const QString name : {"x", "y", "z"}) {
+        const QString from = dir.path() + "/" + name, to = dir.path() + "/to/" + name;
+        write(from, "1");
+        QVERIFY(QFile::rename(from, to));
+        record.items << undo::identify(QFile::encodeName(from), QFile::encodeName(to));
+    }
+    write(dir.path() + "/to/y", "changed since");
+    std::unique_ptr<Job> job(undo::undo(record, store));
+    std::optional<JobResult> result;
+    connect(job.get(), &Job::finished, this, [&](const JobResult &r) { result = r; });
+    job->start();
+    QTRY_VERIFY(result.has_value());
+    QCOMPARE(result->done, 2);
+    QCOMPARE(result->skipped, 1);
+    QCOMPARE(result->errors.size(), 1);
+    QVERIFY(result->errors[0].contains("y"));
+    QVERIFY(QFile::exists(dir.path() + "/x") && QFile::exists(dir.path() + "/to/y"));
 }
 
 QTEST_GUILESS_MAIN(TestUndo)
