@@ -202,6 +202,26 @@ private slots:
         QCOMPARE(dialog.findChild<QProgressBar *>()->value(), 250);
     }
 
+    // A volume pulled out from under the folder shown: the tree goes to My
+    // Computer and says so once, whatever is left at the mount point.
+    void goneVolumeLeadsToMyComputer()
+    {
+        Tree t;
+        const QString at = root() + "/media/stick";
+        QDir().mkpath(at + "/photos");
+        t.mounted.append({at, "stick", "/dev/sdc1", "vfat", false, false});
+        make(t);
+        QVERIFY(t.view->navigateTo(Location::folder(at + "/photos")));
+        QTRY_COMPARE(t.view->location(), Location::folder(at + "/photos"));
+        t.mounted.clear();
+        t.fake.set({});
+        QTRY_COMPARE(t.view->location(), Location::special(MyComputerSpace));
+        QCOMPARE(t.view->view()->currentIndex().data().toString(), QStringLiteral("My Computer"));
+        QTest::qWait(50);
+        QCOMPARE(t.messages.errors.size(), 1);
+        QVERIFY(t.messages.errors[0].contains(at + "/photos"));
+    }
+
     void failuresAreTold_data()
     {
         QTest::addColumn<QString>("message");

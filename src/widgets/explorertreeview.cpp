@@ -105,6 +105,8 @@ ExplorerTreeView::ExplorerTreeView(QWidget *parent, NamespaceModel *model)
                 for (QModelIndex i = view_->currentIndex(); i.isValid(); i = i.parent()) {
                     if (i.parent() == parent && i.row() >= first && i.row() <= last) {
                         currentGone_ = true;
+                        volumeGone_ =
+                            model_->locationOf(parent) == Location::special(MyComputerSpace);
                         selecting_ = true;
                         return;
                     }
@@ -134,8 +136,15 @@ void ExplorerTreeView::leaveGoneFolder()
     currentGone_ = false;
     selecting_ = false;
     const QString gone = current_.path;
-    const QString path = ExplorerListView::nearestFolder(gone);
     current_ = Location(); // whatever is shown now is a change
+    // Its volume went away: what is left at the mount point is not it.
+    if (std::exchange(volumeGone_, false)) {
+        navigateTo(Location::special(MyComputerSpace));
+        messages_->error(this, tr("The volume of %1 is no longer there, so My Computer is shown.")
+                                   .arg(rawpath::shown(gone)));
+        return;
+    }
+    const QString path = ExplorerListView::nearestFolder(gone);
     navigateTo(Location::folder(path));
     if (path != gone)
         messages_->error(this, jobtext::folderGone(rawpath::shown(gone)));

@@ -133,6 +133,7 @@ private:
     quint64 checks_ = 0;       // navigations whose folder check has started
     quint64 pendingCheck_ = 0; // the one still waiting for its check; 0 if none
     bool currentGone_ = false; // the current node is being removed
+    bool volumeGone_ = false;  // with the volume it is on
     bool selecting_ = false;
     QList<Location> visited_;
     qsizetype visitedAt_ = -1;
