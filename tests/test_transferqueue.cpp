@@ -87,6 +87,59 @@ private slots:
             QCOMPARE(readAll(join(dst, name)), replaced[k] ? "new " + name : QByteArray("old"));
         }
     }
+
+    // Paused, a transfer places nothing more until resumed.
+    void pauseHoldsTheWork_data()
+    {
+        QTest::addColumn<bool>("midFile"); // paused at its first block, else before it begins
+        QTest::newRow("before the first item") << false;
+        QTest::newRow("between blocks") << true;
+    }
+
+    void pauseHoldsTheWork()
+    {
+        QFETCH(bool, midFile);
+        QTemporaryDir dir;
+        const QByteArray src = QFile::encodeName(dir.path()) + "/src",
+                         dst = QFile::encodeName(dir.path()) + "/dst";
+        QVERIFY(mkdir(src.constData(), 0755) == 0 && mkdir(dst.constData(), 0755) == 0);
+        QList<QByteArray> sources;
+        for (int i = 0; i < 3; ++i) {
+            sources << join(src, "f" + QByteArray::number(i));
+            QVERIFY(makeFile(sources.last(), QByteArray(8 << 20, char('a' + i))));
+        }
+        FileTransfer t(JobKind::Copy, sources, dst);
+        t.setProgressInterval(0);
+        t.setFaultHook([](FaultPoint, const QByteArray &) { return 0; }); // block by block
+        std::atomic<qint64> bytes = -1;
+        std::atomic<bool> pausedOnce = false;
+        QObject::connect(
+            &t, &FileTransfer::progress, &t,
+            [&](const QString &, qint64 done, qint64, int, int) {
+                bytes = done;
+                if (midFile && done > 0 && !pausedOnce.exchange(true))
+                    t.setPaused(true);
+            },
+            Qt::DirectConnection);
+        QSignalSpy finished(&t, &FileTransfer::finished);
+        if (!midFile)
+            t.setPaused(true);
+        t.start();
+        if (midFile)
+            QTRY_VERIFY(pausedOnce.load());
+        QTest::qWait(100);
+        const qint64 held = bytes;
+        QTest::qWait(300);
+        QCOMPARE(bytes.load(), held);
+        QVERIFY(finished.isEmpty());
+        QCOMPARE(held > 0, midFile);
+
+        t.setPaused(false);
+        QVERIFY(!finished.isEmpty() || finished.wait(15000));
+        QCOMPARE(finished.at(0).at(0).value<JobResult>().done, 3);
+        for (const QByteArray &s : sources)
+            QCOMPARE(readAll(join(dst, rawpath::baseName(s))), readAll(s));
+    }
 };
 
 TARNWICK_TEST_MAIN(TestTransferQueue)

@@ -112,6 +112,11 @@ void FileTransfer::answerError(ErrorChoice choice)
     worker_->answerError(choice);
 }
 
+void FileTransfer::setPaused(bool paused)
+{
+    worker_->setPaused(paused);
+}
+
 QString FileTransfer::refusal(JobKind kind, const QList<QByteArray> &sources,
                               const QByteArray &targetFolder)
 {

@@ -54,6 +54,8 @@ public:
     void cancel() override; // from any thread
     void answerConflict(ConflictChoice choice, bool applyToAll) override;
     void answerError(ErrorChoice choice) override;
+    // A paused transfer waits between blocks and between items; from any thread.
+    void setPaused(bool paused);
 
     // Why the transfer cannot start at all (a folder into itself, a missing
     // source, a target that is not a folder); empty when fine.

@@ -160,6 +160,19 @@ void TransferWorker::answerError(ErrorChoice choice)
     wake_.notify_all();
 }
 
+void TransferWorker::setPaused(bool paused)
+{
+    const std::lock_guard lock(mutex_);
+    paused_ = paused;
+    wake_.notify_all();
+}
+
+void TransferWorker::holdWhilePaused()
+{
+    std::unique_lock lock(mutex_);
+    wake_.wait(lock, [this] { return !paused_ || cancelled_; });
+}
+
 void TransferWorker::run()
 {
     const QString refused = FileTransfer::refusal(kind_, sources_, target_);
@@ -187,6 +200,7 @@ void TransferWorker::run()
     deferQuestions_ = true;
     for (const QList<QByteArray> *round : {&sources_, &parked}) {
         for (const QByteArray &s : *round) {
+            holdWhilePaused();
             takeAnswerForAll();
             const qsizetype failures = result_.errors.size();
             const Outcome o = kind_ == JobKind::Link ? linkTop(s, targetFd) : placeTop(s, targetFd);
@@ -591,6 +605,8 @@ void TransferWorker::itemDone(const QByteArray &path)
 
 void TransferWorker::tick(const QByteArray &path, bool force)
 {
+    if (!force)
+        holdWhilePaused(); // between blocks
     if (!force && clock_.isValid() && clock_.elapsed() < progressIntervalMs)
         return;
     clock_.start();

@@ -59,6 +59,7 @@ public:
     void cancel();
     void answerConflict(ConflictChoice choice, bool applyToAll);
     void answerError(ErrorChoice choice);
+    void setPaused(bool paused);
 
     int progressIntervalMs = 100;
     bool askConflicts = true;
@@ -83,6 +84,7 @@ private:
                           const struct stat &existing, bool mayMerge);
     ConflictChoice ask(const Conflict &c);
     void takeAnswerForAll();
+    void holdWhilePaused();
     bool retry(const QByteArray &path, int code, Outcome *out);
     QByteArray temporaryName(int dirFd, const QByteArray &name);
     void sweepLeftovers(int dirFd);
@@ -114,6 +116,7 @@ private:
     std::mutex mutex_;
     std::condition_variable wake_;
     std::atomic<bool> cancelled_{false};
+    bool paused_ = false;
     std::optional<std::pair<ConflictChoice, bool>> conflictAnswer_;
     std::optional<ErrorChoice> errorAnswer_;
     std::optional<ConflictChoice> forAll_; // "Apply to all"
