@@ -210,6 +210,15 @@ void TransferWorker::run()
                 parked << s;
                 continue;
             }
+            if (openQuestion_ == s) {
+                // Its conflict went away meanwhile: the answer still belongs
+                // to it, not to the next question.
+                std::unique_lock lock(mutex_);
+                wake_.wait(lock, [this] { return conflictAnswer_ || cancelled_; });
+                lock.unlock();
+                takeAnswerForAll();
+                openQuestion_.reset();
+            }
             // A folder that arrived without some of what it holds is not done.
             const bool whole = o == Outcome::Done && result_.errors.size() == failures;
             ++(whole ? result_.done : result_.skipped);
