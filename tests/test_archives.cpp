@@ -8,6 +8,7 @@
 
 #include <QMenu>
 #include <QRandomGenerator>
+#include <QSemaphore>
 
 using namespace tarnwick;
 using namespace tarnwick::test;
@@ -427,10 +428,22 @@ void TestArchives::cancelLeavesNothing()
                           : Archives::compress({bytes("src/top")}, bytes("target/top.tar.gz"),
                                                ArchiveFormat::TarGz);
     if (deleting) {
-        QSignalSpy progressed(job, &Job::progress);
+        // The worker holds at its first report until the job is being deleted,
+        // so that it is surely still at work then.
+        QSemaphore reached, go;
+        QObject::connect(
+            job, &Job::progress, job,
+            [&, first = true]() mutable {
+                if (std::exchange(first, false)) {
+                    reached.release();
+                    go.acquire();
+                }
+            },
+            Qt::DirectConnection);
         job->start();
-        QVERIFY(progressed.wait());
-        delete job; // while its worker is busy
+        QVERIFY(reached.tryAcquire(1, 5000));
+        go.release();
+        delete job;
     } else {
         const JobResult r = run(job, nullptr, true);
         QVERIFY(r.cancelled);

@@ -27,7 +27,7 @@ JobResult run(Job *job, const std::function<void()> &whileRunning = {})
     job->start();
     if (whileRunning)
         whileRunning();
-    if (finished.isEmpty() && !finished.wait(30000))
+    if (!waitEmitted(finished, 30000))
         return {};
     return finished.first().first().value<JobResult>();
 }

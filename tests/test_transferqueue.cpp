@@ -78,7 +78,7 @@ private slots:
         QVERIFY(finished.isEmpty());
 
         t.answerConflict(first.first, first.second);
-        QVERIFY(!finished.isEmpty() || finished.wait(10000));
+        QVERIFY(waitEmitted(finished, 10000));
         const JobResult r = finished.at(0).at(0).value<JobResult>();
         QCOMPARE(questions.load(), asked);
         QCOMPARE(r.done + r.skipped, Count);
@@ -135,7 +135,7 @@ private slots:
         QCOMPARE(held > 0, midFile);
 
         t.setPaused(false);
-        QVERIFY(!finished.isEmpty() || finished.wait(15000));
+        QVERIFY(waitEmitted(finished, 15000));
         QCOMPARE(finished.at(0).at(0).value<JobResult>().done, 3);
         for (const QByteArray &s : sources)
             QCOMPARE(readAll(join(dst, rawpath::baseName(s))), readAll(s));

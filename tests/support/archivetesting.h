@@ -49,7 +49,7 @@ inline JobResult run(Job *job, Answers *answers = nullptr, bool cancelAtOnce = f
             job, &Job::progress, job, [job] { job->cancel(); }, Qt::DirectConnection);
     QSignalSpy finished(job, &Job::finished);
     job->start();
-    if (!finished.wait(120000))
+    if (!waitEmitted(finished, 120000))
         return {};
     return finished.first().first().value<JobResult>();
 }

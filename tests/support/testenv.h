@@ -10,6 +10,14 @@
 
 namespace tarnwick::test {
 
+// Waits until `spy` has seen `count` signals. QSignalSpy::wait() misses a
+// signal sent from another thread just before the wait begins, and then
+// waits out its whole timeout.
+inline bool waitEmitted(const QSignalSpy &spy, int ms, qsizetype count = 1)
+{
+    return QTest::qWaitFor([&] { return spy.size() >= count; }, ms);
+}
+
 // Points HOME and the XDG folders at a fresh temporary folder, so nothing a
 // test does touches the real home. Must run before the application object.
 class IsolatedHome

@@ -132,8 +132,7 @@ inline JobResult runPlain(
         Qt::DirectConnection);
     QSignalSpy spy(&t, &FileTransfer::finished);
     t.start();
-    // A refusal can finish before the wait begins.
-    const bool done = !spy.isEmpty() || spy.wait(15000);
+    const bool done = waitEmitted(spy, 15000);
     return done ? spy.at(0).at(0).value<JobResult>() : JobResult{};
 }
 
