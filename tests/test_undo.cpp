@@ -1,5 +1,8 @@
 // The shared history of operations: records survive the trip, damage is
 // skipped, odd files are never followed or waited on, the bound holds.
+#include "archives.h"
+#include "archivetesting.h"
+#include "fileoperations.h"
 #include "undo.h"
 #include "undojournal.h"
 
@@ -28,6 +31,11 @@ private slots:
     void undoItem_data();
     void undoItem();
     void undoJob();
+    void jobUndoneAndRedone_data();
+    void jobUndoneAndRedone();
+    void cancelledRecordsWhatItDid();
+    void deleteForGood();
+    void menuTextIsPlain();
 };
 
 static UndoRecord sample()
@@ -285,6 +293,166 @@ void TestUndo::undoJob()
     QCOMPARE(result->errors.size(), 1);
     QVERIFY(result->errors[0].contains("y"));
     QVERIFY(QFile::exists(dir.path() + "/x") && QFile::exists(dir.path() + "/to/y"));
+}
+
+static QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<none>");
+}
+
+// A job run through the history: recorded, undone through the record it
+// left, redone, and undone again. `at` is where the job leaves its result;
+// `back` where undo puts the item (empty: gone to the trash).
+void TestUndo::jobUndoneAndRedone_data()
+{
+    QTest::addColumn<QString>("kind");
+    for (const char *kind : {"copy", "move", "rename", "new folder", "link", "trash", "restore",
+                             "permissions", "extract", "compress"})
+        QTest::newRow(kind) << kind;
+}
+
+void TestUndo::jobUndoneAndRedone()
+{
+    QFETCH(QString, kind);
+    QTemporaryDir dir;
+    const QString root = dir.path();
+    const auto bytes = [&](const QString &rel) { return QFile::encodeName(root + "/" + rel); };
+    const TrashStore store(root + "/Trash");
+    UndoJournal journal(root + "/state");
+    QVERIFY(QDir().mkdir(root + "/to"));
+    write(root + "/a", "one");
+    Job *job = nullptr;
+    QString at, back; // where the job leaves it, where undo puts it back
+    if (kind == "copy") {
+        job = new FileTransfer(JobKind::Copy, {bytes("a")}, bytes("to"));
+        at = "to/a";
+    } else if (kind == "move") {
+        job = new FileTransfer(JobKind::Move, {bytes("a")}, bytes("to"));
+        at = "to/a", back = "a";
+    } else if (kind == "rename") {
+        job = Jobs::rename(bytes("a"), "b");
+        at = "b", back = "a";
+    } else if (kind == "new folder") {
+        job = Jobs::newFolder(bytes("to"));
+        at = "to/New Folder";
+    } else if (kind == "link") {
+        job = new FileTransfer(JobKind::Link, {bytes("a")}, bytes("to"));
+        at = "to/Link to a";
+    } else if (kind == "trash") {
+        job = Jobs::trash({bytes("a")}, store);
+        back = "a";
+    } else if (kind == "restore") {
+        QVERIFY(store.trashEncoded(bytes("a")));
+        job = Jobs::restore({{store.items().at(0), bytes("to/a")}}, store);
+        at = "to/a";
+    } else if (kind == "permissions") {
+        QVERIFY(::chmod(bytes("a").constData(), 0640) == 0);
+        job = Jobs::setPermissions({bytes("a")}, 0, 0040);
+        at = "a";
+    } else if (kind == "extract") {
+        QVERIFY(test::run(Archives::compress({bytes("a")}, bytes("a.zip"), ArchiveFormat::Zip))
+                    .errors.isEmpty());
+        job = Archives::extract({bytes("a.zip")}, bytes("to"));
+        at = "to/a";
+    } else {
+        job = Archives::compress({bytes("a")}, bytes("to/a.zip"), ArchiveFormat::Zip);
+        at = "to/a.zip";
+    }
+    const JobKind jobKind = job->kind();
+    {
+        // A stand-in for the job as the window runs it, which the recorder reads.
+        const std::unique_ptr<Job> same(Jobs::steps(jobKind, {}, {}));
+        const JobResult done = test::run(job);
+        QCOMPARE(done.undoItems.size(), 1);
+        QVERIFY(undo::record(*same, done, journal));
+    }
+    const auto state = [&] { // what lies where, in one string to compare
+        return QString("%1|%2|%3|%4")
+            .arg(at.isEmpty() ? "-" : QString::number(QFileInfo::exists(root + "/" + at)))
+            .arg(back.isEmpty() ? "-" : QString::number(QFileInfo::exists(root + "/" + back)))
+            .arg(store.items().size())
+            .arg(QFileInfo(root + "/a").permissions() & QFile::ReadGroup ? "r" : "-");
+    };
+    const QString doneState = state();
+    for (const bool redo : {false, true, false}) {
+        const QList<UndoRecord> history = journal.load();
+        QCOMPARE(history.size(), 1);
+        QCOMPARE(redo ? undo::nextRedo(history) : undo::nextUndo(history), history[0].id);
+        QString why;
+        Job *step = undo::start(journal, history[0].id, redo, store, &why);
+        QVERIFY2(step, qPrintable(why));
+        QVERIFY(!undo::start(journal, history[0].id, redo, store)); // claimed once only
+        const JobResult r = test::run(step);
+        QVERIFY2(r.errors.isEmpty(), qPrintable(r.errors.join('\n')));
+        QCOMPARE(journal.load().at(0).undone, !redo);
+        if (redo)
+            QCOMPARE(state(), doneState);
+        else
+            QVERIFY2(state() != doneState, qPrintable(state()));
+    }
+    if (kind == "permissions")
+        QCOMPARE(state(), QString("1|-|0|r"));
+    if (!back.isEmpty())
+        QCOMPARE(readAll(root + "/" + back), QByteArray("one"));
+}
+
+// Cancelled after its first item, a paste keeps only that one in the history.
+void TestUndo::cancelledRecordsWhatItDid()
+{
+    QTemporaryDir dir;
+    const QString root = dir.path();
+    QVERIFY(QDir().mkdir(root + "/to"));
+    QList<QByteArray> sources;
+    for (const QString name : {"x", "y", "z"}) {
+        write(root + "/" + name, "1");
+        sources << QFile::encodeName(root + "/" + name);
+    }
+    auto *job = new FileTransfer(JobKind::Copy, sources, QFile::encodeName(root + "/to"));
+    job->setFaultHook([job](FaultPoint point, const QByteArray &path) {
+        if (point == FaultPoint::Read && path.endsWith("/y"))
+            job->cancel();
+        return 0;
+    });
+    const JobResult r = test::run(job);
+    QVERIFY(r.cancelled);
+    QCOMPARE(r.undoItems.size(), 1);
+    QVERIFY(r.undoItems[0].to.endsWith("/to/x"));
+}
+
+// A delete for good is kept, named, and never taken back; Undo passes it by.
+void TestUndo::deleteForGood()
+{
+    QTemporaryDir dir;
+    const TrashStore store(dir.path() + "/Trash");
+    UndoJournal journal(dir.path() + "/state");
+    UndoRecord earlier{
+        0, 0, int(JobKind::NewFolder), false, {undo::identify({}, QFile::encodeName(dir.path()))}};
+    QVERIFY(journal.append(earlier));
+    write(dir.path() + "/gone", "x");
+    Job *erase = Jobs::erase({QFile::encodeName(dir.path() + "/gone")});
+    const std::unique_ptr<Job> same(Jobs::steps(JobKind::Delete, {}, {}));
+    QVERIFY(undo::record(*same, test::run(erase), journal));
+    const QList<UndoRecord> history = journal.load();
+    QCOMPARE(history.size(), 2);
+    QList<UndoRecord> skipped;
+    QCOMPARE(undo::nextUndo(history, &skipped), earlier.id);
+    QCOMPARE(skipped.size(), 1);
+    QCOMPARE(undo::cannotUndo(skipped[0]),
+             QString("\u201cDelete of \u201cgone\u201d\u201d cannot be undone."));
+    QString why;
+    QVERIFY(!undo::start(journal, history[1].id, false, store, &why));
+    QCOMPARE(why, undo::cannotUndo(history[1]));
+    QVERIFY(!journal.load().at(1).undone);
+}
+
+void TestUndo::menuTextIsPlain()
+{
+    UndoRecord r{0, 0, int(JobKind::Rename), false, {{"/d/x", "/d/a&b <i>x.txt"}}};
+    QCOMPARE(undo::menuText(r, false), QString("&Undo Rename of \u201ca&&b <i>x.txt\u201d"));
+    r.items << r.items[0];
+    r.kind = int(JobKind::Copy);
+    QCOMPARE(undo::menuText(r, true), QString("&Redo Copy of 2 Items"));
 }
 
 QTEST_GUILESS_MAIN(TestUndo)

@@ -7,6 +7,7 @@
 #include "fdwalk.h"
 #include "names.h"
 #include "rawpaths.h"
+#include "undo.h"
 
 #include <QCoreApplication>
 #include <algorithm>
@@ -345,6 +346,7 @@ bool Packer::place(int dirFd, const QByteArray &part)
                     : renameat2(dirFd, part.constData(), dirFd, dest.constData(), RENAME_NOREPLACE);
         if (rc == 0) {
             result_.created << join(folder, dest);
+            result_.undoItems << undo::identifyAt({}, dirFd, dest, join(folder, dest));
             return true;
         }
         if (errno != EEXIST) {

@@ -6,6 +6,7 @@
 #include "fdwalk.h"
 #include "names.h"
 #include "rawpaths.h"
+#include "undo.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -160,6 +161,8 @@ Unpack::Outcome Unpack::place(const QByteArray &top)
             if (renameat2(targetFd_, part_.constData(), targetFd_, free.constData(),
                           RENAME_NOREPLACE) == 0) {
                 job_.result_.created << join(target_, free);
+                job_.result_.undoItems
+                    << undo::identifyAt(path_, targetFd_, free, join(target_, free));
                 partPlaced_ = true;
                 return Outcome::Done;
             }
@@ -185,6 +188,7 @@ Unpack::Outcome Unpack::place(const QByteArray &top)
                                        RENAME_NOREPLACE);
         if (rc == 0) {
             job_.result_.created << join(target_, dest);
+            job_.result_.undoItems << undo::identifyAt(path_, targetFd_, dest, join(target_, dest));
             return Outcome::Done;
         }
         if (errno != EEXIST) {

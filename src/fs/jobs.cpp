@@ -4,6 +4,7 @@
 #include "fdwalk.h"
 #include "names.h"
 #include "rawpaths.h"
+#include "undo.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -35,13 +36,15 @@ struct StepOutcome
     QString error;
     QByteArray created;
     bool refused = false;
+    std::optional<UndoItem> undo; // how to take it back
 };
 
-StepOutcome ok(const QByteArray &created = {})
+StepOutcome ok(const QByteArray &created = {}, std::optional<UndoItem> undo = std::nullopt)
 {
     StepOutcome out;
     out.done = true;
     out.created = created;
+    out.undo = std::move(undo);
     return out;
 }
 
@@ -123,8 +126,11 @@ private:
             ++result_.done;
             if (!out.created.isEmpty())
                 result_.created << out.created;
+            if (out.undo)
+                result_.undoItems << *out.undo;
         } else {
             ++result_.skipped;
+            result_.leftItems << i;
             if (!out.error.isEmpty())
                 result_.errors << out.error;
             if (out.refused)
@@ -138,6 +144,8 @@ private:
             return;
         ended_ = true;
         result_.cancelled = stop_->load();
+        for (qsizetype i = reached_; i < labels_.size(); ++i)
+            result_.leftItems << i;
         if (result_.cancelled && started_ > reached_)
             result_.errors << jobtext::underWay(rawpath::shown(labels_[reached_]));
         const qsizetype notStarted = labels_.size() - qMax(started_, reached_);
@@ -171,7 +179,7 @@ StepOutcome removeForGood(const QByteArray &path, const std::atomic<bool> &stop)
         return failed(jobtext::partlyDeleted(name, r.removed, left));
     if (r.error != 0)
         return failed(jobtext::itemFailed(name, jobtext::reason(r.error)));
-    return ok();
+    return ok({}, UndoItem{path, {}});
 }
 
 } // namespace
@@ -298,7 +306,7 @@ Job *rename(const QByteArray &path, const QByteArray &newName)
         const QByteArray to = rawpath::join(rawpath::parentOf(path), newName);
         const int err = rawpath::moveNoReplace(path, to);
         if (err == 0)
-            return ok(to);
+            return ok(to, undo::identify(path, to));
         return failed(err == EEXIST ? jobtext::alreadyNamed(rawpath::shown(newName))
                                     : jobtext::notRenamed(shownName(path), err));
     });
@@ -321,8 +329,10 @@ Job *newFolder(const QByteArray &folder)
             if (name.isEmpty())
                 break;
             if (mkdirat(dir, name.constData(), 0777) == 0) {
+                const QByteArray made = rawpath::join(folder, name);
+                const UndoItem item = undo::identifyAt({}, dir, name, made);
                 close(dir);
-                return ok(rawpath::join(folder, name));
+                return ok(made, item);
             }
             err = errno;
             if (err != EEXIST)
@@ -337,8 +347,9 @@ Job *trash(const QList<QByteArray> &paths, const TrashStore &store)
 {
     return new StepJob(JobKind::Trash, paths, [paths, store](qsizetype i, Stop) {
         QString why;
-        if (store.trashEncoded(paths[i], &why))
-            return ok();
+        QByteArray entry;
+        if (store.trashEncoded(paths[i], &why, &entry))
+            return ok({}, undo::identify(paths[i], entry));
         return failed(jobtext::itemFailed(shownName(paths[i]), why), true);
     });
 }
@@ -357,7 +368,7 @@ Job *eraseFromTrash(const QList<TrashItem> &items, const TrashStore &store)
     return new StepJob(JobKind::EraseFromTrash, labels, [items, store](qsizetype i, Stop stop) {
         QString why;
         if (store.erase(items[i], &why, &stop))
-            return ok();
+            return ok({}, UndoItem{items[i].encodedOriginalPath, {}});
         return failed(why);
     });
 }
@@ -370,8 +381,9 @@ Job *restore(const QList<std::pair<TrashItem, QByteArray>> &items, const TrashSt
     return new StepJob(JobKind::Restore, labels, [items, store](qsizetype i, Stop) {
         const auto &[item, target] = items[i];
         QString why;
+        const QByteArray to = target.isEmpty() ? item.encodedOriginalPath : target;
         if (store.restore(item, target, &why))
-            return ok(target.isEmpty() ? item.encodedOriginalPath : target);
+            return ok(to, undo::identify(item.encodedFilesPath, to));
         return failed(jobtext::itemFailed(item.name, why));
     });
 }
@@ -382,14 +394,22 @@ Job *setPermissions(const QList<QByteArray> &paths, unsigned set, unsigned clear
         const QByteArray &path = paths[i];
         const int dir =
             open(rawpath::parentOf(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        const int err =
-            dir < 0 ? errno
-                    : checked::updateModeAt(dir, rawpath::baseName(path).constData(), set, clear);
+        const QByteArray name = rawpath::baseName(path);
+        // The mode before, for undo; the change reads it again as it makes it.
+        struct stat before
+        {
+        };
+        const bool known =
+            dir >= 0 && fstatat(dir, name.constData(), &before, AT_SYMLINK_NOFOLLOW) == 0;
+        const int err = dir < 0 ? errno : checked::updateModeAt(dir, name.constData(), set, clear);
+        std::optional<UndoItem> item;
+        if (err == 0 && known)
+            item = undo::identifyAt(path, dir, name, path, before.st_mode & 07777);
         if (dir >= 0)
             close(dir);
         // Links have no permissions of their own.
         if (err == 0 || err == ELOOP)
-            return ok();
+            return ok({}, item);
         if (err == ENOENT)
             return failed(jobtext::noLongerThere(rawpath::shown(path)));
         return failed(jobtext::noPermissions(rawpath::shown(path), err));
@@ -397,11 +417,12 @@ Job *setPermissions(const QList<QByteArray> &paths, unsigned set, unsigned clear
 }
 
 Job *steps(JobKind kind, const QList<QByteArray> &labels,
-           std::function<QString(qsizetype, const std::atomic<bool> &)> step)
+           std::function<QString(qsizetype, const std::atomic<bool> &, UndoItem *)> step)
 {
     return new StepJob(kind, labels, [step = std::move(step)](qsizetype i, Stop stop) {
-        const QString error = step(i, stop);
-        return error.isEmpty() ? ok() : failed(error);
+        UndoItem back;
+        const QString error = step(i, stop, &back);
+        return error.isEmpty() ? ok({}, back) : failed(error);
     });
 }
 

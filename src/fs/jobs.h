@@ -1,6 +1,7 @@
 #pragma once
 
 #include "trash.h"
+#include "undojournal.h"
 
 #include <QByteArray>
 #include <QList>
@@ -73,6 +74,11 @@ struct JobResult
     // Items a trash would not take, with the reason in `errors`: they may
     // still be deleted for good.
     QList<QByteArray> refused;
+    // Each item done and how to take it back, gathered by the worker as it
+    // goes so that the history is written once, at the end.
+    QList<UndoItem> undoItems;
+    // Of the items given, the places of those left (step jobs only).
+    QList<qsizetype> leftItems;
 };
 
 // One change to the disk, run off the user-interface thread. Questions
@@ -84,6 +90,10 @@ class Job : public QObject
 public:
     explicit Job(JobKind kind, QObject *parent = nullptr);
     JobKind kind() const { return kind_; }
+    // A job that undoes or redoes an operation of the history, which is not
+    // a new operation of its own.
+    bool historyStep() const { return historyStep_; }
+    void setHistoryStep(bool step) { historyStep_ = step; }
 
     virtual void start() = 0; // returns at once
     virtual void cancel() = 0;
@@ -103,6 +113,7 @@ signals:
 
 private:
     JobKind kind_;
+    bool historyStep_ = false;
 };
 
 // The words for what went wrong, shared by every job and every check before one.
@@ -151,9 +162,10 @@ Job *restore(const QList<std::pair<TrashItem, QByteArray>> &items, const TrashSt
 // keeping its other bits; links are left alone.
 Job *setPermissions(const QList<QByteArray> &paths, unsigned set, unsigned clear);
 // A job of one step per labelled item, for work built above the step jobs
-// (undo): a step returns what went wrong, empty when its item was done.
+// (undo): a step returns what went wrong, empty when its item was done, and
+// may fill in how to take back what it did.
 Job *steps(JobKind kind, const QList<QByteArray> &labels,
-           std::function<QString(qsizetype, const std::atomic<bool> &)> step);
+           std::function<QString(qsizetype, const std::atomic<bool> &, UndoItem *)> step);
 } // namespace Jobs
 
 } // namespace tarnwick

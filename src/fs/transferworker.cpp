@@ -2,6 +2,7 @@
 
 #include "names.h"
 #include "rawpaths.h"
+#include "undo.h"
 
 #include <QCoreApplication>
 #include <cerrno>
@@ -211,6 +212,7 @@ TransferWorker::Outcome TransferWorker::linkTop(const QByteArray &source, int ta
                                                                                         : errno;
         if (rc == 0) {
             result_.created << join(target_, link);
+            result_.undoItems << undo::identifyAt(source, targetFd, link, join(target_, link));
             itemDone(source);
             return Outcome::Done;
         }
@@ -281,6 +283,8 @@ TransferWorker::Outcome TransferWorker::place(const EntryAt &from, const EntryAt
             if (rc == 0) {
                 if (top)
                     result_.created << dest.path;
+                if (top) // for undo, the item as it now is
+                    result_.undoItems << undo::identifyAt(from.path, to.dirFd, dest.name, dest.path);
                 itemDone(from.path);
                 return Outcome::Done;
             }
@@ -363,6 +367,8 @@ TransferWorker::Outcome TransferWorker::place(const EntryAt &from, const EntryAt
     }
     if (top)
         result_.created << dest.path;
+    if (top) // for undo, the item as it now is
+        result_.undoItems << undo::identifyAt(from.path, to.dirFd, dest.name, dest.path);
     return Outcome::Done;
 }
 

@@ -282,7 +282,7 @@ bool TrashStore::trash(const QString &path, QString *error) const
     return trashEncoded(rawpath::toBytes(path), error);
 }
 
-bool TrashStore::trashEncoded(const QByteArray &given, QString *error) const
+bool TrashStore::trashEncoded(const QByteArray &given, QString *error, QByteArray *placed) const
 {
     QByteArray path = given;
     while (path.size() > 1 && path.endsWith('/'))
@@ -361,6 +361,8 @@ bool TrashStore::trashEncoded(const QByteArray &given, QString *error) const
             return cannot(written ? errno : writeErr);
         }
         const int err = moveNoReplace(path, target);
+        if (err == 0 && placed)
+            *placed = target;
         if (err == 0)
             return true;
         unlink(infoPath.constData());

@@ -80,8 +80,10 @@ public:
     // Moves `path` into the trash of its own volume: the home trash when it
     // lives on the same device, else the trash at the top of its volume. Only
     // ever renames; false with *error set when that is not possible.
+    // *placed, when given, is where it went in files/.
     bool trash(const QString &path, QString *error = nullptr) const;
-    bool trashEncoded(const QByteArray &path, QString *error = nullptr) const;
+    bool trashEncoded(const QByteArray &path, QString *error = nullptr,
+                      QByteArray *placed = nullptr) const;
 
     // Moves the item back to `target`, or to where its info file says it
     // came from when that is empty. Missing parent folders are created under

@@ -69,6 +69,41 @@ std::optional<UndoItem> parseItem(const QByteArray &field)
     return item;
 }
 
+// "count items", the items a field each, ';' between.
+QByteArray encodeItems(const QList<UndoItem> &items)
+{
+    QByteArray body = QByteArray::number(items.size()) + ' ';
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        const UndoItem &it = items[i];
+        if (i)
+            body += ';';
+        body += it.from.toBase64() + ',' + it.to.toBase64() + ',' + QByteArray::number(it.dev) +
+                ',' + QByteArray::number(it.ino) + ',' + QByteArray::number(it.size) + ',' +
+                QByteArray::number(it.mtime) + ',' + QByteArray::number(it.mode, 8);
+    }
+    if (items.isEmpty())
+        body += '-';
+    return body;
+}
+
+std::optional<QList<UndoItem>> parseItems(const QByteArray &countField, const QByteArray &field)
+{
+    bool ok = false;
+    const int count = countField.toInt(&ok);
+    if (!ok || count < 0)
+        return std::nullopt;
+    QList<UndoItem> items;
+    if (count == 0)
+        return field == "-" ? std::optional(items) : std::nullopt;
+    for (const QByteArray &one : field.split(';')) {
+        const auto item = parseItem(one);
+        if (!item)
+            return std::nullopt;
+        items.append(*item);
+    }
+    return items.size() == count ? std::optional(items) : std::nullopt;
+}
+
 } // namespace
 
 UndoJournal::UndoJournal(QString folder) : folder_(std::move(folder))
@@ -88,24 +123,16 @@ QString UndoJournal::path() const
 
 QByteArray UndoJournal::encode(const UndoRecord &r)
 {
-    QByteArray body = "R " + QByteArray::number(r.id) + ' ' + QByteArray::number(r.when) + ' ' +
-                      QByteArray::number(r.kind) + ' ' + QByteArray::number(r.items.size()) + ' ';
-    for (qsizetype i = 0; i < r.items.size(); ++i) {
-        const UndoItem &it = r.items[i];
-        if (i)
-            body += ';';
-        body += it.from.toBase64() + ',' + it.to.toBase64() + ',' + QByteArray::number(it.dev) +
-                ',' + QByteArray::number(it.ino) + ',' + QByteArray::number(it.size) + ',' +
-                QByteArray::number(it.mtime) + ',' + QByteArray::number(it.mode, 8);
-    }
-    if (r.items.isEmpty())
-        body += '-';
-    return sealed(body);
+    return sealed("R " + QByteArray::number(r.id) + ' ' + QByteArray::number(r.when) + ' ' +
+                  QByteArray::number(r.kind) + ' ' + encodeItems(r.items));
 }
 
-QByteArray UndoJournal::encodeState(quint64 id, bool undone)
+QByteArray UndoJournal::encodeState(quint64 id, bool undone, const QList<UndoItem> *items)
 {
-    return sealed("S " + QByteArray::number(id) + ' ' + (undone ? '1' : '0'));
+    QByteArray body = "S " + QByteArray::number(id) + ' ' + (undone ? '1' : '0');
+    if (items)
+        body += ' ' + encodeItems(*items);
+    return sealed(body);
 }
 
 // The journal locked; reopened when another window replaced the file while
@@ -189,12 +216,16 @@ QList<UndoRecord> UndoJournal::parse(const QByteArray &text)
         }
         const QList<QByteArray> f = line.left(cut).split(' ');
         bool ok = false;
-        if (f.size() == 3 && f[0] == "S") {
+        if ((f.size() == 3 || f.size() == 5) && f[0] == "S") {
             const quint64 id = f[1].toULongLong(&ok);
-            if (ok && at.contains(id))
+            const auto items = f.size() == 5 ? parseItems(f[3], f[4]) : std::nullopt;
+            if (ok && at.contains(id) && (f.size() == 3 || items)) {
                 records[at[id]].undone = f[2] == "1";
-            else
+                if (items)
+                    records[at[id]].items = *items;
+            } else {
                 ++damaged_;
+            }
             continue;
         }
         if (f.size() != 6 || f[0] != "R") {
@@ -202,23 +233,14 @@ QList<UndoRecord> UndoJournal::parse(const QByteArray &text)
             continue;
         }
         UndoRecord r;
-        bool okWhen = false, okKind = false, okCount = false;
+        bool okWhen = false, okKind = false;
         r.id = f[1].toULongLong(&ok);
         r.when = f[2].toLongLong(&okWhen);
         r.kind = f[3].toInt(&okKind);
-        const int count = f[4].toInt(&okCount);
-        bool good = ok && okWhen && okKind && okCount && count >= 0 && !at.contains(r.id);
-        if (good && count > 0) {
-            for (const QByteArray &field : f[5].split(';')) {
-                const auto item = parseItem(field);
-                if (!item) {
-                    good = false;
-                    break;
-                }
-                r.items.append(*item);
-            }
-            good = good && r.items.size() == count;
-        }
+        const auto items = parseItems(f[4], f[5]);
+        const bool good = ok && okWhen && okKind && items && !at.contains(r.id);
+        if (good)
+            r.items = *items;
         if (!good) {
             ++damaged_;
             continue;
@@ -317,6 +339,19 @@ bool UndoJournal::claim(quint64 id, bool fromUndone)
         error_ = QStringLiteral("%1: %2").arg(path(), QString::fromLocal8Bit(strerror(errno)));
         ok = false;
     }
+    ::close(fd);
+    return ok;
+}
+
+bool UndoJournal::settle(quint64 id, bool undone, const QList<UndoItem> &items)
+{
+    error_.clear();
+    const int fd = openLocked(LOCK_EX);
+    if (fd < 0)
+        return false;
+    const bool ok = writeAll(fd, encodeState(id, undone, &items));
+    if (!ok)
+        error_ = QStringLiteral("%1: %2").arg(path(), QString::fromLocal8Bit(strerror(errno)));
     ::close(fd);
     return ok;
 }

@@ -20,7 +20,8 @@ struct UndoItem
 };
 
 // One operation as the history keeps it. `kind` is a JobKind's number, so
-// this header stays free of the jobs.
+// this header stays free of the jobs. Once undone, its items are those the
+// undo left, each saying how to do it again.
 struct UndoRecord
 {
     quint64 id = 0;
@@ -51,13 +52,16 @@ public:
     // Sets the operation's state from `from` to `!from`, as one step under
     // the lock: of two windows doing it at once exactly one succeeds.
     bool claim(quint64 id, bool fromUndone);
+    // Once an undo or redo that claimed it has ended: its state and the
+    // items it now holds, each saying how to reverse what was last done.
+    bool settle(quint64 id, bool undone, const QList<UndoItem> &items);
     // Records skipped as damaged by the last load.
     int damaged() const { return damaged_; }
     QString lastError() const { return error_; }
 
     // The line for a record and back; exposed for the tests.
     static QByteArray encode(const UndoRecord &record);
-    static QByteArray encodeState(quint64 id, bool undone);
+    static QByteArray encodeState(quint64 id, bool undone, const QList<UndoItem> *items = nullptr);
 
 private:
     int openLocked(int lockKind);
