@@ -88,6 +88,90 @@ private slots:
         }
     }
 
+    // A failure waits aside as a conflict does, and an item inside a folder
+    // merged into one of the same name waits aside too.
+    void setAsideAtAnyDepth_data()
+    {
+        QTest::addColumn<bool>("nested");    // the items are in a folder merged into another
+        QTest::addColumn<bool>("failing");   // f1 cannot be read, else one is already there
+        QTest::addColumn<QString>("answer"); // about f1: R or S, or retry or skip
+        QTest::addColumn<bool>("arrives");
+        QTest::newRow("failure, retried") << false << true << "retry" << true;
+        QTest::newRow("failure, skipped") << false << true << "skip" << false;
+        QTest::newRow("failure in a merged folder") << true << true << "retry" << true;
+        QTest::newRow("conflict in a merged folder, replaced") << true << false << "R" << true;
+        QTest::newRow("conflict in a merged folder, skipped") << true << false << "S" << false;
+    }
+
+    void setAsideAtAnyDepth()
+    {
+        QFETCH(bool, nested);
+        QFETCH(bool, failing);
+        QFETCH(QString, answer);
+        QFETCH(bool, arrives);
+        QTemporaryDir dir;
+        const QByteArray src = QFile::encodeName(dir.path()) + "/src",
+                         dst = QFile::encodeName(dir.path()) + "/dst";
+        const QByteArray from = nested ? src + "/d" : src, to = nested ? dst + "/d" : dst;
+        QVERIFY(rawpath::makeFolders(from) && rawpath::makeFolders(to));
+        constexpr int Count = 40;
+        QList<QByteArray> sources{from};
+        for (int i = 0; i < Count; ++i) {
+            const QByteArray name = "f" + QByteArray::number(i);
+            QVERIFY(makeFile(join(from, name), "new " + name));
+            if (!nested)
+                sources << join(from, name);
+        }
+        if (!nested)
+            sources.removeFirst();
+        if (!failing)
+            QVERIFY(makeFile(join(to, "f1"), "old"));
+
+        FileTransfer t(JobKind::Copy, sources, dst);
+        std::atomic<bool> failNow = failing;
+        t.setFaultHook([&](FaultPoint p, const QByteArray &path) {
+            return failNow && p == FaultPoint::Read && path.endsWith("/f1") ? EIO : 0;
+        });
+        std::atomic<int> asked = 0;
+        // The folder's own question is answered at once: merge.
+        QObject::connect(
+            &t, &FileTransfer::conflict, &t,
+            [&](const Conflict &c) {
+                if (c.source == from)
+                    t.answerConflict(ConflictChoice::Replace, false);
+                else
+                    ++asked;
+            },
+            Qt::DirectConnection);
+        QObject::connect(
+            &t, &FileTransfer::error, &t, [&] { ++asked; }, Qt::DirectConnection);
+        QSignalSpy finished(&t, &FileTransfer::finished);
+        t.start();
+        const auto arrived = [&] {
+            int n = 0;
+            for (int i = 0; i < Count; ++i) {
+                const QByteArray name = "f" + QByteArray::number(i);
+                n += i != 1 && readAll(join(to, name)) == "new " + name;
+            }
+            return n;
+        };
+        QTRY_COMPARE_WITH_TIMEOUT(arrived(), Count - 1, 10000);
+        QCOMPARE(asked.load(), 1);
+        QVERIFY(finished.isEmpty());
+
+        failNow = false;
+        if (failing)
+            t.answerError(answer == "retry" ? ErrorChoice::Retry : ErrorChoice::Skip);
+        else
+            t.answerConflict(script({answer}).at(0).first, false);
+        QVERIFY(waitEmitted(finished, 10000));
+        const JobResult r = finished.at(0).at(0).value<JobResult>();
+        QCOMPARE(readAll(join(to, "f1")) == "new f1", arrives);
+        QCOMPARE(r.errors.size(), failing && !arrives ? 1 : 0);
+        QCOMPARE(r.done, failing && !arrives ? sources.size() - 1 : sources.size());
+        QCOMPARE(asked.load(), 1);
+    }
+
     // Paused, a transfer places nothing more until resumed.
     void pauseHoldsTheWork_data()
     {

@@ -33,8 +33,9 @@ class TransferWorker;
 // removes the source only after the copy was checked; nothing replaces the
 // very entry it would take the place of. Copies keep holes and the hard
 // links among what was copied. Questions (conflicts, errors) are signals; an
-// item met with a conflict waits aside while the others go on, and is taken
-// up once answered. A question nobody listens for is answered Skip.
+// item met with one, at any depth, waits aside while the others go on, and
+// is taken up once answered; one question is open at a time. A question
+// nobody listens for is answered Skip.
 class FileTransfer : public Job
 {
     Q_OBJECT

@@ -126,6 +126,11 @@ TransferWorker::Outcome TransferWorker::copyEntry(const EntryAt &from, const Ent
                                                   int *held)
 {
     Outcome out;
+    if (skipOnSight_ && skipOnSight_->about == from.path) {
+        result_.errors << skipOnSight_->text;
+        skipped_.insert(from.path);
+        return Outcome::Skipped;
+    }
     for (;;) {
         if (cancelled())
             return Outcome::Cancelled;
@@ -170,9 +175,12 @@ TransferWorker::Outcome TransferWorker::copyDir(const EntryAt &from, const struc
         else if (held)
             flock(into, LOCK_EX | LOCK_NB);
         for (const QByteArray &n : rc == 0 ? namesIn(in, &rc) : std::vector<QByteArray>()) {
-            if (copyEntry({in, n, join(from.path, n)}, {into, n, join(to.path, n)}, false) ==
-                Outcome::Cancelled) {
-                out = Outcome::Cancelled;
+            // One set aside waits with the whole folder, which is written
+            // again when taken up: it never takes its name half-filled.
+            const Outcome o =
+                copyEntry({in, n, join(from.path, n)}, {into, n, join(to.path, n)}, false);
+            if (o == Outcome::Cancelled || o == Outcome::Parked) {
+                out = o;
                 break;
             }
         }
@@ -196,7 +204,7 @@ TransferWorker::Outcome TransferWorker::copyDir(const EntryAt &from, const struc
         }
         if (made)
             removeTree(to.dirFd, to.name.constData());
-        if (out == Outcome::Cancelled || !retry(from.path, rc, &out))
+        if (out != Outcome::Done || !retry(from.path, rc, &out))
             return out;
     }
 }

@@ -145,38 +145,32 @@ void TransferWorker::run()
     }
     tick({}, true);
 
-    // Items whose question is open are set aside and taken up again once the
-    // others are done, so that one question does not hold up the rest.
-    QList<QByteArray> parked;
-    deferQuestions_ = true;
-    for (const QList<QByteArray> *round : {&sources_, &parked}) {
-        for (const QByteArray &s : *round) {
-            holdWhilePaused();
-            takeAnswerForAll();
-            const qsizetype failures = result_.errors.size();
-            const Outcome o = kind_ == JobKind::Link ? linkTop(s, targetFd) : placeTop(s, targetFd);
-            if (o == Outcome::Cancelled || cancelled())
-                break;
-            if (o == Outcome::Parked) {
-                parked << s;
-                continue;
-            }
-            if (openQuestion_ == s) {
-                // Its conflict went away meanwhile: the answer still belongs
-                // to it, not to the next question.
-                std::unique_lock lock(mutex_);
-                wake_.wait(lock, [this] { return conflictAnswer_ || cancelled_; });
-                lock.unlock();
-                takeAnswerForAll();
-                openQuestion_.reset();
-            }
-            // A folder that arrived without some of what it holds is not done.
-            const bool whole = o == Outcome::Done && result_.errors.size() == failures;
-            ++(whole ? result_.done : result_.skipped);
-        }
-        deferQuestions_ = false;
+    // An item met with a question waits aside while the others go on, so
+    // that one question does not hold up the rest, and is taken up again once
+    // answered. A given item is done when all of it arrived, skipped
+    // otherwise.
+    whole_.assign(size_t(sources_.size()), -1);
+    for (qsizetype i = 0; i < sources_.size() && !cancelled(); ++i) {
+        holdWhilePaused();
+        takeAnswerForAll();
+        takeUpAside(targetFd, false);
         if (cancelled())
             break;
+        top_ = i;
+        const qsizetype failures = result_.errors.size();
+        const QByteArray &s = sources_[i];
+        const Outcome o = kind_ == JobKind::Link ? linkTop(s, targetFd) : placeTop(s, targetFd);
+        if (o == Outcome::Cancelled || cancelled())
+            break;
+        if (o == Outcome::Parked)
+            setAside();
+        else
+            whole_[size_t(i)] = o == Outcome::Done && result_.errors.size() == failures;
+    }
+    takeUpAside(targetFd, true);
+    for (const int w : whole_) {
+        if (w >= 0)
+            ++(w ? result_.done : result_.skipped);
     }
     close(targetFd);
     result_.cancelled = cancelled();
@@ -251,7 +245,6 @@ TransferWorker::Outcome TransferWorker::place(const EntryAt &from, const EntryAt
         if (!replacing &&
             fstatat(to.dirFd, dest.name.constData(), &existing, AT_SYMLINK_NOFOLLOW) == 0) {
             // A merge needs the source's own entries, not a finished copy.
-            topConflict_ = top;
             switch (decide(from, st, dest, existing, temp.isEmpty())) {
             case ConflictChoice::Skip:
                 return discard(std::exchange(parked_, false) ? Outcome::Parked : Outcome::Skipped);
@@ -284,7 +277,8 @@ TransferWorker::Outcome TransferWorker::place(const EntryAt &from, const EntryAt
                 if (top)
                     result_.created << dest.path;
                 if (top) // for undo, the item as it now is
-                    result_.undoItems << undo::identifyAt(from.path, to.dirFd, dest.name, dest.path);
+                    result_.undoItems
+                        << undo::identifyAt(from.path, to.dirFd, dest.name, dest.path);
                 itemDone(from.path);
                 return Outcome::Done;
             }
@@ -389,9 +383,11 @@ TransferWorker::Outcome TransferWorker::merge(const EntryAt &from, const EntryAt
     itemDone(from.path);
     sweepLeftovers(into);
     for (const QByteArray &n : namesIn(in, &err)) {
-        if (place({in, n, join(from.path, n)}, {into, n, join(to.path, n)}, false) ==
-                Outcome::Cancelled ||
-            cancelled()) {
+        const QByteArray f = join(from.path, n), t = join(to.path, n);
+        const Outcome o = place({in, n, f}, {into, n, t}, false);
+        if (o == Outcome::Parked)
+            setAside(f, t);
+        if (o == Outcome::Cancelled || cancelled()) {
             out = Outcome::Cancelled;
             break;
         }

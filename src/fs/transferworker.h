@@ -74,6 +74,19 @@ private:
         Cancelled,
         Parked // set aside until its question is answered
     };
+    struct Question
+    {
+        bool error;
+        QByteArray about; // the path it names
+        int number;       // which question of the transfer it is
+        QString text;     // a failure's, for the errors should it be skipped
+    };
+    struct SetAside
+    {
+        qsizetype top;       // the given item it is, or is inside
+        QByteArray from, to; // inside a merged folder; empty for the given item
+        bool asked;          // its question is the open one
+    };
 
     bool cancelled() const { return cancelled_.load(); }
     Outcome placeTop(const QByteArray &source, int targetFd);
@@ -84,6 +97,14 @@ private:
                           const struct stat &existing, bool mayMerge);
     ConflictChoice ask(const Conflict &c);
     void takeAnswerForAll();
+    bool putAside(bool error, const QByteArray &about, const QString &text = {});
+    bool wasAsked(bool error, const QByteArray &about);
+    void settleOpenQuestion();
+    bool answered(); // under mutex_
+    bool skipAnswered();
+    void takeUpAside(int targetFd, bool wait);
+    void setAside(const QByteArray &from = {}, const QByteArray &to = {});
+    Outcome retake(const SetAside &item, int targetFd);
     void holdWhilePaused();
     bool retry(const QByteArray &path, int code, Outcome *out);
     QByteArray temporaryName(int dirFd, const QByteArray &name);
@@ -120,10 +141,17 @@ private:
     std::optional<std::pair<ConflictChoice, bool>> conflictAnswer_;
     std::optional<ErrorChoice> errorAnswer_;
     std::optional<ConflictChoice> forAll_; // "Apply to all"
-    // A top-level item whose question is open is set aside while the others
-    // go on; only the first one asked, and the rest wait their turn.
-    bool deferQuestions_ = false, topConflict_ = false, parked_ = false;
-    std::optional<QByteArray> openQuestion_; // the source it is about
+    // An item met with a question (a conflict or a failure), at any depth,
+    // is set aside while the others go on; only the first one is asked at
+    // once, and the rest wait their turn in the second round.
+    bool parked_ = false, justAsked_ = false;
+    int questions_ = 0; // put so far
+    std::optional<Question> openQuestion_;
+    std::optional<Question> skipOnSight_; // answered Skip, inside the item taken up
+    std::vector<SetAside> aside_;
+    size_t next_ = 0;        // the first of aside_ not taken up yet
+    std::vector<int> whole_; // per given item: 1 all of it arrived, 0 not, -1 not reached
+    qsizetype top_ = 0;      // the given item being placed
 
     JobResult result_;
     QSet<QByteArray> skipped_;                // source paths left behind, which a move must keep
