@@ -41,6 +41,11 @@ packages=(
     zstd
     python3
     xdg-utils
+    # a disk service of the tests' own, for a real disk's round trip
+    udisks2
+    udev
+    e2fsprogs
+    mount
 )
 for option in "$@"; do
     case $option in

@@ -222,12 +222,6 @@ private slots:
         QVERIFY(t.messages.errors[0].contains(at + "/photos"));
     }
 
-    void systemRoundTrip()
-    {
-        QSKIP("A round trip through the desktop's volume monitor needs a loop device and a "
-              "disk service on a private system bus, which this run does not set up.");
-    }
-
     void failuresAreTold_data()
     {
         QTest::addColumn<QString>("message");
