@@ -59,9 +59,11 @@ QByteArray cleanPath(QByteArray path)
 
 FileTransfer::FileTransfer(JobKind kind, QList<QByteArray> sources, QByteArray targetFolder,
                            QObject *parent)
-    : Job(kind, parent), worker_(std::make_unique<TransferWorker>(*this, kind, std::move(sources),
-                                                                  std::move(targetFolder)))
+    : Job(kind, parent)
 {
+    describe(cleanPath(targetFolder), int(sources.size()));
+    worker_ =
+        std::make_unique<TransferWorker>(*this, kind, std::move(sources), std::move(targetFolder));
 }
 
 FileTransfer::~FileTransfer()

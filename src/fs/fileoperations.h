@@ -56,7 +56,8 @@ public:
     void answerConflict(ConflictChoice choice, bool applyToAll) override;
     void answerError(ErrorChoice choice) override;
     // A paused transfer waits between blocks and between items; from any thread.
-    void setPaused(bool paused);
+    bool pausable() const override { return true; }
+    void setPaused(bool paused) override;
 
     // Why the transfer cannot start at all (a folder into itself, a missing
     // source, a target that is not a folder); empty when fine.

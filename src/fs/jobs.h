@@ -101,6 +101,19 @@ public:
     virtual void answerError(ErrorChoice) {}
     // The password asked for; nullopt when none was given.
     virtual void answerPassword(const std::optional<QByteArray> &) {}
+    // A paused job waits between steps; one that cannot says so.
+    virtual bool pausable() const { return false; }
+    virtual void setPaused(bool) {}
+
+    // The folder it writes into and how many items it was given, for the
+    // list of operations and for one disk's jobs to wait their turn.
+    void describe(const QByteArray &folder, int items)
+    {
+        folder_ = folder;
+        items_ = items;
+    }
+    QByteArray folder() const { return folder_; }
+    int items() const { return items_; }
 
 signals:
     void progress(const QString &currentFile, qint64 bytesDone, qint64 bytesTotal, int filesDone,
@@ -114,6 +127,8 @@ signals:
 private:
     JobKind kind_;
     bool historyStep_ = false;
+    QByteArray folder_;
+    int items_ = 0;
 };
 
 // The words for what went wrong, shared by every job and every check before one.
