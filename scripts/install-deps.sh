@@ -18,6 +18,8 @@ packages=(
     shared-mime-info
     gvfs
     gvfs-backends
+    gvfs-fuse
+    openssh-server
     adwaita-icon-theme
     hicolor-icon-theme
     fonts-dejavu-core

@@ -183,6 +183,35 @@ private slots:
         QVERIFY(d.isVisible() && !child<QPushButton>(d, "connect")->isEnabled());
     }
 
+    // Asked again for the same connection after an answer: the server
+    // turned it down, and the prompt says so; a new connection starts clean.
+    void refusedTryIsNoted()
+    {
+        ScriptedMounter m;
+        MapNetworkDriveDialog d(m);
+        d.show();
+        const auto ask = [&] {
+            emit m.credentialsNeeded("Password required", "anna", "", false);
+            return d.findChild<CredentialsDialog *>();
+        };
+        connectTo(d, Share);
+        CredentialsDialog *first = ask();
+        QVERIFY(first && !child<QLabel>(*first, "refused"));
+        child<QLineEdit>(*first, "password")->setText("wrong");
+        standardButton(*first, QDialogButtonBox::Ok)->click();
+        QTRY_VERIFY(!d.findChild<CredentialsDialog *>());
+        CredentialsDialog *again = ask();
+        QVERIFY(again && child<QLabel>(*again, "refused"));
+        QCOMPARE(child<QLabel>(*again, "refused")->textFormat(), Qt::PlainText);
+        standardButton(*again, QDialogButtonBox::Cancel)->click();
+        emit m.mountFailed(Share, "Permission denied");
+        QTRY_VERIFY(!d.findChild<CredentialsDialog *>());
+
+        connectTo(d, Share);
+        CredentialsDialog *fresh = ask();
+        QVERIFY(fresh && !child<QLabel>(*fresh, "refused"));
+    }
+
     void outcome_data()
     {
         QTest::addColumn<QString>("path");  // where it was mounted

@@ -2,6 +2,7 @@
 
 #include <QAbstractEventDispatcher>
 #include <QCoreApplication>
+#include <QFile>
 #include <QMetaMethod>
 #include <QTimer>
 #include <QUrl>
@@ -439,6 +440,43 @@ QString normalizeNetworkAddress(const QString &address, QString *why)
     if (url.hasQuery() || url.hasFragment())
         return refuse(text("Write \"?\" and \"#\" in a name as %3F and %23."));
     return url.toString(QUrl::FullyEncoded);
+}
+
+bool isOnNetworkPlace(const QString &path)
+{
+    // Where the desktop's file services put their local folder: the runtime
+    // folder, else the user's cache folder.
+    QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (runtime.isEmpty())
+        runtime = qEnvironmentVariable("XDG_CACHE_HOME",
+                                       qEnvironmentVariable("HOME") + QStringLiteral("/.cache"));
+    const QString root = runtime + QStringLiteral("/gvfs/");
+    return path.startsWith(root) && path.size() > root.size();
+}
+
+QString networkAddressOf(const QString &path)
+{
+    if (!isOnNetworkPlace(path) || !sessionBusPresent())
+        return {};
+    GFile *file = g_file_new_for_path(QFile::encodeName(path).constData());
+    const QString uri = takeString(g_file_get_uri(file));
+    g_object_unref(file);
+    if (!networkSchemes().contains(QUrl(uri).scheme()))
+        return {};
+    return QUrl(uri).toDisplayString();
+}
+
+QString localPathOfAddress(const QString &address)
+{
+    const QString uri = normalizeNetworkAddress(address, nullptr);
+    if (uri.isEmpty() || !sessionBusPresent())
+        return {};
+    GFile *file = g_file_new_for_uri(uri.toUtf8().constData());
+    char *path = g_file_get_path(file);
+    g_object_unref(file);
+    const QString out = path ? QFile::decodeName(path) : QString();
+    g_free(path);
+    return out;
 }
 
 void warmUpNetworkServices()

@@ -20,6 +20,22 @@ struct NetworkMount
 // addresses that name a server and no password.
 QString normalizeNetworkAddress(const QString &address, QString *why);
 
+// Whether `path` lies under the local folder through which the desktop's file
+// services show the network places they have connected, where every look at
+// a file waits on the server. Looks at the path's text only.
+bool isOnNetworkPlace(const QString &path);
+// A server's folder also goes when the connection to it does, and the
+// desktop's word that the connection went follows within this: a folder gone
+// there is taken for gone on its own only once this has passed.
+inline constexpr int ConnectionGraceMs = 1000;
+// The address of such a folder as its user knows it, e.g.
+// "sftp://user@host:2222/home/user" or "smb://host/share/dir"; empty for any
+// other folder. Asks the desktop's file services, never the server.
+QString networkAddressOf(const QString &path);
+// The local folder a network address is reached at while it is connected;
+// empty when it is not connected or names no network place.
+QString localPathOfAddress(const QString &address);
+
 // Mounting through whatever the desktop offers. Asynchronous: results arrive
 // as signals on the caller's thread, never from inside the call that asked.
 // The uri of a result is the string that was passed to mount() or unmount().

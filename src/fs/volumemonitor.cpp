@@ -212,6 +212,7 @@ QList<DriveVolume> GioVolumeMonitor::list(QList<Objects *> *objects) const
             v.canEject = g_mount_can_eject(mount);
         }
         v.canStop = o->drive && g_drive_can_stop(o->drive);
+        v.network = network;
         v.kind = kindOf(v.iconName, o->drive, network);
         out.append(v);
         if (objects)

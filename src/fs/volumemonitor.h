@@ -21,6 +21,7 @@ struct DriveVolume
     bool canUnmount = false;
     bool canEject = false;
     bool canStop = false; // the drive can be powered down: "Safely Remove"
+    bool network = false; // a server's place, reached through the desktop's file services
 
     bool isMounted() const { return !mountPath.isEmpty(); }
     bool operator==(const DriveVolume &) const = default;

@@ -7,6 +7,7 @@
 #include "namespacenode.h"
 #include "plaintext.h"
 #include "rawpaths.h"
+#include "undo.h"
 
 #include <cerrno>
 #include <cstring>
@@ -33,6 +34,8 @@ QVariant NamespaceModel::data(const QModelIndex &index, int role) const
             return Icons::dimmed(Icons::themed(
                 n->iconName.isEmpty() ? QStringLiteral("drive-removable-media") : n->iconName,
                 Icons::folder()));
+        if (n->network)
+            return Icons::themed(QStringLiteral("folder-remote"), Icons::folder());
         if (n->volume)
             return n->path == homeDir_
                        ? Icons::themed(QStringLiteral("user-home"), Icons::folder())
@@ -48,6 +51,8 @@ QVariant NamespaceModel::data(const QModelIndex &index, int role) const
         return int(n->nameSpace);
     case VolumeIdRole:
         return n->volumeId;
+    case NetworkRole:
+        return n->network;
     }
     return {};
 }
@@ -113,6 +118,8 @@ bool NamespaceModel::setData(const QModelIndex &index, const QVariant &value, in
     job->setParent(this);
     connect(job, &Job::finished, this, [this, job, oldPath, newPath](const JobResult &r) {
         job->deleteLater();
+        UndoJournal history;
+        undo::record(*job, r, history);
         if (!r.errors.isEmpty()) {
             emit renameRefused(r.errors.first());
             return;

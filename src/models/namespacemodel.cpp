@@ -114,6 +114,7 @@ void NamespaceModel::refreshVolumes()
         QString name;
         QString volumeId;
         QString iconName;
+        bool network = false;
         // A volume not mounted has no path to tell it by.
         QString key() const { return path.isEmpty() ? QStringLiteral("\n") + volumeId : path; }
     };
@@ -131,13 +132,24 @@ void NamespaceModel::refreshVolumes()
         wanted.append({homeDir_, tr("Home"), {}, {}});
     for (const Volume &v : volumes) {
         if (v.mountPoint != rootFolder_ && v.mountPoint != homeDir_)
-            wanted.append({v.mountPoint, v.name, idOf(v.mountPoint), {}});
+            wanted.append({v.mountPoint, v.name, idOf(v.mountPoint), {}, v.network});
     }
-    for (const DriveVolume &d : unmountedVolumes(monitor_))
-        wanted.append({{}, d.name, d.id, d.iconName});
     QSet<QString> wantedKeys;
     for (const auto &w : wanted)
         wantedKeys.insert(w.key());
+    // A server's place connected through the desktop's file services has no
+    // line of its own in the mount table: the desktop's volumes name it, and
+    // its going away is what takes it from here.
+    for (const DriveVolume &d : drives) {
+        if (d.network && d.isMounted() && !wantedKeys.contains(d.mountPath)) {
+            wanted.append({d.mountPath, d.name, d.id, {}, true});
+            wantedKeys.insert(d.mountPath);
+        }
+    }
+    for (const DriveVolume &d : unmountedVolumes(monitor_)) {
+        wanted.append({{}, d.name, d.id, d.iconName});
+        wantedKeys.insert(wanted.last().key());
+    }
     const auto keyOf = [](const Node &n) {
         return n.path.isEmpty() ? QStringLiteral("\n") + n.volumeId : n.path;
     };
@@ -161,6 +173,7 @@ void NamespaceModel::refreshVolumes()
         node->volume = true;
         node->volumeId = w.volumeId;
         node->iconName = w.iconName;
+        node->network = w.network;
         node->parent = computer_;
         if (w.path.isEmpty()) {
             node->loaded = true;

@@ -32,6 +32,7 @@ public:
         PathRole = Qt::UserRole + 1, // absolute path of a folder node, else empty
         NameSpaceRole,               // NameSpace number, FolderSpace for folders
         VolumeIdRole,                // the desktop's volume of a My Computer node, if known
+        NetworkRole,                 // true for a My Computer node that is a server's place
     };
     using VolumeSource = std::function<QList<Volume>()>;
 

@@ -17,6 +17,7 @@ struct NamespaceModel::Node
     QString path;       // the folder; for Desktop the desktop folder its children come from
     bool fixed = false; // a special place or a volume: not a listing's to add or drop
     bool volume = false;
+    bool network = false; // a volume that is a server's place
     // The desktop's volume this node shows, if it knows it; a volume that is
     // not mounted has no path and no children.
     QString volumeId;

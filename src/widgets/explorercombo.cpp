@@ -3,6 +3,7 @@
 #include "explorertreeview.h"
 #include "icons.h"
 #include "mounts.h"
+#include "networkmounts.h"
 
 #include <QCompleter>
 #include <QDir>
@@ -14,7 +15,38 @@ namespace tarnwick {
 namespace {
 constexpr int LocationRole = Qt::UserRole + 1;
 constexpr int DepthRole = Qt::UserRole + 2;
+
+// Every folder looked at while completing is looked at on the window's
+// thread, and a server's place answers only when its server does: names
+// there are not completed.
+class FolderCompleter : public QCompleter
+{
+public:
+    using QCompleter::QCompleter;
+    QStringList splitPath(const QString &path) const override
+    {
+        if (isOnNetworkPlace(path) || path.contains(QLatin1String("://")))
+            return {};
+        return QCompleter::splitPath(path);
+    }
+};
+
+bool isNetworkAddress(const QString &text)
+{
+    return text.contains(QLatin1String("://")) && !text.startsWith(QLatin1String("file://"));
+}
+
 } // namespace
+
+QString ExplorerCombo::addressText(const Location &location)
+{
+    if (location.isFolder()) {
+        const QString address = networkAddressOf(location.path);
+        if (!address.isEmpty())
+            return address;
+    }
+    return location.displayName();
+}
 
 ExplorerCombo::ExplorerCombo(QWidget *parent) : QComboBox(parent), volumes_(mountedVolumes)
 {
@@ -28,7 +60,7 @@ ExplorerCombo::ExplorerCombo(QWidget *parent) : QComboBox(parent), volumes_(moun
     auto *folders = new QFileSystemModel(this);
     folders->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Hidden);
     folders->setRootPath(QString());
-    auto *completer = new QCompleter(folders, this);
+    auto *completer = new FolderCompleter(folders, this);
     completer->setCompletionMode(QCompleter::PopupCompletion);
     completer->setCaseSensitivity(Qt::CaseSensitive);
     setCompleter(completer);
@@ -100,7 +132,7 @@ void ExplorerCombo::showLocation(const Location &location)
         }
     }
     setCurrentIndex(current);
-    setEditText(location.displayName());
+    setEditText(addressText(location));
     filling_ = false;
 }
 
@@ -112,12 +144,20 @@ void ExplorerCombo::setNavigator(Navigator navigator)
 bool ExplorerCombo::go(const QString &text)
 {
     if (text.isEmpty()) {
-        setEditText(location_.displayName());
+        setEditText(addressText(location_));
         return false;
     }
     const NameSpace special = nameSpaceFromName(text);
     if (special != FolderSpace)
         return goTo(Location::special(special));
+    if (connector_ && isNetworkAddress(text.trimmed())) {
+        if (connector_(text.trimmed())) {
+            emit FolderChanged(location_.displayName());
+            return true;
+        }
+        setEditText(addressText(location_));
+        return false;
+    }
     const QString here = location_.isFolder() ? location_.path : QString();
     // Blanks picked up around a pasted path: the text as typed comes first,
     // as a name may begin or end with a blank, then the text without them.
@@ -131,11 +171,11 @@ bool ExplorerCombo::go(const QString &text)
 bool ExplorerCombo::goTo(const Location &target, const Location &orElse)
 {
     if (!navigator_ || target == location_) {
-        setEditText(location_.displayName());
+        setEditText(addressText(location_));
         return false;
     }
     if (!navigator_(target, orElse)) {
-        setEditText(location_.displayName());
+        setEditText(addressText(location_));
         return false;
     }
     emit FolderChanged(location_.displayName());

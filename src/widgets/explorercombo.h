@@ -21,6 +21,9 @@ public:
     // be shown; false when refused.
     using Navigator = std::function<bool(const Location &location, const Location &orElse)>;
     using VolumeSource = std::function<QList<Volume>()>;
+    // Goes to a server's place by its address, e.g. sftp://host/dir, or
+    // connects it first; false when refused.
+    using Connector = std::function<bool(const QString &address)>;
 
     explicit ExplorerCombo(QWidget *parent = nullptr);
 
@@ -28,10 +31,14 @@ public:
     Location location() const { return location_; }
     void setNavigator(Navigator navigator);
     void setVolumeSource(VolumeSource volumes);
+    void setConnector(Connector connector) { connector_ = std::move(connector); }
+    // What the edit field shows for `location`: a server's place by its
+    // address as its user knows it, any other place by its path or name.
+    static QString addressText(const Location &location);
 
     // Requests a move to what `text` names, as Enter in the edit field does:
-    // a special place's name, or a path (absolute, "~", or relative to the
-    // current folder).
+    // a special place's name, a network address, or a path (absolute, "~",
+    // or relative to the current folder).
     bool go(const QString &text);
 
 signals:
@@ -43,6 +50,7 @@ private:
 
     Location location_;
     Navigator navigator_;
+    Connector connector_;
     VolumeSource volumes_;
     bool filling_ = false;
 };

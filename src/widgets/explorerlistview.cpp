@@ -402,6 +402,7 @@ QString ExplorerListView::ItemPath(int index) const
 
 void ExplorerListView::setLocation(const Location &location)
 {
+    showWaiting({});
     if (location == location_ || !location.isValid())
         return;
     location_ = location;
@@ -479,10 +480,10 @@ void ExplorerListView::reload()
         shell_->reload();
 }
 
-void ExplorerListView::onFolderGone()
+void ExplorerListView::leaveGoneFolder(const QString &gone, const QString &path)
 {
-    const QString gone = location_.path;
-    const QString path = nearestFolder(gone);
+    if (location_ != Location::folder(gone))
+        return; // left already
     if (path == gone) {
         // Still a folder: its volume was unmounted and the mount point shows
         // through. Read it afresh, watching the folder now there.

@@ -13,6 +13,7 @@
 class QAbstractItemModel;
 class QAbstractItemView;
 class QItemSelectionModel;
+class QLabel;
 class QListView;
 class QMenu;
 class QStackedLayout;
@@ -104,6 +105,11 @@ public:
     void setFolder(const QString &path) { setLocation(Location::folder(path)); }
     // Reads the place again, keeping selection and scroll position.
     void reload();
+    // Shows `text` in place of the items while the next place is waited
+    // for; an empty text, or any place set, shows the items again.
+    void showWaiting(const QString &text);
+    // What is shown while waiting; empty when not waiting.
+    QString waitingText() const;
 
     // Runs a verb on the selection (Restore only in the Recycle Bin); Find
     // and New Folder are not the selection's.
@@ -182,6 +188,8 @@ private:
     void useModel(QAbstractItemModel *model, QItemSelectionModel *selection);
     void showSpecial(NameSpace nameSpace);
     void onFolderGone();
+    // Leaves the folder `gone` for `path`, the nearest folder still there.
+    void leaveGoneFolder(const QString &gone, const QString &path);
     void markCutItems();
     const std::vector<std::pair<int, int>> &selectedRanges() const;
 
@@ -194,6 +202,7 @@ private:
     QStackedLayout *stack_;
     QListView *icons_;
     QTreeView *details_;
+    QLabel *waiting_ = nullptr;
     ThumbnailProvider *thumbs_;
     QTimer *thumbsWanted_;
     int iconSide_ = 0; // 0: the style's

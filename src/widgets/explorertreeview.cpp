@@ -23,6 +23,7 @@
 #include <chrono>
 #include <future>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 namespace tarnwick {
@@ -102,14 +103,29 @@ ExplorerTreeView::ExplorerTreeView(QWidget *parent, NamespaceModel *model)
             [this](const QModelIndex &parent, int first, int last) {
                 if (!current_.isFolder() || currentGone_)
                     return;
+                const bool volumes =
+                    model_->locationOf(parent) == Location::special(MyComputerSpace);
+                const auto gone = [&](const QModelIndex &i) {
+                    currentGone_ = true;
+                    volumeGone_ = volumes;
+                    lostPlace_ = volumes && i.data(NamespaceModel::NetworkRole).toBool()
+                                     ? i.data().toString()
+                                     : QString();
+                    selecting_ = true;
+                };
                 for (QModelIndex i = view_->currentIndex(); i.isValid(); i = i.parent()) {
-                    if (i.parent() == parent && i.row() >= first && i.row() <= last) {
-                        currentGone_ = true;
-                        volumeGone_ =
-                            model_->locationOf(parent) == Location::special(MyComputerSpace);
-                        selecting_ = true;
-                        return;
-                    }
+                    if (i.parent() == parent && i.row() >= first && i.row() <= last)
+                        return gone(i);
+                }
+                // The current node itself may have gone first (a server's
+                // folder goes as its connection does): the volume is still
+                // the one the current folder is on.
+                for (int row = first; volumes && row <= last; ++row) {
+                    const QModelIndex i = model_->index(row, 0, parent);
+                    const QString top = model_->pathOf(i);
+                    if (!top.isEmpty() && top != model_->rootFolder() &&
+                        current_.path.startsWith(top + QLatin1Char('/')))
+                        return gone(i);
                 }
             });
     connect(model_, &QAbstractItemModel::rowsRemoved, this, [this] {
@@ -136,15 +152,39 @@ void ExplorerTreeView::leaveGoneFolder()
     currentGone_ = false;
     selecting_ = false;
     const QString gone = current_.path;
-    current_ = Location(); // whatever is shown now is a change
-    // Its volume went away: what is left at the mount point is not it.
-    if (std::exchange(volumeGone_, false)) {
-        navigateTo(Location::special(MyComputerSpace));
-        messages_->error(this, tr("The volume of %1 is no longer there, so My Computer is shown.")
-                                   .arg(rawpath::shown(gone)));
+    if (!volumeGone_ && isOnNetworkPlace(gone)) {
+        // Gone with its connection, the place as a whole goes next and is
+        // left as a volume is. Nor is it looked at on the window's thread.
+        Background::run(this, [this, gone](BackgroundTask &task) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(ConnectionGraceMs));
+            if (task.cancelled())
+                return;
+            const QString path = ExplorerListView::nearestFolder(gone);
+            task.post([this, gone, path] {
+                if (current_ == Location::folder(gone))
+                    leaveGoneFolderFor(path);
+            });
+        });
         return;
     }
-    const QString path = ExplorerListView::nearestFolder(gone);
+    // Its volume went away: what is left at the mount point is not it.
+    if (std::exchange(volumeGone_, false)) {
+        current_ = Location(); // whatever is shown now is a change
+        navigateTo(Location::special(MyComputerSpace));
+        const QString place = std::exchange(lostPlace_, QString());
+        messages_->error(
+            this, place.isEmpty()
+                      ? tr("The volume of %1 is no longer there, so My Computer is shown.")
+                            .arg(rawpath::shown(gone))
+                      : tr("The connection to “%1” was lost, so My Computer is shown.").arg(place));
+        return;
+    }
+    leaveGoneFolderFor(ExplorerListView::nearestFolder(gone));
+}
+
+void ExplorerTreeView::leaveGoneFolderFor(const QString &path)
+{
+    const QString gone = std::exchange(current_, Location()).path; // any place is a change now
     navigateTo(Location::folder(path));
     if (path != gone)
         messages_->error(this, jobtext::folderGone(rawpath::shown(gone)));
@@ -176,6 +216,7 @@ void ExplorerTreeView::setLinkedCombo(ExplorerCombo *combo)
     combo->setNavigator([this](const Location &location, const Location &orElse) {
         return navigateTo(location, orElse);
     });
+    combo->setConnector([this](const QString &address) { return openAddress(address); });
     combo->showLocation(current_);
 }
 

@@ -57,9 +57,13 @@ public:
     bool canGoBack() const { return visitedAt_ > 0; }
     bool canGoForward() const { return visitedAt_ + 1 < visited_.size(); }
     // The network drive dialogs, modal. A location mapped shows under My
-    // Computer and the tree goes there.
-    void MapNetworkDriveDialog();
+    // Computer and the tree goes there. An address given is connected at once.
+    void MapNetworkDriveDialog(const QString &address = {});
     void DisconnectNetworkDriveDialog();
+    // Goes to a server's place by its address, connecting it first (through
+    // the Map Network Drive dialog, which asks what the server wants) when
+    // it is not connected.
+    bool openAddress(const QString &address);
     // Who mounts network locations; the desktop's own unless set.
     void setMounter(NetworkMounter *mounter);
     NetworkMounter *mounter();
@@ -109,6 +113,10 @@ private:
     void showContextMenuFor(const QModelIndex &at, const QPoint &pos);
     bool handleDrag(QEvent *event);
     void leaveGoneFolder();
+    // Leaves the current folder, gone, for `path`, the nearest still there.
+    void leaveGoneFolderFor(const QString &path);
+    // Opens the local folder of a place just connected once it answers.
+    void openConnectedPlace(const QString &path, const QString &server);
     void travel(qsizetype to);
     void remember(const Location &location);
     // Leaves the volume, then unmounts, ejects or stops it by `how`.
@@ -134,6 +142,7 @@ private:
     quint64 pendingCheck_ = 0; // the one still waiting for its check; 0 if none
     bool currentGone_ = false; // the current node is being removed
     bool volumeGone_ = false;  // with the volume it is on
+    QString lostPlace_;        // the name of that volume, when it is a server's place
     bool selecting_ = false;
     QList<Location> visited_;
     qsizetype visitedAt_ = -1;

@@ -78,12 +78,17 @@ void showMessage(QDialog *dialog, QLabel *label, const QString &text)
 // ---- CredentialsDialog ----
 
 CredentialsDialog::CredentialsDialog(const QString &message, const QString &user,
-                                     const QString &domain, bool needsDomain, QWidget *parent)
+                                     const QString &domain, bool needsDomain, QWidget *parent,
+                                     bool refused)
     : QDialog(parent)
 {
     setWindowTitle(dialogTitle(tr("Log In")));
     widenForTitle(this);
     auto *layout = new QVBoxLayout(this);
+    if (refused)
+        layout->addWidget(plainLabel(tr("The server refused the last try. Check the user name "
+                                        "and the password."),
+                                     tr("Note"), "refused", this));
     layout->addWidget(plainLabel(message.isEmpty() ? tr("The server asks who you are.") : message,
                                  tr("Message"), "message", this));
 
@@ -210,6 +215,14 @@ MapNetworkDriveDialog::MapNetworkDriveDialog(NetworkMounter &mounter, QWidget *p
     address_->setFocus();
 }
 
+void MapNetworkDriveDialog::connectTo(const QString &address)
+{
+    if (!address_ || !pending_.isEmpty())
+        return;
+    address_->setText(address);
+    connectDrive();
+}
+
 void MapNetworkDriveDialog::connectDrive()
 {
     if (!address_ || !pending_.isEmpty())
@@ -223,6 +236,7 @@ void MapNetworkDriveDialog::connectDrive()
         return;
     }
     pending_ = address;
+    answered_ = false;
     setBusy(true);
     showStatus(tr("Connecting to %1\u2026").arg(readable(address)));
     mounter_.mount(address);
@@ -234,11 +248,13 @@ void MapNetworkDriveDialog::askCredentials(const QString &message, const QString
     // Another part of the program is connecting something.
     if (pending_.isEmpty() || credentials_)
         return;
-    auto *d = new CredentialsDialog(message, user, domain, needsDomain, this);
+    // Asked again for the same connection: what the user gave was turned down.
+    auto *d = new CredentialsDialog(message, user, domain, needsDomain, this, answered_);
     credentials_ = d;
     connect(d, &QDialog::finished, this, [this, d](int result) {
         credentials_ = nullptr;
         d->deleteLater();
+        answered_ = result == QDialog::Accepted;
         if (result == QDialog::Accepted)
             mounter_.provideCredentials(d->user(), d->domain(), d->password(), d->remember());
         else

@@ -15,13 +15,14 @@ namespace tarnwick {
 
 class NetworkMounter;
 
-// What a server asks for before it lets the user in.
+// What a server asks for before it lets the user in. `refused` when it asks
+// again because it turned the last answer down.
 class CredentialsDialog : public QDialog
 {
     Q_OBJECT
 public:
     CredentialsDialog(const QString &message, const QString &user, const QString &domain,
-                      bool needsDomain, QWidget *parent = nullptr);
+                      bool needsDomain, QWidget *parent = nullptr, bool refused = false);
 
     QString user() const;
     QString domain() const; // empty unless the server asked for one
@@ -49,6 +50,8 @@ public:
     QString mountedPath() const { return mountedPath_; }
     QString mountedUri() const { return mountedUri_; }
 
+    // Starts connecting `address` as if the user had typed it.
+    void connectTo(const QString &address);
     // Closing while connecting gives the connection up.
     void done(int result) override;
 
@@ -68,7 +71,8 @@ private:
     QProgressBar *busy_ = nullptr;
     QLabel *status_;
     QPointer<CredentialsDialog> credentials_;
-    QString pending_; // the address being connected
+    QString pending_;       // the address being connected
+    bool answered_ = false; // the user gave credentials for it
     QString mountedPath_;
     QString mountedUri_;
 };

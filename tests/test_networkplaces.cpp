@@ -1,0 +1,486 @@
+// Network places that come and go: scripted ones, and a real SSH server on
+// the loopback address reached through the desktop's file services on a
+// session bus of the test's own.
+#include "explorercombo.h"
+#include "explorerlistview.h"
+#include "explorertreeview.h"
+#include "fileoperations.h"
+#include "foldermodel.h"
+#include "harness.h"
+#include "mounts.h"
+#include "namespacemodel.h"
+#include "networkdialogs.h"
+#include "networkmounts.h"
+#include "testenv.h"
+#include "volumemonitor.h"
+
+#include <QDir>
+#include <QLineEdit>
+#include <QProcess>
+#include <QScopeGuard>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTreeView>
+#include <csignal>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+using namespace tarnwick;
+
+namespace {
+
+class FakeVolumes : public VolumeMonitor
+{
+public:
+    QList<DriveVolume> volumes() const override { return list; }
+    void mount(const QString &) override {}
+    void unmount(const QString &) override {}
+    void eject(const QString &) override {}
+    void stop(const QString &) override {}
+    void providePassword(const QString &, const QString &, bool) override {}
+    void answerQuestion(const QString &, int) override {}
+    void set(const QList<DriveVolume> &volumes)
+    {
+        list = volumes;
+        emit changed();
+    }
+    QList<DriveVolume> list;
+};
+
+// Mounts at once, at the path the test gives.
+class InstantMounter : public NetworkMounter
+{
+public:
+    bool available(QString *) const override { return true; }
+    QList<NetworkMount> mounts() const override { return {}; }
+    void mount(const QString &address) override
+    {
+        QMetaObject::invokeMethod(
+            this, [this, address] { emit mounted(address, path); }, Qt::QueuedConnection);
+    }
+    void unmount(const QString &) override {}
+    void provideCredentials(const QString &, const QString &, const QString &, bool) override {}
+    void cancelCredentials() override {}
+    QString path;
+};
+
+// The tree over the test's own folder, the list and the address box linked.
+struct Window
+{
+    explicit Window(const QString &root, VolumeMonitor *monitor)
+    {
+        model = new NamespaceModel(
+            nullptr, [] { return QList<Volume>{}; }, root, root);
+        model->setRootFolder(root);
+        tree = std::make_unique<ExplorerTreeView>(nullptr, model);
+        tree->setMessages(&messages);
+        if (monitor)
+            tree->setVolumeMonitor(monitor);
+        list.setMessages(&messages);
+        list.setVolumeSource([] { return QList<Volume>{}; });
+        tree->setLinkedListView(&list);
+        tree->setLinkedCombo(&combo);
+    }
+    test::RecordingMessages messages;
+    NamespaceModel *model = nullptr;
+    ExplorerListView list;
+    ExplorerCombo combo;
+    std::unique_ptr<ExplorerTreeView> tree;
+
+    QModelIndex computer() const { return model->index(0, 0, model->index(0, 0)); }
+    QModelIndex place(const QString &name) const
+    {
+        for (int r = 0; r < model->rowCount(computer()); ++r)
+            if (model->index(r, 0, computer()).data().toString() == name)
+                return model->index(r, 0, computer());
+        return {};
+    }
+};
+
+QStringList listed(const ExplorerListView &list)
+{
+    QStringList out;
+    for (int i = 0; i < list.ItemCount(); ++i)
+        out << QFileInfo(list.ItemPath(i)).fileName();
+    return out;
+}
+
+// Runs a job to its end; its errors, or empty.
+QStringList run(Job *job)
+{
+    std::unique_ptr<Job> owned(job);
+    QSignalSpy finished(job, &Job::finished);
+    job->start();
+    if (!test::waitEmitted(finished, 20000))
+        return {QStringLiteral("did not finish")};
+    const auto result = finished[0][0].value<JobResult>();
+    return result.errors.isEmpty() && result.done == 1 ? QStringList()
+                                                       : result.errors + QStringList{"not done"};
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(unreadable)");
+}
+
+// Runs a program to its end within a few seconds; false when it failed.
+bool runProgram(const QString &program, const QStringList &arguments,
+                const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment())
+{
+    if (program.isEmpty())
+        return false;
+    QProcess p;
+    p.setProcessEnvironment(env);
+    p.start(program, arguments);
+    if (!p.waitForFinished(10000)) {
+        p.kill();
+        p.waitForFinished(1000);
+        return false;
+    }
+    return p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+}
+
+bool haveSessionBus()
+{
+    const QByteArray bus = qgetenv("DBUS_SESSION_BUS_ADDRESS");
+    return !bus.isEmpty() && !bus.startsWith("autolaunch:");
+}
+
+// The desktop's file services start on the bus at their first use, with the
+// bus's environment: they are given the agent the test starts, and the
+// test's home and runtime folder, so that their local folders are made in
+// the test's own. Done before anything here asks them.
+bool prepareFileServices(const QString &agent)
+{
+    if (!haveSessionBus())
+        return false;
+    QStringList vars{"SSH_AUTH_SOCK=" + agent};
+    for (const char *name :
+         {"HOME", "XDG_RUNTIME_DIR", "XDG_CACHE_HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME"})
+        vars << QString::fromLatin1(name) + '=' + qEnvironmentVariable(name);
+    return runProgram(QStandardPaths::findExecutable("dbus-update-activation-environment"), vars);
+}
+
+int freePort()
+{
+    const int fd = socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in a{};
+    a.sin_family = AF_INET;
+    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t size = sizeof a;
+    int port = 0;
+    if (bind(fd, reinterpret_cast<sockaddr *>(&a), sizeof a) == 0 &&
+        getsockname(fd, reinterpret_cast<sockaddr *>(&a), &size) == 0)
+        port = ntohs(a.sin_port);
+    close(fd);
+    return port;
+}
+
+// The pids of `pid`'s descendants: sshd serves each connection from a
+// process of its own, in a session of its own.
+QList<qint64> descendants(qint64 pid)
+{
+    QList<qint64> out;
+    const QStringList all = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs);
+    QList<qint64> parents{pid};
+    while (!parents.isEmpty()) {
+        const qint64 parent = parents.takeFirst();
+        for (const QString &entry : all) {
+            QFile stat(QStringLiteral("/proc/%1/stat").arg(entry));
+            if (!stat.open(QIODevice::ReadOnly))
+                continue;
+            const QByteArray text = stat.readAll();
+            const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
+            if (fields.size() > 1 && fields[1].toLongLong() == parent) {
+                out << entry.toLongLong();
+                parents << entry.toLongLong();
+            }
+        }
+    }
+    return out;
+}
+
+// An SSH server on the loopback address that lets the test's key in, an
+// agent holding that key, and the desktop's file services on the test's
+// session bus told where to find the agent and the test's home. whyNot()
+// says what is missing where any of it cannot be had.
+class SshServer
+{
+public:
+    // `agent`: where the file services look for the agent.
+    SshServer(const QString &dir, const QString &agent) : dir_(dir), agent_path_(agent) {}
+    ~SshServer() { stop(); }
+
+    bool start(bool prepared)
+    {
+        const QString sshd = QStandardPaths::findExecutable("sshd", {"/usr/sbin", "/usr/bin"});
+        if (sshd.isEmpty())
+            return no("sshd is not installed (the openssh-server package)");
+        if (!QFile::exists("/usr/libexec/gvfsd-sftp") || !QFile::exists("/usr/libexec/gvfsd-fuse"))
+            return no("the desktop's file services for sftp:// and their local folders "
+                      "(gvfs-backends, gvfs-fuse) are not installed");
+        if (!prepared)
+            return no("no session bus of its own to start the file services on: run under "
+                      "dbus-run-session");
+        if (geteuid() != 0)
+            return no("sshd lets in only the user it runs as, and only root can run it here");
+        // sshd's own empty folder, which its service makes as it starts.
+        if (!QDir().mkpath("/run/sshd"))
+            return no("sshd has no folder of its own at /run/sshd");
+        const QString keygen = QStandardPaths::findExecutable("ssh-keygen");
+        if (!runProgram(keygen, {"-q", "-t", "ed25519", "-N", "", "-f", dir_ + "/host"}) ||
+            !runProgram(keygen, {"-q", "-t", "ed25519", "-N", "", "-f", dir_ + "/user"}) ||
+            !QFile::copy(dir_ + "/user.pub", dir_ + "/authorized"))
+            return no("ssh-keygen could not make the keys");
+        port_ = freePort();
+        QFile config(dir_ + "/sshd_config");
+        if (!config.open(QIODevice::WriteOnly))
+            return no("no room for sshd's configuration");
+        config.write(QStringLiteral("Port %1\nListenAddress 127.0.0.1\nHostKey %2/host\n"
+                                    "AuthorizedKeysFile %2/authorized\nPidFile none\n"
+                                    "PasswordAuthentication no\nKbdInteractiveAuthentication no\n"
+                                    "UsePAM no\nStrictModes no\nPermitRootLogin yes\n"
+                                    "Subsystem sftp internal-sftp\n")
+                         .arg(port_)
+                         .arg(dir_)
+                         .toUtf8());
+        config.close();
+        sshd_.setProgram(sshd);
+        sshd_.setArguments({"-D", "-e", "-f", dir_ + "/sshd_config"});
+        sshd_.setProcessChannelMode(QProcess::MergedChannels);
+        sshd_.start();
+        if (!sshd_.waitForStarted(5000) ||
+            !QTest::qWaitFor([this] { return sshd_.readAll().contains("listening"); }, 5000))
+            return no("sshd did not start: " + QString::fromLocal8Bit(sshd_.readAll()));
+
+        agent_.setProgram(QStandardPaths::findExecutable("ssh-agent"));
+        agent_.setArguments({"-D", "-a", agent_path_});
+        agent_.start();
+        if (!agent_.waitForStarted(5000) ||
+            !QTest::qWaitFor([this] { return QFile::exists(agent_path_); }, 5000))
+            return no("ssh-agent did not start");
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("SSH_AUTH_SOCK", agent_path_);
+        if (!runProgram(QStandardPaths::findExecutable("ssh-add"), {dir_ + "/user"}, env))
+            return no("ssh-add could not hand the key to the agent");
+        return true;
+    }
+
+    // Ends the server and every connection it serves.
+    void stop()
+    {
+        if (sshd_.state() != QProcess::NotRunning) {
+            for (qint64 pid : descendants(sshd_.processId()))
+                ::kill(pid_t(pid), SIGKILL);
+            sshd_.kill();
+            sshd_.waitForFinished(3000);
+        }
+        if (agent_.state() != QProcess::NotRunning) {
+            agent_.kill();
+            agent_.waitForFinished(3000);
+        }
+    }
+
+    int port() const { return port_; }
+    const QString &whyNot() const { return whyNot_; }
+
+private:
+    bool no(const QString &why)
+    {
+        whyNot_ = why;
+        return false;
+    }
+    QString dir_;
+    QString agent_path_;
+    QString whyNot_;
+    int port_ = 0;
+    QProcess sshd_;
+    QProcess agent_;
+};
+
+// The local folder of the file services, given up as the test ends: the
+// home's removal must never walk into a server's files.
+void releaseLocalFolders()
+{
+    const QString root = qEnvironmentVariable("XDG_RUNTIME_DIR") + "/gvfs";
+    if (QFileInfo(root).isDir())
+        runProgram(QStandardPaths::findExecutable("fusermount3"), {"-u", "-z", root});
+}
+
+} // namespace
+
+class TestNetworkPlaces : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir dir_;
+    QString root() const { return dir_.path(); }
+    QString agent() const { return root() + "/agent"; }
+    bool prepared_ = false;
+
+private slots:
+    void initTestCase()
+    {
+        test::quietPlatformNotes();
+        prepared_ = prepareFileServices(agent());
+    }
+    void cleanupTestCase() { releaseLocalFolders(); }
+
+    // A server's place the desktop's volumes name shows under My Computer,
+    // and when its connection goes the tree and the list leave it for My
+    // Computer and the user is told once, by the place's name.
+    void lostConnectionLeadsToMyComputer()
+    {
+        FakeVolumes fake;
+        Window w(root(), &fake);
+        const QString at = root() + "/gvfs/sftp:host=server,user=anna";
+        QDir().mkpath(at + "/home/anna");
+        DriveVolume place;
+        place.id = "mount:sftp://anna@server/";
+        place.name = "anna on server";
+        place.mountPath = at;
+        place.network = true;
+        fake.set({place});
+        QVERIFY(w.place(place.name).isValid());
+        QVERIFY(w.place(place.name).data(NamespaceModel::NetworkRole).toBool());
+        QVERIFY(w.tree->navigateTo(Location::folder(at + "/home/anna")));
+        QTRY_COMPARE(w.list.location(), Location::folder(at + "/home/anna"));
+        QCOMPARE(w.model->parent(w.model->parent(w.tree->view()->currentIndex())),
+                 w.place(place.name));
+
+        fake.set({});
+        QTRY_COMPARE(w.tree->location(), Location::special(MyComputerSpace));
+        QCOMPARE(w.list.location(), Location::special(MyComputerSpace));
+        QVERIFY(!w.place(place.name).isValid());
+        QTest::qWait(100);
+        QCOMPARE(w.messages.errors,
+                 QStringList{"The connection to “anna on server” was lost, so My Computer is "
+                             "shown."});
+    }
+
+    // Right after connecting, the place's local folder may not answer yet:
+    // the list says what it waits for, the window goes on, and the folder
+    // opens once it answers, or the user is told it never did.
+    void connectedPlaceIsWaitedFor_data()
+    {
+        QTest::addColumn<int>("answersAfterMs"); // -1: never
+        QTest::newRow("answers soon") << 600;
+        QTest::newRow("never answers") << -1;
+    }
+    void connectedPlaceIsWaitedFor()
+    {
+        QFETCH(int, answersAfterMs);
+        FakeVolumes fake;
+        Window w(root(), &fake);
+        InstantMounter mounter;
+        w.tree->setMounter(&mounter);
+        const QString at =
+            root() + "/gvfs/sftp:host=slow" + QString::number(answersAfterMs) + "/data";
+        mounter.path = at;
+        if (answersAfterMs >= 0)
+            QTimer::singleShot(answersAfterMs, [at] { QDir().mkpath(at); });
+        const Location before = w.tree->location();
+        QVERIFY(!w.tree->openAddress("sftp://slow/data"));
+
+        QCOMPARE(w.list.waitingText(), QStringLiteral("Waiting for slow..."));
+        QCOMPARE(w.tree->location(), before);
+        QVERIFY(w.messages.errors.isEmpty());
+        if (answersAfterMs >= 0) {
+            QTRY_COMPARE(w.tree->location(), Location::folder(at));
+            QCOMPARE(w.list.location(), Location::folder(at));
+            QTest::qWait(200);
+            QVERIFY2(w.messages.errors.isEmpty(), qPrintable(w.messages.errors.join('\n')));
+        } else {
+            QTRY_COMPARE_WITH_TIMEOUT(w.messages.errors.size(), 1, 8000);
+            QVERIFY(w.messages.errors[0].contains("does not answer"));
+            QCOMPARE(w.tree->location(), before);
+        }
+        QVERIFY(w.list.waitingText().isEmpty());
+    }
+
+    // The real thing: connect through the desktop's mounter, browse, copy
+    // both ways, rename, delete, then the server dies.
+    void sshServerRoundTrip()
+    {
+        QTemporaryDir serverDir;
+        SshServer server(serverDir.path(), agent());
+        const auto stop = qScopeGuard([&] {
+            server.stop();
+            releaseLocalFolders();
+        });
+        if (!server.start(prepared_))
+            QSKIP(qPrintable("No SSH server here: " + server.whyNot()));
+        const QString remote = serverDir.path() + "/share";
+        QVERIFY(test::writeFile(remote + "/hello.txt", "hello from the server"));
+        const QString local = root() + "/local";
+        QVERIFY(test::writeFile(local + "/up.txt", "from here"));
+
+        auto monitor = makeSystemVolumeMonitor();
+        Window w(root(), monitor.get());
+        auto mounter = makeSystemMounter();
+        w.tree->setMounter(mounter.get());
+        QString why;
+        if (!mounter->available(&why))
+            QSKIP(qPrintable("The desktop's file services do not serve here: " + why));
+        // A connection that goes wrong leaves its dialog open: close it.
+        QTimer closer;
+        QObject::connect(&closer, &QTimer::timeout, [] {
+            if (QWidget *modal = QApplication::activeModalWidget())
+                modal->close();
+        });
+        closer.start(30000);
+
+        // Typed into the address box: connected, waited for and shown.
+        const QString address =
+            QStringLiteral("sftp://root@127.0.0.1:%1%2").arg(server.port()).arg(remote);
+        w.combo.lineEdit()->setText(address);
+        QTest::keyClick(w.combo.lineEdit(), Qt::Key_Return);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            w.tree->location().isFolder() && w.tree->location().path.endsWith(remote), 20000);
+        QVERIFY2(w.messages.errors.isEmpty(), qPrintable(w.messages.errors.join('\n')));
+        const QString path = w.tree->location().path;
+        QVERIFY(isOnNetworkPlace(path));
+        // The address reads as the user knows the place, not as its local folder.
+        QCOMPARE(w.combo.currentText(), address);
+        const QModelIndex place = w.place("root on 127.0.0.1");
+        QVERIFY(place.isValid() && place.data(NamespaceModel::NetworkRole).toBool());
+        QVERIFY(test::waitListed(&w.list));
+        QTRY_COMPARE(listed(w.list), QStringList{"hello.txt"});
+
+        // Elsewhere and back by the address.
+        QVERIFY(w.tree->navigateTo(Location::special(MyComputerSpace)));
+        QVERIFY(w.combo.go(address));
+        QTRY_COMPARE(w.tree->location(), Location::folder(path));
+
+        // Copies both ways, a rename and a delete on the server.
+        const QByteArray there = QFile::encodeName(path);
+        QCOMPARE(
+            run(new FileTransfer(JobKind::Copy, {QFile::encodeName(local + "/up.txt")}, there)),
+            QStringList());
+        QCOMPARE(
+            run(new FileTransfer(JobKind::Copy, {there + "/hello.txt"}, QFile::encodeName(local))),
+            QStringList());
+        QCOMPARE(readFile(remote + "/up.txt"), QByteArray("from here"));
+        QCOMPARE(readFile(local + "/hello.txt"), QByteArray("hello from the server"));
+        QCOMPARE(run(Jobs::rename(there + "/up.txt", "renamed.txt")), QStringList());
+        QVERIFY(QFile::exists(remote + "/renamed.txt") && !QFile::exists(remote + "/up.txt"));
+        QCOMPARE(run(Jobs::erase({there + "/renamed.txt"})), QStringList());
+        QVERIFY(!QFile::exists(remote + "/renamed.txt"));
+        w.list.reload();
+        QTRY_COMPARE(listed(w.list), QStringList{"hello.txt"});
+
+        // The server dies: the place goes, and the user is told once.
+        server.stop();
+        QTRY_VERIFY_WITH_TIMEOUT(!w.place("root on 127.0.0.1").isValid(), 20000);
+        QTRY_COMPARE(w.tree->location(), Location::special(MyComputerSpace));
+        QCOMPARE(w.list.location(), Location::special(MyComputerSpace));
+        QTest::qWait(300);
+        QCOMPARE(w.messages.errors, QStringList{"The connection to “root on 127.0.0.1” was lost, "
+                                                "so My Computer is shown."});
+    }
+};
+
+TARNWICK_TEST_MAIN(TestNetworkPlaces)
+#include "test_networkplaces.moc"
