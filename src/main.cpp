@@ -3,6 +3,7 @@
 #include "program.h"
 #include "rawpaths.h"
 #include "settingsstore.h"
+#include "undojournal.h"
 #include "startplaces.h"
 #include "unixsignals.h"
 #include "version.h"
@@ -124,6 +125,7 @@ int main(int argc, char *argv[])
                      rawpath::toBytes(problem).constData());
 
     Icons::useDesktopTheme();
+    UndoJournal::keepShared();
     const QString appName =
         SettingsStore::applicationNameFromPath(QApplication::applicationFilePath());
     Program program(SettingsStore::defaultFilePath(appName),

@@ -4,6 +4,7 @@
 #include "explorerlistview.h"
 #include "explorertreeview.h"
 #include "fileopener.h"
+#include "fileoperationdialogs.h"
 #include "findwindow.h"
 #include "foldermodel.h"
 #include "harness.h"
@@ -286,6 +287,41 @@ private slots:
         const QStringList entries =
             popupEntries([&] { QTest::keyClick(view, Qt::Key_F10, Qt::ShiftModifier); });
         QVERIFY2(!entries.contains("&Open") && !entries.isEmpty(), qPrintable(entries.join(", ")));
+    }
+
+    // Undo and Redo head the folder's menu in both panes, naming what they
+    // act on as plain text, and Ctrl+Z and Ctrl+Shift+Z run them there.
+    void undoRedoKeysAndMenus_data()
+    {
+        QTest::addColumn<bool>("inTree");
+        QTest::newRow("list") << false;
+        QTest::newRow("tree") << true;
+    }
+    void undoRedoKeysAndMenus()
+    {
+        QFETCH(bool, inTree);
+        UndoJournal::keepShared(root() + "/state");
+        test::writeFile(root() + "/c/x", "x");
+        frmExplore &f = openOn(root() + "/c");
+        const QByteArray from = QFile::encodeName(root() + "/c/x");
+        QVERIFY(runJobModal(Jobs::rename(from, "a&b.txt"), f.window()).errors.isEmpty());
+        QAbstractItemView *view =
+            inTree ? static_cast<QAbstractItemView *>(f.CcXploreTreeView1->view())
+                   : f.CcXploreListView1->currentView();
+        view->setFocus();
+        if (!inTree)
+            view->setCurrentIndex({});
+        const auto menu = [&] {
+            return popupEntries([&] { QTest::keyClick(view, Qt::Key_F10, Qt::ShiftModifier); })
+                .mid(0, 2);
+        };
+        QCOMPARE(menu(), (QStringList{"&Undo Rename of \u201ca&&b.txt\u201d", "&Redo"}));
+        QTest::keyClick(view, Qt::Key_Z, Qt::ControlModifier);
+        QTRY_VERIFY(QFile::exists(root() + "/c/x"));
+        QTRY_VERIFY(!UndoJournal::shared()->load().constLast().busy);
+        QCOMPARE(menu().at(1), QString("&Redo Rename of \u201cx\u201d"));
+        QTest::keyClick(view, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QTRY_VERIFY(QFile::exists(root() + "/c/a&b.txt"));
     }
 };
 

@@ -135,6 +135,8 @@ void TestUndo::claimOnce()
     QVERIFY(a.claim(r.id, false));
     QVERIFY(!b.claim(r.id, false));
     QVERIFY(b.load().at(0).undone);
+    QVERIFY(!b.claim(r.id, true)); // not until the undo has settled
+    QVERIFY(a.settle(r.id, true, r.items));
     QVERIFY(b.claim(r.id, true)); // redo
     QVERIFY(!a.load().at(0).undone);
 }

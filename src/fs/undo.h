@@ -43,8 +43,8 @@ QString cannotUndo(const UndoRecord &record);
 
 // What Undo and Redo act on in a history loaded oldest first: the newest
 // operation not undone that can be (skipping past those that cannot, which
-// land in *skipped when given), and the undone one next after every
-// operation still done. Nothing (an id of 0) when there is none.
+// land in *skipped when given), and the one undone last. Nothing (an id of
+// 0) when there is none.
 quint64 nextUndo(const QList<UndoRecord> &history, QList<UndoRecord> *skipped = nullptr);
 quint64 nextRedo(const QList<UndoRecord> &history);
 

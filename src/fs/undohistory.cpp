@@ -60,7 +60,7 @@ const UndoRecord *byId(const QList<UndoRecord> &history, quint64 id)
 void settle(UndoJournal &journal, const UndoRecord &record, bool redo, const JobResult &result)
 {
     if (result.undoItems.isEmpty()) {
-        journal.claim(record.id, !redo);
+        journal.settle(record.id, redo, record.items);
         return;
     }
     journal.settle(record.id, !redo, result.undoItems);
@@ -71,7 +71,7 @@ void settle(UndoJournal &journal, const UndoRecord &record, bool redo, const Job
         if (i >= 0 && i < record.items.size())
             left.items << record.items[i];
     if (!left.items.isEmpty() && journal.append(left) && redo)
-        journal.claim(left.id, false);
+        journal.settle(left.id, true, left.items);
 }
 
 } // namespace
@@ -120,6 +120,8 @@ quint64 nextUndo(const QList<UndoRecord> &history, QList<UndoRecord> *skipped)
                 passed << r;
             continue;
         }
+        if (r.busy)
+            continue;
         if (r.undone) { // deletes before an undone operation were named when it was undone
             passed.clear();
             continue;
@@ -133,16 +135,11 @@ quint64 nextUndo(const QList<UndoRecord> &history, QList<UndoRecord> *skipped)
 
 quint64 nextRedo(const QList<UndoRecord> &history)
 {
-    quint64 found = 0;
-    for (qsizetype i = history.size() - 1; i >= 0; --i) {
-        const UndoRecord &r = history[i];
-        if (!undoable(r.kind))
-            continue;
-        if (!r.undone)
-            break;
-        found = r.id;
-    }
-    return found;
+    const UndoRecord *found = nullptr;
+    for (const UndoRecord &r : history)
+        if (r.undone && !r.busy && undoable(r.kind) && (!found || r.changedAt > found->changedAt))
+            found = &r;
+    return found ? found->id : 0;
 }
 
 Job *start(UndoJournal &journal, quint64 id, bool redo, const TrashStore &store, QString *why)
@@ -154,6 +151,9 @@ Job *start(UndoJournal &journal, quint64 id, bool redo, const TrashStore &store,
         reason = tr("The operation is no longer in the history.");
     else if (!undoable(record->kind))
         reason = cannotUndo(*record);
+    else if (record->busy)
+        reason = tr("\u201c%1\u201d is being undone or redone elsewhere, or was cut short.")
+                     .arg(title(*record));
     else if (record->undone != redo || !journal.claim(id, redo))
         reason = (redo ? tr("\u201c%1\u201d was redone meanwhile.")
                        : tr("\u201c%1\u201d was undone meanwhile."))

@@ -116,6 +116,21 @@ UndoJournal::UndoJournal(QString folder) : folder_(std::move(folder))
     }
 }
 
+namespace {
+// Set once at start, before any job runs.
+std::optional<QString> sharedFolder;
+} // namespace
+
+void UndoJournal::keepShared(QString folder)
+{
+    sharedFolder = UndoJournal(std::move(folder)).folder_;
+}
+
+std::optional<UndoJournal> UndoJournal::shared()
+{
+    return sharedFolder ? std::optional(UndoJournal(*sharedFolder)) : std::nullopt;
+}
+
 QString UndoJournal::path() const
 {
     return folder_ + u'/' + QLatin1String(FileName);
@@ -221,6 +236,8 @@ QList<UndoRecord> UndoJournal::parse(const QByteArray &text)
             const auto items = f.size() == 5 ? parseItems(f[3], f[4]) : std::nullopt;
             if (ok && at.contains(id) && (f.size() == 3 || items)) {
                 records[at[id]].undone = f[2] == "1";
+                records[at[id]].changedAt = start;
+                records[at[id]].busy = !items;
                 if (items)
                     records[at[id]].items = *items;
             } else {
@@ -241,6 +258,7 @@ QList<UndoRecord> UndoJournal::parse(const QByteArray &text)
         const bool good = ok && okWhen && okKind && items && !at.contains(r.id);
         if (good)
             r.items = *items;
+        r.changedAt = start;
         if (!good) {
             ++damaged_;
             continue;
@@ -277,8 +295,8 @@ bool UndoJournal::compact(int fd, const QList<UndoRecord> &records)
     QByteArray text;
     for (const UndoRecord &r : records) {
         text += encode(r);
-        if (r.undone)
-            text += encodeState(r.id, true);
+        if (r.undone || r.busy)
+            text += encodeState(r.id, r.undone, r.busy ? nullptr : &r.items);
     }
     const bool ok = writeAll(out, text) && ::fsync(out) == 0;
     ::close(out);
@@ -333,7 +351,7 @@ bool UndoJournal::claim(quint64 id, bool fromUndone)
         return false;
     bool ok = false;
     for (const UndoRecord &r : parse(readAll(fd)))
-        if (r.id == id && r.undone == fromUndone)
+        if (r.id == id && r.undone == fromUndone && !r.busy)
             ok = true;
     if (ok && !writeAll(fd, encodeState(id, !fromUndone))) {
         error_ = QStringLiteral("%1: %2").arg(path(), QString::fromLocal8Bit(strerror(errno)));

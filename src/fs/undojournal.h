@@ -29,6 +29,12 @@ struct UndoRecord
     int kind = 0;
     bool undone = false;
     QList<UndoItem> items;
+    // Where in the history its state last changed (not kept by compaction):
+    // what was undone last is redone first.
+    qsizetype changedAt = 0;
+    // Claimed by an undo or redo not yet settled (or cut short by a crash):
+    // its items are not to be trusted either way.
+    bool busy = false;
 };
 
 // The history every window and every copy of the program shares: one
@@ -43,6 +49,12 @@ public:
     explicit UndoJournal(QString folder = {});
 
     QString path() const;
+
+    // The history the user's jobs are kept in. None until the program turns
+    // it on, so that code run without it (tests, tools) leaves no history.
+    static void keepShared(QString folder = {});
+    static std::optional<UndoJournal> shared();
+
     // Adds the operation, giving it an id when it has none. False when the
     // history could not be saved (a full disk, a file that is not ours);
     // the operation itself stands.

@@ -5,6 +5,7 @@
 #include "jobs.h"
 #include "rawpaths.h"
 #include "transferworker.h"
+#include "undo.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -112,6 +113,8 @@ QString FolderModel::rename(int row, const QString &newName)
     connect(job, &Job::finished, this,
             [this, job, folder = folder_, from, newName](const JobResult &r) {
                 job->deleteLater();
+                if (auto history = UndoJournal::shared())
+                    undo::record(*job, r, *history);
                 if (folder != folder_)
                     return; // the user has moved on
                 if (!r.errors.isEmpty())

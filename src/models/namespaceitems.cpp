@@ -118,8 +118,8 @@ bool NamespaceModel::setData(const QModelIndex &index, const QVariant &value, in
     job->setParent(this);
     connect(job, &Job::finished, this, [this, job, oldPath, newPath](const JobResult &r) {
         job->deleteLater();
-        UndoJournal history;
-        undo::record(*job, r, history);
+        if (auto history = UndoJournal::shared())
+            undo::record(*job, r, *history);
         if (!r.errors.isEmpty()) {
             emit renameRefused(r.errors.first());
             return;

@@ -9,6 +9,7 @@
 #include "fileoperationdialogs.h"
 #include "fileoperations.h"
 #include "foldermodel.h"
+#include "historyverbs.h"
 #include "mounts.h"
 #include "rawpaths.h"
 #include "shellitems.h"
@@ -335,6 +336,7 @@ void ExplorerListView::showContextMenuFor(QAbstractItemView *view, const QModelI
             add(Verb::Properties);
         }
     } else if (inFolder) {
+        HistoryVerbs::addEntries(menu, this, *messages_, *asker_);
         add(Verb::NewFolder);
         add(Verb::Paste, pasteable);
         menu.addAction(tr("Open Terminal &Here"), this,

@@ -9,6 +9,7 @@
 #include "foldermodel.h"
 #include "folderwatcher.h"
 #include "gridcelldelegate.h"
+#include "historyverbs.h"
 #include "launcher.h"
 #include "mounts.h"
 #include "printersource.h"
@@ -613,6 +614,10 @@ bool ExplorerListView::eventFilter(QObject *watched, QEvent *event)
         }
         if (isContextMenuKey(*key)) {
             showContextMenuFromKeyboard(static_cast<QAbstractItemView *>(watched));
+            return true;
+        }
+        if (const auto redo = HistoryVerbs::forKey(*key)) {
+            HistoryVerbs::run(this, *messages_, *asker_, *redo);
             return true;
         }
         if (const auto verb = verbForKey(*key)) {

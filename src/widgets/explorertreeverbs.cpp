@@ -5,6 +5,7 @@
 #include "fileopener.h"
 #include "fileoperationdialogs.h"
 #include "fileoperations.h"
+#include "historyverbs.h"
 #include "findwindow.h"
 #include "launcher.h"
 #include "mounts.h"
@@ -88,6 +89,7 @@ void ExplorerTreeView::showContextMenuFor(const QModelIndex &at, const QPoint &p
         if (!current_.isFolder())
             return;
         QMenu menu(this);
+        HistoryVerbs::addEntries(menu, this, *messages_, JobAsker::dialogs());
         addVerbEntry(menu, Verb::NewFolder, true, [this] {
             if (!ShellVerbs::makeFolder(this, *messages_, rawpath::toBytes(current_.path))
                      .isEmpty())
@@ -118,6 +120,7 @@ void ExplorerTreeView::showContextMenuFor(const QModelIndex &at, const QPoint &p
     const bool pasteable = holdsFiles(QGuiApplication::clipboard()->mimeData());
     const bool editable = model_->flags(at) & Qt::ItemIsEditable;
     QMenu menu(this);
+    HistoryVerbs::addEntries(menu, this, *messages_, JobAsker::dialogs());
     QAction *openIt = menu.addAction(tr("&Open"));
     connect(openIt, &QAction::triggered, this, [this] { view_->expand(view_->currentIndex()); });
     menu.addSeparator();

@@ -4,6 +4,8 @@
 #include "clipboardfiles.h"
 #include "explorercombo.h"
 #include "explorerlistview.h"
+#include "fileoperationdialogs.h"
+#include "historyverbs.h"
 #include "jobs.h"
 #include "mounts.h"
 #include "namespacemodel.h"
@@ -446,6 +448,10 @@ bool ExplorerTreeView::eventFilter(QObject *watched, QEvent *event)
             if (isContextMenuKey(*key)) {
                 const QModelIndex current = view_->currentIndex();
                 showContextMenuFor(current, keyboardMenuPoint(*view_, current));
+                return true;
+            }
+            if (const auto redo = HistoryVerbs::forKey(*key)) {
+                HistoryVerbs::run(this, *messages_, JobAsker::dialogs(), *redo);
                 return true;
             }
             if (const auto verb = verbForKey(*key)) {

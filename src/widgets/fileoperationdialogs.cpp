@@ -1,6 +1,7 @@
 #include "fileoperationdialogs.h"
 
 #include "rawpaths.h"
+#include "undo.h"
 #include "usermessages.h"
 
 #include <QCheckBox>
@@ -387,6 +388,9 @@ void JobRunner::onFinished(const JobResult &result)
 {
     showTimer_.stop();
     delete dialog_;
+    // One append for the whole job, however many items it did.
+    if (auto history = UndoJournal::shared())
+        undo::record(*job_, result, *history);
     if (report_ && !result.errors.isEmpty())
         asker_.report(parent_, job_->kind(), result.errors);
     emit finished(result);
