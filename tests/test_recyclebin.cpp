@@ -103,6 +103,7 @@ private slots:
         messages.confirmAnswers = {true};
         list.InvokeVerb(Verb::Delete);
         QVERIFY(messages.confirmations.last().contains("for good"));
+        QVERIFY(messages.confirmations.last().endsWith("This cannot be undone."));
         QVERIFY(!QFile::exists(trashFolder() + "/files/gone.txt"));
         QVERIFY(!QFile::exists(trashFolder() + "/info/gone.txt.trashinfo"));
         QVERIFY(test::waitListed(&list));

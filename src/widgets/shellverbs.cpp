@@ -105,7 +105,7 @@ int moveToTrash(QWidget *parent, UserMessages &messages, const QList<QByteArray>
         return gone;
     const QString second =
         QObject::tr("These items cannot be moved to the Recycle Bin:\n%1\n\nDelete them for good? "
-                    "They cannot be brought back.")
+                    "They cannot be brought back. This cannot be undone.")
             .arg(trashed.errors.join(QLatin1Char('\n')));
     if (!messages.confirm(parent, second))
         return gone;
@@ -126,9 +126,11 @@ int eraseFromTrash(QWidget *parent, UserMessages &messages, const TrashStore &tr
     if (!items.isEmpty()) {
         const QString question =
             items.size() == 1
-                ? QObject::tr("Delete “%1” for good? It cannot be brought back.")
+                ? QObject::tr("Delete “%1” for good? It cannot be brought back. This cannot be "
+                              "undone.")
                       .arg(items.first().name)
-                : QObject::tr("Delete these %1 items for good? They cannot be brought back.")
+                : QObject::tr("Delete these %1 items for good? They cannot be brought back. "
+                              "This cannot be undone.")
                       .arg(items.size());
         if (!messages.confirm(parent, question))
             return 0;
