@@ -1,7 +1,11 @@
 #include "testenv.h"
 #include "transfertesting.h"
 
+#include "operationswindow.h"
+
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QThread>
 
 using namespace tarnwick;
 using namespace tarnwick::test;
@@ -223,6 +227,131 @@ private slots:
         QCOMPARE(finished.at(0).at(0).value<JobResult>().done, 3);
         for (const QByteArray &s : sources)
             QCOMPARE(readAll(join(dst, rawpath::baseName(s))), readAll(s));
+    }
+
+    // The list of operations: a second transfer onto the same disk waits
+    // until started at once, and each row's Pause, Resume and Cancel act on
+    // its own job only.
+    void rowsControlTheirJobs()
+    {
+        QTemporaryDir dir;
+        const QByteArray root = QFile::encodeName(dir.path());
+        QWidget main;
+        main.show();
+        QVERIFY(QTest::qWaitForWindowActive(&main));
+        const auto [a, b] = twoSlowCopies(root, root);
+        OperationsWindow &w = OperationsWindow::shared();
+        QTRY_COMPARE(w.rowCount(), 2);
+        QVERIFY(w.isVisible());
+        QCOMPARE(QApplication::activeWindow(), &main);
+        QVERIFY(names(b->folder).isEmpty());
+        QVERIFY(!button(w, "Pause %1", b->what)->isEnabled());
+        button(w, "Start %1 now", b->what)->click();
+        QTRY_VERIFY(!names(b->folder).isEmpty());
+
+        button(w, "Pause %1", a->what)->click();
+        QTest::qWait(200);
+        const qint64 held = bytesIn(a->folder);
+        QTest::qWait(400);
+        QCOMPARE(bytesIn(a->folder), held);
+        QVERIFY(bytesIn(b->folder) > 0);
+        button(w, "Resume %1", a->what)->click();
+        QTRY_VERIFY(bytesIn(a->folder) > held);
+
+        button(w, "Cancel %1", b->what)->click();
+        QTRY_VERIFY_WITH_TIMEOUT(a->ended && b->ended, 20000);
+        QVERIFY(b->result.cancelled && !a->result.cancelled);
+        QCOMPARE(a->result.done, 4);
+        for (const QByteArray &n : names(b->folder))
+            QVERIFY2(!n.contains(".tarnwick-part"), n.constData());
+        QTRY_COMPARE(w.rowCount(), 0);
+        QVERIFY(!w.isVisible());
+    }
+
+    // Onto another disk (st_dev), a second transfer does not wait.
+    void otherDisksRunTogether()
+    {
+        QTemporaryDir dir;
+        const QByteArray root = QFile::encodeName(dir.path());
+        ScratchVolume volume(dir.path(), "64m");
+        if (!volume.isMounted())
+            QSKIP(qPrintable(volume.whyNot()));
+        const auto [a, b] = twoSlowCopies(root, volume.encodedPath());
+        QTRY_VERIFY(!names(a->folder).isEmpty() && !names(b->folder).isEmpty());
+        QVERIFY(!a->ended && !b->ended);
+        QTRY_VERIFY_WITH_TIMEOUT(a->ended && b->ended, 20000);
+        QCOMPARE(a->result.done + b->result.done, 8);
+    }
+
+private:
+    struct Run
+    {
+        QByteArray folder;
+        QString what;
+        bool ended = false;
+        JobResult result;
+    };
+
+    // Two copies of four 8 MiB files, each block held up a little, to
+    // folders under `first` and `second`.
+    static std::pair<std::shared_ptr<Run>, std::shared_ptr<Run>>
+    twoSlowCopies(const QByteArray &first, const QByteArray &second)
+    {
+        const QByteArray src = first + "/src";
+        mkdir(src.constData(), 0755);
+        QList<QByteArray> sources;
+        for (int i = 0; i < 4; ++i) {
+            sources << join(src, "f" + QByteArray::number(i));
+            makeFile(sources.last(), QByteArray(8 << 20, char('a' + i)));
+        }
+        std::shared_ptr<Run> runs[2];
+        for (int k = 0; k < 2; ++k) {
+            auto run = std::make_shared<Run>();
+            run->folder = (k == 0 ? first + "/a" : second + "/b");
+            mkdir(run->folder.constData(), 0755);
+            run->what = QStringLiteral("Copying 4 items to \u201c%1\u201d")
+                            .arg(QString::fromUtf8(rawpath::baseName(run->folder)));
+            auto *t = new FileTransfer(JobKind::Copy, sources, run->folder);
+            t->setProgressInterval(0);
+            t->setFaultHook([](FaultPoint p, const QByteArray &) {
+                if (p == FaultPoint::Read)
+                    QThread::msleep(150);
+                return 0;
+            });
+            JobRunner *runner = runJob(t, nullptr, asker());
+            QObject::connect(runner, &JobRunner::finished, runner, [run](const JobResult &r) {
+                run->ended = true;
+                run->result = r;
+            });
+            runs[k] = run;
+        }
+        return {runs[0], runs[1]};
+    }
+
+    static ScriptedAsker &asker()
+    {
+        static ScriptedAsker instance;
+        return instance;
+    }
+
+    static QPushButton *button(OperationsWindow &w, const char *name, const QString &what)
+    {
+        const QString wanted = QString::fromUtf8(name).arg(what);
+        for (QPushButton *b : w.findChildren<QPushButton *>()) {
+            if (b->accessibleName() == wanted && b->isVisible())
+                return b;
+        }
+        qWarning() << "no button" << wanted;
+        return nullptr;
+    }
+
+    static qint64 bytesIn(const QByteArray &folder)
+    {
+        qint64 n = 0;
+        struct stat st;
+        for (const QByteArray &name : names(folder))
+            n += stat(join(folder, name).constData(), &st) == 0 ? st.st_size : 0;
+        return n;
     }
 };
 

@@ -42,8 +42,11 @@ void extractHere(QWidget *parent, UserMessages &messages, JobAsker &asker,
     QMap<QByteArray, QList<QByteArray>> byFolder;
     for (const QByteArray &a : archives)
         byFolder[rawpath::parentOf(a)] << a;
-    for (auto it = byFolder.cbegin(); it != byFolder.cend(); ++it)
-        runJob(Archives::extract(it.value(), it.key()), parent, asker);
+    for (auto it = byFolder.cbegin(); it != byFolder.cend(); ++it) {
+        Job *job = Archives::extract(it.value(), it.key());
+        job->describe(it.key(), int(it.value().size()));
+        runJob(job, parent, asker);
+    }
 }
 
 QString suggestedName(const QList<QByteArray> &items)
@@ -74,7 +77,9 @@ bool compressAs(QWidget *parent, UserMessages &messages, JobAsker &asker,
     }
     const QByteArray path =
         rawpath::join(rawpath::parentOf(items.first()), bytes + Archives::suffix(format));
-    runJob(Archives::compress(items, path, format), parent, asker);
+    Job *job = Archives::compress(items, path, format);
+    job->describe(rawpath::parentOf(path), int(items.size()));
+    runJob(job, parent, asker);
     return true;
 }
 

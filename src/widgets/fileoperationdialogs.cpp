@@ -1,5 +1,6 @@
 #include "fileoperationdialogs.h"
 
+#include "operationswindow.h"
 #include "rawpaths.h"
 #include "undo.h"
 #include "usermessages.h"
@@ -14,10 +15,11 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <memory>
+#include <sys/stat.h>
 
 namespace tarnwick {
 namespace {
@@ -166,6 +168,7 @@ private:
 class DialogAsker : public JobAsker
 {
 public:
+    bool waitsInRow() const override { return true; }
     std::optional<QByteArray> askPassword(QWidget *parent, const QString &item, bool again) override
     {
         PasswordDialog dialog(item, again, parent);
@@ -234,63 +237,6 @@ QStringList conflictTexts(const Conflict &c)
     return lines;
 }
 
-class TransferProgressDialog : public QDialog
-{
-public:
-    TransferProgressDialog(Job *job, QWidget *parent) : QDialog(parent)
-    {
-        setWindowTitle(title(job->kind()));
-        const JobKind kind = job->kind();
-        movesData_ = kind == JobKind::Copy || kind == JobKind::Move || kind == JobKind::Extract ||
-                     kind == JobKind::Compress;
-        auto *layout = new QVBoxLayout(this);
-        file_ = new QLabel(this);
-        file_->setTextFormat(Qt::PlainText);
-        file_->setMinimumWidth(360);
-        amount_ = plainLabel(QString(), this);
-        bar_ = new QProgressBar(this);
-        bar_->setRange(0, 1000);
-        cancel_ = new QPushButton(tr("Cancel"), this);
-        layout->addWidget(file_);
-        layout->addWidget(bar_);
-        layout->addWidget(amount_);
-        layout->addWidget(cancel_, 0, Qt::AlignRight);
-        connect(cancel_, &QPushButton::clicked, this, [this, job] {
-            job->cancel();
-            cancel_->setEnabled(false);
-            cancel_->setText(tr("Cancelling\u2026"));
-        });
-    }
-    void update(const QString &file, qint64 bytesDone, qint64 bytesTotal, int filesDone,
-                int filesTotal)
-    {
-        // Before the window is first shown, its width is not settled yet.
-        const int width = qMax(file_->width(), file_->minimumWidth());
-        file_->setText(file_->fontMetrics().elidedText(file, Qt::ElideMiddle, width));
-        const QLocale l;
-        // Jobs that copy no data count items only.
-        amount_->setText(
-            movesData_ ? tr("%1 of %2 (%3 of %4 items)")
-                             .arg(l.formattedDataSize(bytesDone), l.formattedDataSize(bytesTotal))
-                             .arg(filesDone)
-                             .arg(filesTotal)
-                       : tr("%1 of %2 items").arg(filesDone).arg(filesTotal));
-        const double part = bytesTotal > 0   ? double(bytesDone) / double(bytesTotal)
-                            : filesTotal > 0 ? double(filesDone) / filesTotal
-                                             : 0.0;
-        bar_->setValue(int(part * 1000));
-    }
-    // Escape and the close box cancel; the window goes when the transfer has.
-    void reject() override { cancel_->click(); }
-
-private:
-    QLabel *file_;
-    QLabel *amount_;
-    QProgressBar *bar_;
-    QPushButton *cancel_;
-    bool movesData_ = false;
-};
-
 JobAsker::~JobAsker() = default;
 
 std::optional<QByteArray> JobAsker::askPassword(QWidget *, const QString &, bool)
@@ -303,6 +249,56 @@ JobAsker &JobAsker::dialogs()
     static DialogAsker instance;
     return instance;
 }
+
+namespace {
+
+// The transfers under way, by the disk they write to, and those waiting
+// for it: one disk does one thing at a time, quicker than two at once.
+QList<JobRunner *> &writing()
+{
+    static QList<JobRunner *> runners;
+    return runners;
+}
+QList<QPointer<JobRunner>> &waitingTurn()
+{
+    static QList<QPointer<JobRunner>> runners;
+    return runners;
+}
+
+bool queues(const Job &job)
+{
+    const JobKind k = job.kind();
+    return !job.folder().isEmpty() && (k == JobKind::Copy || k == JobKind::Move ||
+                                       k == JobKind::Extract || k == JobKind::Compress);
+}
+
+std::optional<dev_t> diskOf(const Job &job)
+{
+    struct stat st;
+    if (!queues(job) || stat(job.folder().constData(), &st) != 0)
+        return std::nullopt;
+    return st.st_dev;
+}
+
+bool diskBusy(const Job &job)
+{
+    const std::optional<dev_t> disk = diskOf(job);
+    return disk && std::any_of(writing().cbegin(), writing().cend(),
+                               [&](const JobRunner *r) { return diskOf(*r->job()) == disk; });
+}
+
+// The next of those waiting whose disk is free.
+void startWaiting()
+{
+    QList<QPointer<JobRunner>> &queue = waitingTurn();
+    queue.removeAll(nullptr);
+    for (const QPointer<JobRunner> &r : QList(queue)) {
+        if (!diskBusy(*r->job()))
+            r->startNow();
+    }
+}
+
+} // namespace
 
 JobRunner::JobRunner(Job *job, QWidget *parent, JobAsker &asker)
     : job_(job), parent_(parent), asker_(asker)
@@ -319,24 +315,117 @@ JobRunner::JobRunner(Job *job, QWidget *parent, JobAsker &asker)
 
 JobRunner::~JobRunner()
 {
-    delete dialog_;
+    if (OperationsWindow *w = OperationsWindow::current())
+        w->remove(this);
+    waitingTurn().removeAll(this);
+    if (writing().removeAll(this) > 0)
+        startWaiting();
 }
 
 void JobRunner::start()
 {
     showTimer_.start();
+    if (queues(*job_) && diskBusy(*job_)) {
+        waiting_ = true;
+        waitingTurn().append(this);
+        return;
+    }
+    begin();
+}
+
+void JobRunner::begin()
+{
+    started_ = true;
+    if (queues(*job_))
+        writing().append(this);
     job_->start();
+}
+
+void JobRunner::startNow()
+{
+    if (started_)
+        return;
+    waiting_ = false;
+    waitingTurn().removeAll(this);
+    begin();
+    if (OperationsWindow *w = OperationsWindow::current())
+        w->refresh(this);
+}
+
+void JobRunner::setPaused(bool paused)
+{
+    if (!job_->pausable())
+        return;
+    paused_ = paused;
+    job_->setPaused(paused);
+    if (OperationsWindow *w = OperationsWindow::current())
+        w->refresh(this);
+}
+
+void JobRunner::cancel()
+{
+    if (!started_) {
+        // It never began: it ends here, having done nothing.
+        waiting_ = false;
+        waitingTurn().removeAll(this);
+        JobResult r;
+        r.cancelled = true;
+        onFinished(r);
+        return;
+    }
+    job_->cancel();
+}
+
+QString JobRunner::description() const
+{
+    const int n = job_->items();
+    const QString where = rawpath::shown(rawpath::baseName(job_->folder()));
+    if (job_->folder().isEmpty() || n <= 0)
+        return title(job_->kind());
+    const auto text = [&](const char *one, const char *many) {
+        return n == 1 ? tarnwick::tr(one).arg(where) : tarnwick::tr(many).arg(n).arg(where);
+    };
+    switch (job_->kind()) {
+    case JobKind::Copy:
+        return text("Copying 1 item to \u201c%1\u201d", "Copying %1 items to \u201c%2\u201d");
+    case JobKind::Move:
+        return text("Moving 1 item to \u201c%1\u201d", "Moving %1 items to \u201c%2\u201d");
+    case JobKind::Link:
+        return text("Making 1 link in \u201c%1\u201d", "Making %1 links in \u201c%2\u201d");
+    case JobKind::Extract:
+        return text("Unpacking 1 archive in \u201c%1\u201d",
+                    "Unpacking %1 archives in \u201c%2\u201d");
+    case JobKind::Compress:
+        return text("Packing 1 item in \u201c%1\u201d", "Packing %1 items in \u201c%2\u201d");
+    default:
+        return title(job_->kind());
+    }
+}
+
+QString JobRunner::question() const
+{
+    switch (asked_) {
+    case Asked::Conflict:
+        return conflictTexts(conflict_).value(0);
+    case Asked::Error:
+        return what_ + QLatin1Char(' ') + reason_;
+    case Asked::Nothing:
+        break;
+    }
+    return {};
+}
+
+QWidget *JobRunner::over() const
+{
+    return shown_ ? &OperationsWindow::shared() : parent_.data();
 }
 
 void JobRunner::showProgress()
 {
-    // Not over a question; it comes once the question is answered.
-    if (asking_ || dialog_)
+    if (shown_ || QCoreApplication::closingDown())
         return;
-    dialog_ = new TransferProgressDialog(job_, parent_);
-    dialog_->setWindowModality(modal_ ? Qt::WindowModal : Qt::NonModal);
-    dialog_->update(file_, bytesDone_, bytesTotal_, filesDone_, filesTotal_);
-    dialog_->show();
+    shown_ = true;
+    OperationsWindow::shared().add(this);
 }
 
 void JobRunner::onProgress(const QString &file, qint64 bytesDone, qint64 bytesTotal, int filesDone,
@@ -347,47 +436,61 @@ void JobRunner::onProgress(const QString &file, qint64 bytesDone, qint64 bytesTo
     bytesTotal_ = bytesTotal;
     filesDone_ = filesDone;
     filesTotal_ = filesTotal;
-    if (dialog_)
-        dialog_->update(file, bytesDone, bytesTotal, filesDone, filesTotal);
+    if (shown_)
+        if (OperationsWindow *w = OperationsWindow::current())
+            w->refresh(this);
 }
 
 void JobRunner::onConflict(const Conflict &c)
 {
-    asking_ = true;
-    QWidget *over = dialog_ ? static_cast<QWidget *>(dialog_) : parent_.data();
-    const auto [choice, applyToAll] = asker_.askConflict(over, c);
-    asking_ = false;
-    job_->answerConflict(choice, applyToAll);
-    if (!showTimer_.isActive())
-        showProgress();
+    asked_ = Asked::Conflict;
+    conflict_ = c;
+    if (!asker_.waitsInRow())
+        return answer();
+    showProgress();
+    if (OperationsWindow *w = OperationsWindow::current())
+        w->refresh(this);
 }
 
 void JobRunner::onError(const QString &what, const QString &reason)
 {
-    asking_ = true;
-    QWidget *over = dialog_ ? static_cast<QWidget *>(dialog_) : parent_.data();
-    const ErrorChoice choice = asker_.askError(over, what, reason);
-    asking_ = false;
-    job_->answerError(choice);
-    if (!showTimer_.isActive())
-        showProgress();
+    asked_ = Asked::Error;
+    what_ = what;
+    reason_ = reason;
+    if (!asker_.waitsInRow())
+        return answer();
+    showProgress();
+    if (OperationsWindow *w = OperationsWindow::current())
+        w->refresh(this);
+}
+
+void JobRunner::answer()
+{
+    const Asked asked = std::exchange(asked_, Asked::Nothing);
+    if (shown_)
+        if (OperationsWindow *w = OperationsWindow::current())
+            w->refresh(this);
+    if (asked == Asked::Conflict) {
+        const auto [choice, applyToAll] = asker_.askConflict(over(), conflict_);
+        job_->answerConflict(choice, applyToAll);
+    } else if (asked == Asked::Error) {
+        job_->answerError(asker_.askError(over(), what_, reason_));
+    }
 }
 
 void JobRunner::onPassword(const QString &item, bool again)
 {
-    asking_ = true;
-    QWidget *over = dialog_ ? static_cast<QWidget *>(dialog_) : parent_.data();
-    const std::optional<QByteArray> password = asker_.askPassword(over, item, again);
-    asking_ = false;
-    job_->answerPassword(password);
-    if (!showTimer_.isActive())
-        showProgress();
+    job_->answerPassword(asker_.askPassword(over(), item, again));
 }
 
 void JobRunner::onFinished(const JobResult &result)
 {
     showTimer_.stop();
-    delete dialog_;
+    if (OperationsWindow *w = OperationsWindow::current())
+        w->remove(this);
+    shown_ = false;
+    if (writing().removeAll(this) > 0)
+        startWaiting();
     // One append for the whole job, however many items it did.
     if (auto history = UndoJournal::shared())
         undo::record(*job_, result, *history);
@@ -411,7 +514,6 @@ JobResult runJobModal(Job *job, QWidget *parent, JobAsker &asker, bool reportErr
 {
     const std::unique_ptr<Job> owned(job);
     JobRunner runner(job, parent, asker);
-    runner.setModal(true);
     runner.setReportErrors(reportErrors);
     JobResult result;
     QEventLoop loop;

@@ -10,8 +10,6 @@ class QWidget;
 
 namespace tarnwick {
 
-class TransferProgressDialog;
-
 // Where a job's questions go, and what went wrong at its end. Tests
 // substitute a scripted one.
 class JobAsker
@@ -26,6 +24,9 @@ public:
     virtual std::optional<QByteArray> askPassword(QWidget *parent, const QString &item, bool again);
     // What went wrong, once, at the end; one entry per item.
     virtual void report(QWidget *parent, JobKind kind, const QStringList &errors) = 0;
+    // Whether a question waits in its job's row until the user chooses to
+    // answer it, rather than being asked at once.
+    virtual bool waitsInRow() const { return false; }
 
     // Dialogs over `parent`.
     static JobAsker &dialogs();
@@ -34,9 +35,12 @@ public:
 // What the conflict dialog says, a line each.
 QStringList conflictTexts(const Conflict &c);
 
-// Runs a job for the user: answers its questions through the asker, shows
-// its progress (with Cancel) once it has taken half a second, and reports
-// what failed at the end. The job must outlive the runner.
+// Runs a job for the user: shows it in the list of operations once it has
+// taken half a second, asks its questions through the asker (a question
+// that waits in the job's row is asked when the user chooses to answer
+// it), and reports what failed at the end. A copy, move, unpacking or
+// packing onto a disk that another one is writing to waits for it, unless
+// started at once. The job must outlive the runner.
 class JobRunner : public QObject
 {
     Q_OBJECT
@@ -44,17 +48,38 @@ public:
     JobRunner(Job *job, QWidget *parent, JobAsker &asker);
     ~JobRunner() override;
 
-    // Whether the progress dialog blocks the parent window.
-    void setModal(bool modal) { modal_ = modal; }
     // Whether what failed is reported; a caller that words it otherwise
     // turns this off.
     void setReportErrors(bool report) { report_ = report; }
     void start();
 
+    // For the job's row.
+    Job *job() const { return job_; }
+    QString description() const; // "Copying 3 items to “dest”"
+    QString currentFile() const { return file_; }
+    qint64 bytesDone() const { return bytesDone_; }
+    qint64 bytesTotal() const { return bytesTotal_; }
+    int filesDone() const { return filesDone_; }
+    int filesTotal() const { return filesTotal_; }
+    bool waiting() const { return waiting_; } // for another job on its disk
+    void startNow();
+    bool paused() const { return paused_; }
+    void setPaused(bool paused);
+    void cancel();
+    QString question() const; // the one waiting in the row, in a line; empty when none
+    void answer();            // asks it, over the list of operations
+
 signals:
     void finished(const tarnwick::JobResult &result);
 
 private:
+    enum class Asked
+    {
+        Nothing,
+        Conflict,
+        Error
+    };
+    void begin();
     void onProgress(const QString &file, qint64 bytesDone, qint64 bytesTotal, int filesDone,
                     int filesTotal);
     void onConflict(const Conflict &c);
@@ -62,16 +87,18 @@ private:
     void onPassword(const QString &item, bool again);
     void onFinished(const JobResult &result);
     void showProgress();
+    QWidget *over() const;
 
     Job *job_;
     QPointer<QWidget> parent_;
     JobAsker &asker_;
-    bool modal_ = false;
     bool report_ = true;
-    bool asking_ = false;
+    bool shown_ = false, waiting_ = false, started_ = false, paused_ = false;
     QTimer showTimer_;
-    QPointer<TransferProgressDialog> dialog_;
-    // The latest progress, for a dialog that appears late.
+    Asked asked_ = Asked::Nothing;
+    Conflict conflict_;
+    QString what_, reason_;
+    // The latest progress, for a row that appears late.
     QString file_;
     qint64 bytesDone_ = 0, bytesTotal_ = 0;
     int filesDone_ = 0, filesTotal_ = 0;
