@@ -1,4 +1,6 @@
+#include "fileoperationdialogs.h"
 #include "harness.h"
+#include "historywindow.h"
 #include "launcher.h"
 #include "namespacemodel.h"
 #include "networkdialogs.h"
@@ -11,6 +13,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QToolButton>
+#include <QTreeWidget>
 #include <csignal>
 #include <cstring>
 #include <unistd.h>
@@ -140,7 +143,9 @@ private slots:
               {"mnuToolsSeperator2", "-", true, false},
               {"mnuToolsGoTo", "&Go to...", true, false},
               {"mnutoolseparator15", "-", false, false},
-              {"mnuOptions", "&Options", true, false}}},
+              {"mnuOptions", "&Options", true, false},
+              {"mnuToolsHistorySeparator", "-", true, false},
+              {"mnuToolsHistory", "Operation &History...", true, false}}},
             {f.mnuHelpTop, {{"mnuHelpAbout", "&About...", true, false}}},
         };
         for (const auto &[menu, rows] : menus) {
@@ -159,6 +164,35 @@ private slots:
                 QVERIFY2(a->shortcut().isEmpty(), r.name);
             }
         }
+    }
+
+    // The history window follows what other windows add and undoes the
+    // operation chosen; its controls have names, its names are plain.
+    void historyWindow()
+    {
+        QTemporaryDir dir;
+        UndoJournal::keepShared(dir.path() + "/state");
+        frmExplore &f = h->open();
+        f.menuEntry("mnuToolsHistory")->trigger();
+        auto *w = f.window()->findChild<HistoryWindow *>();
+        QVERIFY(w && w->isVisible());
+        for (QWidget *c : w->findChildren<QWidget *>())
+            if (qobject_cast<QAbstractButton *>(c) || qobject_cast<QAbstractItemView *>(c))
+                QVERIFY2(!c->accessibleName().isEmpty(), c->metaObject()->className());
+        const QString a = dir.path() + "/a";
+        test::writeFile(a, "x");
+        QVERIFY(
+            runJobModal(Jobs::rename(QFile::encodeName(a), "b&<i>.txt"), nullptr).errors.isEmpty());
+        QTRY_COMPARE(w->list()->topLevelItemCount(), 1);
+        QTreeWidgetItem *row = w->list()->topLevelItem(0);
+        QCOMPARE(row->text(1), QString("Rename of \u201cb&<i>.txt\u201d"));
+        w->list()->setCurrentItem(row);
+        auto *undoButton = w->findChildren<QPushButton *>().at(0);
+        QCOMPARE(undoButton->accessibleName(), QString("Undo"));
+        undoButton->click();
+        QTRY_VERIFY(QFile::exists(a));
+        QTRY_COMPARE(w->list()->topLevelItem(0)->text(5), QString("Undone"));
+        w->close();
     }
 
     void toolbarsAsDesigned()

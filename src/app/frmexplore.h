@@ -125,6 +125,7 @@ public:
     void mnuToolsMapNetDrive_Click();
     void mnuToolsDisconnectNetDrive_Click();
     void mnuToolsGoTo_Click();
+    void mnuToolsHistory_Click();
     void mnuOptions_Click();
     void mnuHelpAbout_Click();
 

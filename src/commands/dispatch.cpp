@@ -37,6 +37,7 @@ const Command table[] = {
      &frmExplore::mnuToolsDisconnectNetDrive_Click},
     {"mnuToolsGoTo", nullptr, &frmExplore::mnuToolsGoTo_Click},
     {"mnuOptions", nullptr, &frmExplore::mnuOptions_Click},
+    {"mnuToolsHistory", nullptr, &frmExplore::mnuToolsHistory_Click},
     {"mnuHelpAbout", nullptr, &frmExplore::mnuHelpAbout_Click},
     {nullptr, "UpOneLevel", &frmExplore::upOneLevel},
 };

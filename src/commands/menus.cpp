@@ -82,6 +82,8 @@ const Menu menuBar[] = {
          {"mnuToolsGoTo", "&Go to...", Plain},
          {"mnutoolseparator15", "-", Separator | OffAtStart},
          {"mnuOptions", "&Options", Plain},
+         {"mnuToolsHistorySeparator", "-", Separator},
+         {"mnuToolsHistory", "Operation &History...", Plain},
      }},
     {"mnuHelpTop",
      "&Help",

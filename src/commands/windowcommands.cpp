@@ -1,8 +1,10 @@
 // Commands on the window as a whole: another window, Go To, the network
-// drives, customising the toolbar, the Options dialog.
+// drives, customising the toolbar, the Options dialog, the history.
+#include "fileoperationdialogs.h"
 #include "frmabout.h"
 #include "frmexplore.h"
 #include "frmoptions.h"
+#include "historywindow.h"
 #include "launcher.h"
 #include "usermessages.h"
 #include "windowregistry.h"
@@ -56,6 +58,20 @@ void frmExplore::mnuToolsGoTo_Click()
     // Passed on exactly as typed: no trimming, no completion.
     if (text && !text->isEmpty())
         CcXploreTreeView1->setCurrentFolder(*text);
+}
+
+// One history window per main window, kept while open and shown again.
+void frmExplore::mnuToolsHistory_Click()
+{
+    QWidget *owner = window();
+    auto *history = owner->findChild<HistoryWindow *>(QString(), Qt::FindDirectChildrenOnly);
+    if (!history) {
+        history = new HistoryWindow(owner, *services_.messages, JobAsker::dialogs());
+        history->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    history->show();
+    history->raise();
+    history->activateWindow();
 }
 
 void frmExplore::mnuToolsMapNetDrive_Click()
