@@ -283,6 +283,39 @@ private slots:
         QCOMPARE(a->result.done + b->result.done, 8);
     }
 
+    // A question waits in its job's row, the job going on meanwhile, until
+    // the user chooses to answer it there.
+    void questionAnsweredFromItsRow()
+    {
+        struct RowAsker : ScriptedAsker
+        {
+            bool waitsInRow() const override { return true; }
+        } asker;
+        asker.conflictAnswers = script({"R"});
+        QTemporaryDir dir;
+        const QByteArray src = QFile::encodeName(dir.path()) + "/src",
+                         dst = QFile::encodeName(dir.path()) + "/dst";
+        QVERIFY(mkdir(src.constData(), 0755) == 0 && mkdir(dst.constData(), 0755) == 0);
+        QList<QByteArray> sources;
+        for (const char *n : {"f0", "f1", "f2"}) {
+            sources << join(src, n);
+            QVERIFY(makeFile(sources.last(), "new"));
+        }
+        QVERIFY(makeFile(join(dst, "f1"), "old"));
+        bool ended = false;
+        JobRunner *runner = runJob(new FileTransfer(JobKind::Copy, sources, dst), nullptr, asker);
+        QObject::connect(runner, &JobRunner::finished, runner, [&] { ended = true; });
+        OperationsWindow &w = OperationsWindow::shared();
+        const QString what = QStringLiteral("Copying 3 items to \u201cdst\u201d");
+        QTRY_VERIFY(button(w, "Answer the question of %1", what));
+        QTRY_VERIFY(readAll(join(dst, "f0")) == "new" && readAll(join(dst, "f2")) == "new");
+        QVERIFY(asker.conflicts.isEmpty() && !ended);
+        button(w, "Answer the question of %1", what)->click();
+        QTRY_VERIFY(ended);
+        QCOMPARE(asker.conflicts.size(), 1);
+        QCOMPARE(readAll(join(dst, "f1")), QByteArray("new"));
+    }
+
 private:
     struct Run
     {
@@ -341,7 +374,6 @@ private:
             if (b->accessibleName() == wanted && b->isVisible())
                 return b;
         }
-        qWarning() << "no button" << wanted;
         return nullptr;
     }
 
