@@ -171,7 +171,8 @@ static void write(const QString &path, const QByteArray &data)
 void TestUndo::undoItem_data()
 {
     QTest::addColumn<int>("kind");
-    QTest::addColumn<QString>("since"); // "", "changed", "gone", "taken", "filled"
+    // "", "changed", "gone", "taken", "filled", "swapped" (for a link to another file)
+    QTest::addColumn<QString>("since");
     QTest::addColumn<bool>("undone");
     const int move = int(JobKind::Move), copy = int(JobKind::Copy);
     QTest::newRow("move") << move << "" << true;
@@ -189,6 +190,11 @@ void TestUndo::undoItem_data()
     QTest::newRow("trash") << int(JobKind::Trash) << "" << true;
     QTest::newRow("trash, taken") << int(JobKind::Trash) << "taken" << false;
     QTest::newRow("delete") << int(JobKind::Delete) << "" << false;
+    QTest::newRow("move, link swapped in") << move << "swapped" << false;
+    QTest::newRow("copy, link swapped in") << copy << "swapped" << false;
+    QTest::newRow("link, link swapped in") << int(JobKind::Link) << "swapped" << false;
+    QTest::newRow("permissions, link swapped in")
+        << int(JobKind::Permissions) << "swapped" << false;
 }
 
 void TestUndo::undoItem()
@@ -245,6 +251,11 @@ void TestUndo::undoItem()
         write(a, "new");
     } else if (since == "filled") {
         write(now + "/inside", "x");
+    } else if (since == "swapped") { // what the link leads to must stay as it is
+        write(dir.path() + "/victim", "v");
+        QVERIFY(::chmod(QFile::encodeName(dir.path() + "/victim").constData(), 0600) == 0);
+        QVERIFY(QFile::remove(now));
+        QVERIFY(QFile::link(dir.path() + "/victim", now));
     }
     const QString error = undo::undoItem(kind, item, store);
     QCOMPARE(error.isEmpty(), undone);
@@ -252,6 +263,15 @@ void TestUndo::undoItem()
         QVERIFY2(error.contains(QFileInfo(now.isEmpty() ? a : now).fileName()) ||
                      error.contains(QFileInfo(a).fileName()),
                  qPrintable(error));
+        if (since == "swapped") {
+            QVERIFY(QFileInfo(now).isSymLink());
+            struct stat victim
+            {
+            };
+            QCOMPARE(::stat(QFile::encodeName(dir.path() + "/victim").constData(), &victim), 0);
+            QCOMPARE(victim.st_mode & 0777, 0600u);
+            QCOMPARE(store.items().size(), 0);
+        }
         if (since == "taken") { // neither what took the place nor the item is touched
             QFile taken(a);
             QVERIFY(taken.open(QIODevice::ReadOnly));
