@@ -1,10 +1,11 @@
+#include "fileoperationdialogs.h"
 #include "frmabout.h"
 #include "icons.h"
 #include "program.h"
 #include "rawpaths.h"
 #include "settingsstore.h"
-#include "undojournal.h"
 #include "startplaces.h"
+#include "undojournal.h"
 #include "unixsignals.h"
 #include "version.h"
 
@@ -132,8 +133,10 @@ int main(int argc, char *argv[])
                     [](int code) { QApplication::exit(code); });
 
     TerminationWatcher termination;
-    QObject::connect(&termination, &TerminationWatcher::terminationRequested, &app,
-                     [&program] { program.windows().endOrderly(); });
+    QObject::connect(&termination, &TerminationWatcher::terminationRequested, &app, [&program] {
+        cancelJobsAndWait();
+        program.windows().endOrderly();
+    });
 
     program.Main(commandLine.parser.isSet(commandLine.splash), start.places);
     reportStart(start.places.value(0));

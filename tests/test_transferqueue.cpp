@@ -316,6 +316,45 @@ private slots:
         QCOMPARE(readAll(join(dst, "f1")), QByteArray("new"));
     }
 
+    // Closing the last window while jobs run: they finish first, or are
+    // cancelled and clean up, and only then does the program end.
+    void endingWithJobsRunning_data()
+    {
+        QTest::addColumn<bool>("finish");
+        QTest::newRow("let them finish") << true;
+        QTest::newRow("cancel them") << false;
+    }
+
+    void endingWithJobsRunning()
+    {
+        QFETCH(bool, finish);
+        QTemporaryDir dir;
+        const QByteArray root = QFile::encodeName(dir.path());
+        const auto [a, b] = twoSlowCopies(root, root);
+        QTRY_VERIFY(bytesIn(a->folder) > 0);
+        RecordingMessages messages;
+        messages.confirmAnswers = {finish};
+        QWidget window;
+        window.show();
+        bool ended = false, afterJobs = false;
+        endAfterJobs(&window, messages, [&, a = a, b = b] {
+            ended = true;
+            afterJobs = a->ended && b->ended;
+        });
+        QCOMPARE(messages.confirmations.size(), 1);
+        QVERIFY(!window.isVisible());
+        QVERIFY(!ended);
+        QTRY_VERIFY_WITH_TIMEOUT(ended, 30000);
+        QVERIFY(afterJobs);
+        QCOMPARE(a->result.cancelled, !finish);
+        QCOMPARE(b->result.cancelled, !finish);
+        QCOMPARE(a->result.done + b->result.done, finish ? 8 : a->result.done);
+        for (const QByteArray &folder : {a->folder, b->folder}) {
+            for (const QByteArray &n : names(folder))
+                QVERIFY2(!n.contains(".tarnwick-part"), n.constData());
+        }
+    }
+
 private:
     struct Run
     {

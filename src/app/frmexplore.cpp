@@ -5,6 +5,7 @@
 #include "explorercombo.h"
 #include "explorerlistview.h"
 #include "explorertreeview.h"
+#include "fileoperationdialogs.h"
 #include "launcher.h"
 #include "panels.h"
 #include "preferences.h"
@@ -90,9 +91,9 @@ QWidget *frmExplore::build()
         if (const std::optional<QSize> size = std::exchange(pendingNormal_, std::nullopt))
             setNormalOuterSize(*size);
     });
-    connect(window, &FormWindow::closing, this, [this] {
+    connect(window, &FormWindow::closing, this, [this, window] {
         rememberSize();
-        windows_.endOrderly();
+        endAfterJobs(window, *services_.messages, [this] { windows_.endOrderly(); });
     });
     return window;
 }

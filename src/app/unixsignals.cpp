@@ -40,11 +40,13 @@ void TerminationWatcher::catchEarly()
     sa.sa_flags = SA_RESTART;
     sigaction(SIGTERM, &sa, nullptr);
     sigaction(SIGINT, &sa, nullptr);
+    sigaction(SIGHUP, &sa, nullptr); // the terminal it was started from went away
     // Whoever started us may have blocked them; they are ours to handle.
     sigset_t set;
     sigemptyset(&set);
     sigaddset(&set, SIGTERM);
     sigaddset(&set, SIGINT);
+    sigaddset(&set, SIGHUP);
     sigprocmask(SIG_UNBLOCK, &set, nullptr);
 }
 

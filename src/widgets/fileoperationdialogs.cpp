@@ -265,6 +265,26 @@ QList<QPointer<JobRunner>> &waitingTurn()
     return runners;
 }
 
+// Every runner with a job not yet over, and what waits for the last.
+QList<JobRunner *> &live()
+{
+    static QList<JobRunner *> runners;
+    return runners;
+}
+std::vector<std::function<void()>> &afterLast()
+{
+    static std::vector<std::function<void()>> calls;
+    return calls;
+}
+
+void jobOver(JobRunner *runner)
+{
+    if (live().removeAll(runner) == 0 || !live().isEmpty())
+        return;
+    for (const auto &call : std::exchange(afterLast(), {}))
+        call();
+}
+
 bool queues(const Job &job)
 {
     const JobKind k = job.kind();
@@ -311,10 +331,12 @@ JobRunner::JobRunner(Job *job, QWidget *parent, JobAsker &asker)
     connect(job, &Job::error, this, &JobRunner::onError);
     connect(job, &Job::passwordNeeded, this, &JobRunner::onPassword);
     connect(job, &Job::finished, this, &JobRunner::onFinished);
+    live().append(this);
 }
 
 JobRunner::~JobRunner()
 {
+    jobOver(this);
     if (OperationsWindow *w = OperationsWindow::current())
         w->remove(this);
     waitingTurn().removeAll(this);
@@ -497,6 +519,37 @@ void JobRunner::onFinished(const JobResult &result)
     if (report_ && !result.errors.isEmpty())
         asker_.report(parent_, job_->kind(), result.errors);
     emit finished(result);
+    jobOver(this);
+}
+
+void endAfterJobs(QWidget *window, UserMessages &messages, const std::function<void()> &end)
+{
+    if (live().isEmpty())
+        return end();
+    const bool finish = messages.confirm(
+        window, tr("Operations are still running. Let them finish before the program ends?\n\n"
+                   "Yes lets them finish first; No cancels them, and what they had begun is "
+                   "cleaned away."));
+    if (!finish)
+        for (JobRunner *r : QList(live()))
+            r->cancel();
+    if (window)
+        window->hide();
+    if (live().isEmpty())
+        return end();
+    afterLast().push_back(end);
+}
+
+void cancelJobsAndWait()
+{
+    for (JobRunner *r : QList(live()))
+        r->cancel();
+    // A transfer cleans up on its thread and says so through `finished`.
+    QEventLoop loop;
+    afterLast().push_back([&loop] { loop.quit(); });
+    if (!live().isEmpty())
+        loop.exec();
+    afterLast().clear();
 }
 
 JobRunner *runJob(Job *job, QWidget *parent, JobAsker &asker)

@@ -8,7 +8,11 @@
 
 class QWidget;
 
+#include <functional>
+
 namespace tarnwick {
+
+class UserMessages;
 
 // Where a job's questions go, and what went wrong at its end. Tests
 // substitute a scripted one.
@@ -107,6 +111,16 @@ private:
 // Starts `job` for the user and takes it over: the job and the runner
 // delete themselves once `finished` has been emitted. For drag and drop.
 JobRunner *runJob(Job *job, QWidget *parent, JobAsker &asker = JobAsker::dialogs());
+
+// The program's end while jobs run: asks whether to let them finish or to
+// cancel them (what they had begun is cleaned away either way), hides
+// `window`, and calls `end` once the last job is over; at once when none
+// runs.
+void endAfterJobs(QWidget *window, UserMessages &messages, const std::function<void()> &end);
+
+// Cancels every job and waits for each to clean up, for an end that asks
+// nothing (a signal, the session's end).
+void cancelJobsAndWait();
 
 // The whole job, with a local event loop spinning until it ends, the
 // window repainting meanwhile; takes the job over. Errors are reported
