@@ -318,6 +318,7 @@ private slots:
         QCOMPARE(menu(), (QStringList{"&Undo Rename of \u201ca&&b.txt\u201d", "&Redo"}));
         QTest::keyClick(view, Qt::Key_Z, Qt::ControlModifier);
         QTRY_VERIFY(QFile::exists(root() + "/c/x"));
+        QTRY_VERIFY(f.CcXploreListView1->model()->rowOfName("x") >= 0); // the pane follows
         QTRY_VERIFY(!UndoJournal::shared()->load().constLast().busy);
         QCOMPARE(menu().at(1), QString("&Redo Rename of \u201cx\u201d"));
         QTest::keyClick(view, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
