@@ -5,6 +5,7 @@
 // on fixed delays.
 #include "testenv.h"
 
+#include <QDirIterator>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSettings>
@@ -276,6 +277,8 @@ private slots:
                                                                << "fileclose";
         QTest::newRow("SIGTERM while a paste runs") << "paste"
                                                     << "sigterm";
+        QTest::newRow("SIGHUP while a paste runs") << "paste"
+                                                   << "sighup";
     }
 
     void endsWithStatusZero()
@@ -303,7 +306,7 @@ private slots:
                   before == "splash" ? QStringList{"--splash"} : QStringList{});
         QVERIFY(app.waitForStarted());
         const auto pid = pid_t(app.processId());
-        const int signo = way == "sigint" ? SIGINT : SIGTERM;
+        const int signo = way == "sigint" ? SIGINT : way == "sighup" ? SIGHUP : SIGTERM;
 
         if (before == "startup") {
             ::kill(pid, signo);
@@ -385,7 +388,7 @@ private slots:
                 QVERIFY(enterText(main, to));
                 QVERIFY(keys(main, {"Tab", "Tab", "Tab", "ctrl+v"}));
             }
-            if (way == "sigterm" || way == "sigint")
+            if (way == "sigterm" || way == "sigint" || way == "sighup")
                 ::kill(pid, signo);
             // Pressed again while the program is still there: see openByKeys,
             // and a close box pressed the instant its window maps.
@@ -418,6 +421,11 @@ private slots:
         QVERIFY2(app.exitCode() == 0, err.constData());
         QVERIFY2(!err.contains("AddressSanitizer") && !err.contains("runtime error"),
                  err.constData());
+        // The cancelled copy took its part files with it.
+        QDirIterator it(dir_.filePath("to"), QDir::AllEntries | QDir::Hidden | QDir::System,
+                        QDirIterator::Subdirectories);
+        while (before == "paste" && it.hasNext())
+            QVERIFY2(!it.next().contains(".tarnwick-part"), qPrintable(it.filePath()));
     }
 };
 
