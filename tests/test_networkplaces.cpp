@@ -15,15 +15,19 @@
 #include "volumemonitor.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QProcess>
 #include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTreeView>
+#include <atomic>
 #include <csignal>
 #include <netinet/in.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 using namespace tarnwick;
@@ -271,6 +275,7 @@ public:
     // Ends the server and every connection it serves.
     void stop()
     {
+        stopping_ = true;
         if (sshd_.state() != QProcess::NotRunning) {
             for (qint64 pid : descendants(sshd_.processId()))
                 ::kill(pid_t(pid), SIGKILL);
@@ -281,6 +286,25 @@ public:
             agent_.kill();
             agent_.waitForFinished(3000);
         }
+        if (watchdog_.joinable())
+            watchdog_.join();
+    }
+
+    // The server stops answering, its connections left open. Should the
+    // window wait on it all the same, the frozen processes are ended after
+    // ten seconds, so that the test fails rather than hangs.
+    void freeze()
+    {
+        const QList<qint64> pids = descendants(sshd_.processId());
+        for (qint64 pid : pids)
+            ::kill(pid_t(pid), SIGSTOP);
+        watchdog_ = std::thread([this, pids] {
+            for (int i = 0; i < 100 && !stopping_; ++i)
+                std::this_thread::sleep_for(std::chrono::milliseconds(100));
+            if (!stopping_)
+                for (qint64 pid : pids)
+                    ::kill(pid_t(pid), SIGKILL);
+        });
     }
 
     int port() const { return port_; }
@@ -298,6 +322,8 @@ private:
     int port_ = 0;
     QProcess sshd_;
     QProcess agent_;
+    std::thread watchdog_;
+    std::atomic<bool> stopping_ = false;
 };
 
 // The local folder of the file services, given up as the test ends: the
@@ -470,6 +496,33 @@ private slots:
         QVERIFY(!QFile::exists(remote + "/renamed.txt"));
         w.list.reload();
         QTRY_COMPARE(listed(w.list), QStringList{"hello.txt"});
+
+        // The server stops answering: nothing the user does on the place
+        // holds up the window.
+        QVERIFY(QDir().mkpath(remote + "/sub/deeper"));
+        server.freeze();
+        // A read there off the window's thread, a listing's or a folder
+        // check's, waits on the server first; later looks at the same names
+        // queue up behind it.
+        std::thread reader([folder = QFile::encodeName(path + "/sub/deeper")] {
+            struct stat st;
+            stat(folder.constData(), &st);
+        });
+        const auto endReader = qScopeGuard([&] {
+            server.stop();
+            reader.join();
+        });
+        QTest::qWait(200);
+        QElapsedTimer clock;
+        clock.start();
+        w.list.reload();
+        QTest::keyClick(w.tree->view(), Qt::Key_F5);
+        w.list.setLocation(Location::folder(path + "/sub/deeper"));
+        w.list.setLocation(Location::folder(path));
+        w.combo.lineEdit()->setText(path + "/s");
+        QTest::keyClick(w.combo.lineEdit(), Qt::Key_U);
+        w.combo.showLocation(w.tree->location());
+        QVERIFY2(clock.elapsed() < 2000, qPrintable(QString::number(clock.elapsed())));
 
         // The server dies: the place goes, and the user is told once.
         server.stop();

@@ -1,8 +1,12 @@
 #include "folderwatcher.h"
 
+#include "background.h"
+#include "networkmounts.h"
 #include "rawpaths.h"
 
+#include <QFile>
 #include <QSocketNotifier>
+#include <fcntl.h>
 #include <sys/inotify.h>
 #include <unistd.h>
 
@@ -15,6 +19,24 @@ namespace tarnwick {
 constexpr int BatchMs = 200;
 
 namespace {
+
+// Adding a watch looks the folder up, and on a server's place that waits on
+// the server, which may have stopped answering: there it is added off the
+// window's thread, through a descriptor of the same inotify instance that
+// outlives the watcher if need be, and `done` gets the watch number (-1 on
+// failure) on the window's thread.
+void addWatchAside(QObject *receiver, int fd, const QByteArray &path, uint32_t mask,
+                   std::function<void(int)> done)
+{
+    const int own = fcntl(fd, F_DUPFD_CLOEXEC, 0);
+    if (own < 0)
+        return done(-1);
+    Background::run(receiver, [own, path, mask, done](BackgroundTask &task) {
+        const int wd = inotify_add_watch(own, path.constData(), mask);
+        close(own);
+        task.post([done, wd] { done(wd); });
+    });
+}
 
 // Hands every event queued on an inotify descriptor to `take`.
 template <class Take> void readInotify(int fd, Take &&take)
@@ -60,12 +82,23 @@ bool FolderWatcher::watch(const QString &path)
     constexpr uint32_t mask = IN_CREATE | IN_DELETE | IN_MOVED_FROM | IN_MOVED_TO | IN_MODIFY |
                               IN_ATTRIB | IN_CLOSE_WRITE | IN_DELETE_SELF | IN_MOVE_SELF |
                               IN_UNMOUNT | IN_ONLYDIR;
+    const quint64 ticket = ++watches_;
+    if (isOnNetworkPlace(path)) {
+        addWatchAside(this, fd_, rawpath::toBytes(path), mask, [this, ticket](int wd) {
+            if (ticket == watches_)
+                wd_ = wd;
+            else if (wd >= 0 && wd != wd_)
+                inotify_rm_watch(fd_, wd); // given up on meanwhile
+        });
+        return true;
+    }
     wd_ = inotify_add_watch(fd_, rawpath::toBytes(path).constData(), mask);
     return wd_ >= 0;
 }
 
 void FolderWatcher::stop()
 {
+    ++watches_;
     if (wd_ >= 0)
         inotify_rm_watch(fd_, wd_);
     // Events of the old watch, its IN_IGNORED above all, may still be
@@ -142,12 +175,26 @@ FolderSetWatcher::~FolderSetWatcher()
 
 void FolderSetWatcher::watch(const QByteArray &path)
 {
-    if (fd_ < 0 || byPath_.contains(path))
+    if (fd_ < 0 || byPath_.contains(path) || adding_.contains(path))
         return;
     // Only folders coming and going matter to the tree.
     constexpr uint32_t mask = IN_CREATE | IN_DELETE | IN_MOVED_FROM | IN_MOVED_TO | IN_ATTRIB |
                               IN_DELETE_SELF | IN_MOVE_SELF | IN_UNMOUNT | IN_ONLYDIR;
-    const int wd = inotify_add_watch(fd_, path.constData(), mask);
+    if (isOnNetworkPlace(QFile::decodeName(path))) {
+        adding_.insert(path);
+        addWatchAside(this, fd_, path, mask, [this, path](int wd) {
+            if (adding_.remove(path))
+                add(path, wd);
+            else if (wd >= 0 && !byWd_.contains(wd))
+                inotify_rm_watch(fd_, wd); // unwatched meanwhile
+        });
+        return;
+    }
+    add(path, inotify_add_watch(fd_, path.constData(), mask));
+}
+
+void FolderSetWatcher::add(const QByteArray &path, int wd)
+{
     if (wd < 0)
         return;
     // Two paths of one folder (a link, a bind mount) share a watch number.
@@ -159,6 +206,7 @@ void FolderSetWatcher::watch(const QByteArray &path)
 
 void FolderSetWatcher::unwatch(const QByteArray &path)
 {
+    adding_.remove(path);
     const auto it = byPath_.find(path);
     if (it == byPath_.end())
         return;

@@ -20,7 +20,9 @@ public:
     ~FolderWatcher() override;
 
     // Starts watching `path`, replacing the folder watched before. False when
-    // the folder cannot be watched (then nothing is reported).
+    // the folder cannot be watched (then nothing is reported). On a server's
+    // place the watch is added off the window's thread, and true is the
+    // answer until it is known.
     bool watch(const QString &path);
     void stop();
 
@@ -37,6 +39,7 @@ private:
 
     int fd_ = -1;
     int wd_ = -1;
+    quint64 watches_ = 0; // watches asked for, so a late one is known
     QSocketNotifier *notifier_ = nullptr;
     QTimer batch_;
     QSet<QByteArray> pending_;
@@ -64,10 +67,12 @@ signals:
 
 private:
     void readEvents();
+    void add(const QByteArray &path, int wd);
 
     int fd_ = -1;
     QHash<int, QByteArray> byWd_;
     QHash<QByteArray, int> byPath_;
+    QSet<QByteArray> adding_; // on a server's place, off the window's thread
     QTimer batch_;
     QSet<QByteArray> pending_;
 };

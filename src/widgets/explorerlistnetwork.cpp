@@ -2,12 +2,16 @@
 // holding up the window, and a folder gone with its connection.
 #include "background.h"
 #include "explorerlistview.h"
+#include "foldermodel.h"
 #include "networkmounts.h"
+#include "usermessages.h"
 
 #include <QAbstractItemView>
 #include <QLabel>
 #include <QStackedLayout>
+#include <QTimer>
 #include <chrono>
+#include <cstring>
 #include <thread>
 
 namespace tarnwick {
@@ -54,6 +58,21 @@ void ExplorerListView::onFolderGone()
             return;
         const QString path = nearestFolder(gone);
         task.post([this, gone, path] { leaveGoneFolder(gone, path); });
+    });
+}
+
+void ExplorerListView::reportUnread(int error)
+{
+    const QString folder = model_->folder();
+    const QString text = tr("The folder “%1” could not be read completely: %2.")
+                             .arg(folder, QString::fromLocal8Bit(strerror(error)));
+    if (!isOnNetworkPlace(folder))
+        return messages_->error(this, text);
+    // A listing cut short as the connection went: the tree leaves the place
+    // and says why, once.
+    QTimer::singleShot(ConnectionGraceMs, this, [this, folder, text] {
+        if (location_ == Location::folder(folder))
+            messages_->error(this, text);
     });
 }
 

@@ -121,9 +121,7 @@ ExplorerListView::ExplorerListView(QWidget *parent)
     };
     connect(model_, &FolderModel::loadingFinished, this, [this](int error) {
         if (error != 0)
-            messages_->error(this,
-                             tr("The folder “%1” could not be read completely: %2.")
-                                 .arg(model_->folder(), QString::fromLocal8Bit(strerror(error))));
+            reportUnread(error);
     });
     connect(model_, &FolderModel::renameRefused, this,
             [this](const QString &message) { messages_->error(this, message); });

@@ -188,6 +188,8 @@ private:
     void useModel(QAbstractItemModel *model, QItemSelectionModel *selection);
     void showSpecial(NameSpace nameSpace);
     void onFolderGone();
+    // Tells the user the folder could not be read completely.
+    void reportUnread(int error);
     // Leaves the folder `gone` for `path`, the nearest folder still there.
     void leaveGoneFolder(const QString &gone, const QString &path);
     void markCutItems();
