@@ -15,3 +15,5 @@ echo "== thumbnails of 2,000 photos in Large Icons, cold and warm, against a pla
 "$build/bench/bench_thumbnails"
 echo "== packing 1 GiB of files into tar.gz and unpacking it, against tar czf and tar xzf (BENCH_ARCHIVE_MIB=N for another size)"
 "$build/bench/bench_archives" --mib "${BENCH_ARCHIVE_MIB:-1024}"
+echo "== the history: a paste of 20,000 small files with and without it, and its undo against trashing the copies"
+"$build/bench/bench_undo"

@@ -315,11 +315,26 @@ bool UndoJournal::append(UndoRecord &record)
     if (fd < 0)
         return false;
     const QByteArray text = readAll(fd);
-    QList<UndoRecord> records = parse(text);
+    // Only the ids are read here, not every item of every operation: an
+    // operation of many thousand items is appended on the window's thread.
+    // Ids taken from a damaged line are merely never used.
     if (record.id == 0) {
         quint64 next = 1;
-        for (const UndoRecord &r : records)
-            next = std::max(next, r.id + 1);
+        for (qsizetype at = 0; at < text.size();) {
+            qsizetype end = text.indexOf('\n', at);
+            if (end < 0)
+                end = text.size();
+            if (text.at(at) == 'R' && end - at > 2 && text.at(at + 1) == ' ') {
+                const qsizetype space = text.indexOf(' ', at + 2);
+                const qsizetype idEnd = space < 0 || space > end ? end : space;
+                bool ok = false;
+                const quint64 id =
+                    QByteArrayView(text).sliced(at + 2, idEnd - at - 2).toULongLong(&ok);
+                if (ok)
+                    next = std::max(next, id + 1);
+            }
+            at = end + 1;
+        }
         record.id = next;
     }
     if (record.when == 0)
@@ -334,6 +349,7 @@ bool UndoJournal::append(UndoRecord &record)
         // A half-written line is taken back, so the next record starts clean.
         [[maybe_unused]] const int undoneTail = ::ftruncate(fd, off_t(text.size()));
     } else if (text.count('\n') + 1 > 2 * Keep) {
+        QList<UndoRecord> records = parse(text);
         records.append(record);
         if (records.size() > Keep)
             records = records.mid(records.size() - Keep);
