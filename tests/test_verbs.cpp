@@ -209,7 +209,7 @@ private slots:
         QCOMPARE(files && files->paths == QList<QByteArray>{item} && !files->cut,
                  outcome == "copied");
         QCOMPARE(files && files->paths == QList<QByteArray>{item} && files->cut, outcome == "cut");
-        QCOMPARE(QFile::exists(root() + "/sub/elsewhere.txt"), outcome == "pasted");
+        QTRY_COMPARE(QFile::exists(root() + "/sub/elsewhere.txt"), outcome == "pasted");
         QVERIFY(QFile::exists(root() + "/sub/a.txt"));
     }
 
@@ -381,11 +381,12 @@ private slots:
         QVERIFY(test::waitListed(list));
         f.Toolbar1_ButtonClick(QStringLiteral("Paste"));
         QFile pasted(root() + "/dst/a.txt");
+        QTRY_VERIFY(pasted.exists());
         QVERIFY(pasted.open(QIODevice::ReadOnly));
         QCOMPARE(pasted.readAll(), QByteArray("alpha"));
         QCOMPARE(QFile::exists(root() + "/src/a.txt"), !cut);
-        f.mnuEditTop_Click();
-        QCOMPARE(f.mnuEditPaste->isEnabled(), !cut); // a pasted cut is done with
+        // A pasted cut is done with once the paste has ended.
+        QTRY_COMPARE((f.mnuEditTop_Click(), f.mnuEditPaste->isEnabled()), !cut);
         QVERIFY(h->messages.errors.isEmpty());
     }
 

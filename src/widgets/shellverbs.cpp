@@ -63,11 +63,21 @@ bool pasteInto(QWidget *parent, UserMessages &messages, JobAsker &asker, const Q
         messages.error(parent, refusal);
         return false;
     }
-    const JobResult result = runTransferModal(kind, files->paths, folder, parent, asker);
-    // Cut files are pasted once: they are no longer where the clipboard says.
-    if (files->cut && !result.cancelled && result.errors.isEmpty() && result.skipped == 0)
-        clipboard->clear();
-    return result.done > 0;
+    // It goes on in the list of operations, the window free meanwhile; a
+    // second paste onto the same disk waits its turn there.
+    JobRunner *runner = runJob(new FileTransfer(kind, files->paths, folder), parent, asker);
+    if (files->cut) {
+        QObject::connect(runner, &JobRunner::finished, [cut = files->paths](const JobResult &r) {
+            // Cut files are pasted once: they are no longer where the
+            // clipboard says, if it still says so.
+            QClipboard *board = QGuiApplication::clipboard();
+            const auto now = filesFromMimeData(board->mimeData());
+            if (!r.cancelled && r.errors.isEmpty() && r.skipped == 0 && now && now->cut &&
+                now->paths == cut)
+                board->clear();
+        });
+    }
+    return true;
 }
 
 void showProperties(QWidget *parent, UserMessages &messages, const QList<QByteArray> &paths)

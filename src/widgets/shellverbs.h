@@ -23,8 +23,9 @@ namespace ShellVerbs {
 void putOnClipboard(const QList<QByteArray> &paths, bool cut);
 
 // "paste": the clipboard's files into `folder`, copied, or moved when they
-// were cut (the clipboard is then cleared). Returns false when nothing was
-// pasted, after telling the user why.
+// were cut (the clipboard is then cleared once all went), as a job that goes
+// on after this returns. Returns false when it could not start, after
+// telling the user why.
 bool pasteInto(QWidget *parent, UserMessages &messages, JobAsker &asker, const QByteArray &folder);
 
 // "properties": the properties dialog of the items, modal.
