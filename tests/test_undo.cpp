@@ -474,7 +474,7 @@ void TestUndo::menuTextIsPlain()
     QCOMPARE(undo::menuText(r, false), QString("&Undo Rename of \u201ca&&b <i>x.txt\u201d"));
     r.items << r.items[0];
     r.kind = int(JobKind::Copy);
-    QCOMPARE(undo::menuText(r, true), QString("&Redo Copy of 2 Items"));
+    QCOMPARE(undo::menuText(r, true), QString("R&edo Copy of 2 Items"));
 }
 
 QTEST_GUILESS_MAIN(TestUndo)

@@ -102,7 +102,7 @@ QString menuText(const UndoRecord &record, bool redo)
 {
     QString name = title(record);
     name.replace(u'&', QStringLiteral("&&"));
-    return (redo ? tr("&Redo %1") : tr("&Undo %1")).arg(name);
+    return (redo ? tr("R&edo %1") : tr("&Undo %1")).arg(name);
 }
 
 QString cannotUndo(const UndoRecord &record)

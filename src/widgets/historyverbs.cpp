@@ -39,7 +39,7 @@ std::pair<QString, quint64> next(std::optional<UndoJournal> &journal, bool redo)
     for (const UndoRecord &r : history)
         if (r.id == id)
             return {undo::menuText(r, redo), id};
-    return {redo ? tr("&Redo") : tr("&Undo"), 0};
+    return {redo ? tr("R&edo") : tr("&Undo"), 0};
 }
 
 void addEntries(QMenu &menu, QWidget *parent, UserMessages &messages, JobAsker &asker)
