@@ -35,6 +35,8 @@ private slots:
     void compressNameTaken();
     void cancelLeavesNothing_data();
     void cancelLeavesNothing();
+    void pauseHolds_data();
+    void pauseHolds();
     void diskFull_data();
     void diskFull();
     void namesAndTypes();
@@ -450,6 +452,35 @@ void TestArchives::cancelLeavesNothing()
         QVERIFY(r.created.isEmpty());
     }
     QCOMPARE(topNames(dir("target")), before);
+}
+
+// Paused from the start, a job writes nothing until resumed.
+void TestArchives::pauseHolds_data()
+{
+    QTest::addColumn<bool>("extracting");
+    QTest::newRow("extract") << true;
+    QTest::newRow("compress") << false;
+}
+
+void TestArchives::pauseHolds()
+{
+    QFETCH(bool, extracting);
+    QVERIFY(writeFile(dir("src/top/big"), QByteArray(4 << 20, 'b')));
+    if (extracting)
+        QVERIFY(shell("tar czf ../target/top.tar.gz top", dir("src")));
+    std::unique_ptr<Job> job(
+        extracting ? Archives::extract({bytes("target/top.tar.gz")}, bytes("target"))
+                   : Archives::compress({bytes("src/top")}, bytes("target/top.tar.gz"),
+                                        ArchiveFormat::TarGz));
+    QVERIFY(job->pausable());
+    job->setPaused(true);
+    QSignalSpy finished(job.get(), &Job::finished);
+    job->start();
+    QTest::qWait(600);
+    QVERIFY(finished.isEmpty());
+    job->setPaused(false);
+    QVERIFY(waitEmitted(finished, 20000));
+    QCOMPARE(finished.first().first().value<JobResult>().created.size(), 1);
 }
 
 void TestArchives::diskFull_data()

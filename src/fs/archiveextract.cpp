@@ -316,6 +316,7 @@ bool Unpack::writeFile(archive_entry *e, int dirFd, const QByteArray &leaf, cons
             fail(tr("\u201c%1\u201d could not be read: %2").arg(shown(name), readError()));
             return drop();
         }
+        job_.holdWhilePaused();
         if (job_.cancelled())
             return drop();
         written_ += qint64(size);

@@ -25,6 +25,9 @@ public:
     void answerConflict(ConflictChoice choice, bool applyToAll) override;
     void answerError(ErrorChoice choice) override;
     void answerPassword(const std::optional<QByteArray> &password) override;
+    // Paused, the worker waits between blocks; from any thread.
+    bool pausable() const override { return true; }
+    void setPaused(bool paused) override;
 
 protected:
     explicit ArchiveJob(JobKind kind);
@@ -36,6 +39,7 @@ protected:
     void stopWorker();
 
     bool cancelled() const { return cancelled_.load(); }
+    void holdWhilePaused();
     // With "Apply to all" remembered; Cancel cancels the job.
     ConflictChoice askConflict(const Conflict &c);
     // Skip when nobody listens; Cancel cancels the job.
@@ -55,6 +59,7 @@ private:
     std::mutex mutex_;
     std::condition_variable wake_;
     std::atomic<bool> cancelled_{false};
+    bool paused_ = false;
     bool askConflicts_ = false, askErrors_ = false, askPasswords_ = false;
     std::optional<std::pair<ConflictChoice, bool>> conflictAnswer_;
     std::optional<ErrorChoice> errorAnswer_;

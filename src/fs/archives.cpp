@@ -141,9 +141,24 @@ std::optional<QByteArray> ArchiveJob::askPassword(const QString &item, bool agai
     return *passwordAnswer_;
 }
 
+void ArchiveJob::setPaused(bool paused)
+{
+    const std::lock_guard lock(mutex_);
+    paused_ = paused;
+    wake_.notify_all();
+}
+
+void ArchiveJob::holdWhilePaused()
+{
+    std::unique_lock lock(mutex_);
+    wake_.wait(lock, [this] { return !paused_ || cancelled_; });
+}
+
 void ArchiveJob::tick(const QByteArray &file, qint64 bytesDone, qint64 bytesTotal, int filesDone,
                       int filesTotal, bool force)
 {
+    if (!force)
+        holdWhilePaused();          // between blocks
     constexpr int IntervalMs = 100; // often enough for a bar, rarely enough to cost nothing
     if (!force && clock_.isValid() && clock_.elapsed() < IntervalMs)
         return;
