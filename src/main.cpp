@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDBusConnection>
+#include <QSessionManager>
 #include <cstdio>
 #include <cstring>
 #include <vector>
@@ -137,6 +138,11 @@ int main(int argc, char *argv[])
         cancelJobsAndWait();
         program.windows().endOrderly();
     });
+
+    // The session's end asks nothing: running jobs are cancelled and clean
+    // up before the session closes the window.
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &app,
+                     [](QSessionManager &) { cancelJobsAndWait(); });
 
     program.Main(commandLine.parser.isSet(commandLine.splash), start.places);
     reportStart(start.places.value(0));
