@@ -100,11 +100,15 @@ private slots:
         QTest::addColumn<bool>("failing");   // f1 cannot be read, else one is already there
         QTest::addColumn<QString>("answer"); // about f1: R or S, or retry or skip
         QTest::addColumn<bool>("arrives");
-        QTest::newRow("failure, retried") << false << true << "retry" << true;
-        QTest::newRow("failure, skipped") << false << true << "skip" << false;
-        QTest::newRow("failure in a merged folder") << true << true << "retry" << true;
-        QTest::newRow("conflict in a merged folder, replaced") << true << false << "R" << true;
-        QTest::newRow("conflict in a merged folder, skipped") << true << false << "S" << false;
+        QTest::addColumn<bool>("move"); // the emptied folder then goes too
+        QTest::newRow("failure, retried") << false << true << "retry" << true << false;
+        QTest::newRow("failure, skipped") << false << true << "skip" << false << false;
+        QTest::newRow("failure in a merged folder") << true << true << "retry" << true << false;
+        QTest::newRow("conflict in a merged folder, replaced")
+            << true << false << "R" << true << false;
+        QTest::newRow("conflict in a merged folder, skipped")
+            << true << false << "S" << false << false;
+        QTest::newRow("conflict in a merged folder, moved") << true << false << "R" << true << true;
     }
 
     void setAsideAtAnyDepth()
@@ -113,6 +117,7 @@ private slots:
         QFETCH(bool, failing);
         QFETCH(QString, answer);
         QFETCH(bool, arrives);
+        QFETCH(bool, move);
         QTemporaryDir dir;
         const QByteArray src = QFile::encodeName(dir.path()) + "/src",
                          dst = QFile::encodeName(dir.path()) + "/dst";
@@ -131,7 +136,7 @@ private slots:
         if (!failing)
             QVERIFY(makeFile(join(to, "f1"), "old"));
 
-        FileTransfer t(JobKind::Copy, sources, dst);
+        FileTransfer t(move ? JobKind::Move : JobKind::Copy, sources, dst);
         std::atomic<bool> failNow = failing;
         t.setFaultHook([&](FaultPoint p, const QByteArray &path) {
             return failNow && p == FaultPoint::Read && path.endsWith("/f1") ? EIO : 0;
@@ -174,6 +179,7 @@ private slots:
         QCOMPARE(r.errors.size(), failing && !arrives ? 1 : 0);
         QCOMPARE(r.done, failing && !arrives ? sources.size() - 1 : sources.size());
         QCOMPARE(asked.load(), 1);
+        QCOMPARE(rawpath::exists(from), !move);
     }
 
     // Paused, a transfer places nothing more until resumed.
