@@ -20,6 +20,7 @@ packages=(
     gvfs-backends
     gvfs-fuse
     openssh-server
+    samba
     adwaita-icon-theme
     hicolor-icon-theme
     fonts-dejavu-core

@@ -16,8 +16,11 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QProcess>
+#include <QPushButton>
 #include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -326,6 +329,92 @@ private:
     std::atomic<bool> stopping_ = false;
 };
 
+bool listening(int port)
+{
+    const int fd = socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in a{};
+    a.sin_family = AF_INET;
+    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    a.sin_port = htons(quint16(port));
+    const bool ok = ::connect(fd, reinterpret_cast<sockaddr *>(&a), sizeof a) == 0;
+    close(fd);
+    return ok;
+}
+
+// A Samba server of the test's own on the loopback address, with one share
+// and one user, root, whose password is "secret".
+class SambaServer
+{
+public:
+    explicit SambaServer(const QString &dir) : dir_(dir) {}
+    ~SambaServer()
+    {
+        if (smbd_.state() != QProcess::NotRunning) {
+            smbd_.kill();
+            smbd_.waitForFinished(3000);
+        }
+    }
+    bool start()
+    {
+        const QString smbd = QStandardPaths::findExecutable("smbd", {"/usr/sbin"});
+        const QString smbpasswd = QStandardPaths::findExecutable("smbpasswd");
+        if (smbd.isEmpty() || smbpasswd.isEmpty())
+            return no("Samba is not installed (the samba package)");
+        if (!QFile::exists("/usr/libexec/gvfsd-smb"))
+            return no("the desktop's file services for smb:// (gvfs-backends) are not installed");
+        if (geteuid() != 0)
+            return no("a private smbd serves its share as root only");
+        for (const char *sub : {"share", "state", "lock", "pid", "private", "cache", "rpc"})
+            QDir().mkpath(dir_ + '/' + sub);
+        port_ = freePort();
+        QFile config(dir_ + "/smb.conf");
+        if (!config.open(QIODevice::WriteOnly))
+            return no("no room for Samba's configuration");
+        config.write(
+            QStringLiteral("[global]\nsmb ports = %1\nbind interfaces only = yes\ninterfaces = lo\n"
+                           "lock directory = %2/lock\nstate directory = %2/state\n"
+                           "cache directory = %2/cache\npid directory = %2/pid\n"
+                           "private dir = %2/private\nncalrpc dir = %2/rpc\n"
+                           "passdb backend = tdbsam:%2/private/passdb.tdb\n"
+                           "disable netbios = yes\nserver role = standalone server\n"
+                           "load printers = no\nprinting = bsd\nprintcap name = /dev/null\n"
+                           "disable spoolss = yes\n[share]\npath = %2/share\nread only = no\n")
+                .arg(port_)
+                .arg(dir_)
+                .toUtf8());
+        config.close();
+        QProcess passwd;
+        passwd.start(smbpasswd, {"-c", dir_ + "/smb.conf", "-s", "-a", "root"});
+        passwd.write("secret\nsecret\n");
+        passwd.closeWriteChannel();
+        if (!passwd.waitForFinished(10000) || passwd.exitCode() != 0)
+            return no("smbpasswd could not add the user");
+        smbd_.setProgram(smbd);
+        smbd_.setArguments(
+            {"-F", "--no-process-group", "--debug-stdout", "-s", dir_ + "/smb.conf"});
+        smbd_.setProcessChannelMode(QProcess::MergedChannels);
+        smbd_.start();
+        if (!smbd_.waitForStarted(5000) ||
+            !QTest::qWaitFor([this] { return listening(port_); }, 10000))
+            return no("smbd did not start: " + QString::fromLocal8Bit(smbd_.readAll()));
+        return true;
+    }
+    int port() const { return port_; }
+    QString share() const { return dir_ + "/share"; }
+    const QString &whyNot() const { return whyNot_; }
+
+private:
+    bool no(const QString &why)
+    {
+        whyNot_ = why;
+        return false;
+    }
+    QString dir_;
+    QString whyNot_;
+    int port_ = 0;
+    QProcess smbd_;
+};
+
 // The local folder of the file services, given up as the test ends: the
 // home's removal must never walk into a server's files.
 void releaseLocalFolders()
@@ -432,10 +521,7 @@ private slots:
     {
         QTemporaryDir serverDir;
         SshServer server(serverDir.path(), agent());
-        const auto stop = qScopeGuard([&] {
-            server.stop();
-            releaseLocalFolders();
-        });
+        const auto stop = qScopeGuard([&] { server.stop(); });
         if (!server.start(prepared_))
             QSKIP(qPrintable("No SSH server here: " + server.whyNot()));
         const QString remote = serverDir.path() + "/share";
@@ -532,6 +618,100 @@ private slots:
         QTest::qWait(300);
         QCOMPARE(w.messages.errors, QStringList{"The connection to “root on 127.0.0.1” was lost, "
                                                 "so My Computer is shown."});
+    }
+
+    // A Samba share through the Map Network Drive dialog: a wrong password
+    // first, which the next prompt says was refused, then the right one;
+    // browse, copy both ways, rename, delete, and disconnect, which moves
+    // the tree away without telling of a lost connection.
+    void sambaRoundTrip()
+    {
+        QTemporaryDir serverDir;
+        SambaServer server(serverDir.path());
+        if (!prepared_)
+            QSKIP("no session bus of its own to start the file services on");
+        if (!server.start())
+            QSKIP(qPrintable("No Samba server here: " + server.whyNot()));
+        QVERIFY(test::writeFile(server.share() + "/hello.txt", "hello from the share"));
+        const QString local = root() + "/local-smb";
+        QVERIFY(test::writeFile(local + "/up.txt", "from here"));
+
+        auto monitor = makeSystemVolumeMonitor();
+        Window w(root(), monitor.get());
+        auto mounter = makeSystemMounter();
+        w.tree->setMounter(mounter.get());
+        // Answers the prompts as they come: a wrong password, then the right.
+        QStringList prompts; // "plain" or "refused", in turn
+        QTimer answer;
+        QObject::connect(&answer, &QTimer::timeout, [&] {
+            auto *c = test::shownDialog<CredentialsDialog>();
+            if (!c)
+                return;
+            prompts << (c->findChild<QLabel *>("refused") ? "refused" : "plain");
+            c->findChild<QLineEdit *>("user")->setText("root");
+            c->findChild<QLineEdit *>("password")
+                ->setText(prompts.size() == 1 ? "wrong" : "secret");
+            c->accept();
+        });
+        answer.start(50);
+        QTimer closer;
+        QObject::connect(&closer, &QTimer::timeout, [] {
+            if (QWidget *modal = QApplication::activeModalWidget())
+                modal->close();
+        });
+        closer.start(30000);
+
+        const QString address = QStringLiteral("smb://127.0.0.1:%1/share").arg(server.port());
+        QVERIFY(!w.tree->openAddress(address));
+        QTRY_VERIFY2_WITH_TIMEOUT(isOnNetworkPlace(w.tree->location().path),
+                                  qPrintable(prompts.join(',') + '|' + w.messages.errors.join('|')),
+                                  20000);
+        QCOMPARE(prompts, (QStringList{"plain", "refused"}));
+        const QString path = w.tree->location().path;
+        QVERIFY(isOnNetworkPlace(path));
+        QCOMPARE(w.combo.currentText(), address);
+        QVERIFY(test::waitListed(&w.list));
+        QTRY_COMPARE(listed(w.list), QStringList{"hello.txt"});
+
+        const QByteArray there = QFile::encodeName(path);
+        QCOMPARE(
+            run(new FileTransfer(JobKind::Copy, {QFile::encodeName(local + "/up.txt")}, there)),
+            QStringList());
+        QCOMPARE(
+            run(new FileTransfer(JobKind::Copy, {there + "/hello.txt"}, QFile::encodeName(local))),
+            QStringList());
+        QCOMPARE(readFile(server.share() + "/up.txt"), QByteArray("from here"));
+        QCOMPARE(readFile(local + "/hello.txt"), QByteArray("hello from the share"));
+        QCOMPARE(run(Jobs::rename(there + "/up.txt", "renamed.txt")), QStringList());
+        QVERIFY(QFile::exists(server.share() + "/renamed.txt"));
+        QCOMPARE(run(Jobs::erase({there + "/renamed.txt"})), QStringList());
+        QVERIFY(!QFile::exists(server.share() + "/renamed.txt"));
+
+        // Disconnected by the user from the dialog.
+        bool asked = false;
+        QTimer pick;
+        QObject::connect(&pick, &QTimer::timeout, [&] {
+            auto *d = test::shownDialog<DisconnectNetworkDriveDialog>();
+            auto *list = d ? d->findChild<QListWidget *>("locations") : nullptr;
+            if (!list)
+                return;
+            if (list->count() == 0 || !list->isVisible()) {
+                d->close();
+                return;
+            }
+            if (auto *button = d->findChild<QPushButton *>("disconnect"); button && !asked) {
+                list->setCurrentRow(0);
+                list->item(0)->setSelected(true);
+                asked = button->isEnabled();
+                button->click();
+            }
+        });
+        pick.start(50);
+        w.tree->DisconnectNetworkDriveDialog();
+        QTRY_COMPARE(w.tree->location(), Location::special(MyComputerSpace));
+        QVERIFY(!w.place("share on 127.0.0.1").isValid());
+        QTest::qWait(300);
+        QVERIFY2(w.messages.errors.isEmpty(), qPrintable(w.messages.errors.join('\n')));
     }
 };
 

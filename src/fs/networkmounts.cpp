@@ -461,9 +461,15 @@ QString networkAddressOf(const QString &path)
     GFile *file = g_file_new_for_path(QFile::encodeName(path).constData());
     const QString uri = takeString(g_file_get_uri(file));
     g_object_unref(file);
-    if (!networkSchemes().contains(QUrl(uri).scheme()))
+    const QUrl url(uri);
+    if (!networkSchemes().contains(url.scheme()))
         return {};
-    return QUrl(uri).toDisplayString();
+    // A share's top reads as the share, as a folder's path has no separator
+    // at its end.
+    QString shown = url.toDisplayString();
+    if (shown.endsWith(QLatin1Char('/')) && url.path().size() > 1)
+        shown.chop(1);
+    return shown;
 }
 
 QString localPathOfAddress(const QString &address)

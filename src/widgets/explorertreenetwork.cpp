@@ -104,7 +104,16 @@ bool ExplorerTreeView::openAddress(const QString &address)
 void ExplorerTreeView::DisconnectNetworkDriveDialog()
 {
     tarnwick::DisconnectNetworkDriveDialog dialog(*mounter(), this);
+    // The tree's own listing and watch would hold the place busy.
+    connect(&dialog, &DisconnectNetworkDriveDialog::disconnecting, this,
+            [this](const QString &path) {
+                if (!path.isEmpty() && current_.isFolder() &&
+                    (current_.path == path || current_.path.startsWith(path + QLatin1Char('/'))))
+                    navigateTo(Location::special(MyComputerSpace));
+            });
+    disconnecting_ = true;
     dialog.exec();
+    disconnecting_ = false;
     model_->refreshVolumes();
     leaveIfGone();
 }

@@ -174,6 +174,9 @@ void ExplorerTreeView::leaveGoneFolder()
         current_ = Location(); // whatever is shown now is a change
         navigateTo(Location::special(MyComputerSpace));
         const QString place = std::exchange(lostPlace_, QString());
+        // The user disconnected it: nothing was lost.
+        if (!place.isEmpty() && disconnecting_)
+            return;
         messages_->error(
             this, place.isEmpty()
                       ? tr("The volume of %1 is no longer there, so My Computer is shown.")

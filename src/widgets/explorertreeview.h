@@ -138,11 +138,12 @@ private:
     UserMessages *messages_;
     Launcher *launcher_ = nullptr;
     Location current_;
-    quint64 checks_ = 0;       // navigations whose folder check has started
-    quint64 pendingCheck_ = 0; // the one still waiting for its check; 0 if none
-    bool currentGone_ = false; // the current node is being removed
-    bool volumeGone_ = false;  // with the volume it is on
-    QString lostPlace_;        // the name of that volume, when it is a server's place
+    quint64 checks_ = 0;         // navigations whose folder check has started
+    quint64 pendingCheck_ = 0;   // the one still waiting for its check; 0 if none
+    bool currentGone_ = false;   // the current node is being removed
+    bool volumeGone_ = false;    // with the volume it is on
+    QString lostPlace_;          // the name of that volume, when it is a server's place
+    bool disconnecting_ = false; // the Disconnect Network Drive dialog is open
     bool selecting_ = false;
     QList<Location> visited_;
     qsizetype visitedAt_ = -1;

@@ -358,6 +358,7 @@ DisconnectNetworkDriveDialog::DisconnectNetworkDriveDialog(NetworkMounter &mount
         auto *item =
             new QListWidgetItem(QStringLiteral("%1 \u2014 %2").arg(m.name, readable(m.uri)), list_);
         item->setData(Qt::UserRole, m.uri);
+        item->setData(Qt::UserRole + 1, m.path);
         item->setToolTip(plainToolTip(m.path.isEmpty() ? readable(m.uri) : m.path));
     }
     layout->addWidget(list_);
@@ -395,6 +396,7 @@ void DisconnectNetworkDriveDialog::disconnectSelected()
     leaving_.insert(uri);
     showStatus(tr("Disconnecting %1\u2026").arg(readable(uri)));
     updateState();
+    emit disconnecting(chosen.first()->data(Qt::UserRole + 1).toString());
     mounter_.unmount(uri);
 }
 

@@ -85,6 +85,11 @@ class DisconnectNetworkDriveDialog : public QDialog
 public:
     explicit DisconnectNetworkDriveDialog(NetworkMounter &mounter, QWidget *parent = nullptr);
 
+signals:
+    // Just before the location at `path` (empty when it has no local
+    // folder) is disconnected: whatever has it open lets it go.
+    void disconnecting(const QString &path);
+
 private:
     void disconnectSelected();
     void onUnmounted(const QString &uri);
