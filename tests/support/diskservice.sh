@@ -110,9 +110,10 @@ truncate -s 32M "$state/image" && mkfs.ext4 -q -F -L "$label" "$state/image" ||
 # stick pulled out: plug sets it up again.
 dev=$(plug) || { stop; skip "No loop device could be set up."; }
 
-# What the session bus starts from now on finds the private system bus.
+# What the session bus starts from now on finds the private system bus, and
+# the file services mount no folder of theirs in the real home.
 timeout 10 gdbus call --session --dest org.freedesktop.DBus --object-path /org/freedesktop/DBus \
     --method org.freedesktop.DBus.UpdateActivationEnvironment \
-    "{'DBUS_SYSTEM_BUS_ADDRESS': '$DBUS_SYSTEM_BUS_ADDRESS'}" >/dev/null ||
+    "{'DBUS_SYSTEM_BUS_ADDRESS': '$DBUS_SYSTEM_BUS_ADDRESS', 'GVFS_DISABLE_FUSE': '1'}" >/dev/null ||
     { stop; skip "The session bus would not take the system bus's address."; }
 echo "$dev"
