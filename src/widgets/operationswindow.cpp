@@ -209,7 +209,7 @@ OperationsWindow::OperationsWindow() : QWidget(nullptr, Qt::Window)
     list_->addStretch();
     scroll->setWidget(inner);
     outer->addWidget(scroll);
-    resize(480, 200);
+    resize(480, 340); // room for two rows and a question
     // Ends with the program, not before: a row may still point at its job.
     connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this, [this] {
         ended = true;
