@@ -177,14 +177,33 @@ void ExplorerTreeView::leaveGoneFolder()
         // The user disconnected it: nothing was lost.
         if (!place.isEmpty() && disconnecting_)
             return;
-        messages_->error(
-            this, place.isEmpty()
-                      ? tr("The volume of %1 is no longer there, so My Computer is shown.")
-                            .arg(rawpath::shown(gone))
-                      : tr("The connection to “%1” was lost, so My Computer is shown.").arg(place));
+        tellVolumeLost(gone, place);
         return;
     }
     leaveGoneFolderFor(ExplorerListView::nearestFolder(gone));
+}
+
+void ExplorerTreeView::tellVolumeLost(const QString &path, const QString &place)
+{
+    messages_->error(
+        this, place.isEmpty()
+                  ? tr("The volume of %1 is no longer there, so My Computer is shown.")
+                        .arg(rawpath::shown(path))
+                  : tr("The connection to “%1” was lost, so My Computer is shown.").arg(place));
+}
+
+// The name of the server's place under My Computer that holds the path, if any.
+QString ExplorerTreeView::placeHolding(const QString &path) const
+{
+    const QModelIndex computer = model_->indexOf(Location::special(MyComputerSpace));
+    for (int row = 0, rows = model_->rowCount(computer); row < rows; ++row) {
+        const QModelIndex i = model_->index(row, 0, computer);
+        const QString top = model_->pathOf(i);
+        if (i.data(NamespaceModel::NetworkRole).toBool() && !top.isEmpty() &&
+            (path == top || path.startsWith(top + QLatin1Char('/'))))
+            return i.data().toString();
+    }
+    return {};
 }
 
 void ExplorerTreeView::leaveGoneFolderFor(const QString &path)
@@ -269,8 +288,15 @@ void ExplorerTreeView::leaveIfGone()
     Background::run(this, [this, here](BackgroundTask &task) {
         const bool gone = !refusalFor(here.path).isEmpty();
         task.post([this, here, gone] {
-            if (gone && current_ == here)
-                navigateTo(Location::special(MyComputerSpace));
+            if (!gone || current_ != here)
+                return;
+            // Told as when its node goes, which then finds the user gone already.
+            const QString place = placeHolding(here.path);
+            current_ = Location();
+            navigateTo(Location::special(MyComputerSpace));
+            if (!place.isEmpty() && disconnecting_)
+                return;
+            tellVolumeLost(here.path, place);
         });
     });
 }

@@ -115,6 +115,8 @@ private:
     void leaveGoneFolder();
     // Leaves the current folder, gone, for `path`, the nearest still there.
     void leaveGoneFolderFor(const QString &path);
+    void tellVolumeLost(const QString &path, const QString &place);
+    QString placeHolding(const QString &path) const;
     // Opens the local folder of a place just connected once it answers.
     void openConnectedPlace(const QString &path, const QString &server);
     void travel(qsizetype to);
