@@ -28,11 +28,12 @@ and Cancel.")
 # the installed icons. GVfs connects network drives, and its FUSE bridge
 # gives them the local paths the program works on; the icon theme gives the
 # toolbars their pictures; Liberation stands in for the fonts printed
-# listings ask for; xdg-utils opens the home page in the browser.
+# listings ask for; xdg-utils opens the home page in the browser; Qt's own
+# translations speak the user's language in its standard dialogs.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, shared-mime-info, hicolor-icon-theme")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
-    "gvfs, gvfs-backends, gvfs-fuse, adwaita-icon-theme, fonts-liberation2, xdg-utils")
+    "gvfs, gvfs-backends, gvfs-fuse, adwaita-icon-theme, fonts-liberation2, xdg-utils, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 # The program's own files (install rules name no component, so theirs is

@@ -13,6 +13,10 @@ packages=(
     pkg-config
     qt6-base-dev
     qt6-base-dev-tools
+    # translations: lupdate and lrelease, and Qt's own texts for its dialogs
+    qt6-tools-dev
+    qt6-l10n-tools
+    qt6-translations-l10n
     libqt6svg6
     libglib2.0-dev
     shared-mime-info

@@ -1,6 +1,7 @@
 #include "fileoperationdialogs.h"
 #include "frmabout.h"
 #include "icons.h"
+#include "language.h"
 #include "program.h"
 #include "rawpaths.h"
 #include "settingsstore.h"
@@ -21,27 +22,37 @@ namespace {
 
 struct CommandLine
 {
+    // The options' names stay as they are in every language; what they do
+    // is told in the user's.
+    static QString text(const char *source)
+    {
+        return QCoreApplication::translate("CommandLine", source);
+    }
     QCommandLineParser parser;
     QCommandLineOption select{
         QStringLiteral("select"),
-        QStringLiteral("Show the arguments as items selected in their folder; the items of one "
-                       "folder share its window.")};
-    QCommandLineOption splash{QStringLiteral("splash"),
-                              QStringLiteral("Show the splash screen first.")};
+        text(QT_TRANSLATE_NOOP("CommandLine",
+                               "Show the arguments as items selected in their folder; the items of "
+                               "one folder share its window."))};
+    QCommandLineOption splash{
+        QStringLiteral("splash"),
+        text(QT_TRANSLATE_NOOP("CommandLine", "Show the splash screen first."))};
 
     CommandLine()
     {
-        parser.setApplicationDescription(
-            QStringLiteral("Browse and manage files: a folder tree beside the folder's contents."));
+        parser.setApplicationDescription(text(QT_TRANSLATE_NOOP(
+            "CommandLine",
+            "Browse and manage files: a folder tree beside the folder's contents.")));
         parser.addHelpOption();
         parser.addVersionOption();
         parser.addOptions({select, splash});
         parser.addPositionalArgument(
             QStringLiteral("paths"),
-            QStringLiteral("Folders or files to show, as paths or file:// addresses. A file "
-                           "opens its folder with the file selected, and the files of one "
-                           "folder share its window; each further folder opens in a window of "
-                           "its own."),
+            text(QT_TRANSLATE_NOOP(
+                "CommandLine",
+                "Folders or files to show, as paths or file:// addresses. A file opens its folder "
+                "with the file selected, and the files of one folder share its window; each "
+                "further folder opens in a window of its own.")),
             QStringLiteral("[PATH-OR-URI...]"));
     }
 };
@@ -96,6 +107,7 @@ int main(int argc, char *argv[])
         int count = argc;
         QCoreApplication core(count, words.data());
         describeProgram();
+        tarnwick::language::useSystemLanguage();
         CommandLine commandLine;
         commandLine.parser.process(core); // prints the text and ends the program
         return 0;
@@ -104,6 +116,9 @@ int main(int argc, char *argv[])
     tarnwick::TerminationWatcher::catchEarly();
     QApplication app(argc, argv);
     describeProgram();
+    // Before any window, so each is built in the user's language and laid
+    // out in its direction.
+    tarnwick::language::useSystemLanguage();
     QApplication::setApplicationDisplayName(QString::fromLatin1(tarnwick::version::Title));
     QApplication::setWindowIcon(tarnwick::applicationIcon());
     // Ties the windows to the installed launcher (its icon, its name).

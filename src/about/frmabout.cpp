@@ -161,7 +161,7 @@ QWidget *frmAbout::build()
     setColour(title, fromBgr(0x800000));
     lblTitle.attach(title, {1080, 0, 4845, 1200});
 
-    lblVersion.attach(label(QStringLiteral("Version"), d), {1080, 1560, 3885, 225});
+    lblVersion.attach(label(tr("Version"), d), {1080, 1560, 3885, 225});
 
     auto *link = label(QString(), d);
     link->setCursor(Qt::PointingHandCursor);
@@ -191,12 +191,10 @@ QWidget *frmAbout::build()
 
 void frmAbout::Form_Load()
 {
-    dialog()->setWindowTitle(QStringLiteral("About ") + QString::fromLatin1(version::Title));
+    dialog()->setWindowTitle(tr("About %1").arg(QString::fromLatin1(version::Title)));
     dialog()->setAccessibleName(dialog()->windowTitle());
-    lblVersion->setText(QStringLiteral("Version %1.%2.%3")
-                            .arg(version::Major)
-                            .arg(version::Minor)
-                            .arg(version::Revision));
+    lblVersion->setText(
+        tr("Version %1.%2.%3").arg(version::Major).arg(version::Minor).arg(version::Revision));
     lblVersion->setAccessibleName(lblVersion->text());
 
     // The address in full where it fits, else cut in the middle; the whole
@@ -284,8 +282,7 @@ void frmAbout::StartSysInfo()
     }
     // Started on its own, by its path, never through a shell; the box stays.
     if (path.isEmpty() || !services_.launcher->startDetached(path, {}))
-        services_.messages->notice(
-            window(), QStringLiteral("System Information Is Unavailable At This Time"));
+        services_.messages->notice(window(), tr("System Information Is Unavailable At This Time"));
 }
 
 } // namespace tarnwick

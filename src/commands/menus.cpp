@@ -2,6 +2,7 @@
 #include "commandtable.h"
 #include "frmexplore.h"
 
+#include <QCoreApplication>
 #include <QMenuBar>
 
 namespace tarnwick {
@@ -33,62 +34,63 @@ struct Menu
 
 const Menu menuBar[] = {
     {"mnuFileTop",
-     "&File",
+     QT_TRANSLATE_NOOP("Menus", "&File"),
      {
-         {"mnuFileOpen", "&Open", OffAtStart},
-         {"mnuFileExplore", "&Explore", Plain},
-         {"mnuFileFind", "&Find", OffAtStart},
+         {"mnuFileOpen", QT_TRANSLATE_NOOP("Menus", "&Open"), OffAtStart},
+         {"mnuFileExplore", QT_TRANSLATE_NOOP("Menus", "&Explore"), Plain},
+         {"mnuFileFind", QT_TRANSLATE_NOOP("Menus", "&Find"), OffAtStart},
          {"mnuSeperator4", "-", Separator},
-         {"mnuFileCreateShortcut", "Create &Shortcut", Plain},
-         {"mnuFileDelete", "&Delete", Plain},
-         {"mnuFileRename", "Rena&me", OffAtStart},
-         {"mnuFileProperties", "&Properties", Plain},
+         {"mnuFileCreateShortcut", QT_TRANSLATE_NOOP("Menus", "Create &Shortcut"), Plain},
+         {"mnuFileDelete", QT_TRANSLATE_NOOP("Menus", "&Delete"), Plain},
+         {"mnuFileRename", QT_TRANSLATE_NOOP("Menus", "Rena&me"), OffAtStart},
+         {"mnuFileProperties", QT_TRANSLATE_NOOP("Menus", "&Properties"), Plain},
          {"mnuSeparator2", "-", Separator},
-         {"mnuPrintWindow", "Print", Plain},
+         {"mnuPrintWindow", QT_TRANSLATE_NOOP("Menus", "Print"), Plain},
          {"sep", "-", Separator},
-         {"mnuFileClose", "&Close", Plain},
+         {"mnuFileClose", QT_TRANSLATE_NOOP("Menus", "&Close"), Plain},
      }},
     {"mnuEditTop",
-     "&Edit",
+     QT_TRANSLATE_NOOP("Menus", "&Edit"),
      {
-         {"mnuEditCut", "Cu&t", Plain},
-         {"mnuEditCopy", "&Copy", Plain},
-         {"mnuEditPaste", "&Paste", Plain},
+         {"mnuEditCut", QT_TRANSLATE_NOOP("Menus", "Cu&t"), Plain},
+         {"mnuEditCopy", QT_TRANSLATE_NOOP("Menus", "&Copy"), Plain},
+         {"mnuEditPaste", QT_TRANSLATE_NOOP("Menus", "&Paste"), Plain},
          {"mnuSeperator1", "-", Separator},
-         {"mnuEditSelectAll", "&Select All", Plain},
-         {"mnuEditInvertSelection", "&Invert Selection", Plain},
+         {"mnuEditSelectAll", QT_TRANSLATE_NOOP("Menus", "&Select All"), Plain},
+         {"mnuEditInvertSelection", QT_TRANSLATE_NOOP("Menus", "&Invert Selection"), Plain},
      }},
     {"View",
-     "&View",
+     QT_TRANSLATE_NOOP("Menus", "&View"),
      {
-         {"mnuViewToolbar", "&Toolbar", Checkable | Checked},
-         {"mnuViewStatusBar", "Status &Bar", Checkable | Checked},
+         {"mnuViewToolbar", QT_TRANSLATE_NOOP("Menus", "&Toolbar"), Checkable | Checked},
+         {"mnuViewStatusBar", QT_TRANSLATE_NOOP("Menus", "Status &Bar"), Checkable | Checked},
          {"mnuSeparator", "-", Separator},
-         {"mnuViewLargeIcons", "Lar&ge Icons", Checkable | Checked},
-         {"mnuViewSmallIcons", "&Small Icons", Checkable},
-         {"mnuViewList", "&List", Checkable},
-         {"mnuViewDetails", "&Details", Checkable},
+         {"mnuViewLargeIcons", QT_TRANSLATE_NOOP("Menus", "Lar&ge Icons"), Checkable | Checked},
+         {"mnuViewSmallIcons", QT_TRANSLATE_NOOP("Menus", "&Small Icons"), Checkable},
+         {"mnuViewList", QT_TRANSLATE_NOOP("Menus", "&List"), Checkable},
+         {"mnuViewDetails", QT_TRANSLATE_NOOP("Menus", "&Details"), Checkable},
      }},
     {"mnuToolsTop",
-     "&Tools",
+     QT_TRANSLATE_NOOP("Menus", "&Tools"),
      {
-         {"mnuToolsFind", "&Find...", Plain},
+         {"mnuToolsFind", QT_TRANSLATE_NOOP("Menus", "&Find..."), Plain},
          {"mnuToolsSeperator1", "-", Separator},
-         {"mnuToolsCustomizeToolbar", "&Customize Toolbar...", Plain},
+         {"mnuToolsCustomizeToolbar", QT_TRANSLATE_NOOP("Menus", "&Customize Toolbar..."), Plain},
          {"mnuToolsSeperator4", "-", Separator},
-         {"mnuToolsMapNetDrive", "&Map Network Drive...", Plain},
-         {"mnuToolsDisconnectNetDrive", "&Disconnect NetworkDrive...", Plain},
+         {"mnuToolsMapNetDrive", QT_TRANSLATE_NOOP("Menus", "&Map Network Drive..."), Plain},
+         {"mnuToolsDisconnectNetDrive", QT_TRANSLATE_NOOP("Menus", "&Disconnect NetworkDrive..."),
+          Plain},
          {"mnuToolsSeperator2", "-", Separator},
-         {"mnuToolsGoTo", "&Go to...", Plain},
+         {"mnuToolsGoTo", QT_TRANSLATE_NOOP("Menus", "&Go to..."), Plain},
          {"mnutoolseparator15", "-", Separator | OffAtStart},
-         {"mnuOptions", "&Options", Plain},
+         {"mnuOptions", QT_TRANSLATE_NOOP("Menus", "&Options"), Plain},
          {"mnuToolsHistorySeparator", "-", Separator},
-         {"mnuToolsHistory", "Operation &History...", Plain},
+         {"mnuToolsHistory", QT_TRANSLATE_NOOP("Menus", "Operation &History..."), Plain},
      }},
     {"mnuHelpTop",
-     "&Help",
+     QT_TRANSLATE_NOOP("Menus", "&Help"),
      {
-         {"mnuHelpAbout", "&About...", Plain},
+         {"mnuHelpAbout", QT_TRANSLATE_NOOP("Menus", "&About..."), Plain},
      }},
 };
 
@@ -100,12 +102,14 @@ void frmExplore::buildMenus(FormWindow *window)
     QList<QPointer<QMenu> *> tops{&mnuFileTop, &mnuEditTop, &View, &mnuToolsTop, &mnuHelpTop};
     int topIndex = 0;
     for (const Menu &m : menuBar) {
-        QMenu *menu = bar->addMenu(tr(m.caption));
+        QMenu *menu = bar->addMenu(QCoreApplication::translate("Menus", m.caption));
         menu->setObjectName(QString::fromLatin1(m.name));
         *tops[topIndex++] = menu;
         for (const Entry &e : m.entries) {
             QAction *action =
-                (e.flags & Separator) ? menu->addSeparator() : menu->addAction(tr(e.caption));
+                (e.flags & Separator)
+                    ? menu->addSeparator()
+                    : menu->addAction(QCoreApplication::translate("Menus", e.caption));
             action->setObjectName(QString::fromLatin1(e.name));
             action->setEnabled(!(e.flags & OffAtStart));
             if (e.flags & Checkable) {

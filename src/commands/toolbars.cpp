@@ -2,6 +2,7 @@
 #include "frmexplore.h"
 #include "icons.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -119,26 +120,41 @@ constexpr auto G = Toolbar::Style::Group;
 constexpr auto S = Toolbar::Style::Separator;
 
 const ButtonRow buttonTable[] = {
-    {"UpOneLevel", 1, P, "UpOneLevel", "Up One Level", "Up One Level", "Up One Level"},
+    {"UpOneLevel", 1, P, "UpOneLevel", QT_TRANSLATE_NOOP("Toolbar", "Up One Level"),
+     QT_TRANSLATE_NOOP("Toolbar", "Up One Level"), QT_TRANSLATE_NOOP("Toolbar", "Up One Level")},
     {"", 0, S, "", "", "", ""},
-    {"MapNetworkDrive", 2, P, "Map Network Drive", "Map Network Drive", "MapNetworkDrive",
-     "Map Network Drive"},
-    {"DisconnectNetDrive", 3, P, "Disconnect Network Drive", "Disconnect Network Drive",
-     "DisconnectNetDrive", "Disconnect Net Drive"},
+    {"MapNetworkDrive", 2, P, QT_TRANSLATE_NOOP("Toolbar", "Map Network Drive"),
+     QT_TRANSLATE_NOOP("Toolbar", "Map Network Drive"), "MapNetworkDrive",
+     QT_TRANSLATE_NOOP("Toolbar", "Map Network Drive")},
+    {"DisconnectNetDrive", 3, P, QT_TRANSLATE_NOOP("Toolbar", "Disconnect Network Drive"),
+     QT_TRANSLATE_NOOP("Toolbar", "Disconnect Network Drive"), "DisconnectNetDrive",
+     QT_TRANSLATE_NOOP("Toolbar", "Disconnect Net Drive")},
     {"", 0, S, "", "", "", ""},
-    {"Cut", 4, P, "Cut", "Cut", "Cut", "Cut"},
-    {"Copy", 5, P, "Copy", "Copy", "Copy", "Copy"},
-    {"Paste", 6, P, "Paste", "Paste", "Paste", "Paste"},
+    {"Cut", 4, P, QT_TRANSLATE_NOOP("Toolbar", "Cut"), QT_TRANSLATE_NOOP("Toolbar", "Cut"),
+     QT_TRANSLATE_NOOP("Toolbar", "Cut"), QT_TRANSLATE_NOOP("Toolbar", "Cut")},
+    {"Copy", 5, P, QT_TRANSLATE_NOOP("Toolbar", "Copy"), QT_TRANSLATE_NOOP("Toolbar", "Copy"),
+     QT_TRANSLATE_NOOP("Toolbar", "Copy"), QT_TRANSLATE_NOOP("Toolbar", "Copy")},
+    {"Paste", 6, P, QT_TRANSLATE_NOOP("Toolbar", "Paste"), QT_TRANSLATE_NOOP("Toolbar", "Paste"),
+     QT_TRANSLATE_NOOP("Toolbar", "Paste"), QT_TRANSLATE_NOOP("Toolbar", "Paste")},
     {"", 0, S, "", "", "", ""},
-    {"Delete", 8, P, "Delete", "Delete", "Delete", "Delete"},
-    {"Properties", 9, P, "Properties", "Properties", "Properties", "Properties"},
+    {"Delete", 8, P, QT_TRANSLATE_NOOP("Toolbar", "Delete"), QT_TRANSLATE_NOOP("Toolbar", "Delete"),
+     QT_TRANSLATE_NOOP("Toolbar", "Delete"), QT_TRANSLATE_NOOP("Toolbar", "Delete")},
+    {"Properties", 9, P, QT_TRANSLATE_NOOP("Toolbar", "Properties"),
+     QT_TRANSLATE_NOOP("Toolbar", "Properties"), QT_TRANSLATE_NOOP("Toolbar", "Properties"),
+     QT_TRANSLATE_NOOP("Toolbar", "Properties")},
     {"", 0, S, "", "", "", ""},
-    {"LargeIcon", 10, G, "LargeIcon", "Large Icons", "LargeIcon", "Large Icons"},
-    {"SmallIcon", 11, G, "SmallIcon", "Small Icons", "SmallIcon", "Small Icons"},
-    {"List", 12, G, "List", "List", "List", "List"},
-    {"Details", 13, G, "Details", "Details", "Details", "Details"},
+    {"LargeIcon", 10, G, "LargeIcon", QT_TRANSLATE_NOOP("Toolbar", "Large Icons"), "LargeIcon",
+     QT_TRANSLATE_NOOP("Toolbar", "Large Icons")},
+    {"SmallIcon", 11, G, "SmallIcon", QT_TRANSLATE_NOOP("Toolbar", "Small Icons"), "SmallIcon",
+     QT_TRANSLATE_NOOP("Toolbar", "Small Icons")},
+    {"List", 12, G, QT_TRANSLATE_NOOP("Toolbar", "List"), QT_TRANSLATE_NOOP("Toolbar", "List"),
+     QT_TRANSLATE_NOOP("Toolbar", "List"), QT_TRANSLATE_NOOP("Toolbar", "List")},
+    {"Details", 13, G, QT_TRANSLATE_NOOP("Toolbar", "Details"),
+     QT_TRANSLATE_NOOP("Toolbar", "Details"), QT_TRANSLATE_NOOP("Toolbar", "Details"),
+     QT_TRANSLATE_NOOP("Toolbar", "Details")},
     {"", 0, S, "", "", "", ""},
-    {"Print", 14, P, "Print", "Print", "Print", "Print"},
+    {"Print", 14, P, QT_TRANSLATE_NOOP("Toolbar", "Print"), QT_TRANSLATE_NOOP("Toolbar", "Print"),
+     QT_TRANSLATE_NOOP("Toolbar", "Print"), QT_TRANSLATE_NOOP("Toolbar", "Print")},
 };
 
 std::vector<Toolbar::Button> buttonsFor(bool small, const QList<QIcon> &pictures)
@@ -150,8 +166,12 @@ std::vector<Toolbar::Button> buttonsFor(bool small, const QList<QIcon> &pictures
         b.style = row.style;
         if (row.picture > 0)
             b.picture = pictures.value(row.picture - 1);
-        b.description = QString::fromLatin1(small ? row.description1 : row.description2);
-        b.toolTip = QString::fromLatin1(small ? row.toolTip1 : row.toolTip2);
+        // A description that is the button's key stays as it is: the
+        // customise dialog tells it by that (untranslated table words give
+        // the same text back).
+        b.description =
+            QCoreApplication::translate("Toolbar", small ? row.description1 : row.description2);
+        b.toolTip = QCoreApplication::translate("Toolbar", small ? row.toolTip1 : row.toolTip2);
         out.push_back(b);
     }
     if (small) // an empty button closes the small toolbar; it does nothing

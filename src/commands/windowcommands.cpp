@@ -52,9 +52,9 @@ bool frmExplore::startCopy(const QStringList &arguments, bool minimised, const Q
 
 void frmExplore::mnuToolsGoTo_Click()
 {
-    const std::optional<QString> text = services_.messages->ask(
-        window(), QStringLiteral("Go To Folder"),
-        QStringLiteral("Type the name of the path of the folder you want to open"));
+    const std::optional<QString> text =
+        services_.messages->ask(window(), tr("Go To Folder"),
+                                tr("Type the name of the path of the folder you want to open"));
     // Passed on exactly as typed: no trimming, no completion.
     if (text && !text->isEmpty())
         CcXploreTreeView1->setCurrentFolder(*text);

@@ -18,9 +18,14 @@
 namespace tarnwick::Applications {
 namespace {
 
+struct Words
+{
+    Q_DECLARE_TR_FUNCTIONS(Applications)
+};
+
 QString tr(const char *text)
 {
-    return QCoreApplication::translate("Applications", text);
+    return Words::tr(text);
 }
 
 struct Unref
@@ -164,7 +169,7 @@ LaunchResult setDefault(const QString &id, const QString &contentType)
 {
     GPtr<GAppInfo> info = infoFor(id);
     if (!info)
-        return {ENOENT, tr("The application “%1” is not installed.").arg(id)};
+        return {ENOENT, Words::tr("The application “%1” is not installed.").arg(id)};
     GError *error = nullptr;
     if (!g_app_info_set_as_default_for_type(info.get(), contentType.toUtf8().constData(), &error))
         return failure(error);
@@ -175,7 +180,7 @@ LaunchResult launch(const QString &app, const QList<QByteArray> &paths)
 {
     GPtr<GAppInfo> info = infoFor(app);
     if (!info)
-        return {ENOENT, tr("The application “%1” is not installed.").arg(app)};
+        return {ENOENT, Words::tr("The application “%1” is not installed.").arg(app)};
     GList *files = nullptr;
     for (const QByteArray &path : paths)
         files = g_list_prepend(files, g_file_new_for_path(path.constData()));
@@ -189,7 +194,7 @@ LaunchResult launch(const QString &app, const QList<QByteArray> &paths)
 LaunchResult startIn(const QList<QByteArray> &argv, const QByteArray &workingDir)
 {
     if (argv.isEmpty())
-        return {ENOENT, tr("There is no program to start.")};
+        return {ENOENT, Words::tr("There is no program to start.")};
     std::vector<char *> args;
     for (const QByteArray &a : argv)
         args.push_back(const_cast<char *>(a.constData()));

@@ -31,6 +31,9 @@ constexpr size_t ReadBlock = 1 << 18;
 
 class Packer : public ArchiveJob
 {
+    // Its own texts' context, not that of the job it is built on.
+    Q_DECLARE_TR_FUNCTIONS(tarnwick::Packer)
+
 public:
     Packer(QList<QByteArray> items, QByteArray archivePath, ArchiveFormat format)
         : ArchiveJob(JobKind::Compress), items_(std::move(items)), path_(std::move(archivePath)),

@@ -27,9 +27,14 @@
 namespace tarnwick::archive {
 namespace {
 
+struct Words
+{
+    Q_DECLARE_TR_FUNCTIONS(Archives)
+};
+
 QString tr(const char *text)
 {
-    return QCoreApplication::translate("Archives", text);
+    return Words::tr(text);
 }
 
 using rawpath::shown;
@@ -215,18 +220,18 @@ bool Unpack::entry(archive_entry *e)
     job_.unpacking(name, bytesRead());
     const EntryPath path = splitEntry(name);
     if (path.climbs) {
-        refuse(name, tr("its name leads out of the folder it is unpacked into."));
+        refuse(name, Words::tr("its name leads out of the folder it is unpacked into."));
         return true;
     }
     if (path.parts.isEmpty()) {
         if (name.isEmpty())
-            refuse(name, tr("it has no name."));
+            refuse(name, Words::tr("it has no name."));
         return true; // the folder it is unpacked into
     }
     const char *hardlink = archive_entry_hardlink(e);
     const mode_t type = archive_entry_filetype(e);
     if (!hardlink && type != AE_IFREG && type != AE_IFDIR && type != AE_IFLNK) {
-        refuse(name, tr("it is a device, pipe or socket, which is never unpacked."));
+        refuse(name, Words::tr("it is a device, pipe or socket, which is never unpacked."));
         return true;
     }
     if (!hardlink && type == AE_IFREG && archive_entry_size_is_set(e) &&
@@ -239,7 +244,7 @@ bool Unpack::entry(archive_entry *e)
     int dirFd = -1;
     if (const int err = folderFor(folders, &dirFd); err != 0) {
         if (err == ELOOP || err == ENOTDIR)
-            refuse(name, tr("it lies behind a link or a file, so it would land elsewhere."));
+            refuse(name, Words::tr("it lies behind a link or a file, so it would land elsewhere."));
         else
             failWrite(name, err);
         return !stop_;
@@ -252,7 +257,7 @@ bool Unpack::entry(archive_entry *e)
     }
     if (const int err = clearPlace(dirFd, leaf); err != 0) {
         if (err == EISDIR)
-            refuse(name, tr("a folder of that name is already there."));
+            refuse(name, Words::tr("a folder of that name is already there."));
         else
             failWrite(name, err);
         return !stop_;
@@ -266,7 +271,7 @@ bool Unpack::entry(archive_entry *e)
         if (from.get() < 0 ||
             fstatat(from.get(), to.parts.last().constData(), &st, AT_SYMLINK_NOFOLLOW) != 0 ||
             S_ISDIR(st.st_mode)) {
-            refuse(name, tr("it is a hard link to something the archive does not hold."));
+            refuse(name, Words::tr("it is a hard link to something the archive does not hold."));
             return true;
         }
         if (linkat(from.get(), to.parts.last().constData(), dirFd, leaf.constData(), 0) != 0)
@@ -276,7 +281,7 @@ bool Unpack::entry(archive_entry *e)
     if (type == AE_IFLNK) {
         const char *target = archive_entry_symlink(e);
         if (!target) {
-            refuse(name, tr("it is a link that leads nowhere."));
+            refuse(name, Words::tr("it is a link that leads nowhere."));
             return true;
         }
         if (symlinkat(target, dirFd, leaf.constData()) != 0) {
@@ -313,7 +318,7 @@ bool Unpack::writeFile(archive_entry *e, int dirFd, const QByteArray &leaf, cons
         if (r == ARCHIVE_EOF)
             break;
         if (r < ARCHIVE_WARN) {
-            fail(tr("\u201c%1\u201d could not be read: %2").arg(shown(name), readError()));
+            fail(Words::tr("\u201c%1\u201d could not be read: %2").arg(shown(name), readError()));
             return drop();
         }
         job_.holdWhilePaused();

@@ -17,9 +17,14 @@
 namespace tarnwick::archive {
 namespace {
 
+struct Words
+{
+    Q_DECLARE_TR_FUNCTIONS(Archives)
+};
+
 QString tr(const char *text)
 {
-    return QCoreApplication::translate("Archives", text);
+    return Words::tr(text);
 }
 
 using rawpath::join;
@@ -36,11 +41,13 @@ bool Unpack::sizeAllowed(qint64 total)
     const QLocale l;
     const QString archive = shown(rawpath::baseName(path_));
     const QString what =
-        total > free_ ? tr("\u201c%1\u201d needs more space than the disk has free.").arg(archive)
-                      : tr("\u201c%1\u201d unpacks to far more than its own size.").arg(archive);
+        total > free_
+            ? Words::tr("\u201c%1\u201d needs more space than the disk has free.").arg(archive)
+            : Words::tr("\u201c%1\u201d unpacks to far more than its own size.").arg(archive);
     const QString reason =
-        tr("It holds at least %1 in an archive of %2, and the disk has %3 free; it may fill the "
-           "disk. Retry goes on unpacking it, Skip leaves it packed.")
+        Words::tr(
+            "It holds at least %1 in an archive of %2, and the disk has %3 free; it may fill the "
+            "disk. Retry goes on unpacking it, Skip leaves it packed.")
             .arg(l.formattedDataSize(total), l.formattedDataSize(size_),
                  l.formattedDataSize(free_));
     switch (job_.askError(what, reason)) {
@@ -48,7 +55,7 @@ bool Unpack::sizeAllowed(qint64 total)
         sizeAccepted_ = true;
         return true;
     case ErrorChoice::Skip:
-        fail(tr("It was left packed: it unpacks to %1.").arg(l.formattedDataSize(total)));
+        fail(Words::tr("It was left packed: it unpacks to %1.").arg(l.formattedDataSize(total)));
         return false;
     case ErrorChoice::Cancel:
         stop_ = true;
@@ -62,7 +69,7 @@ void Unpack::refuse(const QByteArray &name, const QString &why)
     ++refused_;
     job_.result_.errors << jobtext::itemFailed(
         shown(rawpath::baseName(path_)),
-        tr("\u201c%1\u201d was left out: %2").arg(shown(name), why));
+        Words::tr("\u201c%1\u201d was left out: %2").arg(shown(name), why));
 }
 
 // The archive as a whole failed; what it left goes.
@@ -76,7 +83,8 @@ void Unpack::fail(const QString &why)
 
 void Unpack::failWrite(const QByteArray &name, int code)
 {
-    fail(tr("\u201c%1\u201d could not be written. %2").arg(shown(name), jobtext::reason(code)));
+    fail(Words::tr("\u201c%1\u201d could not be written. %2")
+             .arg(shown(name), jobtext::reason(code)));
 }
 
 QString Unpack::readError() const
@@ -86,16 +94,16 @@ QString Unpack::readError() const
     // Encrypted, and the archive library never asked for a password: it
     // cannot decrypt this kind (7z, for one).
     if (asked_ == 0 && opened_ && archive_read_has_encrypted_entries(archive_) > 0)
-        return tr("It is encrypted in a way that cannot be unpacked here (%1).").arg(detail);
+        return Words::tr("It is encrypted in a way that cannot be unpacked here (%1).").arg(detail);
     if (asked_ > 0 && noPassword_)
-        return asked_ > 1 ? tr("The password was wrong, so nothing was unpacked.")
-                          : tr("No password was given, so nothing was unpacked.");
+        return asked_ > 1 ? Words::tr("The password was wrong, so nothing was unpacked.")
+                          : Words::tr("No password was given, so nothing was unpacked.");
     if (asked_ > 0)
-        return tr("The password was wrong, or the archive is damaged (%1).").arg(detail);
+        return Words::tr("The password was wrong, or the archive is damaged (%1).").arg(detail);
     const int code = archive_ ? archive_errno(archive_) : 0;
     if (code > 0 && code != EILSEQ)
         return jobtext::reason(code);
-    return tr("It is damaged, cut short or not an archive (%1).").arg(detail);
+    return Words::tr("It is damaged, cut short or not an archive (%1).").arg(detail);
 }
 
 Unpack::Outcome Unpack::finish()
@@ -127,7 +135,7 @@ Unpack::Outcome Unpack::finish()
         out = Outcome::Skipped;
     } else if (names.empty()) {
         if (refused_ == 0)
-            fail(tr("It holds nothing to unpack."));
+            fail(Words::tr("It holds nothing to unpack."));
         out = Outcome::Skipped;
     } else {
         out = place(names.size() == 1 ? names.front() : QByteArray());

@@ -266,21 +266,27 @@ QByteArray suffix(ArchiveFormat format)
     return {};
 }
 
+namespace {
+struct Words
+{
+    Q_DECLARE_TR_FUNCTIONS(Archives)
+};
+} // namespace
+
 QString formatName(ArchiveFormat format)
 {
-    const auto tr = [](const char *text) { return QCoreApplication::translate("Archives", text); };
     const QString ext = QString::fromLatin1(suffix(format));
     switch (format) {
     case ArchiveFormat::Zip:
-        return tr("Zip (%1)").arg(ext);
+        return Words::tr("Zip (%1)").arg(ext);
     case ArchiveFormat::TarGz:
-        return tr("Tar, gzip (%1)").arg(ext);
+        return Words::tr("Tar, gzip (%1)").arg(ext);
     case ArchiveFormat::TarXz:
-        return tr("Tar, xz (%1)").arg(ext);
+        return Words::tr("Tar, xz (%1)").arg(ext);
     case ArchiveFormat::TarZst:
-        return tr("Tar, Zstandard (%1)").arg(ext);
+        return Words::tr("Tar, Zstandard (%1)").arg(ext);
     case ArchiveFormat::SevenZip:
-        return tr("7-Zip (%1)").arg(ext);
+        return Words::tr("7-Zip (%1)").arg(ext);
     }
     return {};
 }

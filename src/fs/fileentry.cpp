@@ -97,17 +97,23 @@ std::uint32_t attributesOf(const struct ::stat &own, bool isDir, const char *nam
     return attrs;
 }
 
+namespace {
+struct Words
+{
+    Q_DECLARE_TR_FUNCTIONS(FileNames)
+};
+} // namespace
+
 QString unusableNameReason(const QString &name)
 {
-    const auto tr = [](const char *text) { return QCoreApplication::translate("FileNames", text); };
     if (name.isEmpty())
-        return tr("A name cannot be empty.");
+        return Words::tr("A name cannot be empty.");
     if (name == QLatin1String(".") || name == QLatin1String(".."))
-        return tr("“%1” cannot be used as a name.").arg(name);
+        return Words::tr("“%1” cannot be used as a name.").arg(name);
     if (name.contains(QLatin1Char('/')) || name.contains(QChar(0)))
-        return tr("A name cannot contain “/”.");
+        return Words::tr("A name cannot contain “/”.");
     if (rawpath::toBytes(name).size() > NAME_MAX)
-        return tr("The name “%1” is too long.").arg(name);
+        return Words::tr("The name “%1” is too long.").arg(name);
     return {};
 }
 

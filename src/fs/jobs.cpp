@@ -19,9 +19,14 @@ namespace tarnwick {
 
 namespace {
 
+struct Words
+{
+    Q_DECLARE_TR_FUNCTIONS(Jobs)
+};
+
 QString tr(const char *text)
 {
-    return QCoreApplication::translate("Jobs", text);
+    return Words::tr(text);
 }
 
 QString shownName(const QByteArray &path)
@@ -196,31 +201,32 @@ QString reason(int code)
 {
     switch (code) {
     case NotCopyable:
-        return tr("It is a pipe, socket or device, which cannot be copied.");
+        return Words::tr("It is a pipe, socket or device, which cannot be copied.");
     case Mismatch:
-        return tr("The copy did not match the original, so the original was kept.");
+        return Words::tr("The copy did not match the original, so the original was kept.");
     case NoFreeName:
-        return tr("No free name was found for it.");
+        return Words::tr("No free name was found for it.");
     case FolderMoved:
-        return tr("A folder in it was moved elsewhere meanwhile, so the work stopped there.");
+        return Words::tr(
+            "A folder in it was moved elsewhere meanwhile, so the work stopped there.");
     case EOPNOTSUPP:
-        return tr("The system cannot change it without following links, which could lead "
-                  "elsewhere.");
+        return Words::tr("The system cannot change it without following links, which could lead "
+                         "elsewhere.");
     case ENOENT:
-        return tr("It no longer exists.");
+        return Words::tr("It no longer exists.");
     case ENOSPC:
-        return tr("There is not enough free space on the disk.");
+        return Words::tr("There is not enough free space on the disk.");
     case EDQUOT:
-        return tr("The disk quota is used up.");
+        return Words::tr("The disk quota is used up.");
     case EACCES:
     case EPERM:
-        return tr("Permission was denied.");
+        return Words::tr("Permission was denied.");
     case EROFS:
-        return tr("The disk is read-only.");
+        return Words::tr("The disk is read-only.");
     case ENAMETOOLONG:
-        return tr("The name is too long for the target.");
+        return Words::tr("The name is too long for the target.");
     case EIO:
-        return tr("The disk could not be read or written.");
+        return Words::tr("The disk could not be read or written.");
     default:
         return QString::fromLocal8Bit(strerror(code)) + QLatin1Char('.');
     }
@@ -228,57 +234,60 @@ QString reason(int code)
 
 QString alreadyNamed(const QString &name)
 {
-    return tr("There is already an item named \u201c%1\u201d in this folder.").arg(name);
+    return Words::tr("There is already an item named \u201c%1\u201d in this folder.").arg(name);
 }
 
 QString noLongerThere(const QString &name)
 {
-    return tr("\u201c%1\u201d is no longer there.").arg(name);
+    return Words::tr("\u201c%1\u201d is no longer there.").arg(name);
 }
 
 QString noSuchFolder(const QString &path)
 {
-    return tr("The folder \u201c%1\u201d does not exist.").arg(path);
+    return Words::tr("The folder \u201c%1\u201d does not exist.").arg(path);
 }
 
 QString folderGone(const QString &path)
 {
-    return tr("The folder \u201c%1\u201d is no longer there.").arg(path);
+    return Words::tr("The folder \u201c%1\u201d is no longer there.").arg(path);
 }
 
 QString notAFolder(const QString &path)
 {
-    return tr("\u201c%1\u201d is not a folder.").arg(path);
+    return Words::tr("\u201c%1\u201d is not a folder.").arg(path);
 }
 
 QString notRenamed(const QString &name, int code)
 {
-    return tr("\u201c%1\u201d could not be renamed. %2").arg(name, reason(code));
+    return Words::tr("\u201c%1\u201d could not be renamed. %2").arg(name, reason(code));
 }
 
 QString noNewFolder(int code)
 {
-    return tr("A new folder could not be made here. %1").arg(reason(code));
+    return Words::tr("A new folder could not be made here. %1").arg(reason(code));
 }
 
 QString noPermissions(const QString &name, int code)
 {
-    return tr("The permissions of \u201c%1\u201d could not be changed. %2").arg(name, reason(code));
+    return Words::tr("The permissions of \u201c%1\u201d could not be changed. %2")
+        .arg(name, reason(code));
 }
 
 QString partlyDeleted(const QString &name, qint64 deleted, qint64 left)
 {
     const QLocale locale;
     if (left < 0)
-        return tr("\u201c%1\u201d was partly deleted before Cancel: %2 items in it went.")
+        return Words::tr("\u201c%1\u201d was partly deleted before Cancel: %2 items in it went.")
             .arg(name, locale.toString(deleted));
-    return tr("\u201c%1\u201d was partly deleted before Cancel: %2 items in it went, %3 are left.")
+    return Words::tr(
+               "\u201c%1\u201d was partly deleted before Cancel: %2 items in it went, %3 are left.")
         .arg(name, locale.toString(deleted), locale.toString(left));
 }
 
 QString underWay(const QString &name)
 {
-    return tr("\u201c%1\u201d was under way and did not answer Cancel; it may be partly done.")
+    return Words::tr(
+               "\u201c%1\u201d was under way and did not answer Cancel; it may be partly done.")
         .arg(name);
 }
 

@@ -29,9 +29,14 @@ constexpr int OperationTimeoutMs = 60000;
 // reported as not answering, and asked again next time.
 constexpr auto ProbeWait = std::chrono::milliseconds(250);
 
+struct Words
+{
+    Q_DECLARE_TR_FUNCTIONS(NetworkMounter)
+};
+
 QString text(const char *source)
 {
-    return QCoreApplication::translate("NetworkMounter", source);
+    return Words::tr(source);
 }
 
 const QStringList &networkSchemes()
@@ -118,12 +123,13 @@ QString errorText(const GError *error, bool mounting)
 {
     if (g_error_matches(error, G_IO_ERROR, G_IO_ERROR_CANCELLED) ||
         g_error_matches(error, G_IO_ERROR, G_IO_ERROR_FAILED_HANDLED))
-        return mounting ? text("Connecting was cancelled.") : text("Disconnecting was cancelled.");
+        return mounting ? Words::tr("Connecting was cancelled.")
+                        : Words::tr("Disconnecting was cancelled.");
     // GIO's messages are already meant for people.
     if (error && error->message && *error->message)
         return QString::fromUtf8(error->message);
-    return mounting ? text("The network drive could not be connected.")
-                    : text("The network drive could not be disconnected.");
+    return mounting ? Words::tr("The network drive could not be connected.")
+                    : Words::tr("The network drive could not be disconnected.");
 }
 
 class GioMounter : public NetworkMounter
@@ -198,15 +204,21 @@ bool GioMounter::available(QString *why) const
         return false;
     };
     if (!eventLoopRunsGlib())
-        return no("This copy of the program cannot work with the desktop's file services.");
+        return no(QT_TRANSLATE_NOOP(
+            "NetworkMounter",
+            "This copy of the program cannot work with the desktop's file services."));
     if (!sessionBusPresent())
-        return no("Network drives need a desktop session, and none is running here.");
+        return no(QT_TRANSLATE_NOOP(
+            "NetworkMounter", "Network drives need a desktop session, and none is running here."));
     QStringList schemes;
     if (!supportedSchemes(&schemes))
-        return no("The desktop's file services do not answer.");
+        return no(
+            QT_TRANSLATE_NOOP("NetworkMounter", "The desktop's file services do not answer."));
     if (!schemes.contains(QLatin1String("smb")) && !schemes.contains(QLatin1String("sftp")))
-        return no("Network drives need the desktop's file services for network locations "
-                  "(the gvfs and gvfs-backends packages), and they are not installed.");
+        return no(QT_TRANSLATE_NOOP(
+            "NetworkMounter",
+            "Network drives need the desktop's file services for network locations "
+            "(the gvfs and gvfs-backends packages), and they are not installed."));
     return true;
 }
 
@@ -256,7 +268,7 @@ GioMounter::Operation *GioMounter::begin(const QString &uri, bool mounting, GObj
     connect(&op->timeout, &QTimer::timeout, this, [this, op] {
         abandon(op);
         later(op->mounting ? &NetworkMounter::mountFailed : &NetworkMounter::unmountFailed, op->uri,
-              text("The server did not answer within a minute."));
+              Words::tr("The server did not answer within a minute."));
     });
     op->timeout.start(OperationTimeoutMs);
     operations_.append(op);
@@ -298,15 +310,16 @@ void GioMounter::mount(const QString &address)
     supportedSchemes(&schemes);
     const QString scheme = QUrl(uri).scheme();
     if (!schemes.contains(scheme))
-        return later(&NetworkMounter::mountFailed, address,
-                     text("%1:// addresses cannot be connected here: the desktop's file services "
-                          "for them are not installed.")
-                         .arg(scheme));
+        return later(
+            &NetworkMounter::mountFailed, address,
+            Words::tr("%1:// addresses cannot be connected here: the desktop's file services "
+                      "for them are not installed.")
+                .arg(scheme));
     // Credentials are asked for one connection at a time.
     for (const Operation *op : std::as_const(operations_))
         if (op->mounting)
             return later(&NetworkMounter::mountFailed, address,
-                         text("Another network drive is still being connected."));
+                         Words::tr("Another network drive is still being connected."));
 
     GFile *file = g_file_new_for_uri(uri.toUtf8().constData());
     Operation *op = begin(address, true, G_OBJECT(file));
@@ -337,7 +350,7 @@ void GioMounter::unmount(const QString &uri)
             g_object_unref(objects[i]);
     if (!m)
         return later(&NetworkMounter::unmountFailed, uri,
-                     text("%1 is not connected.").arg(QUrl(uri).toDisplayString()));
+                     Words::tr("%1 is not connected.").arg(QUrl(uri).toDisplayString()));
     Operation *op = begin(uri, false, G_OBJECT(m));
     g_mount_unmount_with_operation(m, G_MOUNT_UNMOUNT_NONE, op->gop, op->cancellable, done, op);
 }
@@ -414,31 +427,33 @@ QString normalizeNetworkAddress(const QString &address, QString *why)
     };
     const QString typed = address.trimmed();
     if (typed.isEmpty())
-        return refuse(text("Type the address of a shared folder, such as smb://server/share."));
+        return refuse(
+            Words::tr("Type the address of a shared folder, such as smb://server/share."));
     for (const QChar c : typed)
         if (c.category() == QChar::Other_Control)
-            return refuse(text("The address contains characters that cannot be part of one."));
+            return refuse(Words::tr("The address contains characters that cannot be part of one."));
     const qsizetype separator = typed.indexOf(QLatin1String("://"));
     if (separator <= 0)
-        return refuse(text("\"%1\" is not a network address. Start it with the kind of "
-                           "connection, such as smb:// or sftp://.")
+        return refuse(Words::tr("\"%1\" is not a network address. Start it with the kind of "
+                                "connection, such as smb:// or sftp://.")
                           .arg(typed));
     const QString scheme = typed.left(separator).toLower();
     if (!networkSchemes().contains(scheme))
-        return refuse(text("%1:// addresses cannot be connected as a network drive. "
-                           "Use smb://, sftp://, ftp:// or dav://.")
+        return refuse(Words::tr("%1:// addresses cannot be connected as a network drive. "
+                                "Use smb://, sftp://, ftp:// or dav://.")
                           .arg(scheme));
     const QUrl url(typed, QUrl::TolerantMode);
     if (!url.isValid())
-        return refuse(text("\"%1\" is not a valid address.").arg(typed));
+        return refuse(Words::tr("\"%1\" is not a valid address.").arg(typed));
     if (url.host().isEmpty())
         return refuse(
-            text("The address names no server. Write it as %1://server/folder.").arg(scheme));
+            Words::tr("The address names no server. Write it as %1://server/folder.").arg(scheme));
     if (!url.password().isEmpty())
-        return refuse(text("Leave the password out of the address; you will be asked for it."));
+        return refuse(
+            Words::tr("Leave the password out of the address; you will be asked for it."));
     // They would be dropped from the name silently, reaching another folder.
     if (url.hasQuery() || url.hasFragment())
-        return refuse(text("Write \"?\" and \"#\" in a name as %3F and %23."));
+        return refuse(Words::tr("Write \"?\" and \"#\" in a name as %3F and %23."));
     return url.toString(QUrl::FullyEncoded);
 }
 

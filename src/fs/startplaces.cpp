@@ -19,9 +19,14 @@
 namespace tarnwick {
 namespace {
 
+struct Words
+{
+    Q_DECLARE_TR_FUNCTIONS(StartPlaces)
+};
+
 QString tr(const char *text)
 {
-    return QCoreApplication::translate("StartPlaces", text);
+    return Words::tr(text);
 }
 
 QString systemError(int error)
@@ -33,7 +38,7 @@ QString systemError(int error)
 QByteArray localPath(const QString &argument, QString *problem)
 {
     if (argument.isEmpty()) {
-        *problem = tr("An empty argument names no file or folder.");
+        *problem = Words::tr("An empty argument names no file or folder.");
         return {};
     }
     // Only scheme://... (or file:...) is an address; anything else is a
@@ -56,8 +61,8 @@ QByteArray localPath(const QString &argument, QString *problem)
     char *path = g_file_get_path(file);
     g_object_unref(file);
     if (!path) {
-        *problem = tr("“%1” is not on this computer or not connected; connect it with "
-                      "Tools > Map Network Drive first.")
+        *problem = Words::tr("“%1” is not on this computer or not connected; connect it with "
+                             "Tools > Map Network Drive first.")
                        .arg(rawpath::visible(argument));
         return {};
     }
@@ -76,14 +81,14 @@ StartRequest startPlaces(const QStringList &arguments, bool selectItems)
         const QByteArray path = localPath(argument, &problem);
         struct stat st;
         if (!path.isEmpty() && stat(path.constData(), &st) != 0) {
-            problem =
-                tr("“%1”: %2.").arg(rawpath::visible(rawpath::toText(path)), systemError(errno));
+            problem = Words::tr("“%1”: %2.")
+                          .arg(rawpath::visible(rawpath::toText(path)), systemError(errno));
         } else if (!path.isEmpty()) {
             const bool folder = S_ISDIR(st.st_mode) && !(selectItems && path != "/");
             const QByteArray where = folder ? path : rawpath::parentOf(path);
             // A folder that cannot be listed would open on an error.
             if (access(where.constData(), R_OK | X_OK) != 0) {
-                problem = tr("“%1” cannot be opened: %2.")
+                problem = Words::tr("“%1” cannot be opened: %2.")
                               .arg(rawpath::visible(rawpath::toText(where)), systemError(errno));
             } else {
                 StartPlace place{rawpath::toText(where), {}};

@@ -19,9 +19,14 @@
 namespace tarnwick {
 namespace {
 
+struct Words
+{
+    Q_DECLARE_TR_FUNCTIONS(FileTransfer)
+};
+
 QString tr(const char *text)
 {
-    return QCoreApplication::translate("FileTransfer", text);
+    return Words::tr(text);
 }
 
 } // namespace
@@ -451,7 +456,8 @@ void TransferWorker::removeMoved(const EntryAt &from, int copyFd, const QByteArr
         rc = errno;
     }
     if (rc != 0)
-        result_.errors << tr("\u201c%1\u201d was moved, but the original could not be removed. %2")
+        result_.errors << Words::tr(
+                              "\u201c%1\u201d was moved, but the original could not be removed. %2")
                               .arg(shown(from.path), reasonText(rc));
 }
 

@@ -16,9 +16,14 @@ namespace {
 
 using namespace transfer;
 
+struct Words
+{
+    Q_DECLARE_TR_FUNCTIONS(FileTransfer)
+};
+
 QString tr(const char *text)
 {
-    return QCoreApplication::translate("FileTransfer", text);
+    return Words::tr(text);
 }
 
 bool sameFile(const struct stat &a, const struct stat &b)
@@ -100,10 +105,11 @@ ConflictChoice TransferWorker::decide(const EntryAt &from, const struct stat &st
     ConflictChoice choice =
         forAll_ && (*forAll_ != ConflictChoice::Replace || c.mayReplace) ? *forAll_ : ask(c);
     if (choice == ConflictChoice::Replace && !c.mayReplace) {
-        result_.errors << (same ? tr("\u201c%1\u201d was left as it was: nothing can replace "
-                                     "itself.")
-                                : tr("\u201c%1\u201d was left as it was: a folder and a file "
-                                     "cannot replace each other."))
+        result_.errors << (same
+                               ? Words::tr("\u201c%1\u201d was left as it was: nothing can replace "
+                                           "itself.")
+                               : Words::tr("\u201c%1\u201d was left as it was: a folder and a file "
+                                           "cannot replace each other."))
                               .arg(shown(to.path));
         choice = ConflictChoice::Skip;
     }
@@ -259,10 +265,11 @@ ConflictChoice TransferWorker::ask(const Conflict &c)
 // Asks about a failure: true to try again, otherwise *out says how to go on.
 bool TransferWorker::retry(const QByteArray &path, int code, Outcome *out)
 {
-    const QString what = (kind_ == JobKind::Copy   ? tr("Could not copy \u201c%1\u201d.")
-                          : kind_ == JobKind::Move ? tr("Could not move \u201c%1\u201d.")
-                                                   : tr("Could not make a link to \u201c%1\u201d."))
-                             .arg(shown(path));
+    const QString what =
+        (kind_ == JobKind::Copy   ? Words::tr("Could not copy \u201c%1\u201d.")
+         : kind_ == JobKind::Move ? Words::tr("Could not move \u201c%1\u201d.")
+                                  : Words::tr("Could not make a link to \u201c%1\u201d."))
+            .arg(shown(path));
     const QString reason = reasonText(code);
     ErrorChoice choice = ErrorChoice::Skip;
     if (askErrors && !cancelled()) {

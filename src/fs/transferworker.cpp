@@ -22,9 +22,14 @@ namespace {
 
 using namespace transfer;
 
+struct Words
+{
+    Q_DECLARE_TR_FUNCTIONS(FileTransfer)
+};
+
 QString tr(const char *text)
 {
-    return QCoreApplication::translate("FileTransfer", text);
+    return Words::tr(text);
 }
 using rawpath::join;
 
@@ -351,8 +356,9 @@ TransferWorker::Outcome TransferWorker::place(const EntryAt &from, const EntryAt
         if (rc == 0)
             rc = checked::syncFile(to.dirFd);
         if (rc != 0) {
-            result_.errors << tr("\u201c%1\u201d was copied, but the disk did not confirm the "
-                                 "copy, so the original was kept. %2")
+            result_.errors << Words::tr(
+                                  "\u201c%1\u201d was copied, but the disk did not confirm the "
+                                  "copy, so the original was kept. %2")
                                   .arg(shown(from.path), reasonText(rc));
             skipped_.insert(from.path);
             return Outcome::Skipped;

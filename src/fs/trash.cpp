@@ -32,9 +32,14 @@ QString dateFormat()
     return QStringLiteral("yyyy-MM-dd'T'hh:mm:ss");
 }
 
+struct Words
+{
+    Q_DECLARE_TR_FUNCTIONS(TrashStore)
+};
+
 QString tr(const char *text)
 {
-    return QCoreApplication::translate("TrashStore", text);
+    return Words::tr(text);
 }
 
 QString errnoText(int err)
@@ -292,11 +297,12 @@ bool TrashStore::trashEncoded(const QByteArray &given, QString *error, QByteArra
     const QByteArray name = baseName(path);
     const QString what = shown(path);
     const auto cannot = [&](int err) {
-        return fail(error,
-                    tr("“%1” could not be moved to the trash: %2.").arg(what, errnoText(err)));
+        return fail(
+            error,
+            Words::tr("“%1” could not be moved to the trash: %2.").arg(what, errnoText(err)));
     };
     if (path.isEmpty() || path == "/" || name == "." || name == "..")
-        return fail(error, tr("“%1” cannot be moved to the trash.").arg(what));
+        return fail(error, Words::tr("“%1” cannot be moved to the trash.").arg(what));
 
     // Links in the folder are resolved so that the info file records where the
     // item really was; the item itself may be a link and is moved as one.
@@ -308,8 +314,9 @@ bool TrashStore::trashEncoded(const QByteArray &given, QString *error, QByteArra
     if (lstat(path.constData(), &st) != 0 || stat(folder.constData(), &folderSt) != 0)
         return cannot(errno);
     if (st.st_dev != folderSt.st_dev)
-        return fail(error,
-                    tr("“%1” is a mounted volume and cannot be moved to the trash.").arg(what));
+        return fail(
+            error,
+            Words::tr("“%1” is a mounted volume and cannot be moved to the trash.").arg(what));
 
     TrashDir loc;
     if (st.st_dev == deviceOf(rawpath::toBytes(home_))) {
@@ -317,9 +324,8 @@ bool TrashStore::trashEncoded(const QByteArray &given, QString *error, QByteArra
         QDir().mkpath(QFileInfo(home_).absolutePath());
         if (!makeDir(loc.dir, false) || !makeDir(loc.dir + "/files", false) ||
             !makeDir(loc.dir + "/info", false))
-            return fail(
-                error,
-                tr("The trash folder “%1” could not be set up: %2.").arg(home_, errnoText(errno)));
+            return fail(error, Words::tr("The trash folder “%1” could not be set up: %2.")
+                                   .arg(home_, errnoText(errno)));
     } else if (const auto found = volumeTrash(folder, st.st_dev, what, error)) {
         loc = *found;
     } else {
@@ -328,9 +334,10 @@ bool TrashStore::trashEncoded(const QByteArray &given, QString *error, QByteArra
 
     const QByteArray trashReal = canonical(loc.dir);
     if (path == trashReal || trashReal.startsWith(path + '/'))
-        return fail(error, tr("“%1” holds the trash and cannot be moved into it.").arg(what));
+        return fail(error,
+                    Words::tr("“%1” holds the trash and cannot be moved into it.").arg(what));
     if (path.startsWith(trashReal + '/'))
-        return fail(error, tr("“%1” is in the trash already.").arg(what));
+        return fail(error, Words::tr("“%1” is in the trash already.").arg(what));
 
     const QByteArray files = loc.dir + "/files";
     const QByteArray info = loc.dir + "/info";
@@ -369,9 +376,10 @@ bool TrashStore::trashEncoded(const QByteArray &given, QString *error, QByteArra
         if (err != EEXIST) // else another program took the name in between
             return cannot(err);
     }
-    return fail(error, tr("“%1” could not be moved to the trash: too many items of that name are "
+    return fail(error,
+                Words::tr("“%1” could not be moved to the trash: too many items of that name are "
                           "in it already.")
-                           .arg(what));
+                    .arg(what));
 }
 
 // The trash at the top of the volume that holds `folder`: the deepest of the
@@ -389,7 +397,8 @@ std::optional<TrashDir> TrashStore::volumeTrash(const QByteArray &folder, dev_t 
     }
     struct stat st;
     if (top.isEmpty() || stat(top.constData(), &st) != 0 || st.st_dev != dev) {
-        fail(error, tr("“%1” was not moved: its volume has no trash that can be used.").arg(what));
+        fail(error,
+             Words::tr("“%1” was not moved: its volume has no trash that can be used.").arg(what));
         return {};
     }
     const QByteArray uid = QByteArray::number(geteuid());
@@ -399,7 +408,8 @@ std::optional<TrashDir> TrashStore::volumeTrash(const QByteArray &folder, dev_t 
         loc.dir = join(top, ".Trash-" + uid);
     if (!makeDir(loc.dir, true) || !makeDir(loc.dir + "/files", true) ||
         !makeDir(loc.dir + "/info", true)) {
-        fail(error, tr("“%1” was not moved: its volume has no trash that can be used.").arg(what));
+        fail(error,
+             Words::tr("“%1” was not moved: its volume has no trash that can be used.").arg(what));
         return {};
     }
     return loc;
@@ -409,22 +419,23 @@ bool TrashStore::restore(const TrashItem &item, const QByteArray &targetPath, QS
 {
     const auto loc = dirOf(item);
     if (!loc)
-        return fail(error, tr("“%1” is not in the trash.").arg(item.name));
+        return fail(error, Words::tr("“%1” is not in the trash.").arg(item.name));
     if (!exists(item.encodedFilesPath))
-        return fail(error, tr("“%1” is no longer in the trash.").arg(item.name));
+        return fail(error, Words::tr("“%1” is no longer in the trash.").arg(item.name));
     // Where it came from as the trash itself records it, not as the caller says.
     const auto info = parseTrashInfo(readSmallFile(item.encodedInfoPath, MaxInfoSize), loc->top);
     if (!info)
-        return fail(
-            error,
-            tr("“%1” was not restored: the trash does not say where it came from.").arg(item.name));
+        return fail(error,
+                    Words::tr("“%1” was not restored: the trash does not say where it came from.")
+                        .arg(item.name));
     QByteArray target = targetPath.isEmpty() ? info->path : targetPath;
     if (!target.startsWith('/'))
         target = join(rawpath::toBytes(QDir::currentPath()), target);
     target = cleanPath(target);
     const auto taken = [&] {
         return fail(
-            error, tr("“%1” was not restored: “%2” already exists.").arg(item.name, shown(target)));
+            error,
+            Words::tr("“%1” was not restored: “%2” already exists.").arg(item.name, shown(target)));
     };
     // A volume's trash restores onto that volume only: an info file written
     // there by anyone must not make us create folders anywhere else.
@@ -434,24 +445,25 @@ bool TrashStore::restore(const TrashItem &item, const QByteArray &targetPath, QS
             near = parentOf(near);
         const QByteArray realTop = canonical(loc->top), realNear = canonical(near);
         if (!isAtOrUnder(target, loc->top) || realTop.isEmpty() || !isAtOrUnder(realNear, realTop))
-            return fail(error, tr("“%1” was not restored: “%2” lies outside the volume whose trash "
+            return fail(error,
+                        Words::tr("“%1” was not restored: “%2” lies outside the volume whose trash "
                                   "holds it.")
-                                   .arg(item.name, shown(target)));
+                            .arg(item.name, shown(target)));
     }
     if (target == "/" || exists(target))
         return taken();
     if (!makeFolders(parentOf(target)))
-        return fail(error, tr("“%1” was not restored: the folder “%2” could not be created: %3.")
-                               .arg(item.name, shown(parentOf(target)), errnoText(errno)));
+        return fail(error,
+                    Words::tr("“%1” was not restored: the folder “%2” could not be created: %3.")
+                        .arg(item.name, shown(parentOf(target)), errnoText(errno)));
     const int err = moveNoReplace(item.encodedFilesPath, target);
     if (err == EEXIST || err == ENOTEMPTY)
         return taken();
     if (err == EXDEV)
-        return fail(
-            error,
-            tr("“%1” was not restored: “%2” is on another volume.").arg(item.name, shown(target)));
+        return fail(error, Words::tr("“%1” was not restored: “%2” is on another volume.")
+                               .arg(item.name, shown(target)));
     if (err != 0)
-        return fail(error, tr("“%1” was not restored: %2.").arg(item.name, errnoText(err)));
+        return fail(error, Words::tr("“%1” was not restored: %2.").arg(item.name, errnoText(err)));
     // The item has left the trash; its info file describes nothing now.
     unlink(item.encodedInfoPath.constData());
     return true;
@@ -461,7 +473,7 @@ bool TrashStore::erase(const TrashItem &item, QString *error, const std::atomic<
 {
     const auto loc = dirOf(item);
     if (!loc)
-        return fail(error, tr("“%1” is not in the trash.").arg(item.name));
+        return fail(error, Words::tr("“%1” is not in the trash.").arg(item.name));
     // files/ and info/ of a volume's trash are opened without following a
     // link put in their place; the entry itself is removed, not followed.
     const int flags = O_RDONLY | O_DIRECTORY | O_CLOEXEC | (loc->top.isEmpty() ? 0 : O_NOFOLLOW);
@@ -489,9 +501,8 @@ bool TrashStore::erase(const TrashItem &item, QString *error, const std::atomic<
             close(fd);
     }
     if (err != 0)
-        return fail(
-            error,
-            tr("“%1” could not be deleted completely: %2").arg(item.name, jobtext::reason(err)));
+        return fail(error, Words::tr("“%1” could not be deleted completely: %2")
+                               .arg(item.name, jobtext::reason(err)));
     return true;
 }
 

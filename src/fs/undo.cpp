@@ -12,9 +12,14 @@ namespace tarnwick::undo {
 
 namespace {
 
+struct Words
+{
+    Q_DECLARE_TR_FUNCTIONS(Undo)
+};
+
 QString tr(const char *text)
 {
-    return QCoreApplication::translate("Undo", text);
+    return Words::tr(text);
 }
 
 QString named(const char *text, const QByteArray &path)
@@ -29,17 +34,17 @@ QString failedWith(const QByteArray &path, int err)
 
 QString gone(const QByteArray &path)
 {
-    return named("%1: is no longer there, left alone", path);
+    return named(QT_TRANSLATE_NOOP("Undo", "%1: is no longer there, left alone"), path);
 }
 
 QString changed(const QByteArray &path)
 {
-    return named("%1: was changed since, left alone", path);
+    return named(QT_TRANSLATE_NOOP("Undo", "%1: was changed since, left alone"), path);
 }
 
 QString taken(const QByteArray &path)
 {
-    return named("%1: the place is now taken, left alone", path);
+    return named(QT_TRANSLATE_NOOP("Undo", "%1: the place is now taken, left alone"), path);
 }
 
 qint64 mtimeOf(const struct stat &st)
@@ -155,7 +160,8 @@ QString fromTrash(const UndoItem &item, const TrashStore &store, UndoItem *rever
 {
     const auto inTrash = store.item(item.to);
     if (!inTrash)
-        return named("%1: is no longer in the trash, left alone", item.from);
+        return named(QT_TRANSLATE_NOOP("Undo", "%1: is no longer in the trash, left alone"),
+                     item.from);
     {
         const At at(item.to);
         if (QString why = notTheSame(at, item.from, item); !why.isEmpty())
@@ -178,7 +184,7 @@ QString removeFolder(const UndoItem &item, UndoItem *reverse)
     // Only while still empty: what was put in it since stays.
     if (::unlinkat(at.dir, at.name.constData(), AT_REMOVEDIR) != 0)
         return errno == ENOTEMPTY || errno == EEXIST
-                   ? named("%1: is no longer empty, left alone", item.to)
+                   ? named(QT_TRANSLATE_NOOP("Undo", "%1: is no longer empty, left alone"), item.to)
                    : failedWith(item.to, errno);
     *reverse = UndoItem{{}, item.to};
     return {};
@@ -193,7 +199,7 @@ QString removeLink(const UndoItem &item, UndoItem *reverse)
     if (!at.stat(&st))
         return gone(item.to);
     if (!S_ISLNK(st.st_mode) || !sameItem(st, item))
-        return named("%1: is no longer a link, left alone", item.to);
+        return named(QT_TRANSLATE_NOOP("Undo", "%1: is no longer a link, left alone"), item.to);
     QByteArray target(PATH_MAX, '\0');
     const ssize_t n = ::readlinkat(at.dir, at.name.constData(), target.data(), target.size());
     target.resize(n < 0 ? 0 : n);
@@ -203,7 +209,7 @@ QString removeLink(const UndoItem &item, UndoItem *reverse)
     if (::fstatat(at.dir, aside.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0 ||
         !S_ISLNK(st.st_mode) || !sameItem(st, item)) {
         [[maybe_unused]] const int back = renameNoReplace(at.dir, aside, at.dir, at.name);
-        return named("%1: is no longer a link, left alone", item.to);
+        return named(QT_TRANSLATE_NOOP("Undo", "%1: is no longer a link, left alone"), item.to);
     }
     if (::unlinkat(at.dir, aside.constData(), 0) != 0)
         return failedWith(item.to, errno);
@@ -317,7 +323,8 @@ QString apply(int kind, bool redo, const UndoItem &item, const TrashStore &store
     case JobKind::EraseFromTrash:
         break;
     }
-    return named("%1: was deleted for good and cannot be brought back", item.from);
+    return named(QT_TRANSLATE_NOOP("Undo", "%1: was deleted for good and cannot be brought back"),
+                 item.from);
 }
 
 Job *undo(const UndoRecord &record, const TrashStore &store, bool redo)

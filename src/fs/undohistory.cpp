@@ -10,40 +10,45 @@ namespace tarnwick::undo {
 
 namespace {
 
+struct Words
+{
+    Q_DECLARE_TR_FUNCTIONS(Undo)
+};
+
 QString tr(const char *text)
 {
-    return QCoreApplication::translate("Undo", text);
+    return Words::tr(text);
 }
 
 QString kindName(int kind)
 {
     switch (JobKind(kind)) {
     case JobKind::Copy:
-        return tr("Copy");
+        return Words::tr("Copy");
     case JobKind::Move:
-        return tr("Move");
+        return Words::tr("Move");
     case JobKind::Link:
-        return tr("Link");
+        return Words::tr("Link");
     case JobKind::Rename:
-        return tr("Rename");
+        return Words::tr("Rename");
     case JobKind::NewFolder:
-        return tr("New Folder");
+        return Words::tr("New Folder");
     case JobKind::Trash:
-        return tr("Recycle");
+        return Words::tr("Recycle");
     case JobKind::Delete:
-        return tr("Delete");
+        return Words::tr("Delete");
     case JobKind::EraseFromTrash:
-        return tr("Delete from Recycle Bin");
+        return Words::tr("Delete from Recycle Bin");
     case JobKind::Restore:
-        return tr("Restore");
+        return Words::tr("Restore");
     case JobKind::Permissions:
-        return tr("Permissions Change");
+        return Words::tr("Permissions Change");
     case JobKind::Extract:
-        return tr("Extract");
+        return Words::tr("Extract");
     case JobKind::Compress:
-        return tr("Compress");
+        return Words::tr("Compress");
     }
-    return tr("Operation");
+    return Words::tr("Operation");
 }
 
 const UndoRecord *byId(const QList<UndoRecord> &history, quint64 id)
@@ -92,22 +97,22 @@ QString title(const UndoRecord &record)
         const UndoItem &item = record.items.first();
         const QByteArray path =
             item.to.isEmpty() || JobKind(record.kind) == JobKind::Trash ? item.from : item.to;
-        return tr("%1 of \u201c%2\u201d")
+        return Words::tr("%1 of \u201c%2\u201d")
             .arg(kindName(record.kind), rawpath::shown(rawpath::baseName(path)));
     }
-    return tr("%1 of %2 Items").arg(kindName(record.kind)).arg(record.items.size());
+    return Words::tr("%1 of %2 Items").arg(kindName(record.kind)).arg(record.items.size());
 }
 
 QString menuText(const UndoRecord &record, bool redo)
 {
     QString name = title(record);
     name.replace(u'&', QStringLiteral("&&"));
-    return (redo ? tr("R&edo %1") : tr("&Undo %1")).arg(name);
+    return (redo ? Words::tr("R&edo %1") : Words::tr("&Undo %1")).arg(name);
 }
 
 QString cannotUndo(const UndoRecord &record)
 {
-    return tr("\u201c%1\u201d cannot be undone.").arg(title(record));
+    return Words::tr("\u201c%1\u201d cannot be undone.").arg(title(record));
 }
 
 quint64 nextUndo(const QList<UndoRecord> &history, QList<UndoRecord> *skipped)
@@ -148,15 +153,15 @@ Job *start(UndoJournal &journal, quint64 id, bool redo, const TrashStore &store,
     const UndoRecord *record = byId(history, id);
     QString reason;
     if (!record)
-        reason = tr("The operation is no longer in the history.");
+        reason = Words::tr("The operation is no longer in the history.");
     else if (!undoable(record->kind))
         reason = cannotUndo(*record);
     else if (record->busy)
-        reason = tr("\u201c%1\u201d is being undone or redone elsewhere, or was cut short.")
+        reason = Words::tr("\u201c%1\u201d is being undone or redone elsewhere, or was cut short.")
                      .arg(title(*record));
     else if (record->undone != redo || !journal.claim(id, redo))
-        reason = (redo ? tr("\u201c%1\u201d was redone meanwhile.")
-                       : tr("\u201c%1\u201d was undone meanwhile."))
+        reason = (redo ? Words::tr("\u201c%1\u201d was redone meanwhile.")
+                       : Words::tr("\u201c%1\u201d was undone meanwhile."))
                      .arg(title(*record));
     if (!reason.isEmpty()) {
         if (why)

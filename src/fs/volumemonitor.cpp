@@ -15,9 +15,14 @@
 namespace tarnwick {
 namespace {
 
+struct Words
+{
+    Q_DECLARE_TR_FUNCTIONS(VolumeMonitor)
+};
+
 QString text(const char *source)
 {
-    return QCoreApplication::translate("VolumeMonitor", source);
+    return Words::tr(source);
 }
 
 QString takeString(char *s)
@@ -44,16 +49,16 @@ QString iconNameOf(GIcon *icon)
 QString kindOf(const QString &iconName, GDrive *drive, bool network)
 {
     if (network)
-        return text("Network Share");
+        return Words::tr("Network Share");
     if (iconName.contains(QLatin1String("optical")))
-        return text("CD/DVD Drive");
+        return Words::tr("CD/DVD Drive");
     if (iconName.contains(QLatin1String("encrypted")))
-        return text("Encrypted Volume");
+        return Words::tr("Encrypted Volume");
     if (drive && (g_drive_is_removable(drive) || g_drive_is_media_removable(drive)))
-        return text("Removable Disk");
+        return Words::tr("Removable Disk");
     if (iconName.contains(QLatin1String("removable")) || iconName.contains(QLatin1String("flash")))
-        return text("Removable Disk");
-    return text("Local Disk");
+        return Words::tr("Removable Disk");
+    return Words::tr("Local Disk");
 }
 
 bool eventLoopRunsGlib()
@@ -291,7 +296,7 @@ void GioVolumeMonitor::mount(const QString &id)
 {
     Objects o;
     if (!find(id, &o) || !o.volume)
-        return fail(id, text("The volume is no longer there."));
+        return fail(id, Words::tr("The volume is no longer there."));
     if (o.mount) {
         GFile *root = g_mount_get_root(o.mount);
         const QString path = takeString(g_file_get_path(root));
@@ -308,7 +313,7 @@ void GioVolumeMonitor::unmount(const QString &id)
 {
     Objects o;
     if (!find(id, &o) || !o.mount)
-        return fail(id, text("The volume is not mounted."));
+        return fail(id, Words::tr("The volume is not mounted."));
     Operation *op = begin(id, Unmount);
     g_mount_unmount_with_operation(o.mount, G_MOUNT_UNMOUNT_NONE, op->gop, nullptr, done, op);
 }
@@ -317,7 +322,7 @@ void GioVolumeMonitor::eject(const QString &id)
 {
     Objects o;
     if (!find(id, &o))
-        return fail(id, text("The volume is no longer there."));
+        return fail(id, Words::tr("The volume is no longer there."));
     if (o.volume && g_volume_can_eject(o.volume)) {
         Operation *op = begin(id, Eject);
         g_volume_eject_with_operation(o.volume, G_MOUNT_UNMOUNT_NONE, op->gop, nullptr, done, op);
@@ -325,7 +330,7 @@ void GioVolumeMonitor::eject(const QString &id)
         Operation *op = begin(id, Eject);
         g_mount_eject_with_operation(o.mount, G_MOUNT_UNMOUNT_NONE, op->gop, nullptr, done, op);
     } else {
-        fail(id, text("The volume cannot be ejected."));
+        fail(id, Words::tr("The volume cannot be ejected."));
     }
 }
 
@@ -333,7 +338,7 @@ void GioVolumeMonitor::stop(const QString &id)
 {
     Objects o;
     if (!find(id, &o) || !o.drive || !g_drive_can_stop(o.drive))
-        return fail(id, text("The drive cannot be removed safely from here."));
+        return fail(id, Words::tr("The drive cannot be removed safely from here."));
     Operation *op = begin(id, Stop);
     g_drive_stop(o.drive, G_MOUNT_UNMOUNT_NONE, op->gop, nullptr, done, op);
 }
@@ -420,7 +425,7 @@ void GioVolumeMonitor::finish(Operation *op, bool ok, const GError *error)
     } else if (ok) {
         emit unmounted(op->id);
     } else if (busy) {
-        emit failed(op->id, text("The volume is in use."), true);
+        emit failed(op->id, Words::tr("The volume is in use."), true);
     } else if (g_error_matches(error, G_IO_ERROR, G_IO_ERROR_CANCELLED) ||
                g_error_matches(error, G_IO_ERROR, G_IO_ERROR_FAILED_HANDLED)) {
         emit failed(op->id, QString(), false);
@@ -428,7 +433,7 @@ void GioVolumeMonitor::finish(Operation *op, bool ok, const GError *error)
         // GIO's messages are already meant for people.
         emit failed(op->id,
                     error && error->message && *error->message ? QString::fromUtf8(error->message)
-                                                               : text("The operation failed."),
+                                                               : Words::tr("The operation failed."),
                     false);
     }
 }

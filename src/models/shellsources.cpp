@@ -21,9 +21,14 @@
 namespace tarnwick::ShellSources {
 namespace {
 
+struct Words
+{
+    Q_DECLARE_TR_FUNCTIONS(ShellSources)
+};
+
 QString tr(const char *text)
 {
-    return QCoreApplication::translate("ShellSources", text);
+    return Words::tr(text);
 }
 
 QString dateText(const QDateTime &when)
@@ -37,7 +42,7 @@ QString mimeComment(const QString &name, QString *iconName)
     const QMimeType mime = db.mimeTypeForFile(name, QMimeDatabase::MatchExtension);
     if (iconName)
         *iconName = mime.isDefault() ? QStringLiteral("text-x-generic") : mime.iconName();
-    return mime.isDefault() ? tr("File") : mime.comment();
+    return mime.isDefault() ? Words::tr("File") : mime.comment();
 }
 
 ShellItem place(NameSpace nameSpace)
@@ -48,7 +53,7 @@ ShellItem place(NameSpace nameSpace)
     item.container = true;
     item.pinned = true;
     item.target = Location::special(nameSpace);
-    item.columns = {QString(), tr("System Folder"), QString()};
+    item.columns = {QString(), Words::tr("System Folder"), QString()};
     return item;
 }
 
@@ -80,7 +85,7 @@ QList<ShellItem> folderItems(const QString &folder)
         if (e.isDir) {
             item.target = Location::folder(item.path);
             item.iconName = QStringLiteral("folder");
-            item.columns = {QString(), tr("Folder"), modified};
+            item.columns = {QString(), Words::tr("Folder"), modified};
         } else {
             QString icon;
             item.columns = {FolderModel::sizeText(e.size), mimeComment(e.name, &icon), modified};
@@ -98,7 +103,7 @@ QList<ShellItem> folderItems(const QString &folder)
 ShellItemsModel::Source desktop(const QString &desktopDir)
 {
     ShellItemsModel::Source s;
-    s.headers = {tr("Name"), tr("Size"), tr("Type"), tr("Modified")};
+    s.headers = {Words::tr("Name"), Words::tr("Size"), Words::tr("Type"), Words::tr("Modified")};
     s.gather = [desktopDir] {
         QList<ShellItem> items;
         for (NameSpace n : {MyComputerSpace, ControlPanelSpace, PrintersSpace, RecycleBinSpace})
@@ -114,7 +119,8 @@ ShellItemsModel::Source myComputer(VolumeSource volumes, const QString &homeDir,
                                    const QList<DriveVolume> &unmounted)
 {
     ShellItemsModel::Source s;
-    s.headers = {tr("Name"), tr("Type"), tr("Total Size"), tr("Free Space")};
+    s.headers = {Words::tr("Name"), Words::tr("Type"), Words::tr("Total Size"),
+                 Words::tr("Free Space")};
     s.gather = [volumes, homeDir, unmounted] {
         QList<ShellItem> items;
         auto add = [&items](const QString &path, const QString &name, const QString &type,
@@ -136,14 +142,15 @@ ShellItemsModel::Source myComputer(VolumeSource volumes, const QString &homeDir,
             }
             items.append(item);
         };
-        add(QStringLiteral("/"), QStringLiteral("/"), tr("Local Disk"),
+        add(QStringLiteral("/"), QStringLiteral("/"), Words::tr("Local Disk"),
             QStringLiteral("drive-harddisk"));
-        add(homeDir, tr("Home"), tr("Home Folder"), QStringLiteral("user-home"));
+        add(homeDir, Words::tr("Home"), Words::tr("Home Folder"), QStringLiteral("user-home"));
         for (const Volume &v : volumes()) {
             if (v.mountPoint == QLatin1String("/") || v.mountPoint == homeDir)
                 continue;
             add(v.mountPoint, v.name,
-                v.network ? tr("Network Drive") : tr("Local Disk (%1)").arg(v.fileSystem),
+                v.network ? Words::tr("Network Drive")
+                          : Words::tr("Local Disk (%1)").arg(v.fileSystem),
                 v.network ? QStringLiteral("folder-remote") : QStringLiteral("drive-harddisk"));
         }
         for (const DriveVolume &v : unmounted) {
@@ -165,7 +172,7 @@ ShellItemsModel::Source myComputer(VolumeSource volumes, const QString &homeDir,
 ShellItemsModel::Source controlPanel()
 {
     ShellItemsModel::Source s;
-    s.headers = {tr("Name"), tr("Description")};
+    s.headers = {Words::tr("Name"), Words::tr("Description")};
     s.gather = [] {
         QList<ShellItem> items;
         for (const DesktopApp &app : settingsApplications()) {
@@ -189,7 +196,8 @@ ShellItemsModel::Source controlPanel()
 ShellItemsModel::Source recycleBin(TrashTopSource tops)
 {
     ShellItemsModel::Source s;
-    s.headers = {tr("Name"), tr("Original Location"), tr("Date Deleted"), tr("Size"), tr("Type")};
+    s.headers = {Words::tr("Name"), Words::tr("Original Location"), Words::tr("Date Deleted"),
+                 Words::tr("Size"), Words::tr("Type")};
     s.gather = [tops] {
         QList<ShellItem> items;
         for (const TrashItem &t : TrashStore({}, tops()).items()) {
@@ -198,7 +206,7 @@ ShellItemsModel::Source recycleBin(TrashTopSource tops)
             item.path = t.filesPath;
             item.encodedPath = t.encodedFilesPath;
             QString icon = QStringLiteral("folder");
-            const QString type = t.isDir ? tr("Folder") : mimeComment(t.name, &icon);
+            const QString type = t.isDir ? Words::tr("Folder") : mimeComment(t.name, &icon);
             item.iconName = icon;
             const qsizetype slash = t.originalPath.lastIndexOf(QLatin1Char('/'));
             const QString where = slash <= 0 ? QStringLiteral("/") : t.originalPath.left(slash);

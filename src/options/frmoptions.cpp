@@ -24,9 +24,9 @@ constexpr TwipsRect PanelDesign[3] = {
     {5040, 600, 4455, 3015},  // Files
 };
 
-const char *const PanelNames[3] = {QT_TRANSLATE_NOOP("frmOptions", "General"),
-                                   QT_TRANSLATE_NOOP("frmOptions", "Filters"),
-                                   QT_TRANSLATE_NOOP("frmOptions", "Files")};
+const char *const PanelNames[3] = {QT_TRANSLATE_NOOP("tarnwick::frmOptions", "General"),
+                                   QT_TRANSLATE_NOOP("tarnwick::frmOptions", "Filters"),
+                                   QT_TRANSLATE_NOOP("tarnwick::frmOptions", "Files")};
 
 // The state a stored switch brings its box up in. Only "0" and "1" are values
 // the program writes; anything else shows cleared, so that merely opening the

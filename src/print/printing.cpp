@@ -85,7 +85,7 @@ void frmExplore::mnuPrintWindow_Click()
 void frmExplore::PrintFolderContents()
 {
     const QString folder = CcXploreTreeView1->CurrentFolder();
-    StatusBar1->setSimpleText(QStringLiteral("Printing Contents of ") + folder);
+    StatusBar1->setSimpleText(tr("Printing Contents of %1").arg(folder));
 
     bool invalidArgument = false;
     {
@@ -110,7 +110,7 @@ void frmExplore::PrintFolderContents()
     if (PrintListing())
         invalidArgument = true;
     if (invalidArgument)
-        services_.messages->error(window(), QStringLiteral("Can not print this window"));
+        services_.messages->error(window(), tr("Can not print this window"));
 }
 
 bool frmExplore::PrintListing()
@@ -128,7 +128,7 @@ bool frmExplore::PrintListing()
     bool failed = false;
     {
         ListingPrintDialog dialog(printer, window());
-        dialog.setWindowTitle(QStringLiteral("Print"));
+        dialog.setWindowTitle(tr("Print"));
         // No page range; the selection stays offered, and is chosen when the
         // box has one.
         dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintSelection |

@@ -20,9 +20,14 @@ namespace tarnwick {
 
 namespace {
 
+struct Words
+{
+    Q_DECLARE_TR_FUNCTIONS(ArchiveVerbs)
+};
+
 QString tr(const char *text)
 {
-    return QCoreApplication::translate("ArchiveVerbs", text);
+    return Words::tr(text);
 }
 
 } // namespace
@@ -72,7 +77,8 @@ bool compressAs(QWidget *parent, UserMessages &messages, JobAsker &asker,
         return false;
     const QByteArray bytes = rawpath::toBytes(name.trimmed());
     if (bytes.isEmpty() || bytes.contains('/') || bytes == "." || bytes == "..") {
-        messages.error(parent, tr("\u201c%1\u201d cannot be the name of an archive.").arg(name));
+        messages.error(parent,
+                       Words::tr("\u201c%1\u201d cannot be the name of an archive.").arg(name));
         return false;
     }
     const QByteArray path =
@@ -104,12 +110,12 @@ void addMenuEntries(QMenu &menu, QWidget *parent, UserMessages &messages, JobAsk
         return Archives::isArchiveName(rawpath::baseName(p));
     });
     if (allArchives) {
-        QAction *extract = menu.addAction(tr("E&xtract Here"));
+        QAction *extract = menu.addAction(Words::tr("E&xtract Here"));
         QObject::connect(extract, &QAction::triggered, parent, [parent, &messages, &asker, items] {
             extractHere(parent, messages, asker, items);
         });
     }
-    QAction *pack = menu.addAction(tr("Compre&ss..."));
+    QAction *pack = menu.addAction(Words::tr("Compre&ss..."));
     QObject::connect(pack, &QAction::triggered, parent, [parent, &messages, &asker, items] {
         compress(parent, messages, asker, items);
     });
@@ -119,17 +125,17 @@ void addMenuEntries(QMenu &menu, QWidget *parent, UserMessages &messages, JobAsk
 
 CompressDialog::CompressDialog(const QString &name, QWidget *parent) : QDialog(parent)
 {
-    setWindowTitle(tr("Compress"));
+    setWindowTitle(Words::tr("Compress"));
     auto *form = new QFormLayout(this);
     name_ = new QLineEdit(name, this);
     name_->selectAll();
     format_ = new QComboBox(this);
     for (ArchiveFormat f : Archives::Formats)
         format_->addItem(Archives::formatName(f), int(f));
-    form->addRow(tr("&Name:"), name_);
-    form->addRow(tr("&Format:"), format_);
+    form->addRow(Words::tr("&Name:"), name_);
+    form->addRow(Words::tr("&Format:"), format_);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(tr("&Compress"));
+    buttons->button(QDialogButtonBox::Ok)->setText(Words::tr("&Compress"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     // Nothing to name the archive by, nothing to make.

@@ -27,37 +27,37 @@ namespace {
 constexpr int ShowAfterMs = 500; // quicker transfers come and go without a window
 constexpr int ReportLines = 15;  // more go into the message's details
 
-QString tr(const char *text, int n = -1)
+struct Words
 {
-    return QCoreApplication::translate("FileTransfer", text, nullptr, n);
-}
+    Q_DECLARE_TR_FUNCTIONS(FileTransfer)
+};
 
 QString title(JobKind kind)
 {
     switch (kind) {
     case JobKind::Copy:
-        return tr("Copying");
+        return Words::tr("Copying");
     case JobKind::Move:
-        return tr("Moving");
+        return Words::tr("Moving");
     case JobKind::Link:
-        return tr("Making links");
+        return Words::tr("Making links");
     case JobKind::Rename:
-        return tr("Renaming");
+        return Words::tr("Renaming");
     case JobKind::NewFolder:
-        return tr("Making a folder");
+        return Words::tr("Making a folder");
     case JobKind::Trash:
-        return tr("Moving to the Recycle Bin");
+        return Words::tr("Moving to the Recycle Bin");
     case JobKind::Delete:
     case JobKind::EraseFromTrash:
-        return tr("Deleting");
+        return Words::tr("Deleting");
     case JobKind::Restore:
-        return tr("Restoring");
+        return Words::tr("Restoring");
     case JobKind::Permissions:
-        return tr("Changing permissions");
+        return Words::tr("Changing permissions");
     case JobKind::Extract:
-        return tr("Unpacking");
+        return Words::tr("Unpacking");
     case JobKind::Compress:
-        return tr("Packing");
+        return Words::tr("Packing");
     }
     return {};
 }
@@ -69,18 +69,18 @@ QString failedHeading(JobKind kind, int n)
     case JobKind::Trash:
     case JobKind::Delete:
     case JobKind::EraseFromTrash:
-        return tr("These items could not be deleted:");
+        return Words::tr("These items could not be deleted:");
     case JobKind::Restore:
-        return tr("These items could not be restored:");
+        return Words::tr("These items could not be restored:");
     case JobKind::Extract:
     case JobKind::Compress:
-        return tr("Some items were left out:");
+        return Words::tr("Some items were left out:");
     case JobKind::Permissions:
     case JobKind::Rename:
     case JobKind::NewFolder:
-        return tr("Some changes could not be made.");
+        return Words::tr("Some changes could not be made.");
     default:
-        return tr("%n item(s) could not be transferred:", n);
+        return Words::tr("%n item(s) could not be transferred:", nullptr, n);
     }
 }
 
@@ -98,8 +98,8 @@ QString describe(bool isDir, qint64 size, qint64 mtime)
 {
     const QString when =
         QLocale().toString(QDateTime::fromSecsSinceEpoch(mtime), QLocale::ShortFormat);
-    return isDir ? tr("a folder, modified %1").arg(when)
-                 : tr("%1, modified %2").arg(QLocale().formattedDataSize(size), when);
+    return isDir ? Words::tr("a folder, modified %1").arg(when)
+                 : Words::tr("%1, modified %2").arg(QLocale().formattedDataSize(size), when);
 }
 
 class ConflictDialog : public QDialog
@@ -111,7 +111,7 @@ public:
         auto *layout = new QVBoxLayout(this);
         for (const QString &line : conflictTexts(c))
             layout->addWidget(plainLabel(line, this));
-        applyToAll_ = new QCheckBox(tr("&Apply to all"), this);
+        applyToAll_ = new QCheckBox(Words::tr("&Apply to all"), this);
         layout->addWidget(applyToAll_);
 
         auto *buttons = new QDialogButtonBox(this);
@@ -123,11 +123,12 @@ public:
             });
             return b;
         };
-        add(c.sourceIsDir && c.targetIsDir ? tr("&Merge") : tr("&Replace"), ConflictChoice::Replace)
+        add(c.sourceIsDir && c.targetIsDir ? Words::tr("&Merge") : Words::tr("&Replace"),
+            ConflictChoice::Replace)
             ->setEnabled(c.mayReplace);
-        add(tr("&Skip"), ConflictChoice::Skip)->setDefault(true);
-        add(tr("&Keep both"), ConflictChoice::KeepBoth);
-        add(tr("Cancel"), ConflictChoice::Cancel);
+        add(Words::tr("&Skip"), ConflictChoice::Skip)->setDefault(true);
+        add(Words::tr("&Keep both"), ConflictChoice::KeepBoth);
+        add(Words::tr("Cancel"), ConflictChoice::Cancel);
         layout->addWidget(buttons);
     }
     ConflictChoice choice() const { return choice_; }
@@ -147,12 +148,12 @@ public:
         setWindowTitle(QGuiApplication::applicationDisplayName());
         auto *layout = new QVBoxLayout(this);
         if (again)
-            layout->addWidget(plainLabel(tr("The password was wrong."), this));
+            layout->addWidget(plainLabel(Words::tr("The password was wrong."), this));
         layout->addWidget(
-            plainLabel(tr("\u201c%1\u201d is protected by a password:").arg(item), this));
+            plainLabel(Words::tr("\u201c%1\u201d is protected by a password:").arg(item), this));
         edit_ = new QLineEdit(this);
         edit_->setEchoMode(QLineEdit::Password);
-        edit_->setAccessibleName(tr("Password"));
+        edit_->setAccessibleName(Words::tr("Password"));
         layout->addWidget(edit_);
         auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
         connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -189,7 +190,7 @@ public:
         box.setInformativeText(reason);
         showAsPlainText(box);
         QPushButton *retry = box.addButton(QMessageBox::Retry);
-        QPushButton *skip = box.addButton(tr("&Skip"), QMessageBox::AcceptRole);
+        QPushButton *skip = box.addButton(Words::tr("&Skip"), QMessageBox::AcceptRole);
         box.addButton(QMessageBox::Cancel);
         box.setDefaultButton(skip);
         box.exec();
@@ -205,7 +206,7 @@ public:
             box.setText(failedHeading(kind, int(errors.size())));
             QStringList lines = errors.mid(0, ReportLines);
             if (errors.size() > ReportLines)
-                lines << tr("and %n more.", int(errors.size() - ReportLines));
+                lines << Words::tr("and %n more.", nullptr, int(errors.size() - ReportLines));
             box.setInformativeText(lines.join(QLatin1Char('\n')));
             box.setDetailedText(errors.join(QLatin1Char('\n')));
         }
@@ -221,19 +222,21 @@ QStringList conflictTexts(const Conflict &c)
     const QString name = shown(rawpath::baseName(c.target));
     const QString folder = shown(rawpath::parentOf(c.target));
     QStringList lines{
-        (c.targetIsDir ? tr("There is already a folder named \u201c%1\u201d in \u201c%2\u201d.")
-                       : tr("There is already a file named \u201c%1\u201d in \u201c%2\u201d."))
+        (c.targetIsDir
+             ? Words::tr("There is already a folder named \u201c%1\u201d in \u201c%2\u201d.")
+             : Words::tr("There is already a file named \u201c%1\u201d in \u201c%2\u201d."))
             .arg(name, folder),
-        tr("Already there: %1").arg(describe(c.targetIsDir, c.targetSize, c.targetMtime)),
-        tr("Arriving: %1").arg(describe(c.sourceIsDir, c.sourceSize, c.sourceMtime))};
+        Words::tr("Already there: %1").arg(describe(c.targetIsDir, c.targetSize, c.targetMtime)),
+        Words::tr("Arriving: %1").arg(describe(c.sourceIsDir, c.sourceSize, c.sourceMtime))};
     if (c.sourceIsLink)
-        lines
-            << tr("The item you are pasting is a link to \u201c%1\u201d.").arg(shown(c.linkTarget));
+        lines << Words::tr("The item you are pasting is a link to \u201c%1\u201d.")
+                     .arg(shown(c.linkTarget));
     if (c.source == c.target)
-        lines << tr("It is the item itself. Keep both makes a copy beside it.");
+        lines << Words::tr("It is the item itself. Keep both makes a copy beside it.");
     else if (c.mayReplace && c.sourceIsDir)
-        lines << tr("Merging puts what both folders hold into one; items of the same name are "
-                    "asked about one by one.");
+        lines << Words::tr(
+            "Merging puts what both folders hold into one; items of the same name are "
+            "asked about one by one.");
     return lines;
 }
 
@@ -404,21 +407,26 @@ QString JobRunner::description() const
     const QString where = rawpath::shown(rawpath::baseName(job_->folder()));
     if (job_->folder().isEmpty() || n <= 0)
         return title(job_->kind());
+    // Two forms in English; other languages take as many as they have.
     const auto text = [&](const char *one, const char *many) {
-        return n == 1 ? tarnwick::tr(one).arg(where) : tarnwick::tr(many).arg(n).arg(where);
+        return n == 1 ? Words::tr(one).arg(where) : Words::tr(many, nullptr, n).arg(where);
     };
     switch (job_->kind()) {
     case JobKind::Copy:
-        return text("Copying 1 item to \u201c%1\u201d", "Copying %1 items to \u201c%2\u201d");
+        return text(QT_TRANSLATE_NOOP("FileTransfer", "Copying 1 item to \u201c%1\u201d"),
+                    QT_TRANSLATE_N_NOOP("FileTransfer", "Copying %n items to \u201c%1\u201d"));
     case JobKind::Move:
-        return text("Moving 1 item to \u201c%1\u201d", "Moving %1 items to \u201c%2\u201d");
+        return text(QT_TRANSLATE_NOOP("FileTransfer", "Moving 1 item to \u201c%1\u201d"),
+                    QT_TRANSLATE_N_NOOP("FileTransfer", "Moving %n items to \u201c%1\u201d"));
     case JobKind::Link:
-        return text("Making 1 link in \u201c%1\u201d", "Making %1 links in \u201c%2\u201d");
+        return text(QT_TRANSLATE_NOOP("FileTransfer", "Making 1 link in \u201c%1\u201d"),
+                    QT_TRANSLATE_N_NOOP("FileTransfer", "Making %n links in \u201c%1\u201d"));
     case JobKind::Extract:
-        return text("Unpacking 1 archive in \u201c%1\u201d",
-                    "Unpacking %1 archives in \u201c%2\u201d");
+        return text(QT_TRANSLATE_NOOP("FileTransfer", "Unpacking 1 archive in \u201c%1\u201d"),
+                    QT_TRANSLATE_N_NOOP("FileTransfer", "Unpacking %n archives in \u201c%1\u201d"));
     case JobKind::Compress:
-        return text("Packing 1 item in \u201c%1\u201d", "Packing %1 items in \u201c%2\u201d");
+        return text(QT_TRANSLATE_NOOP("FileTransfer", "Packing 1 item in \u201c%1\u201d"),
+                    QT_TRANSLATE_N_NOOP("FileTransfer", "Packing %n items in \u201c%1\u201d"));
     default:
         return title(job_->kind());
     }
@@ -527,9 +535,10 @@ void endAfterJobs(QWidget *window, UserMessages &messages, const std::function<v
     if (live().isEmpty())
         return end();
     const bool finish = messages.confirm(
-        window, tr("Operations are still running. Let them finish before the program ends?\n\n"
-                   "Yes lets them finish first; No cancels them, and what they had begun is "
-                   "cleaned away."));
+        window,
+        Words::tr("Operations are still running. Let them finish before the program ends?\n\n"
+                  "Yes lets them finish first; No cancels them, and what they had begun is "
+                  "cleaned away."));
     if (!finish)
         for (JobRunner *r : QList(live()))
             r->cancel();

@@ -50,7 +50,9 @@ public:
 
 QString countText(qint64 n, const char *one, const char *many)
 {
-    return n == 1 ? FindWindow::tr(one) : FindWindow::tr(many).arg(QLocale().toString(n));
+    // Two forms in English; other languages take as many as they have.
+    return n == 1 ? FindWindow::tr(one)
+                  : FindWindow::tr(many, nullptr, int(qMin<qint64>(n, INT_MAX)));
 }
 
 } // namespace
@@ -216,14 +218,14 @@ void FindWindow::addResults(const FoundFiles &batch)
 
 void FindWindow::onFinished(qint64 found, qint64 unreadable, bool stopped)
 {
-    QString text = countText(found, "1 file found", "%1 files found");
+    QString text = countText(found, QT_TR_NOOP("1 file found"), QT_TR_N_NOOP("%Ln files found"));
     if (stopped)
         text = tr("Stopped: %1").arg(text);
     if (unreadable > 0)
-        text +=
-            QLatin1String(" (") +
-            countText(unreadable, "1 folder could not be read", "%1 folders could not be read") +
-            QLatin1Char(')');
+        text += QLatin1String(" (") +
+                countText(unreadable, QT_TR_NOOP("1 folder could not be read"),
+                          QT_TR_N_NOOP("%Ln folders could not be read")) +
+                QLatin1Char(')');
     status_->setText(text);
     setSearching(false);
     emit searchFinished();

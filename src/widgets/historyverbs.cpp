@@ -13,9 +13,14 @@ namespace tarnwick::HistoryVerbs {
 
 namespace {
 
+struct Words
+{
+    Q_DECLARE_TR_FUNCTIONS(HistoryVerbs)
+};
+
 QString tr(const char *text)
 {
-    return QCoreApplication::translate("HistoryVerbs", text);
+    return Words::tr(text);
 }
 
 } // namespace
@@ -39,7 +44,7 @@ std::pair<QString, quint64> next(std::optional<UndoJournal> &journal, bool redo)
     for (const UndoRecord &r : history)
         if (r.id == id)
             return {undo::menuText(r, redo), id};
-    return {redo ? tr("R&edo") : tr("&Undo"), 0};
+    return {redo ? Words::tr("R&edo") : Words::tr("&Undo"), 0};
 }
 
 void addEntries(QMenu &menu, QWidget *parent, UserMessages &messages, JobAsker &asker)
@@ -73,7 +78,8 @@ void run(QWidget *parent, UserMessages &messages, JobAsker &asker, bool redo, qu
     for (const UndoRecord &r : passed)
         notes << undo::cannotUndo(r);
     if (id == 0) {
-        notes << (redo ? tr("There is nothing to redo.") : tr("There is nothing to undo."));
+        notes << (redo ? Words::tr("There is nothing to redo.")
+                       : Words::tr("There is nothing to undo."));
         messages.notice(parent, notes.join(u'\n'));
         return;
     }

@@ -17,10 +17,10 @@
 namespace tarnwick {
 namespace {
 
-QString words(const char *text, int n = -1)
+struct Words
 {
-    return QCoreApplication::translate("OperationsWindow", text, nullptr, n);
-}
+    Q_DECLARE_TR_FUNCTIONS(OperationsWindow)
+};
 
 constexpr int SpeedSampleMs = 1000; // long enough to smooth block-sized steps
 
@@ -44,14 +44,14 @@ public:
         const QString what = runner->description();
         setAccessibleName(what);
         auto *layout = new QVBoxLayout(this);
-        what_ = plainLabel(this, words("Operation"));
+        what_ = plainLabel(this, Words::tr("Operation"));
         what_->setText(what);
-        file_ = plainLabel(this, words("Item"));
+        file_ = plainLabel(this, Words::tr("Item"));
         file_->setMinimumWidth(360);
         bar_ = new QProgressBar(this);
         bar_->setRange(0, 1000);
-        bar_->setAccessibleName(words("Progress of %1").arg(what));
-        state_ = plainLabel(this, words("Status"));
+        bar_->setAccessibleName(Words::tr("Progress of %1").arg(what));
+        state_ = plainLabel(this, Words::tr("Status"));
         state_->setWordWrap(true);
         auto *buttons = new QHBoxLayout;
         const auto button = [&](const QString &text, const QString &name) {
@@ -62,10 +62,10 @@ public:
             return b;
         };
         buttons->addStretch();
-        answer_ = button(words("&Answer\u2026"), words("Answer the question of %1"));
-        startNow_ = button(words("Start &Now"), words("Start %1 now"));
-        pause_ = button(words("&Pause"), words("Pause %1"));
-        cancel_ = button(words("Cancel"), words("Cancel %1"));
+        answer_ = button(Words::tr("&Answer\u2026"), Words::tr("Answer the question of %1"));
+        startNow_ = button(Words::tr("Start &Now"), Words::tr("Start %1 now"));
+        pause_ = button(Words::tr("&Pause"), Words::tr("Pause %1"));
+        cancel_ = button(Words::tr("Cancel"), Words::tr("Cancel %1"));
         layout->addWidget(what_);
         layout->addWidget(file_);
         layout->addWidget(bar_);
@@ -88,7 +88,7 @@ public:
                 return;
             runner_->cancel();
             cancel_->setEnabled(false);
-            cancel_->setText(words("Cancelling\u2026"));
+            cancel_->setText(Words::tr("Cancelling\u2026"));
         });
         clock_.start();
         refresh();
@@ -110,13 +110,14 @@ public:
         answer_->setVisible(!question.isEmpty());
         startNow_->setVisible(r.waiting());
         pause_->setEnabled(r.job()->pausable() && !r.waiting());
-        pause_->setText(r.paused() ? words("&Resume") : words("&Pause"));
+        pause_->setText(r.paused() ? Words::tr("&Resume") : Words::tr("&Pause"));
         pause_->setAccessibleName(
-            (r.paused() ? words("Resume %1") : words("Pause %1")).arg(what_->text()));
+            (r.paused() ? Words::tr("Resume %1") : Words::tr("Pause %1")).arg(what_->text()));
         state_->setText(!question.isEmpty() ? question
-                        : r.waiting() ? words("Waiting for the operation before it on this disk")
-                        : r.paused()  ? words("Paused")
-                                      : amount(r));
+                        : r.waiting()
+                            ? Words::tr("Waiting for the operation before it on this disk")
+                        : r.paused() ? Words::tr("Paused")
+                                     : amount(r));
     }
 
 private:
@@ -140,13 +141,13 @@ private:
     {
         const QLocale l;
         if (r.bytesTotal() <= 0)
-            return words("%1 of %2 items").arg(r.filesDone()).arg(r.filesTotal());
+            return Words::tr("%1 of %2 items").arg(r.filesDone()).arg(r.filesTotal());
         QString text =
-            words("%1 of %2")
+            Words::tr("%1 of %2")
                 .arg(l.formattedDataSize(r.bytesDone()), l.formattedDataSize(r.bytesTotal()));
         if (speed_ > 0) {
             const qint64 left = qint64(double(r.bytesTotal() - r.bytesDone()) / speed_);
-            text += QLatin1String(", ") + words("%1/s, about %2 left")
+            text += QLatin1String(", ") + Words::tr("%1/s, about %2 left")
                                               .arg(l.formattedDataSize(qint64(speed_)))
                                               .arg(timeLeft(left));
         }
@@ -156,10 +157,10 @@ private:
     static QString timeLeft(qint64 seconds)
     {
         if (seconds < 60)
-            return words("%1 s").arg(qMax<qint64>(seconds, 1));
+            return Words::tr("%1 s").arg(qMax<qint64>(seconds, 1));
         if (seconds < 3600)
-            return words("%1 min").arg(seconds / 60);
-        return words("%1 h %2 min").arg(seconds / 3600).arg(seconds / 60 % 60);
+            return Words::tr("%1 min").arg(seconds / 60);
+        return Words::tr("%1 h %2 min").arg(seconds / 3600).arg(seconds / 60 % 60);
     }
 
     QPointer<JobRunner> runner_;
@@ -190,8 +191,8 @@ OperationsWindow *OperationsWindow::current()
 
 OperationsWindow::OperationsWindow() : QWidget(nullptr, Qt::Window)
 {
-    setWindowTitle(words("Operations"));
-    setAccessibleName(words("Operations"));
+    setWindowTitle(Words::tr("Operations"));
+    setAccessibleName(Words::tr("Operations"));
     setObjectName(QStringLiteral("frmOperations"));
     // It comes up beside the window the user works in, never in its way.
     setAttribute(Qt::WA_ShowWithoutActivating);
@@ -200,11 +201,11 @@ OperationsWindow::OperationsWindow() : QWidget(nullptr, Qt::Window)
     auto *outer = new QVBoxLayout(this);
     auto *scroll = new QScrollArea(this);
     scroll->setWidgetResizable(true);
-    scroll->setAccessibleName(words("Operations"));
+    scroll->setAccessibleName(Words::tr("Operations"));
     auto *inner = new QWidget(scroll);
     list_ = new QVBoxLayout(inner);
-    empty_ = plainLabel(inner, words("Status"));
-    empty_->setText(words("Nothing is being done."));
+    empty_ = plainLabel(inner, Words::tr("Status"));
+    empty_->setText(Words::tr("Nothing is being done."));
     list_->addWidget(empty_);
     list_->addStretch();
     scroll->setWidget(inner);

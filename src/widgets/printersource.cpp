@@ -8,9 +8,14 @@
 namespace tarnwick::ShellSources {
 namespace {
 
+struct Words
+{
+    Q_DECLARE_TR_FUNCTIONS(ShellSources)
+};
+
 QString tr(const char *text)
 {
-    return QCoreApplication::translate("ShellSources", text);
+    return Words::tr(text);
 }
 
 } // namespace
@@ -18,7 +23,7 @@ QString tr(const char *text)
 ShellItemsModel::Source printers()
 {
     ShellItemsModel::Source s;
-    s.headers = {tr("Name"), tr("Status"), tr("Location"), tr("Model")};
+    s.headers = {Words::tr("Name"), Words::tr("Status"), Words::tr("Location"), Words::tr("Model")};
     // The print system's client is not meant to be used from other threads.
     s.onCallingThread = true;
     s.gather = [] {
@@ -32,20 +37,20 @@ ShellItemsModel::Source printers()
             QString status;
             switch (p.state()) {
             case QPrinter::Idle:
-                status = tr("Ready");
+                status = Words::tr("Ready");
                 break;
             case QPrinter::Active:
-                status = tr("Printing");
+                status = Words::tr("Printing");
                 break;
             case QPrinter::Aborted:
-                status = tr("Stopped");
+                status = Words::tr("Stopped");
                 break;
             case QPrinter::Error:
-                status = tr("Error");
+                status = Words::tr("Error");
                 break;
             }
             if (p.isDefault())
-                status = tr("%1 (default)").arg(status);
+                status = Words::tr("%1 (default)").arg(status);
             item.columns = {status, p.location(), p.makeAndModel()};
             if (!manager.isEmpty()) {
                 item.program = manager;

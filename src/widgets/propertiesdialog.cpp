@@ -50,17 +50,21 @@ QString shown(const QByteArray &path)
 
 QString count(qint64 n, const char *one, const char *many)
 {
+    // Two forms in English; other languages take as many as they have.
     return n == 1 ? PropertiesDialog::tr(one)
-                  : PropertiesDialog::tr(many).arg(QLocale().toString(n));
+                  : PropertiesDialog::tr(many, nullptr, int(qMin<qint64>(n, INT_MAX)));
 }
 
 // "1.2 MB (1,234,567 bytes)"; small sizes once.
 QString sizeWithBytes(qint64 bytes)
 {
     if (bytes < 1024)
-        return count(bytes, "1 byte", "%1 bytes");
-    return PropertiesDialog::tr("%1 (%2)").arg(FolderModel::sizeText(bytes),
-                                               count(bytes, "1 byte", "%1 bytes"));
+        return count(bytes, QT_TRANSLATE_NOOP("tarnwick::PropertiesDialog", "1 byte"),
+                     QT_TRANSLATE_N_NOOP("tarnwick::PropertiesDialog", "%Ln bytes"));
+    return PropertiesDialog::tr("%1 (%2)").arg(
+        FolderModel::sizeText(bytes),
+        count(bytes, QT_TRANSLATE_NOOP("tarnwick::PropertiesDialog", "1 byte"),
+              QT_TRANSLATE_N_NOOP("tarnwick::PropertiesDialog", "%Ln bytes")));
 }
 
 QString dateText(qint64 ms)
@@ -356,12 +360,18 @@ void PropertiesDialog::showCount(const SizeTotals &t, bool counting)
     QString text =
         tr("%1, %2, %3")
             .arg(counting ? FolderModel::sizeText(t.bytes) : sizeWithBytes(t.bytes),
-                 count(t.files, "1 file", "%1 files"), count(folders, "1 folder", "%1 folders"));
+                 count(t.files, QT_TRANSLATE_NOOP("tarnwick::PropertiesDialog", "1 file"),
+                       QT_TRANSLATE_N_NOOP("tarnwick::PropertiesDialog", "%Ln files")),
+                 count(folders, QT_TRANSLATE_NOOP("tarnwick::PropertiesDialog", "1 folder"),
+                       QT_TRANSLATE_N_NOOP("tarnwick::PropertiesDialog", "%Ln folders")));
     if (counting)
         text = tr("Counting… %1").arg(text);
     if (t.unreadable > 0)
         text += QLatin1String(" (") +
-                count(t.unreadable, "1 folder could not be read", "%1 folders could not be read") +
+                count(t.unreadable,
+                      QT_TRANSLATE_NOOP("tarnwick::PropertiesDialog", "1 folder could not be read"),
+                      QT_TRANSLATE_N_NOOP("tarnwick::PropertiesDialog",
+                                          "%Ln folders could not be read")) +
                 QLatin1Char(')');
     size_->setText(text);
 }
