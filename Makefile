@@ -48,6 +48,7 @@ fuzz: deps $(ASAN_DIR)/build.ninja
 		ctest -j$(JOBS) -L fuzz --output-on-failure --timeout 3600
 
 bench: build
+	@scripts/install-deps.sh --bench
 	cmake --build $(BUILD_DIR) --target benchmarks
 	scripts/run-bench.sh $(BUILD_DIR)
 

@@ -4,6 +4,7 @@
 #   --screenshot  also what `make screenshot` needs
 #   --package     also what `make deb` needs to build and check the package
 #   --maintainer  also what scripts/render-icons.sh needs
+#   --bench       also the command-line tools `make bench` measures against
 set -euo pipefail
 
 packages=(
@@ -59,6 +60,7 @@ for option in "$@"; do
     --screenshot) packages+=(imagemagick x11-utils) ;;
     --package) packages+=(dpkg-dev file lintian) ;;
     --maintainer) packages+=(librsvg2-bin) ;;
+    --bench) packages+=(fd-find findutils grep) ;;
     *) echo "install-deps: unknown option $option" >&2; exit 2 ;;
     esac
 done

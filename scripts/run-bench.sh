@@ -17,3 +17,5 @@ echo "== packing 1 GiB of files into tar.gz and unpacking it, against tar czf an
 "$build/bench/bench_archives" --mib "${BENCH_ARCHIVE_MIB:-1024}"
 echo "== the history: a paste of 20,000 small files with and without it, and its undo against trashing the copies"
 "$build/bench/bench_undo"
+echo "== Find by name and by content in 500,025 entries, against find -iname, fdfind and grep -rl"
+"$build/bench/bench_find"

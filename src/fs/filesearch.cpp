@@ -4,60 +4,164 @@
 #include "rawpaths.h"
 #include "treewalk.h"
 
-#include <QByteArrayMatcher>
-#include <QElapsedTimer>
+#include <QFile>
 #include <QStringList>
+#include <QThread>
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <chrono>
+#include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
+#include <memory>
 #include <optional>
+#include <string>
+#include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace tarnwick {
 
-// A batch goes out when it is this full or this old, whichever comes first:
-// the list fills visibly without a relayout for every file.
-constexpr qsizetype MaxBatch = 200;
-constexpr qint64 BatchIntervalMs = 100;
-constexpr qsizetype ChunkSize = 64 * 1024;
+// A worker hands its batch over when it holds this many items, or when its
+// first item has waited this long: the first results show within a blink of
+// Enter, and later ones come in few, large batches the view takes cheaply.
+constexpr qsizetype MaxBatch = 4096;
+constexpr auto FirstBatchAfter = std::chrono::milliseconds(20);
+constexpr auto LongestBatchWait = std::chrono::milliseconds(250);
+// Reads this large keep the system calls few; a match across two reads is
+// still seen, as the end of one stays in front of the next.
+constexpr size_t ReadSize = 256 * 1024;
+
+using Clock = std::chrono::steady_clock;
 
 namespace {
 
-// Looks for a text in a file a chunk at a time, keeping the end of one chunk
-// in front of the next so that a match across the seam is still seen.
+bool isAscii(const char *s, size_t n)
+{
+    for (size_t i = 0; i < n; ++i)
+        if (static_cast<unsigned char>(s[i]) >= 0x80)
+            return false;
+    return true;
+}
+
+char foldAscii(char c)
+{
+    return (c >= 'A' && c <= 'Z') ? char(c + ('a' - 'A')) : c;
+}
+
+// The parts of "Named", as FileSearch::namePattern has them.
+QStringList nameParts(const QString &names)
+{
+    QStringList parts;
+    for (const QString &piece : names.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        const QString p = piece.trimmed();
+        if (p.isEmpty())
+            continue;
+        const bool wild = p.contains(QLatin1Char('*')) || p.contains(QLatin1Char('?'));
+        parts << (wild ? p : QLatin1Char('*') + p + QLatin1Char('*'));
+    }
+    return parts;
+}
+
+// NamePattern's rules on the bytes of a name, without making text of it:
+// nearly every name is ASCII, and those are matched as they are. Other
+// names take the way through text.
+class NameMatcher
+{
+public:
+    explicit NameMatcher(const QString &names) : pattern_(FileSearch::namePattern(names))
+    {
+        for (const QString &part : nameParts(names)) {
+            const QString folded = part.toCaseFolded();
+            // A letter outside ASCII in a pattern never meets one of an
+            // ASCII name.
+            if (std::all_of(folded.begin(), folded.end(),
+                            [](QChar c) { return c.unicode() < 0x80; }))
+                ascii_.push_back(folded.toStdString());
+        }
+    }
+
+    bool matches(const char *name, size_t length) const
+    {
+        if (pattern_.matchesEverything())
+            return true;
+        if (!isAscii(name, length))
+            return pattern_.matches(
+                rawpath::toText(QByteArray::fromRawData(name, qsizetype(length))));
+        for (const std::string &p : ascii_) {
+            if (glob(p.data(), p.size(), name, length))
+                return true;
+            if (p.size() >= 2 && p.compare(p.size() - 2, 2, ".*") == 0 &&
+                !memchr(name, '.', length) && glob(p.data(), p.size() - 2, name, length))
+                return true;
+        }
+        return false;
+    }
+
+private:
+    // As NamePattern::globMatch: one backtrack point, so no pattern can make
+    // it take long.
+    static bool glob(const char *pattern, size_t pn, const char *name, size_t nn)
+    {
+        size_t p = 0, n = 0, starN = 0;
+        ptrdiff_t starP = -1;
+        while (n < nn) {
+            if (p < pn && (pattern[p] == '?' || pattern[p] == foldAscii(name[n]))) {
+                ++p;
+                ++n;
+            } else if (p < pn && pattern[p] == '*') {
+                starP = ptrdiff_t(p++);
+                starN = n;
+            } else if (starP >= 0) {
+                p = size_t(starP) + 1;
+                n = ++starN;
+            } else {
+                return false;
+            }
+        }
+        while (p < pn && pattern[p] == '*')
+            ++p;
+        return p == pn;
+    }
+
+    NamePattern pattern_;
+    std::vector<std::string> ascii_;
+};
+
+// Looks for a text in a file a large read at a time.
 class TextMatcher
 {
 public:
-    TextMatcher(const QString &text, bool matchCase) : text_(text)
+    TextMatcher(const QString &text, bool matchCase, bool binaryFiles)
+        : text_(text), binaryFiles_(binaryFiles)
     {
         const QByteArray utf8 = text.toUtf8();
-        const bool ascii = std::all_of(utf8.begin(), utf8.end(), [](char c) { return c >= 0; });
-        if (matchCase) {
+        if (matchCase)
             mode_ = Exact;
-        } else if (ascii) {
+        else if (isAscii(utf8.constData(), size_t(utf8.size())))
             mode_ = AsciiFolded;
-        } else {
+        else
             // Case variants of other letters may differ in length in UTF-8,
             // so those are compared as text.
             mode_ = Unicode;
-        }
-        matcher_.setPattern(mode_ == AsciiFolded ? utf8.toLower() : utf8);
-        overlap_ = mode_ == Unicode ? utf8.size() * 3 + 3 : utf8.size() - 1;
+        needle_ = mode_ == AsciiFolded ? utf8.toLower() : utf8;
+        overlap_ = mode_ == Unicode ? size_t(utf8.size()) * 3 + 3 : size_t(utf8.size()) - 1;
     }
 
-    bool foundIn(int dirFd, const char *name, const std::atomic<bool> &cancel) const
+    // Whether the regular file `name` in `dirFd` holds the text; its stat in
+    // *st when it was read. Opened without blocking and without following a
+    // link, and looked at once open: a pipe or device put in the file's
+    // place meanwhile is never read.
+    bool foundIn(int dirFd, const char *name, struct stat *st, std::vector<char> &buffer,
+                 const std::atomic<bool> &cancel) const
     {
-        // Not blocking, and checked again once open: something put in the
-        // file's place meanwhile must not be read.
         const int fd =
             openat(dirFd, name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
         if (fd < 0)
             return false;
-        struct stat st;
-        bool hit = false;
-        if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode))
-            hit = search(fd, cancel);
+        const bool hit = fstat(fd, st) == 0 && S_ISREG(st->st_mode) && st->st_size > 0 &&
+                         search(fd, buffer, cancel);
         close(fd);
         return hit;
     }
@@ -70,116 +174,179 @@ private:
         Unicode
     };
 
-    bool search(int fd, const std::atomic<bool> &cancel) const
+    bool search(int fd, std::vector<char> &buffer, const std::atomic<bool> &cancel) const
     {
-        QByteArray window;
-        window.reserve(overlap_ + ChunkSize);
+        buffer.resize(overlap_ + ReadSize);
+        size_t kept = 0;
+        bool first = true;
         while (!cancel.load(std::memory_order_relaxed)) {
-            const qsizetype kept = window.size();
-            window.resize(kept + ChunkSize);
             ssize_t n;
             do {
-                n = read(fd, window.data() + kept, size_t(ChunkSize));
+                n = read(fd, buffer.data() + kept, ReadSize);
             } while (n < 0 && errno == EINTR);
             if (n <= 0)
                 return false;
-            window.resize(kept + qsizetype(n));
-            if (mode_ == AsciiFolded) {
-                for (char *c = window.data() + kept, *end = window.data() + window.size(); c < end;
-                     ++c) {
-                    if (*c >= 'A' && *c <= 'Z')
-                        *c = char(*c + ('a' - 'A'));
-                }
-            }
-            const bool hit = mode_ == Unicode
-                                 ? QString::fromUtf8(window).contains(text_, Qt::CaseInsensitive)
-                                 : matcher_.indexIn(window) >= 0;
-            if (hit)
+            char *fresh = buffer.data() + kept;
+            if (std::exchange(first, false) && !binaryFiles_ && memchr(fresh, 0, size_t(n)))
+                return false;
+            if (mode_ == AsciiFolded)
+                std::transform(fresh, fresh + n, fresh, foldAscii);
+            const size_t size = kept + size_t(n);
+            if (contains(buffer.data(), size))
                 return true;
-            window.remove(0, std::max<qsizetype>(0, window.size() - overlap_));
+            kept = std::min(overlap_, size);
+            memmove(buffer.data(), buffer.data() + size - kept, kept);
         }
         return false;
     }
 
+    bool contains(const char *data, size_t size) const
+    {
+        if (mode_ == Unicode)
+            return QString::fromUtf8(data, qsizetype(size)).contains(text_, Qt::CaseInsensitive);
+        return memmem(data, size, needle_.constData(), size_t(needle_.size())) != nullptr;
+    }
+
     QString text_;
+    QByteArray needle_;
     Mode mode_ = Exact;
-    QByteArrayMatcher matcher_;
-    qsizetype overlap_ = 0;
+    size_t overlap_ = 0;
+    bool binaryFiles_ = false;
+};
+
+// What one worker has found and not yet handed over, and its read buffer.
+// Each worker hands over its own batches: the workers never wait for each
+// other over what they found.
+struct Worker
+{
+    FoundBatch batch;
+    Clock::time_point since; // when the batch got its first item
+    Clock::duration wait = FirstBatchAfter;
+    std::vector<char> buffer;
+    unsigned sinceLook = 0;
+    qint64 count = 0;
+};
+
+class SearchRun
+{
+public:
+    SearchRun(const FindQuery &query, BackgroundTask &task, FileSearch *search,
+              const std::atomic<bool> &stop)
+        : query_(query), names_(query.names), task_(task), search_(search), stop_(stop)
+    {
+        if (!query.text.isEmpty())
+            text_.emplace(query.text, query.matchCase, query.binaryFiles);
+    }
+
+    qint64 run(qint64 *unreadable)
+    {
+        ParallelWalkOptions options;
+        options.recurse = query_.subfolders;
+        options.workers = std::clamp(QThread::idealThreadCount(), 1, 8);
+        QFile table(QStringLiteral("/proc/self/mountinfo"));
+        if (table.open(QIODevice::ReadOnly))
+            options.avoid = unreliableMountPoints(table.readAll());
+        options.idle = [this](int worker) { hand(workers_[size_t(worker)]); };
+        workers_.resize(size_t(options.workers));
+        const WalkResult r =
+            walkInParallel(query_.folder, options, stop_, [this](int worker, const FoundEntry &e) {
+                visit(workers_[size_t(worker)], e);
+            });
+        qint64 count = 0;
+        for (Worker &w : workers_) {
+            hand(w);
+            count += w.count;
+        }
+        *unreadable = r.unreadable;
+        return count;
+    }
+
+private:
+    void visit(Worker &w, const FoundEntry &e)
+    {
+        // The clock is looked at now and then, not for every entry.
+        if ((++w.sinceLook >= 256 || text_) && !w.batch.items.isEmpty()) {
+            w.sinceLook = 0;
+            if (Clock::now() - w.since >= w.wait) {
+                hand(w);
+                w.wait = std::min<Clock::duration>(w.wait * 2, LongestBatchWait);
+            }
+        }
+        if (!names_.matches(e.name, e.length))
+            return;
+        struct stat st;
+        if (text_) {
+            if (e.type != DT_REG || !text_->foundIn(e.dirFd, e.name, &st, w.buffer, stop_))
+                return;
+        } else if (e.st) {
+            st = *e.st;
+        } else if (fstatat(e.dirFd, e.name, &st, AT_SYMLINK_NOFOLLOW) != 0) {
+            return; // removed while we were reading
+        }
+        add(w, e, st);
+        if (w.batch.items.size() >= MaxBatch)
+            hand(w);
+    }
+
+    static void add(Worker &w, const FoundEntry &e, const struct stat &st)
+    {
+        QByteArray &bytes = w.batch.bytes;
+        if (w.batch.items.isEmpty())
+            w.since = Clock::now();
+        FoundItem item;
+        item.pathAt = quint32(bytes.size());
+        bytes += e.folder;
+        if (!e.folder.endsWith('/'))
+            bytes += '/';
+        item.nameAt = quint32(bytes.size()) - item.pathAt;
+        bytes.append(e.name, qsizetype(e.length));
+        item.pathLength = quint32(bytes.size()) - item.pathAt;
+        item.mode = st.st_mode;
+        item.size = st.st_size;
+        item.mtime = st.st_mtim.tv_sec;
+        w.batch.items.append(item);
+        ++w.count;
+    }
+
+    void hand(Worker &w)
+    {
+        if (w.batch.items.isEmpty())
+            return;
+        task_.post([search = search_, batch = std::exchange(w.batch, {})]() mutable {
+            emit search->found(batch);
+        });
+    }
+
+    const FindQuery &query_;
+    const NameMatcher names_;
+    std::optional<TextMatcher> text_;
+    BackgroundTask &task_;
+    FileSearch *search_;
+    const std::atomic<bool> &stop_;
+    std::vector<Worker> workers_;
 };
 
 } // namespace
 
-FileSearch::FileSearch(QObject *parent) : QObject(parent)
-{
-    qRegisterMetaType<tarnwick::FoundFiles>();
-}
+FileSearch::FileSearch(QObject *parent) : QObject(parent) {}
 
 FileSearch::~FileSearch() = default;
 
 NamePattern FileSearch::namePattern(const QString &names)
 {
-    QStringList parts;
-    for (const QString &piece : names.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
-        const QString p = piece.trimmed();
-        if (p.isEmpty())
-            continue;
-        const bool wild = p.contains(QLatin1Char('*')) || p.contains(QLatin1Char('?'));
-        parts << (wild ? p : QLatin1Char('*') + p + QLatin1Char('*'));
-    }
-    return NamePattern(parts.join(QLatin1Char(';')));
+    return NamePattern(nameParts(names).join(QLatin1Char(';')));
 }
 
 void FileSearch::start(const FindQuery &query)
 {
     task_.start(this, [this, query](BackgroundTask &task, const std::atomic<bool> &stop) {
-        const auto post = [this, &task](auto deliver) {
-            task.post([this, deliver] { deliver(this); });
-        };
-        const NamePattern pattern = namePattern(query.names);
-        std::optional<TextMatcher> text;
-        if (!query.text.isEmpty())
-            text.emplace(query.text, query.matchCase);
-        FoundFiles batch;
-        qint64 count = 0;
-        QElapsedTimer sinceBatch;
-        sinceBatch.start();
-        const auto flush = [&] {
-            post([batch](FileSearch *s) { emit s->found(batch); });
-            batch.clear();
-            sinceBatch.restart();
-        };
-        QByteArray lastFolder;
-        QString lastFolderName;
-        const auto visit = [&](const WalkItem &item) {
-            if (!batch.isEmpty() && sinceBatch.elapsed() >= BatchIntervalMs)
-                flush();
-            const QString name = rawpath::toText(item.name);
-            if (!pattern.matches(name))
-                return;
-            if (text && !(S_ISREG(item.st.st_mode) && text->foundIn(item.dirFd, item.name, stop)))
-                return;
-            if (item.folder != lastFolder) {
-                lastFolder = item.folder;
-                lastFolderName = rawpath::toText(item.folder);
-            }
-            FoundFile f;
-            f.path = rawpath::join(item.folder, item.name);
-            f.name = name;
-            f.folder = lastFolderName;
-            f.size = item.st.st_size;
-            f.mtime = item.st.st_mtim.tv_sec;
-            f.isDir = S_ISDIR(item.st.st_mode);
-            batch.append(std::move(f));
-            ++count;
-            if (batch.size() >= MaxBatch)
-                flush();
-        };
-        const WalkResult r = walkFolder(query.folder, query.subfolders, stop, visit);
-        if (!batch.isEmpty())
-            flush();
-        post([count, r](FileSearch *s) {
-            s->task_.finished();
-            emit s->finished(count, r.unreadable, r.cancelled);
+        SearchRun run(query, task, this, stop);
+        qint64 unreadable = 0;
+        const qint64 count = run.run(&unreadable);
+        const bool stopped = stop.load();
+        task.post([this, count, unreadable, stopped] {
+            task_.finished();
+            emit finished(count, unreadable, stopped);
         });
     });
 }

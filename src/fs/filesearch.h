@@ -4,12 +4,10 @@
 #include "namepattern.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QMetaType>
 #include <QObject>
 #include <QString>
-#include <QVector>
-#include <atomic>
-#include <memory>
 
 namespace tarnwick {
 
@@ -20,25 +18,41 @@ struct FindQuery
     QString text;           // looked for inside files when not empty
     bool matchCase = false; // for `text`; names never depend on case
     bool subfolders = true;
+    bool binaryFiles = false; // look for `text` in files that hold NUL bytes too
 };
 
-struct FoundFile
+// One item found. Its path lies in its batch's bytes; a search of a hundred
+// thousand hits keeps no more than this and the path for each.
+struct FoundItem
 {
-    QByteArray path; // as on disk
-    QString name;
-    QString folder;
+    quint32 pathAt = 0; // in FoundBatch::bytes
+    quint32 pathLength = 0;
+    quint32 nameAt = 0; // where the name starts within the path
+    quint32 mode = 0;   // st_mode
     qint64 size = 0;
     qint64 mtime = 0; // seconds since the epoch
-    bool isDir = false;
 };
 
-using FoundFiles = QVector<FoundFile>;
+// Items found in one stretch of a search: their paths end to end, a row each.
+struct FoundBatch
+{
+    QByteArray bytes;
+    QList<FoundItem> items;
 
-// Looks for files by name and, optionally, by what they contain, on a thread
-// of its own; what is found arrives in batches while the search goes on.
-// Links to folders are never followed and special files (pipes, devices,
-// sockets) are never read: reading them could wait for ever. Folders that
-// cannot be read are skipped and counted.
+    QByteArray pathOf(const FoundItem &item) const
+    {
+        return bytes.mid(item.pathAt, item.pathLength);
+    }
+};
+
+// Looks for files by name and, optionally, by what they contain, on a few
+// threads at once; what is found arrives in batches while the search goes
+// on. Links are never followed, and only regular files are read: a pipe or
+// a device could wait for ever or change as it is read. Files that look
+// binary (a NUL byte in their first block) are not searched for text unless
+// the query asks. Mounts of servers and user-space file systems below the
+// folder are not entered. Folders that cannot be read are skipped and
+// counted.
 class FileSearch : public QObject
 {
     Q_OBJECT
@@ -51,6 +65,8 @@ public:
     void start(const FindQuery &query);
     // Stops the search; `finished` follows with stopped set.
     void stop();
+    // Gives up the search at once: nothing more arrives, not even `finished`.
+    void abandon() { task_.abandon(); }
     bool isRunning() const { return task_.isRunning(); }
 
     // "Named" as people type it: wildcards, several patterns separated by
@@ -59,7 +75,8 @@ public:
     static NamePattern namePattern(const QString &names);
 
 signals:
-    void found(const tarnwick::FoundFiles &batch);
+    // The batch is the listener's to take from; connect one listener only.
+    void found(tarnwick::FoundBatch &batch);
     void finished(qint64 found, qint64 unreadable, bool stopped);
 
 private:
@@ -67,5 +84,3 @@ private:
 };
 
 } // namespace tarnwick
-
-Q_DECLARE_METATYPE(tarnwick::FoundFiles)

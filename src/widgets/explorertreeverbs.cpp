@@ -186,10 +186,12 @@ void ExplorerTreeView::openFind()
 {
     const QString folder = current_.isFolder() ? current_.path : QDir::homePath();
     QPointer<ExplorerTreeView> self(this);
-    auto *find = new FindWindow(folder, [self](const QString &where) {
-        if (self)
-            self->navigateTo(Location::folder(where));
-    });
+    auto *find = new FindWindow(folder,
+                                [self](const QString &where) {
+                                    if (self)
+                                        self->navigateTo(Location::folder(where));
+                                },
+                                nullptr, {messages_, launcher_, nullptr, {}});
     find->setAttribute(Qt::WA_DeleteOnClose);
     find->show();
     find->raise();

@@ -1,52 +1,31 @@
 #include "findwindow.h"
 
-#include "foldermodel.h"
-#include "icons.h"
+#include "founditemsmodel.h"
 #include "jobs.h"
-#include "naturalorder.h"
 #include "plaintext.h"
 #include "rawpaths.h"
+#include "verbs.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QDateTime>
 #include <QDir>
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPushButton>
 #include <QShortcut>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QVBoxLayout>
+#include <climits>
 #include <cstring>
 #include <sys/stat.h>
 
 namespace tarnwick {
 namespace {
-
-enum Role
-{
-    FolderRole = Qt::UserRole + 1, // QString
-    SortRole,                      // qint64, for the size and date columns
-};
-
-// Sizes and dates sort by value, names the way people count.
-class ResultItem : public QTreeWidgetItem
-{
-public:
-    using QTreeWidgetItem::QTreeWidgetItem;
-    bool operator<(const QTreeWidgetItem &other) const override
-    {
-        const int column = treeWidget() ? treeWidget()->sortColumn() : 0;
-        if (column == FindWindow::SizeColumn || column == FindWindow::ModifiedColumn)
-            return data(column, SortRole).toLongLong() < other.data(column, SortRole).toLongLong();
-        return naturalCompare(text(column), other.text(column)) < 0;
-    }
-};
 
 QString countText(qint64 n, const char *one, const char *many)
 {
@@ -57,8 +36,10 @@ QString countText(qint64 n, const char *one, const char *many)
 
 } // namespace
 
-FindWindow::FindWindow(const QString &folder, Navigator navigator, QWidget *parent)
-    : QWidget(parent, Qt::Window), navigator_(std::move(navigator))
+FindWindow::FindWindow(const QString &folder, Navigator navigator, QWidget *parent,
+                       Services services)
+    : QWidget(parent, Qt::Window), navigator_(std::move(navigator)), services_(services),
+      model_(new FoundItemsModel(this))
 {
     auto *form = new QFormLayout;
     const auto field = [&](const QString &label, const QString &accessible, const char *name) {
@@ -77,6 +58,9 @@ FindWindow::FindWindow(const QString &folder, Navigator navigator, QWidget *pare
     matchCase_ = new QCheckBox(tr("Match &case"), this);
     matchCase_->setObjectName(QStringLiteral("matchCase"));
     form->addRow(QString(), matchCase_);
+    binaryFiles_ = new QCheckBox(tr("Look in binar&y files too"), this);
+    binaryFiles_->setObjectName(QStringLiteral("binaryFiles"));
+    form->addRow(QString(), binaryFiles_);
 
     lookIn_ = new QLineEdit(folder, this);
     lookIn_->setObjectName(QStringLiteral("lookIn"));
@@ -111,23 +95,29 @@ FindWindow::FindWindow(const QString &folder, Navigator navigator, QWidget *pare
     top->addLayout(form, 1);
     top->addLayout(buttons);
 
-    results_ = new QTreeWidget(this);
+    results_ = new QTreeView(this);
     results_->setObjectName(QStringLiteral("results"));
     results_->setAccessibleName(tr("Results"));
     results_->setRootIsDecorated(false);
-    results_->setUniformRowHeights(true); // keeps tens of thousands of rows quick
+    results_->setUniformRowHeights(true); // keeps a hundred thousand rows quick
     results_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    results_->setHeaderLabels({tr("Name"), tr("In Folder"), tr("Size"), tr("Modified")});
+    results_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    results_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    results_->setModel(model_);
     results_->header()->setStretchLastSection(false);
     results_->header()->setSectionResizeMode(FolderColumn, QHeaderView::Stretch);
     results_->setColumnWidth(NameColumn, 200);
+    results_->header()->setSortIndicator(-1, Qt::AscendingOrder); // the order found
     results_->setSortingEnabled(true);
-    results_->sortByColumn(-1, Qt::AscendingOrder); // the order found until the user sorts
-    connect(results_, &QTreeWidget::itemDoubleClicked, this,
-            [this](QTreeWidgetItem *item) { openResult(item); });
+    results_->setContextMenuPolicy(Qt::CustomContextMenu);
+    results_->installEventFilter(this);
+    connect(results_, &QWidget::customContextMenuRequested, this, &FindWindow::showMenu);
+    connect(results_, &QAbstractItemView::doubleClicked, this, &FindWindow::openResult);
     auto *enter =
         new QShortcut(QKeySequence(Qt::Key_Return), results_, nullptr, nullptr, Qt::WidgetShortcut);
-    connect(enter, &QShortcut::activated, this, [this] { openResult(results_->currentItem()); });
+    connect(enter, &QShortcut::activated, this, [this] { openResult(results_->currentIndex()); });
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
 
     status_ = new QLabel(this);
     status_->setObjectName(QStringLiteral("status"));
@@ -138,8 +128,12 @@ FindWindow::FindWindow(const QString &folder, Navigator navigator, QWidget *pare
     layout->addWidget(results_, 1);
     layout->addWidget(status_);
 
-    connect(&search_, &FileSearch::found, this, &FindWindow::addResults);
+    connect(&search_, &FileSearch::found, model_, &FoundItemsModel::append);
     connect(&search_, &FileSearch::finished, this, &FindWindow::onFinished);
+    connect(model_, &QAbstractItemModel::rowsRemoved, this, [this] {
+        if (!isSearching())
+            showCount();
+    });
     connect(named_, &QLineEdit::textChanged, this, &FindWindow::updateTitle);
     updateTitle();
     resize(640, 440);
@@ -162,7 +156,7 @@ void FindWindow::findNow()
         refusal = tr("Type the folder's full path, starting with “/”.");
     else if (stat(path.constData(), &st) != 0)
         refusal = tr("The folder “%1” cannot be searched: %2.")
-                      .arg(folder, QString::fromLocal8Bit(strerror(errno)));
+                      .arg(rawpath::shown(folder), QString::fromLocal8Bit(strerror(errno)));
     else if (!S_ISDIR(st.st_mode))
         refusal = jobtext::notAFolder(folder);
     if (!refusal.isEmpty()) {
@@ -170,12 +164,15 @@ void FindWindow::findNow()
         return;
     }
 
-    results_->clear();
+    // What the last search still had on its way must not join the new one.
+    search_.abandon();
+    model_->clear();
     FindQuery q;
     q.folder = path;
     q.names = named_->text();
     q.text = containing_->text();
     q.matchCase = matchCase_->isChecked();
+    q.binaryFiles = binaryFiles_->isChecked();
     q.subfolders = subfolders_->isChecked();
     search_.start(q);
     setSearching(true);
@@ -193,48 +190,44 @@ void FindWindow::closeEvent(QCloseEvent *event)
     QWidget::closeEvent(event);
 }
 
-void FindWindow::addResults(const FoundFiles &batch)
+bool FindWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    QList<QTreeWidgetItem *> items;
-    items.reserve(batch.size());
-    const QLocale locale;
-    for (const FoundFile &f : batch) {
-        auto *item = new ResultItem;
-        item->setText(NameColumn, rawpath::shown(f.name));
-        item->setIcon(NameColumn, f.isDir ? Icons::folder() : Icons::file());
-        item->setText(FolderColumn, rawpath::shown(f.folder));
-        item->setData(NameColumn, FolderRole, f.folder);
-        if (!f.isDir)
-            item->setText(SizeColumn, FolderModel::sizeText(f.size));
-        item->setData(SizeColumn, SortRole, f.isDir ? qint64(-1) : f.size);
-        item->setTextAlignment(SizeColumn, Qt::AlignRight | Qt::AlignVCenter);
-        item->setText(ModifiedColumn, locale.toString(QDateTime::fromSecsSinceEpoch(f.mtime),
-                                                      QLocale::ShortFormat));
-        item->setData(ModifiedColumn, SortRole, f.mtime);
-        items.append(item);
+    if (watched == results_ && event->type() == QEvent::KeyPress &&
+        isContextMenuKey(*static_cast<QKeyEvent *>(event))) {
+        showMenu(keyboardMenuPoint(*results_, results_->currentIndex()));
+        return true;
     }
-    results_->addTopLevelItems(items);
+    return QWidget::eventFilter(watched, event);
 }
 
-void FindWindow::onFinished(qint64 found, qint64 unreadable, bool stopped)
+void FindWindow::onFinished(qint64, qint64 unreadable, bool stopped)
 {
-    QString text = countText(found, QT_TR_NOOP("1 file found"), QT_TR_N_NOOP("%Ln files found"));
-    if (stopped)
-        text = tr("Stopped: %1").arg(text);
-    if (unreadable > 0)
-        text += QLatin1String(" (") +
-                countText(unreadable, QT_TR_NOOP("1 folder could not be read"),
-                          QT_TR_N_NOOP("%Ln folders could not be read")) +
-                QLatin1Char(')');
-    status_->setText(text);
+    stopped_ = stopped;
+    unreadable_ = unreadable;
+    showCount();
     setSearching(false);
     emit searchFinished();
 }
 
-void FindWindow::openResult(QTreeWidgetItem *item)
+// The count is of the rows shown: items deleted from here leave it.
+void FindWindow::showCount()
 {
-    if (item && navigator_)
-        navigator_(item->data(NameColumn, FolderRole).toString());
+    QString text =
+        countText(model_->rowCount(), QT_TR_NOOP("1 item found"), QT_TR_N_NOOP("%Ln items found"));
+    if (stopped_)
+        text = tr("Stopped: %1").arg(text);
+    if (unreadable_ > 0)
+        text += QLatin1String(" (") +
+                countText(unreadable_, QT_TR_NOOP("1 folder could not be read"),
+                          QT_TR_N_NOOP("%Ln folders could not be read")) +
+                QLatin1Char(')');
+    status_->setText(text);
+}
+
+void FindWindow::openResult(const QModelIndex &index)
+{
+    if (index.isValid() && navigator_)
+        navigator_(rawpath::toText(model_->folderAt(index.row())));
 }
 
 void FindWindow::browse()
