@@ -24,7 +24,7 @@
 #include <QStandardPaths>
 #include <QTextDocument>
 #include <QTimer>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QWindow>
 #include <fcntl.h>
 #include <functional>
@@ -287,9 +287,9 @@ private slots:
         QSignalSpy done(&find, &FindWindow::searchFinished);
         find.findNow();
         QVERIFY(done.wait(10000));
-        auto *results = find.findChild<QTreeWidget *>("results");
-        QCOMPARE(results->topLevelItemCount(), 1);
-        emit results->itemDoubleClicked(results->topLevelItem(0), 0);
+        auto *results = find.findChild<QTreeView *>("results");
+        QCOMPARE(results->model()->rowCount(), 1);
+        emit results->doubleClicked(results->model()->index(0, 0));
         QCOMPARE(opened.size(), 1);
         QCOMPARE(rawpath::toBytes(opened.first()), folder);
     }
