@@ -5,1055 +5,1067 @@
     <name>Applications</name>
     <message>
         <source>The application “%1” is not installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’application «&#xa0;%1&#xa0;» n’est pas installée.</translation>
     </message>
     <message>
         <source>There is no program to start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n’y a aucun programme à lancer.</translation>
     </message>
 </context>
 <context>
     <name>ArchiveVerbs</name>
     <message>
         <source>“%1” cannot be the name of an archive.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» ne peut pas être le nom d’une archive.</translation>
     </message>
     <message>
         <source>E&amp;xtract Here</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Extraire ici</translation>
     </message>
     <message>
         <source>Compre&amp;ss...</source>
-        <translation type="unfinished"></translation>
+        <translation>Com&amp;presser...</translation>
     </message>
     <message>
         <source>Compress</source>
-        <translation type="unfinished"></translation>
+        <translation>Compresser</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nom&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Format:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Format&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Compress</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Compresser</translation>
     </message>
 </context>
 <context>
     <name>Archives</name>
     <message>
         <source>its name leads out of the folder it is unpacked into.</source>
-        <translation type="unfinished"></translation>
+        <translation>son nom mène hors du dossier de destination.</translation>
     </message>
     <message>
         <source>it has no name.</source>
-        <translation type="unfinished"></translation>
+        <translation>il n’a pas de nom.</translation>
     </message>
     <message>
         <source>it is a device, pipe or socket, which is never unpacked.</source>
-        <translation type="unfinished"></translation>
+        <translation>c’est un périphérique, un tube ou un socket, qui n’est jamais extrait.</translation>
     </message>
     <message>
         <source>it lies behind a link or a file, so it would land elsewhere.</source>
-        <translation type="unfinished"></translation>
+        <translation>il se trouve derrière un lien ou un fichier, et arriverait donc ailleurs.</translation>
     </message>
     <message>
         <source>a folder of that name is already there.</source>
-        <translation type="unfinished"></translation>
+        <translation>un dossier de ce nom existe déjà.</translation>
     </message>
     <message>
         <source>it is a hard link to something the archive does not hold.</source>
-        <translation type="unfinished"></translation>
+        <translation>c’est un lien physique vers un élément absent de l’archive.</translation>
     </message>
     <message>
         <source>it is a link that leads nowhere.</source>
-        <translation type="unfinished"></translation>
+        <translation>c’est un lien qui ne mène nulle part.</translation>
     </message>
     <message>
         <source>“%1” could not be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <source>“%1” needs more space than the disk has free.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» demande plus d’espace que le disque n’en a de libre.</translation>
     </message>
     <message>
         <source>“%1” unpacks to far more than its own size.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» occupe, une fois extrait, bien plus que sa propre taille.</translation>
     </message>
     <message>
         <source>It holds at least %1 in an archive of %2, and the disk has %3 free; it may fill the disk. Retry goes on unpacking it, Skip leaves it packed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elle contient au moins %1 dans une archive de %2, et le disque a %3 de libre&#xa0;; elle risque de remplir le disque. «&#xa0;Réessayer&#xa0;» poursuit l’extraction, «&#xa0;Ignorer&#xa0;» la laisse compressée.</translation>
     </message>
     <message>
         <source>It was left packed: it unpacks to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elle est restée compressée&#xa0;: une fois extraite, elle occupe %1.</translation>
     </message>
     <message>
         <source>“%1” was left out: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» a été laissé de côté&#xa0;: %2</translation>
     </message>
     <message>
         <source>“%1” could not be written. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’écrire «&#xa0;%1&#xa0;». %2</translation>
     </message>
     <message>
         <source>It is encrypted in a way that cannot be unpacked here (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Elle est chiffrée d’une manière qui ne peut pas être extraite ici (%1).</translation>
     </message>
     <message>
         <source>The password was wrong, so nothing was unpacked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le mot de passe était incorrect, rien n’a donc été extrait.</translation>
     </message>
     <message>
         <source>No password was given, so nothing was unpacked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun mot de passe n’a été donné, rien n’a donc été extrait.</translation>
     </message>
     <message>
         <source>The password was wrong, or the archive is damaged (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le mot de passe était incorrect, ou l’archive est endommagée (%1).</translation>
     </message>
     <message>
         <source>It is damaged, cut short or not an archive (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Elle est endommagée, tronquée ou n’est pas une archive (%1).</translation>
     </message>
     <message>
         <source>It holds nothing to unpack.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elle ne contient rien à extraire.</translation>
     </message>
     <message>
         <source>Zip (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zip (%1)</translation>
     </message>
     <message>
         <source>Tar, gzip (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tar, gzip (%1)</translation>
     </message>
     <message>
         <source>Tar, xz (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tar, xz (%1)</translation>
     </message>
     <message>
         <source>Tar, Zstandard (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tar, Zstandard (%1)</translation>
     </message>
     <message>
         <source>7-Zip (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>7-Zip (%1)</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>Show the arguments as items selected in their folder; the items of one folder share its window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les arguments comme éléments sélectionnés dans leur dossier&#xa0;; les éléments d’un même dossier partagent sa fenêtre.</translation>
     </message>
     <message>
         <source>Show the splash screen first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher d’abord l’écran de démarrage.</translation>
     </message>
     <message>
         <source>Browse and manage files: a folder tree beside the folder&apos;s contents.</source>
-        <translation type="unfinished"></translation>
+        <translation>Parcourir et gérer les fichiers&#xa0;: une arborescence de dossiers à côté du contenu du dossier.</translation>
     </message>
     <message>
         <source>Folders or files to show, as paths or file:// addresses. A file opens its folder with the file selected, and the files of one folder share its window; each further folder opens in a window of its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossiers ou fichiers à afficher, sous forme de chemins ou d’adresses file://. Un fichier ouvre son dossier avec le fichier sélectionné, et les fichiers d’un même dossier partagent sa fenêtre&#xa0;; chaque dossier supplémentaire s’ouvre dans sa propre fenêtre.</translation>
+    </message>
+    <message>
+        <source>Open the home folder when no path is given (or none can be shown).</source>
+        <translation>Ouvrir le dossier personnel quand aucun chemin n’est donné (ou qu’aucun ne peut être affiché).</translation>
     </message>
 </context>
 <context>
     <name>FileNames</name>
     <message>
         <source>A name cannot be empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un nom ne peut pas être vide.</translation>
     </message>
     <message>
         <source>“%1” cannot be used as a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» ne peut pas servir de nom.</translation>
     </message>
     <message>
         <source>A name cannot contain “/”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un nom ne peut pas contenir «&#xa0;/&#xa0;».</translation>
     </message>
     <message>
         <source>The name “%1” is too long.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom «&#xa0;%1&#xa0;» est trop long.</translation>
     </message>
 </context>
 <context>
     <name>FileTransfer</name>
     <message>
         <source>“%1” was moved, but the original could not be removed. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» a été déplacé, mais l’original n’a pas pu être supprimé. %2</translation>
     </message>
     <message>
         <source>“%1” was left as it was: nothing can replace itself.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» a été laissé tel quel&#xa0;: rien ne peut se remplacer lui-même.</translation>
     </message>
     <message>
         <source>“%1” was left as it was: a folder and a file cannot replace each other.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» a été laissé tel quel&#xa0;: un dossier et un fichier ne peuvent pas se remplacer l’un l’autre.</translation>
     </message>
     <message>
         <source>Could not copy “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de copier «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>Could not move “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de déplacer «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>Could not make a link to “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer un lien vers «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>“%1” was copied, but the disk did not confirm the copy, so the original was kept. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» a été copié, mais le disque n’a pas confirmé la copie&#xa0;; l’original a donc été conservé. %2</translation>
     </message>
     <message>
         <source>Copying</source>
-        <translation type="unfinished"></translation>
+        <translation>Copie</translation>
     </message>
     <message>
         <source>Moving</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacement</translation>
     </message>
     <message>
         <source>Making links</source>
-        <translation type="unfinished"></translation>
+        <translation>Création de liens</translation>
     </message>
     <message>
         <source>Renaming</source>
-        <translation type="unfinished"></translation>
+        <translation>Renommage</translation>
     </message>
     <message>
         <source>Making a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Création d’un dossier</translation>
     </message>
     <message>
         <source>Moving to the Recycle Bin</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise à la Corbeille</translation>
     </message>
     <message>
         <source>Deleting</source>
-        <translation type="unfinished"></translation>
+        <translation>Suppression</translation>
     </message>
     <message>
         <source>Restoring</source>
-        <translation type="unfinished"></translation>
+        <translation>Restauration</translation>
     </message>
     <message>
         <source>Changing permissions</source>
-        <translation type="unfinished"></translation>
+        <translation>Modification des permissions</translation>
     </message>
     <message>
         <source>Unpacking</source>
-        <translation type="unfinished"></translation>
+        <translation>Extraction</translation>
     </message>
     <message>
         <source>Packing</source>
-        <translation type="unfinished"></translation>
+        <translation>Compression</translation>
     </message>
     <message>
         <source>These items could not be deleted:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ces éléments n’ont pas pu être supprimés&#xa0;:</translation>
     </message>
     <message>
         <source>These items could not be restored:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ces éléments n’ont pas pu être restaurés&#xa0;:</translation>
     </message>
     <message>
         <source>Some items were left out:</source>
-        <translation type="unfinished"></translation>
+        <translation>Certains éléments ont été laissés de côté&#xa0;:</translation>
     </message>
     <message>
         <source>Some changes could not be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Certaines modifications n’ont pas pu être faites.</translation>
     </message>
     <message numerus="yes">
         <source>%n item(s) could not be transferred:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n élément n’a pas pu être transféré&#xa0;:</numerusform>
+            <numerusform>%n éléments n’ont pas pu être transférés&#xa0;:</numerusform>
         </translation>
     </message>
     <message>
         <source>a folder, modified %1</source>
-        <translation type="unfinished"></translation>
+        <translation>un dossier, modifié le %1</translation>
     </message>
     <message>
         <source>%1, modified %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, modifié le %2</translation>
     </message>
     <message>
         <source>&amp;Apply to all</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Appliquer à tous</translation>
     </message>
     <message>
         <source>&amp;Merge</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fusionner</translation>
     </message>
     <message>
         <source>&amp;Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Remplacer</translation>
     </message>
     <message>
         <source>&amp;Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ignorer</translation>
     </message>
     <message>
         <source>&amp;Keep both</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Conserver les deux</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>The password was wrong.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le mot de passe était incorrect.</translation>
     </message>
     <message>
         <source>“%1” is protected by a password:</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» est protégé par un mot de passe&#xa0;:</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe</translation>
     </message>
     <message numerus="yes">
         <source>and %n more.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>et %n autre.</numerusform>
+            <numerusform>et %n autres.</numerusform>
         </translation>
     </message>
     <message>
         <source>There is already a folder named “%1” in “%2”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il existe déjà un dossier nommé «&#xa0;%1&#xa0;» dans «&#xa0;%2&#xa0;».</translation>
     </message>
     <message>
         <source>There is already a file named “%1” in “%2”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il existe déjà un fichier nommé «&#xa0;%1&#xa0;» dans «&#xa0;%2&#xa0;».</translation>
     </message>
     <message>
         <source>Already there: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Déjà présent&#xa0;: %1</translation>
     </message>
     <message>
         <source>Arriving: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau&#xa0;: %1</translation>
     </message>
     <message>
         <source>The item you are pasting is a link to “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’élément que vous collez est un lien vers «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>It is the item itself. Keep both makes a copy beside it.</source>
-        <translation type="unfinished"></translation>
+        <translation>C’est l’élément lui-même. «&#xa0;Conserver les deux&#xa0;» en crée une copie à côté.</translation>
     </message>
     <message>
         <source>Merging puts what both folders hold into one; items of the same name are asked about one by one.</source>
-        <translation type="unfinished"></translation>
+        <translation>La fusion réunit le contenu des deux dossiers en un seul&#xa0;; pour les éléments de même nom, la question est posée un par un.</translation>
     </message>
     <message>
         <source>Copying 1 item to “%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>Copie de 1 élément vers «&#xa0;%1&#xa0;»</translation>
     </message>
     <message numerus="yes">
         <source>Copying %n items to “%1”</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Copie de %n élément vers «&#xa0;%1&#xa0;»</numerusform>
+            <numerusform>Copie de %n éléments vers «&#xa0;%1&#xa0;»</numerusform>
         </translation>
     </message>
     <message>
         <source>Moving 1 item to “%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacement de 1 élément vers «&#xa0;%1&#xa0;»</translation>
     </message>
     <message numerus="yes">
         <source>Moving %n items to “%1”</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Déplacement de %n élément vers «&#xa0;%1&#xa0;»</numerusform>
+            <numerusform>Déplacement de %n éléments vers «&#xa0;%1&#xa0;»</numerusform>
         </translation>
     </message>
     <message>
         <source>Making 1 link in “%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>Création de 1 lien dans «&#xa0;%1&#xa0;»</translation>
     </message>
     <message numerus="yes">
         <source>Making %n links in “%1”</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Création de %n lien dans «&#xa0;%1&#xa0;»</numerusform>
+            <numerusform>Création de %n liens dans «&#xa0;%1&#xa0;»</numerusform>
         </translation>
     </message>
     <message>
         <source>Unpacking 1 archive in “%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>Extraction de 1 archive dans «&#xa0;%1&#xa0;»</translation>
     </message>
     <message numerus="yes">
         <source>Unpacking %n archives in “%1”</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Extraction de %n archive dans «&#xa0;%1&#xa0;»</numerusform>
+            <numerusform>Extraction de %n archives dans «&#xa0;%1&#xa0;»</numerusform>
         </translation>
     </message>
     <message>
         <source>Packing 1 item in “%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>Compression de 1 élément dans «&#xa0;%1&#xa0;»</translation>
     </message>
     <message numerus="yes">
         <source>Packing %n items in “%1”</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Compression de %n élément dans «&#xa0;%1&#xa0;»</numerusform>
+            <numerusform>Compression de %n éléments dans «&#xa0;%1&#xa0;»</numerusform>
         </translation>
     </message>
     <message>
         <source>Operations are still running. Let them finish before the program ends?
 
 Yes lets them finish first; No cancels them, and what they had begun is cleaned away.</source>
-        <translation type="unfinished"></translation>
+        <translation>Des opérations sont encore en cours. Les laisser se terminer avant de quitter le programme&#xa0;?
+
+«&#xa0;Oui&#xa0;» les laisse d’abord se terminer&#xa0;; «&#xa0;Non&#xa0;» les annule et fait disparaître ce qu’elles avaient commencé.</translation>
     </message>
 </context>
 <context>
     <name>HistoryVerbs</name>
     <message>
         <source>R&amp;edo</source>
-        <translation type="unfinished"></translation>
+        <translation>Réta&amp;blir</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>There is nothing to redo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n’y a rien à rétablir.</translation>
     </message>
     <message>
         <source>There is nothing to undo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n’y a rien à annuler.</translation>
     </message>
 </context>
 <context>
     <name>Jobs</name>
     <message numerus="yes">
         <source>%n item(s) were left as they were: the job was cancelled before them.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n élément a été laissé tel quel&#xa0;: l’opération a été annulée avant lui.</numerusform>
+            <numerusform>%n éléments ont été laissés tels quels&#xa0;: l’opération a été annulée avant eux.</numerusform>
         </translation>
     </message>
     <message>
         <source>It is a pipe, socket or device, which cannot be copied.</source>
-        <translation type="unfinished"></translation>
+        <translation>C’est un tube, un socket ou un périphérique, qui ne peut pas être copié.</translation>
     </message>
     <message>
         <source>The copy did not match the original, so the original was kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>La copie ne correspondait pas à l’original&#xa0;; l’original a donc été conservé.</translation>
     </message>
     <message>
         <source>No free name was found for it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun nom libre n’a été trouvé pour lui.</translation>
     </message>
     <message>
         <source>A folder in it was moved elsewhere meanwhile, so the work stopped there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un dossier qu’il contient a été déplacé entre-temps&#xa0;; le travail s’est donc arrêté là.</translation>
     </message>
     <message>
         <source>The system cannot change it without following links, which could lead elsewhere.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le système ne peut pas le modifier sans suivre des liens, qui pourraient mener ailleurs.</translation>
     </message>
     <message>
         <source>It no longer exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n’existe plus.</translation>
     </message>
     <message>
         <source>There is not enough free space on the disk.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n’y a pas assez d’espace libre sur le disque.</translation>
     </message>
     <message>
         <source>The disk quota is used up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le quota de disque est épuisé.</translation>
     </message>
     <message>
         <source>Permission was denied.</source>
-        <translation type="unfinished"></translation>
+        <translation>Permission refusée.</translation>
     </message>
     <message>
         <source>The disk is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le disque est en lecture seule.</translation>
     </message>
     <message>
         <source>The name is too long for the target.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom est trop long pour la destination.</translation>
     </message>
     <message>
         <source>The disk could not be read or written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire ou d’écrire sur le disque.</translation>
     </message>
     <message>
         <source>There is already an item named “%1” in this folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il existe déjà un élément nommé «&#xa0;%1&#xa0;» dans ce dossier.</translation>
     </message>
     <message>
         <source>“%1” is no longer there.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n’est plus là.</translation>
     </message>
     <message>
         <source>The folder “%1” does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier «&#xa0;%1&#xa0;» n’existe pas.</translation>
     </message>
     <message>
         <source>The folder “%1” is no longer there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier «&#xa0;%1&#xa0;» n’est plus là.</translation>
     </message>
     <message>
         <source>“%1” is not a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un dossier.</translation>
     </message>
     <message>
         <source>“%1” could not be renamed. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de renommer «&#xa0;%1&#xa0;». %2</translation>
     </message>
     <message>
         <source>A new folder could not be made here. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer un nouveau dossier ici. %1</translation>
     </message>
     <message>
         <source>The permissions of “%1” could not be changed. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de modifier les permissions de «&#xa0;%1&#xa0;». %2</translation>
     </message>
     <message>
         <source>“%1” was partly deleted before Cancel: %2 items in it went.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» a été en partie supprimé avant l’annulation&#xa0;: %2 éléments qu’il contenait ont disparu.</translation>
     </message>
     <message>
         <source>“%1” was partly deleted before Cancel: %2 items in it went, %3 are left.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» a été en partie supprimé avant l’annulation&#xa0;: %2 éléments qu’il contenait ont disparu, %3 restent.</translation>
     </message>
     <message>
         <source>“%1” was under way and did not answer Cancel; it may be partly done.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» était en cours et n’a pas répondu à l’annulation&#xa0;; il est peut-être en partie effectué.</translation>
     </message>
 </context>
 <context>
     <name>Location</name>
     <message>
         <source>Desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>Bureau</translation>
     </message>
     <message>
         <source>Control Panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Panneau de configuration</translation>
     </message>
     <message>
         <source>Printers</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimantes</translation>
     </message>
     <message>
         <source>Recycle Bin</source>
-        <translation type="unfinished"></translation>
+        <translation>Corbeille</translation>
     </message>
     <message>
         <source>My Computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Poste de travail</translation>
     </message>
 </context>
 <context>
     <name>Menus</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir</translation>
     </message>
     <message>
         <source>&amp;Explore</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Explorer</translation>
     </message>
     <message>
         <source>&amp;Find</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rechercher</translation>
     </message>
     <message>
         <source>Create &amp;Shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Créer un &amp;lien</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer</translation>
     </message>
     <message>
         <source>Rena&amp;me</source>
-        <translation type="unfinished"></translation>
+        <translation>Reno&amp;mmer</translation>
     </message>
     <message>
         <source>&amp;Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Propriétés</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fermer</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;dition</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;uper</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copier</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;oller</translation>
     </message>
     <message>
         <source>&amp;Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout &amp;sélectionner</translation>
     </message>
     <message>
         <source>&amp;Invert Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inverser la sélection</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Affichage</translation>
     </message>
     <message>
         <source>&amp;Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Barre d’outils</translation>
     </message>
     <message>
         <source>Status &amp;Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barre d’é&amp;tat</translation>
     </message>
     <message>
         <source>Lar&amp;ge Icons</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Grandes icônes</translation>
     </message>
     <message>
         <source>&amp;Small Icons</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Petites icônes</translation>
     </message>
     <message>
         <source>&amp;List</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Liste</translation>
     </message>
     <message>
         <source>&amp;Details</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Détails</translation>
     </message>
     <message>
         <source>&amp;Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Outils</translation>
     </message>
     <message>
         <source>&amp;Find...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rechercher...</translation>
     </message>
     <message>
         <source>&amp;Customize Toolbar...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Personnaliser la barre d’outils...</translation>
     </message>
     <message>
         <source>&amp;Map Network Drive...</source>
-        <translation type="unfinished"></translation>
+        <translation>Connecter un lecteur ré&amp;seau...</translation>
     </message>
     <message>
         <source>&amp;Disconnect NetworkDrive...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Déconnecter un lecteur réseau...</translation>
     </message>
     <message>
         <source>&amp;Go to...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aller à...</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Options</translation>
     </message>
     <message>
         <source>Operation &amp;History...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Historique des opérations...</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aid&amp;e</translation>
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos...</translation>
     </message>
 </context>
 <context>
     <name>NetworkMounter</name>
     <message>
         <source>Connecting was cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>La connexion a été annulée.</translation>
     </message>
     <message>
         <source>Disconnecting was cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>La déconnexion a été annulée.</translation>
     </message>
     <message>
         <source>The network drive could not be connected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de connecter le lecteur réseau.</translation>
     </message>
     <message>
         <source>The network drive could not be disconnected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de déconnecter le lecteur réseau.</translation>
     </message>
     <message>
         <source>This copy of the program cannot work with the desktop&apos;s file services.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette version du programme ne peut pas fonctionner avec les services de fichiers du bureau.</translation>
     </message>
     <message>
         <source>Network drives need a desktop session, and none is running here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les lecteurs réseau nécessitent une session de bureau, et aucune n’est ouverte ici.</translation>
     </message>
     <message>
         <source>The desktop&apos;s file services do not answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les services de fichiers du bureau ne répondent pas.</translation>
     </message>
     <message>
         <source>Network drives need the desktop&apos;s file services for network locations (the gvfs and gvfs-backends packages), and they are not installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les lecteurs réseau nécessitent les services de fichiers du bureau pour les emplacements réseau (les paquets gvfs et gvfs-backends), et ils ne sont pas installés.</translation>
     </message>
     <message>
         <source>The server did not answer within a minute.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur n’a pas répondu en une minute.</translation>
     </message>
     <message>
         <source>%1:// addresses cannot be connected here: the desktop&apos;s file services for them are not installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les adresses %1:// ne peuvent pas être connectées ici&#xa0;: les services de fichiers du bureau correspondants ne sont pas installés.</translation>
     </message>
     <message>
         <source>Another network drive is still being connected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un autre lecteur réseau est encore en cours de connexion.</translation>
     </message>
     <message>
         <source>%1 is not connected.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’est pas connecté.</translation>
     </message>
     <message>
         <source>Type the address of a shared folder, such as smb://server/share.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez l’adresse d’un dossier partagé, par exemple smb://serveur/partage.</translation>
     </message>
     <message>
         <source>The address contains characters that cannot be part of one.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’adresse contient des caractères qui ne peuvent pas figurer dans une adresse.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a network address. Start it with the kind of connection, such as smb:// or sftp://.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas une adresse réseau. Commencez-la par le type de connexion, par exemple smb:// ou sftp://.</translation>
     </message>
     <message>
         <source>%1:// addresses cannot be connected as a network drive. Use smb://, sftp://, ftp:// or dav://.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les adresses %1:// ne peuvent pas être connectées comme lecteur réseau. Utilisez smb://, sftp://, ftp:// ou dav://.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a valid address.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas une adresse valide.</translation>
     </message>
     <message>
         <source>The address names no server. Write it as %1://server/folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’adresse ne nomme aucun serveur. Écrivez-la sous la forme %1://serveur/dossier.</translation>
     </message>
     <message>
         <source>Leave the password out of the address; you will be asked for it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne mettez pas le mot de passe dans l’adresse&#xa0;; il vous sera demandé.</translation>
     </message>
     <message>
         <source>Write &quot;?&quot; and &quot;#&quot; in a name as %3F and %23.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dans un nom, écrivez «&#xa0;?&#xa0;» et «&#xa0;#&#xa0;» sous la forme %3F et %23.</translation>
     </message>
 </context>
 <context>
     <name>OperationsWindow</name>
     <message>
         <source>Operation</source>
-        <translation type="unfinished"></translation>
+        <translation>Opération</translation>
     </message>
     <message>
         <source>Item</source>
-        <translation type="unfinished"></translation>
+        <translation>Élément</translation>
     </message>
     <message>
         <source>Progress of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Progression de %1</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>État</translation>
     </message>
     <message>
         <source>&amp;Answer…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Répondre…</translation>
     </message>
     <message>
         <source>Answer the question of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Répondre à la question de %1</translation>
     </message>
     <message>
         <source>Start &amp;Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrer &amp;maintenant</translation>
     </message>
     <message>
         <source>Start %1 now</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrer %1 maintenant</translation>
     </message>
     <message>
         <source>&amp;Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pause</translation>
     </message>
     <message>
         <source>Pause %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mettre en pause %1</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Cancel %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler %1</translation>
     </message>
     <message>
         <source>Cancelling…</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulation…</translation>
     </message>
     <message>
         <source>&amp;Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>R&amp;eprendre</translation>
     </message>
     <message>
         <source>Resume %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Reprendre %1</translation>
     </message>
     <message>
         <source>Waiting for the operation before it on this disk</source>
-        <translation type="unfinished"></translation>
+        <translation>En attente de l’opération précédente sur ce disque</translation>
     </message>
     <message>
         <source>Paused</source>
-        <translation type="unfinished"></translation>
+        <translation>En pause</translation>
     </message>
     <message>
         <source>%1 of %2 items</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 éléments sur %2</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sur %2</translation>
     </message>
     <message>
         <source>%1/s, about %2 left</source>
-        <translation type="unfinished"></translation>
+        <translation>%1/s, encore environ %2</translation>
     </message>
     <message>
         <source>%1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;s</translation>
     </message>
     <message>
         <source>%1 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;min</translation>
     </message>
     <message>
         <source>%1 h %2 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;h %2&#xa0;min</translation>
     </message>
     <message>
         <source>Operations</source>
-        <translation type="unfinished"></translation>
+        <translation>Opérations</translation>
     </message>
     <message>
         <source>Nothing is being done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune opération en cours.</translation>
     </message>
 </context>
 <context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
-        <translation type="unfinished"></translation>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>it is no longer in the Recycle Bin.</source>
-        <translation type="unfinished"></translation>
+        <translation>il n’est plus dans la Corbeille.</translation>
     </message>
     <message>
         <source>There are no files on the clipboard to paste.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le presse-papiers ne contient aucun fichier à coller.</translation>
     </message>
     <message>
         <source>Move “%1” to the Recycle Bin?</source>
-        <translation type="unfinished"></translation>
+        <translation>Mettre «&#xa0;%1&#xa0;» à la Corbeille&#xa0;?</translation>
     </message>
     <message>
         <source>Move these %1 items to the Recycle Bin?</source>
-        <translation type="unfinished"></translation>
+        <translation>Mettre ces %1 éléments à la Corbeille&#xa0;?</translation>
     </message>
     <message>
         <source>These items were not moved to the Recycle Bin:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ces éléments n’ont pas été mis à la Corbeille&#xa0;:
+%1</translation>
     </message>
     <message>
         <source>These items cannot be moved to the Recycle Bin:
 %1
 
 Delete them for good? They cannot be brought back. This cannot be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ces éléments ne peuvent pas être mis à la Corbeille&#xa0;:
+%1
+
+Les supprimer définitivement&#xa0;? Ils ne pourront pas être récupérés. Cette action est irréversible.</translation>
     </message>
     <message>
         <source>These items could not be deleted:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ces éléments n’ont pas pu être supprimés&#xa0;:
+%1</translation>
     </message>
     <message>
         <source>Permanently delete “%1”? This cannot be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer définitivement «&#xa0;%1&#xa0;»&#xa0;? Cette action est irréversible.</translation>
     </message>
     <message numerus="yes">
         <source>Permanently delete these %n items? This cannot be undone.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Supprimer définitivement %n élément&#xa0;? Cette action est irréversible.</numerusform>
+            <numerusform>Supprimer définitivement ces %n éléments&#xa0;? Cette action est irréversible.</numerusform>
         </translation>
     </message>
     <message>
         <source>Delete “%1” for good? It cannot be brought back. This cannot be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer définitivement «&#xa0;%1&#xa0;»&#xa0;? Il ne pourra pas être récupéré. Cette action est irréversible.</translation>
     </message>
     <message>
         <source>Delete these %1 items for good? They cannot be brought back. This cannot be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer définitivement ces %1 éléments&#xa0;? Ils ne pourront pas être récupérés. Cette action est irréversible.</translation>
     </message>
     <message>
         <source>Something named “%1” is already in “%2”. Restore the item as “%3”?</source>
-        <translation type="unfinished"></translation>
+        <translation>Un élément nommé «&#xa0;%1&#xa0;» se trouve déjà dans «&#xa0;%2&#xa0;». Restaurer l’élément sous le nom «&#xa0;%3&#xa0;»&#xa0;?</translation>
     </message>
     <message>
         <source>These items could not be restored:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ces éléments n’ont pas pu être restaurés&#xa0;:
+%1</translation>
     </message>
     <message>
         <source>Permanently delete everything in the Recycle Bin? This cannot be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer définitivement tout le contenu de la Corbeille&#xa0;? Cette action est irréversible.</translation>
     </message>
 </context>
 <context>
     <name>SettingsStore</name>
     <message>
         <source>The settings could not be saved to %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’enregistrer les paramètres dans %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>a setting needs a name</source>
-        <translation type="unfinished"></translation>
+        <translation>un paramètre doit avoir un nom</translation>
     </message>
     <message>
         <source>the folder %1 cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>le dossier %1 ne peut pas être créé</translation>
     </message>
     <message>
         <source>the file would grow beyond %1 KiB, more than it may hold</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier dépasserait %1 Kio, plus qu’il ne peut contenir</translation>
     </message>
 </context>
 <context>
     <name>ShellSources</name>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier</translation>
     </message>
     <message>
         <source>System Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier système</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier</translation>
     </message>
 </context>
 <context>
     <name>StartPlaces</name>
     <message>
         <source>An empty argument names no file or folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un argument vide ne désigne aucun fichier ni dossier.</translation>
     </message>
     <message>
         <source>“%1” is not on this computer or not connected; connect it with Tools &gt; Map Network Drive first.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas sur cet ordinateur ou n’est pas connecté&#xa0;; connectez-le d’abord avec Outils &gt; Connecter un lecteur réseau.</translation>
     </message>
     <message>
         <source>“%1”: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
     </message>
     <message>
         <source>“%1” cannot be opened: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’ouvrir «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
     <name>StatusTexts</name>
     <message>
         <source>Contents of &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Contenu de «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>Contents of &apos;Desktop&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Contenu de «&#xa0;Bureau&#xa0;»</translation>
     </message>
     <message>
         <source>Contents of &apos;Control Panel&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Contenu de «&#xa0;Panneau de configuration&#xa0;»</translation>
     </message>
     <message>
         <source>Contents of &apos;Printers&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Contenu de «&#xa0;Imprimantes&#xa0;»</translation>
     </message>
     <message>
         <source>Contents of &apos;Recycle Bin&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Contenu de «&#xa0;Corbeille&#xa0;»</translation>
     </message>
     <message>
         <source>Contents of &apos;My Computer&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Contenu de «&#xa0;Poste de travail&#xa0;»</translation>
     </message>
     <message>
         <source>Contents of selected namespace</source>
-        <translation type="unfinished"></translation>
+        <translation>Contenu de l’espace sélectionné</translation>
     </message>
     <message>
         <source>1 Item Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>1 élément sélectionné</translation>
     </message>
     <message numerus="yes">
         <source> %n Items Selected.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform> %n élément sélectionné.</numerusform>
+            <numerusform> %n éléments sélectionnés.</numerusform>
         </translation>
     </message>
 </context>
@@ -1061,1113 +1073,1113 @@ Delete them for good? They cannot be brought back. This cannot be undone.</sourc
     <name>Toolbar</name>
     <message>
         <source>Up One Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier parent</translation>
     </message>
     <message>
         <source>Map Network Drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Connecter un lecteur réseau</translation>
     </message>
     <message>
         <source>Disconnect Network Drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Déconnecter un lecteur réseau</translation>
     </message>
     <message>
         <source>Disconnect Net Drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Déconnecter un lecteur</translation>
     </message>
     <message>
         <source>Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Couper</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Coller</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Propriétés</translation>
     </message>
     <message>
         <source>Large Icons</source>
-        <translation type="unfinished"></translation>
+        <translation>Grandes icônes</translation>
     </message>
     <message>
         <source>Small Icons</source>
-        <translation type="unfinished"></translation>
+        <translation>Petites icônes</translation>
     </message>
     <message>
         <source>List</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste</translation>
     </message>
     <message>
         <source>Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Détails</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer</translation>
     </message>
 </context>
 <context>
     <name>TrashStore</name>
     <message>
         <source>“%1” could not be moved to the trash: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de mettre «&#xa0;%1&#xa0;» à la Corbeille&#xa0;: %2.</translation>
     </message>
     <message>
         <source>“%1” cannot be moved to the trash.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» ne peut pas être mis à la Corbeille.</translation>
     </message>
     <message>
         <source>“%1” is a mounted volume and cannot be moved to the trash.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» est un volume monté et ne peut pas être mis à la Corbeille.</translation>
     </message>
     <message>
         <source>The trash folder “%1” could not be set up: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le dossier de Corbeille «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
     </message>
     <message>
         <source>“%1” holds the trash and cannot be moved into it.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» contient la Corbeille et ne peut pas y être mis.</translation>
     </message>
     <message>
         <source>“%1” is in the trash already.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» est déjà dans la Corbeille.</translation>
     </message>
     <message>
         <source>“%1” could not be moved to the trash: too many items of that name are in it already.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de mettre «&#xa0;%1&#xa0;» à la Corbeille&#xa0;: elle contient déjà trop d’éléments de ce nom.</translation>
     </message>
     <message>
         <source>“%1” was not moved: its volume has no trash that can be used.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n’a pas été déplacé&#xa0;: son volume n’a pas de Corbeille utilisable.</translation>
     </message>
     <message>
         <source>“%1” is not in the trash.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas dans la Corbeille.</translation>
     </message>
     <message>
         <source>“%1” is no longer in the trash.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n’est plus dans la Corbeille.</translation>
     </message>
     <message>
         <source>“%1” was not restored: the trash does not say where it came from.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n’a pas été restauré&#xa0;: la Corbeille n’indique pas d’où il vient.</translation>
     </message>
     <message>
         <source>“%1” was not restored: “%2” already exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n’a pas été restauré&#xa0;: «&#xa0;%2&#xa0;» existe déjà.</translation>
     </message>
     <message>
         <source>“%1” was not restored: “%2” lies outside the volume whose trash holds it.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n’a pas été restauré&#xa0;: «&#xa0;%2&#xa0;» se trouve hors du volume dont la Corbeille le contient.</translation>
     </message>
     <message>
         <source>“%1” was not restored: the folder “%2” could not be created: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n’a pas été restauré&#xa0;: impossible de créer le dossier «&#xa0;%2&#xa0;»&#xa0;: %3.</translation>
     </message>
     <message>
         <source>“%1” was not restored: “%2” is on another volume.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n’a pas été restauré&#xa0;: «&#xa0;%2&#xa0;» est sur un autre volume.</translation>
     </message>
     <message>
         <source>“%1” was not restored: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n’a pas été restauré&#xa0;: %2.</translation>
     </message>
     <message>
         <source>“%1” could not be deleted completely: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n’a pas pu être entièrement supprimé&#xa0;: %2</translation>
     </message>
 </context>
 <context>
     <name>Undo</name>
     <message>
         <source>%1: is no longer there, left alone</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: n’est plus là, laissé tel quel</translation>
     </message>
     <message>
         <source>%1: was changed since, left alone</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: a été modifié depuis, laissé tel quel</translation>
     </message>
     <message>
         <source>%1: the place is now taken, left alone</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: l’emplacement est désormais occupé, laissé tel quel</translation>
     </message>
     <message>
         <source>%1: is no longer in the trash, left alone</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: n’est plus dans la Corbeille, laissé tel quel</translation>
     </message>
     <message>
         <source>%1: is no longer empty, left alone</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: n’est plus vide, laissé tel quel</translation>
     </message>
     <message>
         <source>%1: is no longer a link, left alone</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: n’est plus un lien, laissé tel quel</translation>
     </message>
     <message>
         <source>%1: was deleted for good and cannot be brought back</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: a été supprimé définitivement et ne peut pas être récupéré</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copie</translation>
     </message>
     <message>
         <source>Move</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacement</translation>
     </message>
     <message>
         <source>Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Lien</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Renommage</translation>
     </message>
     <message>
         <source>New Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau dossier</translation>
     </message>
     <message>
         <source>Recycle</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise à la Corbeille</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Suppression</translation>
     </message>
     <message>
         <source>Delete from Recycle Bin</source>
-        <translation type="unfinished"></translation>
+        <translation>Suppression de la Corbeille</translation>
     </message>
     <message>
         <source>Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Restauration</translation>
     </message>
     <message>
         <source>Permissions Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Modification des permissions</translation>
     </message>
     <message>
         <source>Extract</source>
-        <translation type="unfinished"></translation>
+        <translation>Extraction</translation>
     </message>
     <message>
         <source>Compress</source>
-        <translation type="unfinished"></translation>
+        <translation>Compression</translation>
     </message>
     <message>
         <source>Operation</source>
-        <translation type="unfinished"></translation>
+        <translation>Opération</translation>
     </message>
     <message>
         <source>%1 of “%2”</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 «&#xa0;%2&#xa0;»</translation>
     </message>
     <message>
         <source>%1 of %2 Items</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 éléments)</translation>
     </message>
     <message>
         <source>R&amp;edo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Réta&amp;blir&#xa0;: %1</translation>
     </message>
     <message>
         <source>&amp;Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler&#xa0;: %1</translation>
     </message>
     <message>
         <source>“%1” cannot be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’annuler l’opération %1.</translation>
     </message>
     <message>
         <source>The operation is no longer in the history.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’opération n’est plus dans l’historique.</translation>
     </message>
     <message>
         <source>“%1” is being undone or redone elsewhere, or was cut short.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’opération %1 est en cours d’annulation ou de rétablissement ailleurs, ou a été interrompue.</translation>
     </message>
     <message>
         <source>“%1” was redone meanwhile.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’opération %1 a été rétablie entre-temps.</translation>
     </message>
     <message>
         <source>“%1” was undone meanwhile.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’opération %1 a été annulée entre-temps.</translation>
     </message>
 </context>
 <context>
     <name>Verbs</name>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;uper</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copier</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;ller</translation>
     </message>
     <message>
         <source>Delete for &amp;Good</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer &amp;définitivement</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer</translation>
     </message>
     <message>
         <source>Rena&amp;me</source>
-        <translation type="unfinished"></translation>
+        <translation>Reno&amp;mmer</translation>
     </message>
     <message>
         <source>Create &amp;Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Créer un l&amp;ien</translation>
     </message>
     <message>
         <source>P&amp;roperties</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;ropriétés</translation>
     </message>
     <message>
         <source>&amp;Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Restaurer</translation>
     </message>
     <message>
         <source>&amp;Find...</source>
-        <translation type="unfinished"></translation>
+        <translation>Rec&amp;hercher...</translation>
     </message>
     <message>
         <source>New &amp;Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouveau dossier</translation>
     </message>
 </context>
 <context>
     <name>VolumeMonitor</name>
     <message>
         <source>Network Share</source>
-        <translation type="unfinished"></translation>
+        <translation>Partage réseau</translation>
     </message>
     <message>
         <source>CD/DVD Drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecteur CD/DVD</translation>
     </message>
     <message>
         <source>Encrypted Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume chiffré</translation>
     </message>
     <message>
         <source>Removable Disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Disque amovible</translation>
     </message>
     <message>
         <source>Local Disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Disque local</translation>
     </message>
     <message>
         <source>The volume is no longer there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le volume n’est plus là.</translation>
     </message>
     <message>
         <source>The volume is not mounted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le volume n’est pas monté.</translation>
     </message>
     <message>
         <source>The volume cannot be ejected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le volume ne peut pas être éjecté.</translation>
     </message>
     <message>
         <source>The drive cannot be removed safely from here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le lecteur ne peut pas être retiré en toute sécurité d’ici.</translation>
     </message>
     <message>
         <source>The volume is in use.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le volume est en cours d’utilisation.</translation>
     </message>
     <message>
         <source>The operation failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’opération a échoué.</translation>
     </message>
 </context>
 <context>
     <name>Words</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>Modified</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifié le</translation>
     </message>
     <message>
         <source>Total Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille totale</translation>
     </message>
     <message>
         <source>Free Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Espace libre</translation>
     </message>
     <message>
         <source>Local Disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Disque local</translation>
     </message>
     <message>
         <source>Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier personnel</translation>
     </message>
     <message>
         <source>Home Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier personnel</translation>
     </message>
     <message>
         <source>Network Drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecteur réseau</translation>
     </message>
     <message>
         <source>Local Disk (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Disque local (%1)</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Description</translation>
     </message>
     <message>
         <source>Original Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Emplacement d’origine</translation>
     </message>
     <message>
         <source>Date Deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimé le</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>État</translation>
     </message>
     <message>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Emplacement</translation>
     </message>
     <message>
         <source>Model</source>
-        <translation type="unfinished"></translation>
+        <translation>Modèle</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Prête</translation>
     </message>
     <message>
         <source>Printing</source>
-        <translation type="unfinished"></translation>
+        <translation>Impression en cours</translation>
     </message>
     <message>
         <source>Stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêtée</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur</translation>
     </message>
     <message>
         <source>%1 (default)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (par défaut)</translation>
     </message>
 </context>
 <context>
     <name>frmExplore</name>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Précédent</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Suivant</translation>
     </message>
     <message>
         <source>Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier personnel</translation>
     </message>
 </context>
 <context>
     <name>tarnwick::CredentialsDialog</name>
     <message>
         <source>Log In</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion</translation>
     </message>
     <message>
         <source>The server refused the last try. Check the user name and the password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur a refusé la dernière tentative. Vérifiez le nom d’utilisateur et le mot de passe.</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Remarque</translation>
     </message>
     <message>
         <source>The server asks who you are.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur demande qui vous êtes.</translation>
     </message>
     <message>
         <source>Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Message</translation>
     </message>
     <message>
         <source>User name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom d’utilisateur</translation>
     </message>
     <message>
         <source>&amp;User name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom d’&amp;utilisateur&#xa0;:</translation>
     </message>
     <message>
         <source>Domain</source>
-        <translation type="unfinished"></translation>
+        <translation>Domaine</translation>
     </message>
     <message>
         <source>&amp;Domain:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Domaine&#xa0;:</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe</translation>
     </message>
     <message>
         <source>&amp;Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de &amp;passe&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Remember password</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mémoriser le mot de passe</translation>
     </message>
     <message>
         <source>Remember password</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémoriser le mot de passe</translation>
     </message>
     <message>
         <source>Buttons</source>
-        <translation type="unfinished"></translation>
+        <translation>Boutons</translation>
     </message>
     <message>
         <source>&amp;Log In</source>
-        <translation type="unfinished"></translation>
+        <translation>Se &amp;connecter</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
     <name>tarnwick::DisconnectNetworkDriveDialog</name>
     <message>
         <source>Disconnect Network Drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Déconnecter un lecteur réseau</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>État</translation>
     </message>
     <message>
         <source>Buttons</source>
-        <translation type="unfinished"></translation>
+        <translation>Boutons</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>&amp;Network locations:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Emplacements réseau&#xa0;:</translation>
     </message>
     <message>
         <source>Network locations</source>
-        <translation type="unfinished"></translation>
+        <translation>Emplacements réseau</translation>
     </message>
     <message>
         <source>No network locations are connected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun emplacement réseau n’est connecté.</translation>
     </message>
     <message>
         <source>No network locations</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun emplacement réseau</translation>
     </message>
     <message>
         <source>&amp;Disconnect</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Déconnecter</translation>
     </message>
     <message>
         <source>Disconnect</source>
-        <translation type="unfinished"></translation>
+        <translation>Déconnecter</translation>
     </message>
     <message>
         <source>Disconnecting %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>Déconnexion de %1…</translation>
     </message>
     <message>
         <source>%1 could not be disconnected. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de déconnecter %1. %2</translation>
     </message>
 </context>
 <context>
     <name>tarnwick::ExplorerCombo</name>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse</translation>
     </message>
 </context>
 <context>
     <name>tarnwick::ExplorerListView</name>
     <message>
         <source>Waiting</source>
-        <translation type="unfinished"></translation>
+        <translation>En attente</translation>
     </message>
     <message>
         <source>The folder “%1” could not be read completely: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier «&#xa0;%1&#xa0;» n’a pas pu être lu entièrement&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Files cannot be pasted into %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de coller des fichiers dans %1.</translation>
     </message>
     <message>
         <source>Renaming in place is turned off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le renommage sur place est désactivé.</translation>
     </message>
     <message>
         <source>Open &amp;With</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir a&amp;vec</translation>
     </message>
     <message>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir</translation>
     </message>
     <message>
         <source>Open Terminal &amp;Here</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un &amp;terminal ici</translation>
     </message>
     <message>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Contenu</translation>
     </message>
     <message>
         <source>“%1” could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lancer «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>There is nothing to open for “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n’y a rien à ouvrir pour «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>Empty Recycle &amp;Bin</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vider la Corbeille</translation>
     </message>
 </context>
 <context>
     <name>tarnwick::ExplorerTreeView</name>
     <message>
         <source>Waiting for %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>En attente de %1...</translation>
     </message>
     <message>
         <source>%1 was connected, but its folder %2 does not answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a été connecté, mais son dossier %2 ne répond pas.</translation>
     </message>
     <message>
         <source>“%1” is a whole volume and cannot be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» est un volume entier et ne peut pas être supprimé.</translation>
     </message>
     <message>
         <source>“%1” is a whole volume and cannot be renamed here.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» est un volume entier et ne peut pas être renommé ici.</translation>
     </message>
     <message>
         <source>Open Terminal &amp;Here</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un &amp;terminal ici</translation>
     </message>
     <message>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir</translation>
     </message>
     <message>
         <source>Folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossiers</translation>
     </message>
     <message>
         <source>The volume of %1 is no longer there, so My Computer is shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le volume de %1 n’est plus là&#xa0;; le Poste de travail est donc affiché.</translation>
     </message>
     <message>
         <source>The connection to “%1” was lost, so My Computer is shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>La connexion à «&#xa0;%1&#xa0;» a été perdue&#xa0;; le Poste de travail est donc affiché.</translation>
     </message>
     <message>
         <source>You do not have permission to open the folder “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous n’avez pas la permission d’ouvrir le dossier «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>“%1” is in use, so it was left mounted. Close the files and programs that use it, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» est en cours d’utilisation et reste donc monté. Fermez les fichiers et programmes qui l’utilisent, puis réessayez.</translation>
     </message>
     <message>
         <source>This window has left %1, which was open on it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette fenêtre a quitté %1, qui y était ouvert.</translation>
     </message>
     <message>
         <source>U&amp;nmount</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Démonter</translation>
     </message>
     <message>
         <source>E&amp;ject</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;jecter</translation>
     </message>
     <message>
         <source>Safel&amp;y Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer e&amp;n toute sécurité</translation>
     </message>
     <message>
         <source>P&amp;roperties</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;ropriétés</translation>
     </message>
     <message>
         <source>Unlock Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Déverrouiller le volume</translation>
     </message>
     <message>
         <source>Passphrase:</source>
-        <translation type="unfinished"></translation>
+        <translation>Phrase secrète&#xa0;:</translation>
     </message>
     <message>
         <source>Empty Recycle &amp;Bin</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vider la Corbeille</translation>
     </message>
 </context>
 <context>
     <name>tarnwick::FileManagerService</name>
     <message>
         <source>“%1” is neither an address nor an absolute path.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n’est ni une adresse ni un chemin absolu.</translation>
     </message>
     <message>
         <source>No window could be started for %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’ouvrir une fenêtre pour %1.</translation>
     </message>
     <message>
         <source>One request opens at most %1 windows; not opened: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une demande ouvre au plus %1 fenêtres&#xa0;; non ouverts&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
     <name>tarnwick::FileOpener</name>
     <message>
         <source>No application is set to open “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune application n’est définie pour ouvrir «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>Choose the application to open “%1” with.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez l’application avec laquelle ouvrir «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>“%1” could not be opened: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’ouvrir «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <source>Run “%1”?</source>
-        <translation type="unfinished"></translation>
+        <translation>Exécuter «&#xa0;%1&#xa0;»&#xa0;?</translation>
     </message>
     <message>
         <source>It is a program. Run it only if you trust where it came from.</source>
-        <translation type="unfinished"></translation>
+        <translation>C’est un programme. Ne l’exécutez que si vous faites confiance à sa provenance.</translation>
     </message>
     <message>
         <source>It is a launcher: it starts “%1” with the command %2. Run it only if you trust where it came from.</source>
-        <translation type="unfinished"></translation>
+        <translation>C’est un lanceur&#xa0;: il démarre «&#xa0;%1&#xa0;» avec la commande %2. Ne l’exécutez que si vous faites confiance à sa provenance.</translation>
     </message>
     <message>
         <source>No terminal was found. Set the TERMINAL variable to the one you use.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun terminal n’a été trouvé. Donnez à la variable TERMINAL le nom de celui que vous utilisez.</translation>
     </message>
     <message>
         <source>No terminal could be started in “%1”: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lancer un terminal dans «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <source>It cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il ne peut pas être lu.</translation>
     </message>
     <message>
         <source>The application is gone.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’application n’existe plus.</translation>
     </message>
     <message>
         <source>Other &amp;Application...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Autre application...</translation>
     </message>
     <message>
         <source>&amp;Run</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exécuter</translation>
     </message>
     <message>
         <source>Open as &amp;Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir comme &amp;texte</translation>
     </message>
 </context>
 <context>
     <name>tarnwick::FileTransfer</name>
     <message>
         <source>Nothing was chosen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n’a été choisi.</translation>
     </message>
     <message>
         <source>“%1” is not a full path.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un chemin complet.</translation>
     </message>
     <message>
         <source>The folder “%1” cannot be opened: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’ouvrir le dossier «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
     </message>
     <message>
         <source>“%1” no longer exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n’existe plus.</translation>
     </message>
     <message>
         <source>The folder “%1” cannot be copied into itself or into a folder inside it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier «&#xa0;%1&#xa0;» ne peut pas être copié dans lui-même ni dans l’un de ses sous-dossiers.</translation>
     </message>
     <message>
         <source>The folder “%1” cannot be moved into itself or into a folder inside it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier «&#xa0;%1&#xa0;» ne peut pas être déplacé dans lui-même ni dans l’un de ses sous-dossiers.</translation>
     </message>
     <message>
         <source>“%1” is already in this folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» est déjà dans ce dossier.</translation>
     </message>
 </context>
 <context>
     <name>tarnwick::FindWindow</name>
     <message>
         <source>&amp;Named:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nom&#xa0;:</translation>
     </message>
     <message>
         <source>Named</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>*.txt; report</source>
-        <translation type="unfinished"></translation>
+        <translation>*.txt; rapport</translation>
     </message>
     <message>
         <source>Wildcards * and ?, several patterns separated by &apos;;&apos;. Case is ignored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Caractères génériques * et ?, plusieurs motifs séparés par «&#xa0;;&#xa0;». La casse est ignorée.</translation>
     </message>
     <message>
         <source>Containing &amp;text:</source>
-        <translation type="unfinished"></translation>
+        <translation>Contenant le &amp;texte&#xa0;:</translation>
     </message>
     <message>
         <source>Containing text</source>
-        <translation type="unfinished"></translation>
+        <translation>Contenant le texte</translation>
     </message>
     <message>
         <source>Match &amp;case</source>
-        <translation type="unfinished"></translation>
+        <translation>Respecter la &amp;casse</translation>
     </message>
     <message>
         <source>Look in</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher dans</translation>
     </message>
     <message>
         <source>&amp;Browse…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Parcourir…</translation>
     </message>
     <message>
         <source>&amp;Look in:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rechercher dans&#xa0;:</translation>
     </message>
     <message>
         <source>Include &amp;subfolders</source>
-        <translation type="unfinished"></translation>
+        <translation>Inclure les &amp;sous-dossiers</translation>
     </message>
     <message>
         <source>F&amp;ind Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher &amp;maintenant</translation>
     </message>
     <message>
         <source>S&amp;top</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Arrêter</translation>
     </message>
     <message>
         <source>Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Résultats</translation>
     </message>
     <message>
         <source>Type the folder to look in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez le dossier dans lequel rechercher.</translation>
     </message>
     <message>
         <source>Type the folder&apos;s full path, starting with “/”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez le chemin complet du dossier, en commençant par «&#xa0;/&#xa0;».</translation>
     </message>
     <message>
         <source>The folder “%1” cannot be searched: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de rechercher dans le dossier «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Searching…</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche en cours…</translation>
     </message>
     <message>
         <source>Stopped: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêtée&#xa0;: %1</translation>
     </message>
     <message>
         <source>Look In</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher dans</translation>
     </message>
     <message>
         <source>Find: All Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher&#xa0;: tous les fichiers</translation>
     </message>
     <message>
         <source>Find: Files named %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher&#xa0;: fichiers nommés %1</translation>
     </message>
     <message>
         <source>Look in binar&amp;y files too</source>
-        <translation type="unfinished"></translation>
+        <translation>Chercher aussi dans les fichiers &amp;binaires</translation>
     </message>
     <message>
         <source>1 item found</source>
-        <translation type="unfinished"></translation>
+        <translation>1 élément trouvé</translation>
     </message>
     <message numerus="yes">
         <source>%Ln items found</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln élément trouvé</numerusform>
+            <numerusform>%Ln éléments trouvés</numerusform>
         </translation>
     </message>
     <message>
         <source>1 folder could not be read</source>
-        <translation type="unfinished"></translation>
+        <translation>1 dossier n’a pas pu être lu</translation>
     </message>
     <message numerus="yes">
         <source>%Ln folders could not be read</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln dossier n’a pas pu être lu</numerusform>
+            <numerusform>%Ln dossiers n’ont pas pu être lus</numerusform>
         </translation>
     </message>
     <message>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir</translation>
     </message>
     <message>
         <source>Open Containing &amp;Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le &amp;dossier parent</translation>
     </message>
     <message>
         <source>Another window could not be opened: “%1” did not start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’ouvrir une autre fenêtre&#xa0;: «&#xa0;%1&#xa0;» n’a pas démarré.</translation>
     </message>
 </context>
 <context>
     <name>tarnwick::FolderModel</name>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier</translation>
     </message>
     <message>
         <source>%1 file</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier %1</translation>
     </message>
     <message>
         <source>Broken link</source>
-        <translation type="unfinished"></translation>
+        <translation>Lien brisé</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier</translation>
     </message>
     <message>
         <source>Special file</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier spécial</translation>
     </message>
     <message>
         <source>%1 (link)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (lien)</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>Modified</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifié le</translation>
     </message>
 </context>
 <context>
     <name>tarnwick::Form1</name>
     <message>
         <source>Print staging</source>
-        <translation type="unfinished"></translation>
+        <translation>Préparation de l’impression</translation>
     </message>
 </context>
 <context>
     <name>tarnwick::FoundItemsModel</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>In Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Dans le dossier</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille</translation>
     </message>
     <message>
         <source>Modified</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifié le</translation>
     </message>
 </context>
 <context>
     <name>tarnwick::HistoryWindow</name>
     <message>
         <source>Cannot be undone</source>
-        <translation type="unfinished"></translation>
+        <translation>Irréversible</translation>
     </message>
     <message>
         <source>Under way</source>
-        <translation type="unfinished"></translation>
+        <translation>En cours</translation>
     </message>
     <message>
         <source>Undone</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulée</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Effectuée</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rétablir</translation>
     </message>
     <message>
         <source>Operation History</source>
-        <translation type="unfinished"></translation>
+        <translation>Historique des opérations</translation>
     </message>
     <message>
         <source>When</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Operation</source>
-        <translation type="unfinished"></translation>
+        <translation>Opération</translation>
     </message>
     <message>
         <source>Items</source>
-        <translation type="unfinished"></translation>
+        <translation>Éléments</translation>
     </message>
     <message>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>De</translation>
     </message>
     <message>
         <source>To</source>
-        <translation type="unfinished"></translation>
+        <translation>Vers</translation>
     </message>
     <message>
         <source>State</source>
-        <translation type="unfinished"></translation>
+        <translation>État</translation>
     </message>
     <message>
         <source>Operations</source>
-        <translation type="unfinished"></translation>
+        <translation>Opérations</translation>
     </message>
     <message>
         <source>Columns</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonnes</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétablir</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>
     <name>tarnwick::MapNetworkDriveDialog</name>
     <message>
         <source>Map Network Drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Connecter un lecteur réseau</translation>
     </message>
     <message>
         <source>Connect a shared folder on another computer, so that you can open it like one of your own folders.</source>
-        <translation type="unfinished"></translation>
+        <translation>Connectez un dossier partagé d’un autre ordinateur, pour pouvoir l’ouvrir comme l’un de vos propres dossiers.</translation>
     </message>
     <message>
         <source>About this dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de cette boîte de dialogue</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>État</translation>
     </message>
     <message>
         <source>Buttons</source>
-        <translation type="unfinished"></translation>
+        <translation>Boutons</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse</translation>
     </message>
     <message>
         <source>&amp;Address:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Adresse&#xa0;:</translation>
     </message>
     <message>
         <source>For example:
@@ -2175,274 +2187,278 @@ smb://server/share — a Windows or Samba share
 sftp://user@server/folder — a folder reached over SSH
 ftp://server/folder — an FTP server
 dav://server/folder — a WebDAV folder (davs:// for a secure one)</source>
-        <translation type="unfinished"></translation>
+        <translation>Par exemple&#xa0;:
+smb://serveur/partage — un partage Windows ou Samba
+sftp://utilisateur@serveur/dossier — un dossier accessible par SSH
+ftp://serveur/dossier — un serveur FTP
+dav://serveur/dossier — un dossier WebDAV (davs:// pour une connexion sécurisée)</translation>
     </message>
     <message>
         <source>Address forms</source>
-        <translation type="unfinished"></translation>
+        <translation>Formes d’adresse</translation>
     </message>
     <message>
         <source>Connecting</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion</translation>
     </message>
     <message>
         <source>&amp;Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Connecter</translation>
     </message>
     <message>
         <source>Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>Connecter</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Connecting to %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion à %1…</translation>
     </message>
     <message>
         <source>%1 could not be connected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de connecter %1.</translation>
     </message>
 </context>
 <context>
     <name>tarnwick::NamespaceModel</name>
     <message>
         <source>Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier personnel</translation>
     </message>
 </context>
 <context>
     <name>tarnwick::OpenWithDialog</name>
     <message>
         <source>&amp;Always use for this type</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Toujours utiliser pour ce type</translation>
     </message>
     <message>
         <source>Open With</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir avec</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher</translation>
     </message>
     <message>
         <source>Applications</source>
-        <translation type="unfinished"></translation>
+        <translation>Applications</translation>
     </message>
 </context>
 <context>
     <name>tarnwick::Packer</name>
     <message>
         <source>“%1” could not be made. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer «&#xa0;%1&#xa0;». %2</translation>
     </message>
     <message>
         <source>“%1” could not be written. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’écrire «&#xa0;%1&#xa0;». %2</translation>
     </message>
     <message>
         <source>Could not pack “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de compresser «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>“%1” could not be read. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire «&#xa0;%1&#xa0;». %2</translation>
     </message>
     <message>
         <source>It was made shorter while being packed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il a été raccourci pendant la compression.</translation>
     </message>
     <message>
         <source>“%1” was left out. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» a été laissé de côté. %2</translation>
     </message>
     <message>
         <source>It could not be written. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de l’écrire. %1</translation>
     </message>
 </context>
 <context>
     <name>tarnwick::PropertiesDialog</name>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Inconnu</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier</translation>
     </message>
     <message>
         <source>Link to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lien vers %1</translation>
     </message>
     <message>
         <source>Special file</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier spécial</translation>
     </message>
     <message>
         <source>%1 file</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier %1</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier</translation>
     </message>
     <message>
         <source>“%1” cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Various types</source>
-        <translation type="unfinished"></translation>
+        <translation>Types divers</translation>
     </message>
     <message>
         <source>%1 items</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 éléments</translation>
     </message>
     <message>
         <source>Properties of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Propriétés de %1</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Type&#xa0;:</translation>
     </message>
     <message>
         <source>Location:</source>
-        <translation type="unfinished"></translation>
+        <translation>Emplacement&#xa0;:</translation>
     </message>
     <message>
         <source>Various folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossiers divers</translation>
     </message>
     <message>
         <source>Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille&#xa0;:</translation>
     </message>
     <message>
         <source>Created:</source>
-        <translation type="unfinished"></translation>
+        <translation>Créé le&#xa0;:</translation>
     </message>
     <message>
         <source>Modified:</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifié le&#xa0;:</translation>
     </message>
     <message>
         <source>Accessed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernier accès&#xa0;:</translation>
     </message>
     <message>
         <source>Owner:</source>
-        <translation type="unfinished"></translation>
+        <translation>Propriétaire&#xa0;:</translation>
     </message>
     <message>
         <source>Various</source>
-        <translation type="unfinished"></translation>
+        <translation>Divers</translation>
     </message>
     <message>
         <source>Group:</source>
-        <translation type="unfinished"></translation>
+        <translation>Groupe&#xa0;:</translation>
     </message>
     <message>
         <source>Owner</source>
-        <translation type="unfinished"></translation>
+        <translation>Propriétaire</translation>
     </message>
     <message>
         <source>Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Groupe</translation>
     </message>
     <message>
         <source>Others</source>
-        <translation type="unfinished"></translation>
+        <translation>Autres</translation>
     </message>
     <message>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture</translation>
     </message>
     <message>
         <source>Write</source>
-        <translation type="unfinished"></translation>
+        <translation>Écriture</translation>
     </message>
     <message>
         <source>Execute</source>
-        <translation type="unfinished"></translation>
+        <translation>Exécution</translation>
     </message>
     <message>
         <source>Only the owner can change the permissions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seul le propriétaire peut modifier les permissions.</translation>
     </message>
     <message>
         <source>Permissions:</source>
-        <translation type="unfinished"></translation>
+        <translation>Permissions&#xa0;:</translation>
     </message>
     <message>
         <source>%1, %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2, %3</translation>
     </message>
     <message>
         <source>Counting… %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Comptage… %1</translation>
     </message>
     <message>
         <source>There is already an item named “%1” in this folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il existe déjà un élément nommé «&#xa0;%1&#xa0;» dans ce dossier.</translation>
     </message>
     <message>
         <source>Some changes could not be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Certaines modifications n’ont pas pu être faites.</translation>
     </message>
     <message>
         <source>1 byte</source>
-        <translation type="unfinished"></translation>
+        <translation>1 octet</translation>
     </message>
     <message numerus="yes">
         <source>%Ln bytes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln octet</numerusform>
+            <numerusform>%Ln octets</numerusform>
         </translation>
     </message>
     <message>
         <source>1 file</source>
-        <translation type="unfinished"></translation>
+        <translation>1 fichier</translation>
     </message>
     <message numerus="yes">
         <source>%Ln files</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln fichier</numerusform>
+            <numerusform>%Ln fichiers</numerusform>
         </translation>
     </message>
     <message>
         <source>1 folder</source>
-        <translation type="unfinished"></translation>
+        <translation>1 dossier</translation>
     </message>
     <message numerus="yes">
         <source>%Ln folders</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln dossier</numerusform>
+            <numerusform>%Ln dossiers</numerusform>
         </translation>
     </message>
     <message>
         <source>1 folder could not be read</source>
-        <translation type="unfinished"></translation>
+        <translation>1 dossier n’a pas pu être lu</translation>
     </message>
     <message numerus="yes">
         <source>%Ln folders could not be read</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln dossier n’a pas pu être lu</numerusform>
+            <numerusform>%Ln dossiers n’ont pas pu être lus</numerusform>
         </translation>
     </message>
 </context>
@@ -2450,294 +2466,294 @@ dav://server/folder — a WebDAV folder (davs:// for a secure one)</source>
     <name>tarnwick::StatusBarPanel</name>
     <message>
         <source>Status bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barre d’état</translation>
     </message>
 </context>
 <context>
     <name>tarnwick::ToolbarCustomizeDialog</name>
     <message>
         <source>Customize Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Personnaliser la barre d’outils</translation>
     </message>
     <message>
         <source>Available buttons</source>
-        <translation type="unfinished"></translation>
+        <translation>Boutons disponibles</translation>
     </message>
     <message>
         <source>Toolbar buttons</source>
-        <translation type="unfinished"></translation>
+        <translation>Boutons de la barre d’outils</translation>
     </message>
     <message>
         <source>&amp;Add -&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajouter -&gt;</translation>
     </message>
     <message>
         <source>&lt;- &amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;- &amp;Retirer</translation>
     </message>
     <message>
         <source>Move &amp;Up</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Monter</translation>
     </message>
     <message>
         <source>Move &amp;Down</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Descendre</translation>
     </message>
     <message>
         <source>R&amp;eset</source>
-        <translation type="unfinished"></translation>
+        <translation>Réi&amp;nitialiser</translation>
     </message>
     <message>
         <source>A&amp;vailable buttons:</source>
-        <translation type="unfinished"></translation>
+        <translation>Boutons disponi&amp;bles&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Toolbar buttons:</source>
-        <translation type="unfinished"></translation>
+        <translation>Boutons de la barre d’&amp;outils&#xa0;:</translation>
     </message>
     <message>
         <source>Separator</source>
-        <translation type="unfinished"></translation>
+        <translation>Séparateur</translation>
     </message>
     <message>
         <source>(blank button)</source>
-        <translation type="unfinished"></translation>
+        <translation>(bouton vide)</translation>
     </message>
 </context>
 <context>
     <name>tarnwick::VolumePropertiesDialog</name>
     <message>
         <source>%1 Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Propriétés de %1</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom&#xa0;:</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Type&#xa0;:</translation>
     </message>
     <message>
         <source>Mounted at:</source>
-        <translation type="unfinished"></translation>
+        <translation>Monté sur&#xa0;:</translation>
     </message>
     <message>
         <source>Finding out...</source>
-        <translation type="unfinished"></translation>
+        <translation>Détection...</translation>
     </message>
     <message>
         <source>Not mounted</source>
-        <translation type="unfinished"></translation>
+        <translation>Non monté</translation>
     </message>
     <message>
         <source>File system:</source>
-        <translation type="unfinished"></translation>
+        <translation>Système de fichiers&#xa0;:</translation>
     </message>
     <message>
         <source>Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Capacité&#xa0;:</translation>
     </message>
     <message>
         <source>Used space:</source>
-        <translation type="unfinished"></translation>
+        <translation>Espace utilisé&#xa0;:</translation>
     </message>
     <message>
         <source>Free space:</source>
-        <translation type="unfinished"></translation>
+        <translation>Espace libre&#xa0;:</translation>
     </message>
     <message>
         <source>Used space</source>
-        <translation type="unfinished"></translation>
+        <translation>Espace utilisé</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Inconnu</translation>
     </message>
     <message>
         <source>%1 (%2 bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 octets)</translation>
     </message>
 </context>
 <context>
     <name>tarnwick::frmAbout</name>
     <message>
         <source>Tarnwick icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Icône de Tarnwick</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>&amp;System Info...</source>
-        <translation type="unfinished"></translation>
+        <translation>Infos &amp;système...</translation>
     </message>
     <message>
         <source>System Info...</source>
-        <translation type="unfinished"></translation>
+        <translation>Infos système...</translation>
     </message>
     <message>
         <source>Home page</source>
-        <translation type="unfinished"></translation>
+        <translation>Page d’accueil</translation>
     </message>
     <message>
         <source>The home page could not be opened: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’ouvrir la page d’accueil&#xa0;: %1</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Version</translation>
     </message>
     <message>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de %1</translation>
     </message>
     <message>
         <source>Version %1.%2.%3</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1.%2.%3</translation>
     </message>
     <message>
         <source>System Information Is Unavailable At This Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Les informations système ne sont pas disponibles pour le moment</translation>
     </message>
 </context>
 <context>
     <name>tarnwick::frmExplore</name>
     <message>
         <source>Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtre</translation>
     </message>
     <message>
         <source>Print staging</source>
-        <translation type="unfinished"></translation>
+        <translation>Préparation de l’impression</translation>
     </message>
     <message>
         <source>Which files the list shows, as patterns</source>
-        <translation type="unfinished"></translation>
+        <translation>Les fichiers que la liste affiche, sous forme de motifs</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse</translation>
     </message>
     <message>
         <source>Toolbar strip</source>
-        <translation type="unfinished"></translation>
+        <translation>Zone des barres d’outils</translation>
     </message>
     <message>
         <source>Small toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Petite barre d’outils</translation>
     </message>
     <message>
         <source>Large toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Grande barre d’outils</translation>
     </message>
     <message>
         <source>Splitter</source>
-        <translation type="unfinished"></translation>
+        <translation>Séparateur de volets</translation>
     </message>
     <message>
         <source>Another window could not be opened: “%1” did not start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’ouvrir une autre fenêtre&#xa0;: «&#xa0;%1&#xa0;» n’a pas démarré.</translation>
     </message>
     <message>
         <source>Go To Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Aller au dossier</translation>
     </message>
     <message>
         <source>Type the name of the path of the folder you want to open</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez le chemin du dossier que vous voulez ouvrir</translation>
     </message>
     <message>
         <source>Printing Contents of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impression du contenu de %1</translation>
     </message>
     <message>
         <source>Can not print this window</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’imprimer cette fenêtre</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer</translation>
     </message>
 </context>
 <context>
     <name>tarnwick::frmOptions</name>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options</translation>
     </message>
     <message>
         <source>Options pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Pages d’options</translation>
     </message>
     <message>
         <source>&amp;General</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Général</translation>
     </message>
     <message>
         <source>&amp;Filters</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Filtres</translation>
     </message>
     <message>
         <source>&amp;Files</source>
-        <translation type="unfinished"></translation>
+        <translation>F&amp;ichiers</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>&amp;Display Small Tool Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la &amp;petite barre d’outils</translation>
     </message>
     <message>
         <source>&amp;Display Large Tool Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la gran&amp;de barre d’outils</translation>
     </message>
     <message>
         <source>&amp;Display Status Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la &amp;barre d’état</translation>
     </message>
     <message>
         <source>&amp;Customize</source>
-        <translation type="unfinished"></translation>
+        <translation>Perso&amp;nnaliser</translation>
     </message>
     <message>
         <source>Custom Filters</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtres personnalisés</translation>
     </message>
     <message>
         <source>Custom filter %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtre personnalisé %1</translation>
     </message>
     <message>
         <source>Allow Files to be Renamed</source>
-        <translation type="unfinished"></translation>
+        <translation>Autoriser le renommage des fichiers</translation>
     </message>
     <message>
         <source>Show Hidden Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les fichiers cachés</translation>
     </message>
     <message>
         <source>Show System Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les fichiers système</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Général</translation>
     </message>
     <message>
         <source>Filters</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtres</translation>
     </message>
     <message>
         <source>Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers</translation>
     </message>
 </context>
 </TS>
