@@ -164,6 +164,10 @@
         <source>Folders or files to show, as paths or file:// addresses. A file opens its folder with the file selected, and the files of one folder share its window; each further folder opens in a window of its own.</source>
         <translation>المجلدات أو الملفات المراد إظهارها، على هيئة مسارات أو عناوين file://. يفتح الملف مجلده مع تحديد الملف، وتتشارك ملفات المجلد الواحد نافذته؛ ويُفتح كل مجلد آخر في نافذة خاصة به.</translation>
     </message>
+    <message>
+        <source>Open the home folder when no path is given (or none can be shown).</source>
+        <translation>فتح مجلد المنزل إذا لم يُذكر أي مسار (أو تعذّر إظهار أيٍّ مما ذُكر).</translation>
+    </message>
 </context>
 <context>
     <name>FileNames</name>
@@ -739,7 +743,7 @@ Yes lets them finish first; No cancels them, and what they had begun is cleaned 
     <name>NetworkMounter</name>
     <message>
         <source>Connecting was cancelled.</source>
-        <translation>أُلغي الاتصال.</translation>
+        <translation>أُلغي التوصيل.</translation>
     </message>
     <message>
         <source>Disconnecting was cancelled.</source>
@@ -2682,7 +2686,7 @@ dav://server/folder — مجلد WebDAV (و davs:// للاتصال الآمن)</
     <name>tarnwick::frmExplore</name>
     <message>
         <source>Filter</source>
-        <translation>عامل التصفية</translation>
+        <translation>تصفية</translation>
     </message>
     <message>
         <source>Print staging</source>
