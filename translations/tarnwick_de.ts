@@ -119,7 +119,7 @@
     </message>
     <message>
         <source>It is damaged, cut short or not an archive (%1).</source>
-        <translation>Es ist beschädigt, unvollständig oder kein Archiv (%1).</translation>
+        <translation>Die Datei ist beschädigt, unvollständig oder kein Archiv (%1).</translation>
     </message>
     <message>
         <source>It holds nothing to unpack.</source>

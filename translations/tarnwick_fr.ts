@@ -87,11 +87,11 @@
     </message>
     <message>
         <source>It holds at least %1 in an archive of %2, and the disk has %3 free; it may fill the disk. Retry goes on unpacking it, Skip leaves it packed.</source>
-        <translation>Elle contient au moins %1 dans une archive de %2, et le disque a %3 de libre&#xa0;; elle risque de remplir le disque. «&#xa0;Réessayer&#xa0;» poursuit l’extraction, «&#xa0;Ignorer&#xa0;» la laisse compressée.</translation>
+        <translation>L’archive contient au moins %1 pour %2 compressés, et le disque a %3 de libre&#xa0;; elle risque de remplir le disque. «&#xa0;Réessayer&#xa0;» poursuit l’extraction, «&#xa0;Ignorer&#xa0;» la laisse compressée.</translation>
     </message>
     <message>
         <source>It was left packed: it unpacks to %1.</source>
-        <translation>Elle est restée compressée&#xa0;: une fois extraite, elle occupe %1.</translation>
+        <translation>L’archive n’a pas été extraite&#xa0;: son contenu occupe %1.</translation>
     </message>
     <message>
         <source>“%1” was left out: %2</source>
@@ -103,7 +103,7 @@
     </message>
     <message>
         <source>It is encrypted in a way that cannot be unpacked here (%1).</source>
-        <translation>Elle est chiffrée d’une manière qui ne peut pas être extraite ici (%1).</translation>
+        <translation>L’archive est chiffrée d’une manière qui ne permet pas de l’extraire ici (%1).</translation>
     </message>
     <message>
         <source>The password was wrong, so nothing was unpacked.</source>
@@ -119,11 +119,11 @@
     </message>
     <message>
         <source>It is damaged, cut short or not an archive (%1).</source>
-        <translation>Elle est endommagée, tronquée ou n’est pas une archive (%1).</translation>
+        <translation>Le fichier est endommagé, tronqué ou n’est pas une archive (%1).</translation>
     </message>
     <message>
         <source>It holds nothing to unpack.</source>
-        <translation>Elle ne contient rien à extraire.</translation>
+        <translation>L’archive ne contient rien à extraire.</translation>
     </message>
     <message>
         <source>Zip (%1)</source>
@@ -830,7 +830,7 @@ Yes lets them finish first; No cancels them, and what they had begun is cleaned 
     </message>
     <message>
         <source>Pause %1</source>
-        <translation>Mettre en pause %1</translation>
+        <translation>Mettre %1 en pause</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -1180,7 +1180,7 @@ Les supprimer définitivement&#xa0;? Ils ne pourront pas être récupérés. Cet
     </message>
     <message>
         <source>“%1” was not restored: “%2” lies outside the volume whose trash holds it.</source>
-        <translation>«&#xa0;%1&#xa0;» n’a pas été restauré&#xa0;: «&#xa0;%2&#xa0;» se trouve hors du volume dont la Corbeille le contient.</translation>
+        <translation>«&#xa0;%1&#xa0;» n’a pas été restauré&#xa0;: «&#xa0;%2&#xa0;» se trouve hors du volume de la Corbeille qui le contient.</translation>
     </message>
     <message>
         <source>“%1” was not restored: the folder “%2” could not be created: %3.</source>
