@@ -327,7 +327,7 @@
     </message>
     <message>
         <source>“%1” is protected by a password:</source>
-        <translation>«%1» محمي بكلمة مرور:</translation>
+        <translation>الملف «%1» محمي بكلمة مرور:</translation>
     </message>
     <message>
         <source>Password</source>
@@ -554,7 +554,7 @@ Yes lets them finish first; No cancels them, and what they had begun is cleaned 
     </message>
     <message>
         <source>“%1” is not a folder.</source>
-        <translation>«%1» ليس مجلدًا.</translation>
+        <translation>العنصر «%1» ليس مجلدًا.</translation>
     </message>
     <message>
         <source>“%1” could not be renamed. %2</source>
@@ -787,7 +787,7 @@ Yes lets them finish first; No cancels them, and what they had begun is cleaned 
     </message>
     <message>
         <source>%1 is not connected.</source>
-        <translation>%1 غير متصل.</translation>
+        <translation>الموقع %1 غير متصل.</translation>
     </message>
     <message>
         <source>Type the address of a shared folder, such as smb://server/share.</source>
@@ -799,7 +799,7 @@ Yes lets them finish first; No cancels them, and what they had begun is cleaned 
     </message>
     <message>
         <source>&quot;%1&quot; is not a network address. Start it with the kind of connection, such as smb:// or sftp://.</source>
-        <translation>«%1» ليس عنوان شبكة. ابدأه بنوع الاتصال، مثل smb:// أو sftp://.</translation>
+        <translation>العنوان «%1» ليس عنوان شبكة. ابدأه بنوع الاتصال، مثل smb:// أو sftp://.</translation>
     </message>
     <message>
         <source>%1:// addresses cannot be connected as a network drive. Use smb://, sftp://, ftp:// or dav://.</source>
@@ -807,7 +807,7 @@ Yes lets them finish first; No cancels them, and what they had begun is cleaned 
     </message>
     <message>
         <source>&quot;%1&quot; is not a valid address.</source>
-        <translation>«%1» ليس عنوانًا صالحًا.</translation>
+        <translation>لا يصلح «%1» عنوانًا.</translation>
     </message>
     <message>
         <source>The address names no server. Write it as %1://server/folder.</source>
@@ -1052,11 +1052,11 @@ Delete them for good? They cannot be brought back. This cannot be undone.</sourc
     </message>
     <message>
         <source>“%1” is not on this computer or not connected; connect it with Tools &gt; Map Network Drive first.</source>
-        <translation>«%1» ليس على هذا الكمبيوتر أو غير متصل؛ صِله أولًا من أدوات &gt; تعيين محرك أقراص الشبكة.</translation>
+        <translation>المسار «%1» ليس على هذا الكمبيوتر أو غير متصل؛ صِله أولًا من أدوات &gt; تعيين محرك أقراص الشبكة.</translation>
     </message>
     <message>
         <source>“%1”: %2.</source>
-        <translation>«%1»: %2.</translation>
+        <translation>تعذّر الوصول إلى «%1»: %2.</translation>
     </message>
     <message>
         <source>“%1” cannot be opened: %2.</source>
@@ -1180,7 +1180,7 @@ Delete them for good? They cannot be brought back. This cannot be undone.</sourc
     </message>
     <message>
         <source>“%1” is a mounted volume and cannot be moved to the trash.</source>
-        <translation>«%1» وحدة تخزين مركّبة ولا يمكن نقلها إلى سلة المحذوفات.</translation>
+        <translation>لا يمكن نقل «%1» إلى سلة المحذوفات لأنه وحدة تخزين مركّبة.</translation>
     </message>
     <message>
         <source>The trash folder “%1” could not be set up: %2.</source>
@@ -1188,11 +1188,11 @@ Delete them for good? They cannot be brought back. This cannot be undone.</sourc
     </message>
     <message>
         <source>“%1” holds the trash and cannot be moved into it.</source>
-        <translation>«%1» يحتوي على سلة المحذوفات ولا يمكن نقله إليها.</translation>
+        <translation>لا يمكن نقل «%1» إلى سلة المحذوفات لأنه يحتويها.</translation>
     </message>
     <message>
         <source>“%1” is in the trash already.</source>
-        <translation>«%1» موجود في سلة المحذوفات من قبل.</translation>
+        <translation>العنصر «%1» موجود في سلة المحذوفات من قبل.</translation>
     </message>
     <message>
         <source>“%1” could not be moved to the trash: too many items of that name are in it already.</source>
@@ -1204,7 +1204,7 @@ Delete them for good? They cannot be brought back. This cannot be undone.</sourc
     </message>
     <message>
         <source>“%1” is not in the trash.</source>
-        <translation>«%1» ليس في سلة المحذوفات.</translation>
+        <translation>العنصر «%1» ليس في سلة المحذوفات.</translation>
     </message>
     <message>
         <source>“%1” is no longer in the trash.</source>
@@ -1243,31 +1243,31 @@ Delete them for good? They cannot be brought back. This cannot be undone.</sourc
     <name>Undo</name>
     <message>
         <source>%1: is no longer there, left alone</source>
-        <translation>%1: لم يعد موجودًا، تُرك دون تغيير</translation>
+        <translation>تُرك %1 دون تغيير: لم يعد موجودًا</translation>
     </message>
     <message>
         <source>%1: was changed since, left alone</source>
-        <translation>%1: تغيّر منذ ذلك الحين، تُرك دون تغيير</translation>
+        <translation>تُرك %1 دون تغيير: تغيّر منذ ذلك الحين</translation>
     </message>
     <message>
         <source>%1: the place is now taken, left alone</source>
-        <translation>%1: المكان مشغول الآن، تُرك دون تغيير</translation>
+        <translation>تُرك %1 دون تغيير: المكان مشغول الآن</translation>
     </message>
     <message>
         <source>%1: is no longer in the trash, left alone</source>
-        <translation>%1: لم يعد في سلة المحذوفات، تُرك دون تغيير</translation>
+        <translation>تُرك %1 دون تغيير: لم يعد في سلة المحذوفات</translation>
     </message>
     <message>
         <source>%1: is no longer empty, left alone</source>
-        <translation>%1: لم يعد فارغًا، تُرك دون تغيير</translation>
+        <translation>تُرك %1 دون تغيير: لم يعد فارغًا</translation>
     </message>
     <message>
         <source>%1: is no longer a link, left alone</source>
-        <translation>%1: لم يعد ارتباطًا، تُرك دون تغيير</translation>
+        <translation>تُرك %1 دون تغيير: لم يعد ارتباطًا</translation>
     </message>
     <message>
         <source>%1: was deleted for good and cannot be brought back</source>
-        <translation>%1: حُذف نهائيًا ولا يمكن استرجاعه</translation>
+        <translation>حُذف %1 نهائيًا ولا يمكن استرجاعه</translation>
     </message>
     <message>
         <source>Copy</source>
@@ -1746,11 +1746,11 @@ Delete them for good? They cannot be brought back. This cannot be undone.</sourc
     </message>
     <message>
         <source>“%1” is a whole volume and cannot be deleted.</source>
-        <translation>«%1» وحدة تخزين كاملة ولا يمكن حذفها.</translation>
+        <translation>لا يمكن حذف «%1» لأنه وحدة تخزين كاملة.</translation>
     </message>
     <message>
         <source>“%1” is a whole volume and cannot be renamed here.</source>
-        <translation>«%1» وحدة تخزين كاملة ولا يمكن إعادة تسميتها هنا.</translation>
+        <translation>لا يمكن إعادة تسمية «%1» هنا لأنه وحدة تخزين كاملة.</translation>
     </message>
     <message>
         <source>Open Terminal &amp;Here</source>
@@ -1778,7 +1778,7 @@ Delete them for good? They cannot be brought back. This cannot be undone.</sourc
     </message>
     <message>
         <source>“%1” is in use, so it was left mounted. Close the files and programs that use it, then try again.</source>
-        <translation>«%1» قيد الاستخدام، لذا تُرك مركّبًا. أغلق الملفات والبرامج التي تستخدمه، ثم حاول مجدّدًا.</translation>
+        <translation>وحدة التخزين «%1» قيد الاستخدام، لذا تُركت مركّبة. أغلق الملفات والبرامج التي تستخدمها، ثم حاول مجدّدًا.</translation>
     </message>
     <message>
         <source>This window has left %1, which was open on it.</source>
@@ -1817,7 +1817,7 @@ Delete them for good? They cannot be brought back. This cannot be undone.</sourc
     <name>tarnwick::FileManagerService</name>
     <message>
         <source>“%1” is neither an address nor an absolute path.</source>
-        <translation>«%1» ليس عنوانًا ولا مسارًا مطلقًا.</translation>
+        <translation>لا يُعد «%1» عنوانًا ولا مسارًا مطلقًا.</translation>
     </message>
     <message>
         <source>No window could be started for %1.</source>
@@ -1891,7 +1891,7 @@ Delete them for good? They cannot be brought back. This cannot be undone.</sourc
     </message>
     <message>
         <source>“%1” is not a full path.</source>
-        <translation>«%1» ليس مسارًا كاملًا.</translation>
+        <translation>لا يُعد «%1» مسارًا كاملًا.</translation>
     </message>
     <message>
         <source>The folder “%1” cannot be opened: %2.</source>
@@ -1911,7 +1911,7 @@ Delete them for good? They cannot be brought back. This cannot be undone.</sourc
     </message>
     <message>
         <source>“%1” is already in this folder.</source>
-        <translation>«%1» موجود في هذا المجلد من قبل.</translation>
+        <translation>العنصر «%1» موجود في هذا المجلد من قبل.</translation>
     </message>
 </context>
 <context>
