@@ -346,7 +346,7 @@
     </message>
     <message>
         <source>Already there: %1</source>
-        <translation>Ya existente: %1</translation>
+        <translation>Existente: %1</translation>
     </message>
     <message>
         <source>Arriving: %1</source>
@@ -1511,15 +1511,15 @@ Delete them for good? They cannot be brought back. This cannot be undone.</sourc
     <name>frmExplore</name>
     <message>
         <source>Back</source>
-        <translation>Atrás</translation>
+        <translation type="vanished">Atrás</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation>Adelante</translation>
+        <translation type="vanished">Adelante</translation>
     </message>
     <message>
         <source>Home</source>
-        <translation>Personal</translation>
+        <translation type="vanished">Personal</translation>
     </message>
 </context>
 <context>
@@ -1538,7 +1538,7 @@ Delete them for good? They cannot be brought back. This cannot be undone.</sourc
     </message>
     <message>
         <source>The server asks who you are.</source>
-        <translation>El servidor pregunta quién es usted.</translation>
+        <translation>El servidor le pide que se identifique.</translation>
     </message>
     <message>
         <source>Message</source>
@@ -2000,7 +2000,11 @@ Delete them for good? They cannot be brought back. This cannot be undone.</sourc
     </message>
     <message>
         <source>Another window could not be opened: “%1” did not start.</source>
-        <translation>No se pudo abrir otra ventana: «%1» no se inició.</translation>
+        <translation type="vanished">No se pudo abrir otra ventana: «%1» no se inició.</translation>
+    </message>
+    <message>
+        <source>Another window could not be opened: “%1” did not start. %2</source>
+        <translation>No se pudo abrir otra ventana: «%1» no se inició. %2</translation>
     </message>
 </context>
 <context>
@@ -2675,6 +2679,18 @@ dav://servidor/carpeta — una carpeta WebDAV (davs:// si es segura)</translatio
     <message>
         <source>Print</source>
         <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Atrás</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Adelante</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Personal</translation>
     </message>
 </context>
 <context>

@@ -1501,15 +1501,15 @@ Delete them for good? They cannot be brought back. This cannot be undone.</sourc
     <name>frmExplore</name>
     <message>
         <source>Back</source>
-        <translation>戻る</translation>
+        <translation type="vanished">戻る</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation>進む</translation>
+        <translation type="vanished">進む</translation>
     </message>
     <message>
         <source>Home</source>
-        <translation>ホーム</translation>
+        <translation type="vanished">ホーム</translation>
     </message>
 </context>
 <context>
@@ -1988,7 +1988,11 @@ Delete them for good? They cannot be brought back. This cannot be undone.</sourc
     </message>
     <message>
         <source>Another window could not be opened: “%1” did not start.</source>
-        <translation>別のウィンドウを開けませんでした: 「%1」が起動しませんでした。</translation>
+        <translation type="vanished">別のウィンドウを開けませんでした: 「%1」が起動しませんでした。</translation>
+    </message>
+    <message>
+        <source>Another window could not be opened: “%1” did not start. %2</source>
+        <translation>別のウィンドウを開けませんでした: 「%1」が起動しませんでした。%2</translation>
     </message>
 </context>
 <context>
@@ -2659,6 +2663,18 @@ dav://server/folder — WebDAV フォルダー (安全な接続には davs://)</
     <message>
         <source>Print</source>
         <translation>印刷</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>戻る</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>進む</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>ホーム</translation>
     </message>
 </context>
 <context>
