@@ -324,10 +324,13 @@ private slots:
                  (QStringList{FindWindow::tr("&Open"), FindWindow::tr("Open Containing &Folder"),
                               verbCaption(Verb::Cut), verbCaption(Verb::Copy),
                               verbCaption(Verb::Delete), verbCaption(Verb::Properties)}));
-        QCOMPARE(launcher.started.size(), 1);
-        const QStringList started = launcher.started.first();
-        QCOMPARE(started.first(), "/opt/tarnwick");
-        const StartRequest asked = startPlaces(started.mid(1), false);
+        QCOMPARE(launcher.startedIn.size(), 1);
+        const QList<QByteArray> argv = launcher.startedIn.first().first;
+        QCOMPARE(argv.first(), "/opt/tarnwick");
+        QStringList arguments; // as the new copy reads them
+        for (const QByteArray &a : argv.mid(1))
+            arguments << rawpath::toText(a);
+        const StartRequest asked = startPlaces(arguments, false);
         QCOMPARE(asked.places.size(), 1);
         QCOMPARE(rawpath::toBytes(asked.places.first().folder), at("in\nside"));
         QCOMPARE(asked.places.first().selected, QStringList{rawpath::toText("odd \xff.txt")});

@@ -86,19 +86,24 @@ void FindWindow::openItems()
 }
 
 // A new window of the program, on the item's folder with the item selected,
-// so the search stays as it is.
+// so the search stays as it is. The arguments go as bytes: a name that is
+// not UTF-8 would not survive text.
 void FindWindow::openContainingFolder(int row)
 {
-    const StartPlace place{rawpath::toText(model_->folderAt(row)),
-                           {rawpath::toText(model_->nameAt(row))}};
+    const QByteArray folder = model_->folderAt(row);
+    const StartPlace place{rawpath::toText(folder), {rawpath::toText(model_->nameAt(row))}};
     const QString program = services_.programPath.isEmpty()
                                 ? QCoreApplication::applicationFilePath()
                                 : services_.programPath;
+    QList<QByteArray> argv{rawpath::toBytes(program)};
+    for (const QString &argument : argumentsFor(place))
+        argv.append(rawpath::toBytes(argument));
     Launcher &launcher = services_.launcher ? *services_.launcher : Launcher::system();
-    if (!launcher.startDetached(program, argumentsFor(place))) {
+    const LaunchResult started = launcher.startIn(argv, folder);
+    if (!started.ok()) {
         UserMessages &messages = services_.messages ? *services_.messages : UserMessages::dialogs();
-        messages.error(this, tr("Another window could not be opened: “%1” did not start.")
-                                 .arg(rawpath::shown(program)));
+        messages.error(this, tr("Another window could not be opened: “%1” did not start. %2")
+                                 .arg(rawpath::shown(program), started.reason));
     }
 }
 
