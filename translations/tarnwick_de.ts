@@ -1511,15 +1511,15 @@ Endgültig löschen? Sie können nicht wiederhergestellt werden. Dies kann nicht
     <name>frmExplore</name>
     <message>
         <source>Back</source>
-        <translation>Zurück</translation>
+        <translation type="vanished">Zurück</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation>Vorwärts</translation>
+        <translation type="vanished">Vorwärts</translation>
     </message>
     <message>
         <source>Home</source>
-        <translation>Persönlicher Ordner</translation>
+        <translation type="vanished">Persönlicher Ordner</translation>
     </message>
 </context>
 <context>
@@ -2000,7 +2000,11 @@ Endgültig löschen? Sie können nicht wiederhergestellt werden. Dies kann nicht
     </message>
     <message>
         <source>Another window could not be opened: “%1” did not start.</source>
-        <translation>Ein weiteres Fenster konnte nicht geöffnet werden: „%1“ ist nicht gestartet.</translation>
+        <translation type="vanished">Ein weiteres Fenster konnte nicht geöffnet werden: „%1“ ist nicht gestartet.</translation>
+    </message>
+    <message>
+        <source>Another window could not be opened: “%1” did not start. %2</source>
+        <translation>Ein weiteres Fenster konnte nicht geöffnet werden: „%1“ ist nicht gestartet. %2</translation>
     </message>
 </context>
 <context>
@@ -2675,6 +2679,18 @@ dav://server/ordner – ein WebDAV-Ordner (davs:// für einen gesicherten)</tran
     <message>
         <source>Print</source>
         <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Vorwärts</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Persönlicher Ordner</translation>
     </message>
 </context>
 <context>

@@ -1511,15 +1511,15 @@ Les supprimer définitivement&#xa0;? Ils ne pourront pas être récupérés. Cet
     <name>frmExplore</name>
     <message>
         <source>Back</source>
-        <translation>Précédent</translation>
+        <translation type="vanished">Précédent</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation>Suivant</translation>
+        <translation type="vanished">Suivant</translation>
     </message>
     <message>
         <source>Home</source>
-        <translation>Dossier personnel</translation>
+        <translation type="vanished">Dossier personnel</translation>
     </message>
 </context>
 <context>
@@ -2000,7 +2000,11 @@ Les supprimer définitivement&#xa0;? Ils ne pourront pas être récupérés. Cet
     </message>
     <message>
         <source>Another window could not be opened: “%1” did not start.</source>
-        <translation>Impossible d’ouvrir une autre fenêtre&#xa0;: «&#xa0;%1&#xa0;» n’a pas démarré.</translation>
+        <translation type="vanished">Impossible d’ouvrir une autre fenêtre&#xa0;: «&#xa0;%1&#xa0;» n’a pas démarré.</translation>
+    </message>
+    <message>
+        <source>Another window could not be opened: “%1” did not start. %2</source>
+        <translation>Impossible d’ouvrir une autre fenêtre&#xa0;: «&#xa0;%1&#xa0;» n’a pas démarré. %2</translation>
     </message>
 </context>
 <context>
@@ -2675,6 +2679,18 @@ dav://serveur/dossier — un dossier WebDAV (davs:// pour une connexion sécuris
     <message>
         <source>Print</source>
         <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Précédent</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Suivant</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Dossier personnel</translation>
     </message>
 </context>
 <context>
