@@ -13,6 +13,7 @@
 #include <mutex>
 #include <sys/syscall.h>
 #include <sys/vfs.h>
+#include <system_error>
 #include <thread>
 #include <unistd.h>
 #include <vector>
@@ -186,8 +187,12 @@ public:
         stack_.push_back(Waiting{folder, 0, nullptr, nullptr, true});
         const int workers = std::max(1, options_.workers);
         std::vector<std::thread> helpers;
-        for (int w = 1; w < workers; ++w)
-            helpers.emplace_back([this, w] { work(w); });
+        try {
+            for (int w = 1; w < workers; ++w)
+                helpers.emplace_back([this, w] { work(w); });
+        } catch (const std::system_error &) {
+            // Out of threads: those that started do the work.
+        }
         work(0);
         for (std::thread &t : helpers)
             t.join();
