@@ -1,10 +1,11 @@
-// The language the program speaks: chosen from the user's list, Qt's own
-// texts with it, and the whole tree's texts reaching the translation.
+// The language the program speaks: chosen from the user's list, with Qt's
+// own texts, and the window mirrored for a language written right to left.
+#include "harness.h"
 #include "language.h"
+#include "toolbar.h"
 
-#include <QCoreApplication>
 #include <QProcess>
-#include <QTest>
+#include <QToolButton>
 
 using namespace tarnwick;
 
@@ -78,5 +79,86 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestLanguage)
+namespace {
+
+// Where the main window's controls stand, by name, at the design's size.
+QMap<QString, QRect> placesOfControls(test::ExploreHarness &h)
+{
+    frmExplore &f = h.open();
+    h.setClient(9360, 6420);
+    const QMap<QString, const TwipsControlBase *> controls{
+        {"tree", &f.CcXploreTreeView1}, {"list", &f.CcXploreListView1},
+        {"address", &f.CcXploreCombo1}, {"address caption", &f.txtStatus1},
+        {"filter", &f.cboFilter},       {"filter caption", &f.Text1},
+        {"toolbar", &f.Toolbar1},       {"status bar", &f.StatusBar1}};
+    QMap<QString, QRect> places;
+    for (auto it = controls.begin(); it != controls.end(); ++it)
+        places.insert(it.key(), it.value()->widget()->geometry());
+    return places;
+}
+
+} // namespace
+
+// Tested with the window's own direction rather than a translation's, so
+// the test needs no finished Arabic.
+class TestRightToLeft : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup() { QGuiApplication::setLayoutDirection(Qt::LeftToRight); }
+
+    // Every control stands where the left-to-right window has it, mirrored
+    // by the width of the window.
+    void windowMirrors()
+    {
+        QMap<QString, QRect> ltr;
+        {
+            test::ExploreHarness h;
+            ltr = placesOfControls(h);
+        }
+        QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+        test::ExploreHarness h;
+        const QMap<QString, QRect> rtl = placesOfControls(h);
+        const int width = h.form().CcXploreTreeView1->parentWidget()->width();
+        for (auto it = ltr.begin(); it != ltr.end(); ++it) {
+            const QRect mirrored(width - it->x() - it->width(), it->y(), it->width(), it->height());
+            QVERIFY2(it.key() == QLatin1String("toolbar") ||
+                         rtl.value(it.key()) == mirrored, // the toolbar sits in its strip
+                     qPrintable(it.key()));
+        }
+        // The tree on the right, its buttons from the right.
+        frmExplore &f = h.form();
+        QCOMPARE(f.CcXploreTreeView1->geometry().right(), width - 1);
+        const auto buttons = f.Toolbar1->findChildren<QToolButton *>();
+        QVERIFY(buttons.size() > 2);
+        QVERIFY(buttons.first()->x() > buttons.last()->x());
+    }
+
+    // Dragging the splitter measures the tree from the right edge.
+    void splitterFromTheRight()
+    {
+        QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+        test::ExploreHarness h;
+        frmExplore &f = h.open();
+        const float panel = f.picSplitter.Width();
+        f.picSplitter_MouseDown(Qt::LeftButton, {}, panel - 3000, 10);
+        f.picSplitter_MouseMove(Qt::LeftButton, {}, panel - 3000, 10);
+        f.picSplitter_MouseUp(Qt::LeftButton, {}, panel - 3000, 10);
+        QCOMPARE(f.CcXploreTreeView1.Width(), 3000.0f);
+        const int width = f.CcXploreTreeView1->parentWidget()->width();
+        QCOMPARE(f.CcXploreTreeView1->geometry().right(), width - 1);
+        QVERIFY(f.CcXploreListView1->geometry().right() < f.CcXploreTreeView1->x());
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    tarnwick::test::IsolatedHome home;
+    QApplication app(argc, argv);
+    app.setAttribute(Qt::AA_Use96Dpi, true);
+    TestLanguage language;
+    TestRightToLeft rightToLeft;
+    return QTest::qExec(&language, argc, argv) | QTest::qExec(&rightToLeft, argc, argv);
+}
 #include "test_language.moc"

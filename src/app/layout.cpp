@@ -10,6 +10,7 @@ namespace tarnwick {
 namespace {
 constexpr float FilterCaptionOffset = 1500;
 constexpr float FilterBoxOffset = 1000;
+constexpr float FilterCaptionWidth = 495;
 constexpr float BottomMargin = 50;
 constexpr float ListCaptionShortfall = 1035;
 constexpr float AddressBoxOverhang = 500;
@@ -42,7 +43,18 @@ void frmExplore::SizeControls()
     txtStatus2.setTop(T);
     cboFilter.setTop(T);
     Text1.setTop(T);
-    Text1.setLeft(ScaleWidth() - FilterCaptionOffset);
+    // Words longer than "Filter" (in another language) widen the caption
+    // to its left, the filter box keeping its place; "Filter" itself fits
+    // the design's width.
+    const QMargins margins = Text1->textMargins();
+    // The words' ink after the margins and the 2 pixels a line edit keeps
+    // before its text.
+    const float captionWords =
+        scale_.toTwips(Text1->fontMetrics().tightBoundingRect(Text1->text()).width() +
+                       margins.left() + margins.right() + 2);
+    const float captionGrowth = std::max(0.0f, captionWords - FilterCaptionWidth);
+    Text1.setLeft(ScaleWidth() - FilterCaptionOffset - captionGrowth);
+    Text1.setWidth(FilterCaptionWidth + captionGrowth);
     cboFilter.setLeft(ScaleWidth() - FilterBoxOffset);
     CcXploreCombo1.setTop(T);
     picSplitter.setLeft(0);
@@ -66,6 +78,10 @@ void frmExplore::SizeControls()
         list.setWidth(listWidth);
     txtStatus2.setWidth(list.Width() - ListCaptionShortfall);
     CcXploreCombo1.setWidth(list.Width() + AddressBoxOverhang - addressShift());
+    // Right to left, every control mirrors by the window's width, so those
+    // not moved above are placed again too.
+    if (QWidget *client = picSplitter->parentWidget())
+        placeChildrenByDirection(client);
 
     list->setRedraw(true);
     tree->setRedraw(true);

@@ -23,6 +23,10 @@ void frmExplore::picSplitter_MouseMove(Qt::MouseButtons, Qt::KeyboardModifiers, 
     if (!splitterDragging)
         return;
     const float panelWidth = picSplitter.Width();
+    // Right to left the tree stands at the right: its width is measured
+    // from that edge.
+    if (picSplitter->layoutDirection() == Qt::RightToLeft)
+        x = panelWidth - x;
     if (x <= 0) {
         CcXploreTreeView1.setWidth(1);
         return;

@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include <QCloseEvent>
+#include <QLayout>
 #include <QMouseEvent>
 #include <QScreen>
 #include <utility>
@@ -15,6 +16,9 @@ CaptionBox::CaptionBox(const QString &text, QWidget *parent) : QLineEdit(text, p
     setFocusPolicy(Qt::NoFocus);
     setFrame(false);
     setTextMargins(2, 0, 0, 0);
+    // At the design's leading edge whatever the caption's own script: a
+    // box beside it covers the other end.
+    setAlignment(Qt::AlignAbsolute | (isRightToLeft() ? Qt::AlignRight : Qt::AlignLeft));
     setBackgroundRole(QPalette::Button);
     QPalette pal = palette();
     pal.setColor(QPalette::Base, pal.color(QPalette::Button));
@@ -97,6 +101,29 @@ int titleWidth(const QString &title)
     return metrics.horizontalAdvance(full) + 4 * (metrics.height() + 12);
 }
 
+namespace {
+
+// A minimum width set on a window stops its layout from setting its own, so
+// the window could open narrower than its contents need (longer words in
+// another language): as it shows, it takes the wider of the two.
+class LayoutMinimum : public QObject
+{
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *window = static_cast<QWidget *>(watched);
+        if (event->type() == QEvent::Show && window->layout()) {
+            const int needed = window->layout()->totalMinimumSize().width();
+            if (needed > window->minimumWidth())
+                window->setMinimumWidth(needed);
+        }
+        return false;
+    }
+};
+
+} // namespace
+
 void widenForTitle(QWidget *window)
 {
     int wanted = titleWidth(window->windowTitle());
@@ -104,6 +131,7 @@ void widenForTitle(QWidget *window)
         wanted = std::min(wanted, screen->availableGeometry().width() * 2 / 3);
     if (wanted > window->minimumWidth())
         window->setMinimumWidth(wanted);
+    window->installEventFilter(new LayoutMinimum(window));
 }
 
 FormWindow::FormWindow(QWidget *parent) : QMainWindow(parent), client_(new QWidget(this))

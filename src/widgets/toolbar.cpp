@@ -1,4 +1,5 @@
 #include "toolbar.h"
+#include "twips.h"
 
 #include "toolbarcustomizer.h"
 
@@ -108,7 +109,7 @@ void Toolbar::rebuild()
         w->setAccessibleName(b.toolTip.isEmpty() ? b.description : b.toolTip);
         w->setFocusPolicy(Qt::NoFocus);
         w->setCheckable(b.style == Style::Group);
-        w->setGeometry(x, 0, buttonSize_.width(), buttonSize_.height());
+        placeByDirection(w, QRect(x, 0, buttonSize_.width(), buttonSize_.height()));
         w->show();
         x += buttonSize_.width();
         const QString key = b.key;

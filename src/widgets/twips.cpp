@@ -1,6 +1,10 @@
 #include "twips.h"
 
+#include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
+#include <QStyle>
+#include <QVariant>
 #include <cmath>
 
 namespace tarnwick {
@@ -94,8 +98,47 @@ void TwipsControlBase::setVisible(bool on)
 
 void TwipsControlBase::apply() const
 {
-    if (QWidget *w = widget())
-        w->setGeometry(rect_.toPixels(*scale_));
+    QWidget *w = widget();
+    if (!w)
+        return;
+    QRect r = rect_.toPixels(*scale_);
+    // A button's words can be longer in another language than its design
+    // width: it grows toward its trailing edge rather than cut them. The
+    // English words fit, so their layout stays the design's.
+    if (const auto *button = qobject_cast<const QPushButton *>(w)) {
+        QString shown = button->text();
+        shown.replace(QRegularExpression(QStringLiteral("&(.)")), QStringLiteral("\\1"));
+        const int needed = button->fontMetrics().tightBoundingRect(shown).width() +
+                           2 * button->style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+        r.setWidth(std::max(r.width(), needed));
+    }
+    placeByDirection(w, r);
+}
+
+namespace {
+// Where a widget stands in a left-to-right window, kept for placing it
+// again when its parent's width or direction changes.
+constexpr const char *DesignGeometry = "tarnwickDesignGeometry";
+} // namespace
+
+void placeByDirection(QWidget *w, const QRect &design)
+{
+    w->setProperty(DesignGeometry, design);
+    const QWidget *parent = w->parentWidget();
+    if (!parent || parent->layoutDirection() == Qt::LeftToRight) {
+        w->setGeometry(design);
+        return;
+    }
+    w->setGeometry(QStyle::visualRect(Qt::RightToLeft, parent->rect(), design));
+}
+
+void placeChildrenByDirection(QWidget *parent)
+{
+    for (QWidget *child : parent->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        const QVariant design = child->property(DesignGeometry);
+        if (design.isValid())
+            placeByDirection(child, design.toRect());
+    }
 }
 
 } // namespace tarnwick

@@ -95,6 +95,15 @@ private:
     QPointer<W> widget_;
 };
 
+// Places `w` at `design`, a rectangle in its parent as the design draws it,
+// left to right: mirrored, by the parent's width, where the parent is laid
+// out right to left (a language written that way), so every window mirrors
+// by this one rule.
+void placeByDirection(QWidget *w, const QRect &design);
+// Places again every child placed by placeByDirection: a mirrored child's
+// place follows its parent's width.
+void placeChildrenByDirection(QWidget *parent);
+
 // A control array: N controls of one kind, indexed from 0.
 template <class W, size_t N> std::array<Control<W>, N> controlArray(const TwipsScale *scale)
 {
