@@ -129,8 +129,9 @@ private slots:
              {{"mnuViewToolbar", "&Toolbar", true, true},
               {"mnuViewStatusBar", "Status &Bar", true, true},
               {"mnuSeparator", "-", true, false},
-              {"mnuViewLargeIcons", "Lar&ge Icons", true, true},
-              {"mnuViewSmallIcons", "&Small Icons", true, false},
+              // The check names the view shown: small icons at first.
+              {"mnuViewLargeIcons", "Lar&ge Icons", true, false},
+              {"mnuViewSmallIcons", "&Small Icons", true, true},
               {"mnuViewList", "&List", true, false},
               {"mnuViewDetails", "&Details", true, false}}},
             {f.mnuToolsTop,
@@ -239,27 +240,44 @@ private slots:
         }
     }
 
-    void storedButtonIsPressedOnLoad_data()
+    // The list's view, the View menu's check and both toolbars' pressed
+    // button name the same view from the start, whatever is stored.
+    void marksFollowTheViewOnLoad_data()
     {
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<QString>("pressed");
-        QTest::newRow("default") << ""
-                                 << "Details";
-        QTest::newRow("list") << "List"
-                              << "List";
-        QTest::newRow("unknown") << "Thumbnails"
-                                 << "Details";
+        QTest::addColumn<QString>("view");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("mode");
+        QTest::newRow("first start") << ""
+                                     << "" << 1;
+        QTest::newRow("list") << "2"
+                              << "List" << 2;
+        QTest::newRow("details, button unknown") << "3"
+                                                 << "Thumbnails" << 3;
+        QTest::newRow("large icons, button stale") << "0"
+                                                   << "Details" << 0;
     }
-    void storedButtonIsPressedOnLoad()
+    void marksFollowTheViewOnLoad()
     {
-        QFETCH(QString, stored);
-        QFETCH(QString, pressed);
-        if (!stored.isEmpty())
-            h->store(Pref::Button, stored);
-        h->store(Pref::Toolbar, QStringLiteral("large"));
-        frmExplore &f = h->open();
-        QCOMPARE(f.Toolbar1->pressedKey(), pressed);
-        QCOMPARE(f.Toolbar2->pressedKey(), QString()); // the large toolbar is not touched
+        QFETCH(QString, view);
+        QFETCH(QString, button);
+        QFETCH(int, mode);
+        for (const char *toolbar : {"small", "large"}) {
+            h = std::make_unique<test::ExploreHarness>();
+            if (!view.isEmpty())
+                h->store(Pref::View, view);
+            if (!button.isEmpty())
+                h->store(Pref::Button, button);
+            h->store(Pref::Toolbar, QString::fromLatin1(toolbar));
+            frmExplore &f = h->open();
+            QCOMPARE(int(f.CcXploreListView1->View()), mode);
+            const QList<QAction *> entries{f.mnuViewLargeIcons, f.mnuViewSmallIcons, f.mnuViewList,
+                                           f.mnuViewDetails};
+            for (int i = 0; i < 4; ++i)
+                QCOMPARE(entries[i]->isChecked(), i == mode);
+            const QString key = QStringList{"LargeIcon", "SmallIcon", "List", "Details"}[mode];
+            QCOMPARE(f.Toolbar1->pressedKey(), key);
+            QCOMPARE(f.Toolbar2->pressedKey(), key);
+        }
     }
 
     void viewCommands_data()
@@ -286,7 +304,7 @@ private slots:
                                f.mnuViewList.data(), f.mnuViewDetails.data()})
                 QCOMPARE(a->isChecked(), a->objectName() == entry);
             QCOMPARE(f.Toolbar1->pressedKey(), key);
-            QCOMPARE(f.Toolbar2->pressedKey(), QStringLiteral("List"));
+            QCOMPARE(f.Toolbar2->pressedKey(), key);
             QCOMPARE(h->settings.read(Preferences::Section, "view"), QString::number(mode));
             QCOMPARE(h->settings.read(Preferences::Section, "button"), key);
         }
@@ -295,12 +313,14 @@ private slots:
     void viewCommandAfterItsButtonWasRemoved()
     {
         frmExplore &f = h->open();
+        f.mnuViewList_Click();
         std::vector<Toolbar::Button> buttons = f.Toolbar1->buttons();
         buttons.erase(buttons.begin() + f.Toolbar1->indexOf(QStringLiteral("Details")));
         f.Toolbar1->setButtons(buttons);
         f.mnuViewDetails_Click();
         QCOMPARE(f.CcXploreListView1->View(), ExplorerListView::Details);
         QVERIFY(f.mnuViewDetails->isChecked());
+        QCOMPARE(f.Toolbar1->pressedKey(), QString()); // no other view looks chosen
         QCOMPARE(h->settings.read(Preferences::Section, "view"), QStringLiteral("3"));
         QCOMPARE(h->settings.read(Preferences::Section, "button"), QStringLiteral("Details"));
     }

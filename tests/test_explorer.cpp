@@ -11,6 +11,7 @@
 #include "testenv.h"
 
 #include <QAbstractItemModelTester>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QListView>
 #include <QMimeDatabase>
@@ -274,6 +275,49 @@ private slots:
         list.setView(ExplorerListView::LargeIcons);
         list.setView(ExplorerListView::Details);
         QCOMPARE(visibleNames(*list.model()), (QStringList{"big", "mid", "small"}));
+    }
+
+    // The sort arrow lies beside its column's caption, not at the far end
+    // of a wide column (the window's edge for the stretched last one).
+    void sortArrowBesideItsCaption_data()
+    {
+        QTest::addColumn<int>("column");
+        for (int c = 0; c < FolderModel::ColumnCount; ++c)
+            QTest::addRow("%d", c) << c;
+    }
+    void sortArrowBesideItsCaption()
+    {
+        QFETCH(int, column);
+        ExplorerListView list;
+        list.resize(1200, 300);
+        list.setView(ExplorerListView::Details);
+        list.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&list));
+        auto *details = qobject_cast<QTreeView *>(list.currentView());
+        QHeaderView *header = details->header();
+        header->setSortIndicatorShown(false);
+        const QImage plain = header->grab().toImage();
+        header->setSortIndicatorShown(true);
+        header->setSortIndicator(column, Qt::AscendingOrder);
+        const QImage sorted = header->grab().toImage();
+        QCOMPARE(sorted.size(), plain.size());
+        int first = sorted.width(), last = -1;
+        for (int y = 0; y < sorted.height(); ++y)
+            for (int x = 0; x < sorted.width(); ++x)
+                if (sorted.pixel(x, y) != plain.pixel(x, y)) {
+                    first = std::min(first, x);
+                    last = std::max(last, x);
+                }
+        QVERIFY2(last >= 0, "no arrow drawn");
+        const int start = header->sectionViewportPosition(column);
+        const QString caption = list.model()->headerData(column, Qt::Horizontal).toString();
+        const int captionEnd = start + header->fontMetrics().horizontalAdvance(caption) + 30;
+        QVERIFY2(first >= start && last <= captionEnd,
+                 qPrintable(QStringLiteral("arrow at %1-%2, column from %3, caption to %4")
+                                .arg(first)
+                                .arg(last)
+                                .arg(start)
+                                .arg(captionEnd)));
     }
 
     void largeFolderArrivesComplete()

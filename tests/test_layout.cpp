@@ -229,6 +229,44 @@ private slots:
         QVERIFY(!f.splitterDragging);
     }
 
+    // The strip is under 3 pixels wide: the mouse takes it from 3 pixels
+    // either side too, and the drag follows from there; further out the
+    // panes keep their clicks.
+    void splitterTakenNearItsStrip_data()
+    {
+        QTest::addColumn<int>("offset"); // pixels from the tree's right edge
+        QTest::addColumn<bool>("taken");
+        QTest::newRow("3 px into the tree") << -3 << true;
+        QTest::newRow("on the strip") << 1 << true;
+        QTest::newRow("3 px into the list") << 5 << true;
+        QTest::newRow("6 px into the tree") << -6 << false;
+        QTest::newRow("8 px into the list") << 10 << false;
+    }
+    void splitterTakenNearItsStrip()
+    {
+        QFETCH(int, offset);
+        QFETCH(bool, taken);
+        frmExplore &f = h->open();
+        h->setClient(frmExplore::DesignScaleWidth, frmExplore::DesignScaleHeight);
+        QWidget *client = f.picSplitter->parentWidget();
+        const QRect tree = f.CcXploreTreeView1->geometry();
+        const QPoint at(tree.right() + 1 + offset, tree.center().y());
+        QWidget *under = client->childAt(at);
+        QVERIFY(under);
+        QCOMPARE(under->cursor().shape() == Qt::SplitHCursor, taken);
+        QTest::mousePress(under, Qt::LeftButton, {}, under->mapFrom(client, at));
+        QCOMPARE(f.splitterDragging, taken);
+        if (!taken)
+            return;
+        const QPoint to = under->mapFrom(client, at + QPoint(40, 0));
+        QMouseEvent move(QEvent::MouseMove, QPointF(to), under->mapToGlobal(QPointF(to)),
+                         Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(under, &move);
+        QCOMPARE(f.CcXploreTreeView1.Width(), f.scale().toTwips(at.x() + 40));
+        QTest::mouseRelease(under, Qt::LeftButton, {}, to);
+        QVERIFY(!f.splitterDragging);
+    }
+
     void resizeAfterDragKeepsTreeWidth()
     {
         frmExplore &f = h->open();
@@ -242,7 +280,37 @@ private slots:
         QCOMPARE(f.CcXploreListView1.Width(), 12000.0f - 1040.0f);
         QCOMPARE(f.txtStatus2.Width(), 12000.0f - 1040.0f - 1035.0f);
         QCOMPARE(f.txtStatus2.Left(), 1040.0f);
-        QCOMPARE(f.CcXploreCombo1.Width(), 12000.0f - 1040.0f + 500.0f - f.addressShift());
+        QCOMPARE(f.CcXploreCombo1.Width(), 12000.0f - 1500.0f + 25.0f - 720.0f - f.addressShift());
+    }
+
+    // Whatever the splitter and the width, the address box runs just under
+    // the "Filter" caption: no piece of the list caption shows between them.
+    void addressBoxReachesTheFilterCaption_data()
+    {
+        QTest::addColumn<int>("pixels"); // client width
+        QTest::addColumn<float>("tree"); // dragged to, twips; 0 not dragged
+        for (int pixels : {520, 624, 700, 800})
+            for (float tree : {0.0f, 1000.0f, 3500.0f, 5000.0f})
+                QTest::addRow("%d px, tree %g", pixels, double(tree)) << pixels << tree;
+    }
+    void addressBoxReachesTheFilterCaption()
+    {
+        QFETCH(int, pixels);
+        QFETCH(float, tree);
+        frmExplore &f = h->open();
+        if (tree > 0) {
+            f.picSplitter_MouseDown(Qt::LeftButton, {}, 2680, 100);
+            f.picSplitter_MouseMove(Qt::LeftButton, {}, tree, 100);
+            f.picSplitter_MouseUp(Qt::LeftButton, {}, tree, 100);
+        }
+        h->setClient(f.scale().toTwips(pixels), frmExplore::DesignScaleHeight);
+        QCOMPARE(f.CcXploreCombo1.Left() + f.CcXploreCombo1.Width(), f.Text1.Left() + 25);
+        const QRect box = f.CcXploreCombo1->geometry();
+        const QRect caption = f.Text1->geometry();
+        QVERIFY2(box.right() >= caption.left() && box.right() < caption.left() + 4,
+                 qPrintable(QStringLiteral("box ends at %1, caption starts at %2")
+                                .arg(box.right())
+                                .arg(caption.left())));
     }
 
     // However the window got small, growing it back gives the header row,

@@ -216,12 +216,12 @@ private slots:
         row("told by content", "report", "report", db.mimeTypeForName("application/pdf").comment(),
             here, "9 bytes");
         row("folder, itself not counted", "docs", "docs", "Folder", here,
-            "68.4 kB (70,028 bytes), 4 files, 1 folder");
+            "68.4 KiB (70,028 bytes), 4 files, 1 folder");
         row("link", "links/big", "big", "Link to ../docs/c.md", here + "/links", "12 bytes");
         row("pipe", "pipe.txt", "pipe.txt", db.mimeTypeForName("inode/fifo").comment(), here,
             "0 bytes");
         row("several", "a.txt docs", "2 items", "Various types", here,
-            "68.4 kB (70,039 bytes), 5 files, 2 folders");
+            "68.4 KiB (70,039 bytes), 5 files, 2 folders");
         row("several of one type", "a.txt docs/b.txt", "2 items", text, "Various folders",
             "27 bytes, 2 files, 0 folders");
     }

@@ -1,6 +1,7 @@
 // What users of a file manager expect beyond its menus: the address box
 // forgiving blanks around a pasted path, copies in progress kept out of
 // sight, honest links, readable labels and what assistive technology reads.
+#include "datasize.h"
 #include "explorercombo.h"
 #include "explorerlistview.h"
 #include "explorertreeview.h"
@@ -21,10 +22,14 @@
 #include "toolbarcustomizer.h"
 
 #include <QAccessible>
+#include <QClipboard>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMimeData>
 #include <QScrollBar>
+#include <QTimer>
 #include <QTreeView>
 
 using namespace tarnwick;
@@ -447,6 +452,143 @@ private slots:
         QCOMPARE(accessibleName(f.cboFilter->lineEdit()), QStringLiteral("Filter"));
         QCOMPARE(accessibleName(f.txtStatus2.get()),
                  QStringLiteral("Contents of '%1'").arg(root() + "/start"));
+    }
+
+    // A context menu, opened by the mouse or from the keyboard, is among the
+    // application's accessible children while it is open, its entries named
+    // and each with an action a screen reader can call, as the menu bar's.
+    void contextMenusReachAssistiveTechnology_data()
+    {
+        QTest::addColumn<QString>("where");
+        QTest::addColumn<QString>("press");
+        QTest::newRow("list item") << "item"
+                                   << "Copy";
+        QTest::newRow("list background") << "background"
+                                         << "New Folder";
+        QTest::newRow("tree, from the keyboard") << "tree"
+                                                 << "Copy";
+    }
+    void contextMenusReachAssistiveTechnology()
+    {
+        QFETCH(QString, where);
+        QFETCH(QString, press);
+        test::writeFile(root() + "/start/one.txt", "x");
+        frmExplore &f = openOn(root() + "/start");
+        QGuiApplication::clipboard()->clear();
+        QStringList names;
+        bool allPressable = true;
+        bool pressed = false;
+        QTimer::singleShot(0, this, [&] {
+            QAccessibleInterface *app = QAccessible::queryAccessibleInterface(qApp);
+            QAccessibleInterface *popup = nullptr;
+            for (int i = 0; i < app->childCount() && !popup; ++i) {
+                QAccessibleInterface *c = app->child(i);
+                if (c && c->role() == QAccessible::PopupMenu)
+                    popup = c;
+            }
+            if (popup) {
+                QCOMPARE(app->indexOfChild(popup) >= 0, true);
+                QCOMPARE(popup->parent()->object(), qApp);
+                QAccessibleInterface *target = nullptr;
+                for (int i = 0; i < popup->childCount(); ++i) {
+                    QAccessibleInterface *entry = popup->child(i);
+                    if (entry->role() == QAccessible::Separator)
+                        continue;
+                    names << entry->text(QAccessible::Name);
+                    // Entries out of use have no action, as in the menu bar.
+                    QAccessibleActionInterface *act = entry->actionInterface();
+                    const QStringList actions = act ? act->actionNames() : QStringList();
+                    allPressable = allPressable &&
+                                   (entry->state().disabled ||
+                                    actions.contains(QAccessibleActionInterface::pressAction()) ||
+                                    actions.contains(QAccessibleActionInterface::showMenuAction()));
+                    if (names.last() == press)
+                        target = entry;
+                }
+                if (target) {
+                    target->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+                    pressed = true;
+                }
+            }
+            if (QWidget *open = QApplication::activePopupWidget())
+                open->close();
+        });
+        ExplorerListView *list = f.CcXploreListView1.get();
+        QAbstractItemView *view = list->currentView();
+        if (where == "item") {
+            const QModelIndex i = list->model()->index(list->model()->rowOfName("one.txt"), 0);
+            view->setCurrentIndex(i);
+            emit view->customContextMenuRequested(view->visualRect(i).center());
+        } else if (where == "background") {
+            view->clearSelection();
+            emit view->customContextMenuRequested(view->viewport()->rect().bottomRight() -
+                                                  QPoint(5, 5));
+        } else {
+            QWidget *tree = f.CcXploreTreeView1->findChild<QTreeView *>();
+            tree->setFocus();
+            QTest::keyClick(tree, Qt::Key_F10, Qt::ShiftModifier);
+        }
+        QTRY_VERIFY(pressed || !names.isEmpty());
+        QVERIFY2(names.contains(press), qPrintable(names.join(QLatin1Char('|'))));
+        QVERIFY(!names.contains(QString()));
+        QVERIFY(allPressable);
+        QVERIFY(pressed);
+        if (press == "Copy")
+            QTRY_VERIFY(QGuiApplication::clipboard()->mimeData()->hasUrls());
+        else
+            QTRY_VERIFY(QFileInfo(root() + "/start/New Folder").isDir());
+    }
+
+    // The filter box is narrow; its list opens wide enough for a custom
+    // filter, stored or added later.
+    void filterListShowsWholeEntries()
+    {
+        const QString stored = QStringLiteral("*.jpg;*.png;*.gif;*.tiff");
+        h->store(filterPref(3), stored);
+        frmExplore &f = h->open();
+        QComboBox *box = f.cboFilter.get();
+        const QString added = QStringLiteral("*.jpeg;*.webp;*.heic;*.avif;*.svg");
+        box->addItem(added);
+        box->showPopup();
+        QAbstractItemView *entries = box->view();
+        QTRY_VERIFY(entries->isVisible());
+        for (const QString &text : {stored, added}) {
+            QVERIFY(box->findText(text) >= 0);
+            const int needed = entries->fontMetrics().horizontalAdvance(text) + 6;
+            QVERIFY2(entries->viewport()->width() >= needed,
+                     qPrintable(QStringLiteral("%1 px for %2, which needs %3")
+                                    .arg(entries->viewport()->width())
+                                    .arg(text)
+                                    .arg(needed)));
+        }
+        box->hidePopup();
+    }
+
+    // One way of writing sizes wherever the program shows one (the list,
+    // Properties, the conflict question, progress), following the locale.
+    void sizesReadOneWay_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<qint64>("bytes");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("bytes") << "en_US" << qint64(12) << "12 bytes";
+        QTest::newRow("KiB") << "en_US" << qint64(1536) << "1.5 KiB";
+        QTest::newRow("MiB") << "en_US" << qint64(5) * 1024 * 1024 << "5.0 MiB";
+        QTest::newRow("GiB") << "en_US" << (qint64(2) << 30) << "2.0 GiB";
+        QTest::newRow("German") << "de_DE" << qint64(1536) << "1,5 KiB";
+    }
+    void sizesReadOneWay()
+    {
+        QFETCH(QString, locale);
+        QFETCH(qint64, bytes);
+        QFETCH(QString, text);
+        const QLocale before;
+        QLocale::setDefault(QLocale(locale));
+        const QString list = FolderModel::sizeText(bytes);
+        const QString shared = dataSizeText(bytes);
+        QLocale::setDefault(before);
+        QCOMPARE(list, text);
+        QCOMPARE(shared, text);
     }
 };
 

@@ -579,3 +579,37 @@ private slots:
 
 TARNWICK_TEST_MAIN(TestVerbs)
 #include "test_verbs.moc"
+
+    // The Desktop node of the tree stands for the desktop folder: it has a
+    // folder's menu, and what is pasted on it lands in that folder.
+    void desktopNodeTakesAPaste()
+    {
+        const QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+        QVERIFY(QDir().mkpath(desktop));
+        test::writeFile(root() + "/a.txt", "x");
+        frmExplore &f = openWithSelection({"a.txt"});
+        f.activePane = frmExplore::Pane::List;
+        f.mnuEditCopy_Click();
+        ExplorerTreeView *tree = f.CcXploreTreeView1.get();
+        QVERIFY(tree->navigateTo(Location::special(DesktopSpace)));
+        QStringList entries;
+        QTimer::singleShot(0, [&entries] {
+            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            for (QAction *a : menu ? menu->actions() : QList<QAction *>{}) {
+                if (!a->isSeparator())
+                    entries << a->text();
+                if (a->text() == "&Paste" && a->isEnabled())
+                    a->trigger();
+            }
+            if (menu)
+                menu->close();
+        });
+        QTreeView *view = tree->view();
+        emit view->customContextMenuRequested(view->visualRect(view->currentIndex()).center());
+        for (const char *entry : {"&Open", "&Copy", "&Paste", "P&roperties"})
+            QVERIFY2(entries.contains(QString::fromLatin1(entry)), qPrintable(entries.join('|')));
+        QTRY_VERIFY(QFileInfo::exists(desktop + "/a.txt"));
+        QVERIFY(QFileInfo::exists(root() + "/a.txt"));
+        QVERIFY(h->messages.errors.isEmpty());
+        QVERIFY(QDir(desktop).removeRecursively());
+    }

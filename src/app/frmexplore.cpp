@@ -2,6 +2,7 @@
 
 #include "thumbnails.h"
 
+#include "accessiblepopups.h"
 #include "explorercombo.h"
 #include "explorerlistview.h"
 #include "explorertreeview.h"
@@ -16,12 +17,14 @@
 #include <QCoreApplication>
 #include <algorithm>
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListView>
 #include <QMenuBar>
 #include <QPrinter>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTextEdit>
 #include <QTreeView>
 
@@ -66,6 +69,7 @@ float frmExplore::ScaleHeight() const
 
 QWidget *frmExplore::build()
 {
+    announcePopupMenus();
     auto *window = new FormWindow;
     window->setWindowTitle(QStringLiteral("Tarnwick"));
     window->setAccessibleName(QStringLiteral("Tarnwick"));
@@ -133,6 +137,19 @@ void frmExplore::buildControls(QWidget *client)
     filter->lineEdit()->setAccessibleName(tr("Filter"));
     filter->lineEdit()->setAccessibleDescription(tr("Which files the list shows, as patterns"));
     cboFilter.attach(filter, {6960, 360, 975, 315});
+    // The box is narrow; its list opens as wide as its longest entry, so a
+    // custom filter such as "*.jpg;*.png" shows whole.
+    const auto fitList = [filter] {
+        QAbstractItemView *entries = filter->view();
+        entries->setMinimumWidth(entries->sizeHintForColumn(0) + 2 * entries->frameWidth() +
+                                 entries->verticalScrollBar()->sizeHint().width());
+    };
+    QAbstractItemModel *filters = filter->model();
+    connect(filters, &QAbstractItemModel::rowsInserted, filter, fitList);
+    connect(filters, &QAbstractItemModel::rowsRemoved, filter, fitList);
+    connect(filters, &QAbstractItemModel::modelReset, filter, fitList);
+    connect(filters, &QAbstractItemModel::dataChanged, filter, fitList);
+    fitList();
 
     auto *addressCaption = new CaptionBox(tr("Address"), client);
     txtStatus1.attach(addressCaption, {15, 360, 2595, 360});
@@ -184,6 +201,26 @@ void frmExplore::buildControls(QWidget *client)
     for (QWidget *w : bottomUp)
         w->raise();
 
+    // The strip is under 3 pixels wide; the grip over the panes' facing
+    // edges makes it easy to take, and paints nothing, so the strip looks
+    // as it is. It passes the mouse on in the panel's own coordinates.
+    auto *grip = new MousePanel(&scale_, client);
+    grip->setCursor(Qt::SplitHCursor);
+    const auto inPanel = [this, grip](float x) {
+        return x + scale_.toTwips(grip->x() - picSplitter->x());
+    };
+    grip->onMouseDown([this, inPanel](auto b, auto s, float x, float y) {
+        picSplitter_MouseDown(b, s, inPanel(x), y);
+    });
+    grip->onMouseMove([this, inPanel](auto b, auto s, float x, float y) {
+        picSplitter_MouseMove(b, s, inPanel(x), y);
+    });
+    grip->onMouseUp([this, inPanel](auto b, auto s, float x, float y) {
+        picSplitter_MouseUp(b, s, inPanel(x), y);
+    });
+    grip->raise();
+    splitterGrip_ = grip;
+
     connect(tree, &ExplorerTreeView::GotFocus, this, &frmExplore::CcXploreTreeView1_GotFocus);
     connect(list, &ExplorerListView::GotFocus, this, &frmExplore::CcXploreListView1_GotFocus);
     connect(tree, &ExplorerTreeView::FolderChanged, this,
@@ -217,12 +254,11 @@ void frmExplore::Form_Load()
     pictures.maxPictureBytes = prefs_.read(Pref::ThumbnailMaxMb).toLongLong() << 20;
     list->setThumbnailPolicy(pictures);
 
-    // 3: the view mode.
+    // 3, 4: the view mode, and the marks that name it. The stored "button"
+    // is only ever written beside "view"; the mode alone says which button
+    // shows pressed, as the defaults of the two would disagree.
     list->setViewText(prefs_.read(Pref::View));
-
-    // 4: the small toolbar shows the stored view button pressed.
-    Toolbar1->press(prefs_.read(Pref::Button));
-    Toolbar1->update();
+    markView();
 
     // 5: the custom filters, in key order, skipping empty ones.
     for (int i = 1; i <= CustomFilterCount; ++i) {

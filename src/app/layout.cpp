@@ -13,7 +13,9 @@ constexpr float FilterBoxOffset = 1000;
 constexpr float FilterCaptionWidth = 495;
 constexpr float BottomMargin = 50;
 constexpr float ListCaptionShortfall = 1035;
-constexpr float AddressBoxOverhang = 500;
+// The address box runs under the "Filter" caption by this much, so that no
+// part of the list caption below shows between them.
+constexpr float AddressBoxOverlap = 25;
 } // namespace
 
 void frmExplore::Form_Resize()
@@ -77,11 +79,16 @@ void frmExplore::SizeControls()
     if (listWidth > 0)
         list.setWidth(listWidth);
     txtStatus2.setWidth(list.Width() - ListCaptionShortfall);
-    CcXploreCombo1.setWidth(list.Width() + AddressBoxOverhang - addressShift());
+    // Ending at the caption rather than at the list's width plus 500: that
+    // rule, right at the starting splitter position, falls short of the
+    // caption once the tree is wider and lets the list caption show.
+    CcXploreCombo1.setWidth(Text1.Left() + AddressBoxOverlap - CcXploreCombo1.Left());
     // Right to left, every control mirrors by the window's width, so those
     // not moved above are placed again too.
     if (QWidget *client = picSplitter->parentWidget())
         placeChildrenByDirection(client);
+
+    placeSplitterGrip();
 
     list->setRedraw(true);
     tree->setRedraw(true);

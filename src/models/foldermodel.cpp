@@ -3,6 +3,7 @@
 #include "background.h"
 #include "clipboardfiles.h"
 #include "contenttypes.h"
+#include "datasize.h"
 #include "icons.h"
 #include "jobs.h"
 #include "naturalorder.h"
@@ -348,7 +349,7 @@ int FolderModel::columnCount(const QModelIndex &parent) const
 
 QString FolderModel::sizeText(qint64 bytes)
 {
-    return QLocale().formattedDataSize(bytes, 1, QLocale::DataSizeTraditionalFormat);
+    return dataSizeText(bytes);
 }
 
 const FolderModel::TypeInfo &FolderModel::typeInfo(const FileEntry &e) const

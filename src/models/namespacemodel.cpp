@@ -579,6 +579,11 @@ NamespaceModel::Node *NamespaceModel::shownNode(const QString &path)
     return node;
 }
 
+QString NamespaceModel::desktopFolder() const
+{
+    return rawpath::isDir(rawpath::toBytes(desktopDir_)) ? desktopDir_ : QString();
+}
+
 Location NamespaceModel::locationOf(const QModelIndex &index) const
 {
     if (!index.isValid())

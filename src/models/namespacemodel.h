@@ -48,6 +48,8 @@ public:
     QModelIndex indexOf(const Location &location);
     Location locationOf(const QModelIndex &index) const;
     QString pathOf(const QModelIndex &index) const { return locationOf(index).path; }
+    // The folder the Desktop node stands for; empty when there is none.
+    QString desktopFolder() const;
     bool isLoaded(const QModelIndex &index) const;
     // Reads the mounted volumes again and updates My Computer's children.
     void refreshVolumes();

@@ -26,14 +26,25 @@
 namespace tarnwick {
 
 void ExplorerTreeView::InvokeVerb(Verb verb)
+QString ExplorerTreeView::folderOf(const Location &place) const
 {
-    // Special places are not the verbs' to copy, move or delete.
-    if (!current_.isFolder()) {
+    if (place.isFolder())
+        return place.path;
+    return place == Location::special(DesktopSpace) ? model_->desktopFolder() : QString();
+}
+
+{
+    // Special places are not the verbs' to copy, move or delete; the
+    // Desktop takes what is pasted on it, into the desktop folder.
+    const bool desktop = !current_.isFolder();
+    const QString folder = folderOf(current_);
+    if (folder.isEmpty() || (desktop && verb != Verb::Paste && verb != Verb::Copy &&
+                             verb != Verb::Link && verb != Verb::Properties)) {
         if (verb == Verb::Find)
             openFind();
         return;
     }
-    const QByteArray path = rawpath::toBytes(current_.path);
+    const QByteArray path = rawpath::toBytes(folder);
     const bool volume = !(model_->flags(view_->currentIndex()) & Qt::ItemIsEditable);
     if (verb == Verb::Find) {
         openFind();
@@ -86,13 +97,13 @@ void ExplorerTreeView::showContextMenuFor(const QModelIndex &at, const QPoint &p
 {
     if (!at.isValid()) {
         // Below the last node: the folder shown, as the list's background.
-        if (!current_.isFolder())
+        const QString folder = folderOf(current_);
+        if (folder.isEmpty())
             return;
         QMenu menu(this);
         HistoryVerbs::addEntries(menu, this, *messages_, JobAsker::dialogs());
-        addVerbEntry(menu, Verb::NewFolder, true, [this] {
-            if (!ShellVerbs::makeFolder(this, *messages_, rawpath::toBytes(current_.path))
-                     .isEmpty())
+        addVerbEntry(menu, Verb::NewFolder, true, [this, folder] {
+            if (!ShellVerbs::makeFolder(this, *messages_, rawpath::toBytes(folder)).isEmpty())
                 model_->refresh(view_->currentIndex());
         });
         addVerbEntry(menu, Verb::Paste, holdsFiles(QGuiApplication::clipboard()->mimeData()),
@@ -115,7 +126,8 @@ void ExplorerTreeView::showContextMenuFor(const QModelIndex &at, const QPoint &p
         if (model_->locationOf(at) != current_)
             return; // refused: the user was told why
     }
-    if (!current_.isFolder())
+    const QString folder = folderOf(current_);
+    if (folder.isEmpty())
         return;
     const bool pasteable = holdsFiles(QGuiApplication::clipboard()->mimeData());
     const bool editable = model_->flags(at) & Qt::ItemIsEditable;
@@ -147,11 +159,11 @@ void ExplorerTreeView::showContextMenuFor(const QModelIndex &at, const QPoint &p
 
 void ExplorerTreeView::openTerminalHere()
 {
-    if (!current_.isFolder())
+    if (folderOf(current_).isEmpty())
         return;
     auto *opener = new FileOpener(
         this, {messages_, launcher_ ? launcher_ : &Launcher::system(), &OpenAsker::dialogs()});
-    opener->openTerminalIn(rawpath::toBytes(current_.path));
+    opener->openTerminalIn(rawpath::toBytes(folder));
 }
 
 // Files dropped on a folder node go into that folder, as in the list.
@@ -167,9 +179,10 @@ bool ExplorerTreeView::handleDrag(QEvent *event)
         drop->setDropAction(Qt::IgnoreAction);
         return true;
     };
-    if (!files || !target.isFolder())
+    const QString into = folderOf(target);
+    if (!files || into.isEmpty())
         return refuse();
-    const QByteArray folder = rawpath::toBytes(target.path);
+    const QByteArray folder = rawpath::toBytes(into);
     const JobKind kind = ShellVerbs::dropKind(drop->modifiers(), files->paths, folder);
     if (!FileTransfer::refusal(kind, files->paths, folder).isEmpty())
         return refuse();

@@ -111,6 +111,9 @@ private:
     void openTerminalHere();
     void showContextMenu(const QPoint &pos);
     void showContextMenuFor(const QModelIndex &at, const QPoint &pos);
+    // The folder a place stands for: its own path, or the desktop folder
+    // for the Desktop; empty for the other special places.
+    QString folderOf(const Location &place) const;
     bool handleDrag(QEvent *event);
     void leaveGoneFolder();
     // Leaves the current folder, gone, for `path`, the nearest still there.
