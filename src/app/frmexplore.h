@@ -228,7 +228,9 @@ private:
     void focusAddress();
     void focusNextPane(bool forward);
     void alignBars();
-    void chooseView(ExplorerListView::ViewMode mode, QAction *entry, const QString &key);
+    void chooseView(ExplorerListView::ViewMode mode, const QString &key);
+    void markView();
+    void placeSplitterGrip();
     void dispatchToolbarKey(const QString &key);
     void invokeVerb(Verb verb);
     QSize normalOuterSize() const;
@@ -244,6 +246,9 @@ private:
     QSize lastOuterSize_;                // pixels, kept for after the window has gone
     std::optional<QSize> pendingNormal_; // pixels, for when the window is restored
     std::optional<StartPlace> start_;
+    // Takes the mouse a few pixels either side of the splitter's thin strip
+    // and hands it to the splitter's own handlers.
+    QPointer<MousePanel> splitterGrip_;
 };
 
 } // namespace tarnwick

@@ -29,10 +29,12 @@ void frmExplore::picSplitter_MouseMove(Qt::MouseButtons, Qt::KeyboardModifiers, 
         x = panelWidth - x;
     if (x <= 0) {
         CcXploreTreeView1.setWidth(1);
+        placeSplitterGrip();
         return;
     }
     if (x >= panelWidth) {
         CcXploreTreeView1.setWidth(panelWidth - PaneGap);
+        placeSplitterGrip();
         return;
     }
     CcXploreTreeView1.setWidth(x);
@@ -43,6 +45,18 @@ void frmExplore::picSplitter_MouseMove(Qt::MouseButtons, Qt::KeyboardModifiers, 
     txtStatus1.setWidth(x);
     txtStatus2.setWidth(CcXploreListView1.Width());
     txtStatus2.setLeft(CcXploreListView1.Left());
+    placeSplitterGrip();
+}
+
+void frmExplore::placeSplitterGrip()
+{
+    constexpr int Reach = 3; // pixels either side of the strip
+    if (!splitterGrip_)
+        return;
+    const int start = scale_.toPixels(CcXploreTreeView1.Width());
+    const int end = scale_.toPixels(CcXploreTreeView1.Width() + PaneGap);
+    const QRect panel = picSplitter->geometry();
+    splitterGrip_->setGeometry(start - Reach, panel.top(), end - start + 2 * Reach, panel.height());
 }
 
 } // namespace tarnwick

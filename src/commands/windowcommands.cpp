@@ -88,6 +88,8 @@ void frmExplore::mnuToolsDisconnectNetDrive_Click()
 void frmExplore::mnuToolsCustomizeToolbar_Click()
 {
     Toolbar1->customize();
+    // A view button taken out and put back comes back released.
+    markView();
 }
 
 // Modal, without an owner: the main window takes no input until it closes.

@@ -3,6 +3,7 @@
 #include "archiveunpack.h"
 
 #include "archives.h"
+#include "datasize.h"
 #include "fdwalk.h"
 #include "names.h"
 #include "rawpaths.h"
@@ -48,14 +49,13 @@ bool Unpack::sizeAllowed(qint64 total)
         Words::tr(
             "It holds at least %1 in an archive of %2, and the disk has %3 free; it may fill the "
             "disk. Retry goes on unpacking it, Skip leaves it packed.")
-            .arg(l.formattedDataSize(total), l.formattedDataSize(size_),
-                 l.formattedDataSize(free_));
+            .arg(dataSizeText(total, l), dataSizeText(size_, l), dataSizeText(free_, l));
     switch (job_.askError(what, reason)) {
     case ErrorChoice::Retry:
         sizeAccepted_ = true;
         return true;
     case ErrorChoice::Skip:
-        fail(Words::tr("It was left packed: it unpacks to %1.").arg(l.formattedDataSize(total)));
+        fail(Words::tr("It was left packed: it unpacks to %1.").arg(dataSizeText(total, l)));
         return false;
     case ErrorChoice::Cancel:
         stop_ = true;

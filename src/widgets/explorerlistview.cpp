@@ -16,6 +16,7 @@
 #include "rawpaths.h"
 #include "shellitems.h"
 #include "shellsources.h"
+#include "sortheader.h"
 #include "thumbnails.h"
 #include "usermessages.h"
 #include "volumemonitor.h"
@@ -80,6 +81,7 @@ ExplorerListView::ExplorerListView(QWidget *parent)
     connect(model_, &QAbstractItemModel::modelReset, this, askSoon);
 
     details_ = new QTreeView(this);
+    details_->setHeader(new SortHeader(details_));
     details_->setRootIsDecorated(false);
     details_->setItemsExpandable(false);
     details_->setUniformRowHeights(true);

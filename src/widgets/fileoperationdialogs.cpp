@@ -1,5 +1,6 @@
 #include "fileoperationdialogs.h"
 
+#include "datasize.h"
 #include "operationswindow.h"
 #include "rawpaths.h"
 #include "undo.h"
@@ -99,7 +100,7 @@ QString describe(bool isDir, qint64 size, qint64 mtime)
     const QString when =
         QLocale().toString(QDateTime::fromSecsSinceEpoch(mtime), QLocale::ShortFormat);
     return isDir ? Words::tr("a folder, modified %1").arg(when)
-                 : Words::tr("%1, modified %2").arg(QLocale().formattedDataSize(size), when);
+                 : Words::tr("%1, modified %2").arg(dataSizeText(size), when);
 }
 
 class ConflictDialog : public QDialog

@@ -1,5 +1,6 @@
 #include "operationswindow.h"
 
+#include "datasize.h"
 #include "fileoperationdialogs.h"
 
 #include <QApplication>
@@ -142,13 +143,12 @@ private:
         const QLocale l;
         if (r.bytesTotal() <= 0)
             return Words::tr("%1 of %2 items").arg(r.filesDone()).arg(r.filesTotal());
-        QString text =
-            Words::tr("%1 of %2")
-                .arg(l.formattedDataSize(r.bytesDone()), l.formattedDataSize(r.bytesTotal()));
+        QString text = Words::tr("%1 of %2")
+                           .arg(dataSizeText(r.bytesDone(), l), dataSizeText(r.bytesTotal(), l));
         if (speed_ > 0) {
             const qint64 left = qint64(double(r.bytesTotal() - r.bytesDone()) / speed_);
             text += QLatin1String(", ") + Words::tr("%1/s, about %2 left")
-                                              .arg(l.formattedDataSize(qint64(speed_)))
+                                              .arg(dataSizeText(qint64(speed_), l))
                                               .arg(timeLeft(left));
         }
         return text;

@@ -71,6 +71,14 @@ bool Toolbar::press(const QString &key)
     return true;
 }
 
+void Toolbar::releaseGroup()
+{
+    for (size_t k = 0; k < buttons_.size(); ++k) {
+        if (buttons_[k].style == Style::Group)
+            widgets_[k]->setChecked(false);
+    }
+}
+
 bool Toolbar::isPressed(const QString &key) const
 {
     const int i = indexOf(key);

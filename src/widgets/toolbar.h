@@ -51,6 +51,8 @@ public:
 
     // Presses the group button with `key`; false when there is none.
     bool press(const QString &key);
+    // Releases every group button.
+    void releaseGroup();
     bool isPressed(const QString &key) const;
     // The pressed group button's key, or empty.
     QString pressedKey() const;
