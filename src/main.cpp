@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDBusConnection>
+#include <QDir>
 #include <QSessionManager>
 #include <cstdio>
 #include <cstring>
@@ -37,6 +38,13 @@ struct CommandLine
     QCommandLineOption splash{
         QStringLiteral("splash"),
         text(QT_TRANSLATE_NOOP("CommandLine", "Show the splash screen first."))};
+    // The desktop's menu starts the program with this: a user who picks it
+    // there expects the home folder.
+    QCommandLineOption home{
+        QStringLiteral("home"),
+        text(QT_TRANSLATE_NOOP("CommandLine",
+                               "Open the home folder when no path is given (or none can be "
+                               "shown)."))};
 
     CommandLine()
     {
@@ -45,7 +53,7 @@ struct CommandLine
             "Browse and manage files: a folder tree beside the folder's contents.")));
         parser.addHelpOption();
         parser.addVersionOption();
-        parser.addOptions({select, splash});
+        parser.addOptions({select, splash, home});
         parser.addPositionalArgument(
             QStringLiteral("paths"),
             text(QT_TRANSLATE_NOOP(
@@ -135,8 +143,10 @@ int main(int argc, char *argv[])
         arguments << rawpath::toText(QByteArray(argv[i]));
     CommandLine commandLine;
     commandLine.parser.process(arguments); // refuses unknown options
-    const StartRequest start = startPlaces(commandLine.parser.positionalArguments(),
-                                           commandLine.parser.isSet(commandLine.select));
+    StartRequest start = startPlaces(commandLine.parser.positionalArguments(),
+                                     commandLine.parser.isSet(commandLine.select));
+    if (start.places.isEmpty() && commandLine.parser.isSet(commandLine.home))
+        start.places << StartPlace{QDir::homePath(), {}};
     for (const QString &problem : start.problems)
         std::fprintf(stderr, "%s: %s\n", qPrintable(QCoreApplication::applicationName()),
                      rawpath::toBytes(problem).constData());

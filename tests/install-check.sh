@@ -102,6 +102,8 @@ if [ -f "$desktop" ]; then
     # What it starts and shows must be what was installed.
     exec_line=$(sed -n 's/^Exec=//p' "$desktop" | head -n 1)
     [ -x "$root/bin/${exec_line%% *}" ] || fail "the launcher starts '${exec_line%% *}', not installed"
+    # Picked from the menu with no folder, the program opens the home folder.
+    case " $exec_line " in *" --home "*) ;; *) fail "the launcher does not ask for the home folder" ;; esac
     icon=$(sed -n 's/^Icon=//p' "$desktop")
     [ -f "$hicolor/scalable/apps/$icon.svg" ] || fail "the launcher's icon '$icon' is not installed"
     grep -qx 'MimeType=inode/directory;' "$desktop" || fail "the launcher does not open folders"

@@ -220,6 +220,11 @@ private slots:
         QTest::newRow("missing") << QStringList{"R/nope"} << -1 << QString()
                                  << QString("tarnwick: “R/nope”: No such file or directory.")
                                  << QStringList{""};
+        // As the desktop's menu starts it: "H" stands for the home folder.
+        QTest::newRow("--home alone")
+            << QStringList{"--home"} << -1 << QString() << QString() << QStringList{"H"};
+        QTest::newRow("--home with a folder") << QStringList{"--home", "R/docs"} << -1 << QString()
+                                              << QString() << QStringList{"R/docs"};
         QTest::newRow("the files of one folder")
             << QStringList{"docs/a.txt", "docs/b c.txt"} << -1 << QString() << QString()
             << QStringList{"R/docs|a.txt|b c.txt"};
@@ -271,7 +276,7 @@ private slots:
         QVERIFY2(err.contains(errors), qPrintable(err));
         QStringList got;
         for (const Report &r : seen)
-            got << r.place.join('|').replace(root(), "R");
+            got << r.place.join('|').replace(root(), "R").replace(QDir::homePath(), "H");
         got.sort();
         reports.sort();
         QCOMPARE(got, reports);

@@ -542,6 +542,60 @@ private slots:
                  QStringLiteral("Separator"));
     }
 
+    // Back, Forward and Home are offered besides the design's buttons, which
+    // the toolbars start with alone; added, they are kept for the next start
+    // and go where they say.
+    void navigationButtons()
+    {
+        const QStringList keys{"Back", "Forward", "Home"};
+        QTemporaryDir places;
+        QDir(places.path()).mkpath("a");
+        frmExplore &f = h->openOn(places.path());
+        for (const Toolbar *bar : {f.Toolbar1.get(), f.Toolbar2.get()})
+            for (const QString &key : keys)
+                QCOMPARE(bar->indexOf(key), -1);
+        QStringList offered;
+        QTimer::singleShot(0, [&] {
+            auto *d = test::shownDialog<ToolbarCustomizeDialog>();
+            if (!d)
+                return;
+            for (int row = 0; row < d->availableList()->count(); ++row)
+                offered << d->availableList()->item(row)->text();
+            d->currentList()->setCurrentRow(0);
+            for (const QString &key : keys) {
+                d->availableList()->setCurrentRow(int(offered.indexOf(key)));
+                d->add();
+                offered = QStringList{offered.first()}; // each is offered once
+                for (int row = 1; row < d->availableList()->count(); ++row)
+                    offered << d->availableList()->item(row)->text();
+            }
+            d->accept();
+        });
+        f.menuEntry(QStringLiteral("mnuToolsCustomizeToolbar"))->trigger();
+        for (const QString &key : keys)
+            QVERIFY2(!offered.contains(key), qPrintable(offered.join(", ")));
+        const QString stored = h->prefs.read(Pref::Toolbar1Buttons);
+        QVERIFY2(stored.startsWith("Home,Forward,Back,UpOneLevel,|,"), qPrintable(stored));
+        QCOMPARE(h->prefs.read(Pref::Toolbar2Buttons), QStringLiteral("*"));
+
+        // The next start: a word naming no button is passed over.
+        h.reset();
+        h = std::make_unique<test::ExploreHarness>();
+        h->store(Pref::Toolbar1Buttons, "Bogus," + stored);
+        frmExplore &g = h->openOn(places.path() + "/a");
+        QCOMPARE(buttonKeys(g.Toolbar1.get()).mid(0, 5),
+                 (QStringList{"Home", "Forward", "Back", "UpOneLevel", "|"}));
+        QCOMPARE(g.Toolbar2->indexOf("Home"), -1);
+        QVERIFY(!g.Toolbar1->buttons().front().picture.isNull());
+        const auto press = [&](const QString &key) {
+            g.Toolbar1_ButtonClick(key);
+            return g.CcXploreTreeView1->CurrentFolder();
+        };
+        QCOMPARE(press("Home"), QDir::homePath());
+        QCOMPARE(press("Back"), places.path() + "/a");
+        QCOMPARE(press("Forward"), QDir::homePath());
+    }
+
     void mapAndDisconnectANetworkDrive()
     {
         QTemporaryDir share;

@@ -8,6 +8,8 @@
 #include "findwindow.h"
 #include "foldermodel.h"
 #include "harness.h"
+#include "namespacemodel.h"
+#include "propertiesdialog.h"
 #include "shellverbs.h"
 
 #include <QLineEdit>
@@ -232,6 +234,61 @@ private slots:
                      QList<QByteArray>{QFile::encodeName(root() + "/a/b/file.txt")});
         else
             QVERIFY(asker.prompts.first().contains("“file.txt”"));
+    }
+
+    // Ctrl+H flips the stored switch the Options dialog's box shows, in both
+    // panes, from wherever the focus is in the window.
+    void ctrlHShowsOrHidesHiddenFiles()
+    {
+        test::writeFile(root() + "/a/.dot", "x");
+        frmExplore &f = openOn(root() + "/a");
+        ExplorerListView *list = f.CcXploreListView1.get();
+        const QString shown[] = {QStringLiteral("0"), QStringLiteral("1")};
+        for (const bool show : {false, true}) {
+            if (show)
+                f.CcXploreCombo1->lineEdit()->setFocus();
+            else
+                list->currentView()->setFocus();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_H, Qt::ControlModifier);
+            QCOMPARE(h->prefs.read(Pref::HiddenFiles), shown[show]);
+            QCOMPARE(f.CcXploreTreeView1->model()->showHidden(), show);
+            QTRY_COMPARE(list->model()->rowOfName(".dot") >= 0, show);
+        }
+    }
+
+    // Alt+Enter shows the Properties of the selection rather than opening it.
+    void altEnterShowsProperties_data()
+    {
+        QTest::addColumn<bool>("inTree");
+        QTest::addColumn<int>("key");
+        QTest::newRow("list, Return") << false << int(Qt::Key_Return);
+        QTest::newRow("list, keypad Enter") << false << int(Qt::Key_Enter);
+        QTest::newRow("tree, Return") << true << int(Qt::Key_Return);
+    }
+    void altEnterShowsProperties()
+    {
+        QFETCH(bool, inTree);
+        QFETCH(int, key);
+        frmExplore &f = openOn(root() + "/a");
+        ExplorerListView *list = f.CcXploreListView1.get();
+        QAbstractItemView *view =
+            inTree ? static_cast<QAbstractItemView *>(f.CcXploreTreeView1->view())
+                   : list->currentView();
+        view->setFocus();
+        if (!inTree)
+            view->setCurrentIndex(list->model()->index(list->model()->rowOfName("b"), 0));
+        QString title;
+        QTimer::singleShot(0, [&] {
+            if (auto *d = test::shownDialog<PropertiesDialog>()) {
+                title = d->windowTitle();
+                d->reject();
+            }
+        });
+        const Qt::KeyboardModifiers mods =
+            Qt::AltModifier | (key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+        QTest::keyClick(view, Qt::Key(key), mods);
+        QCOMPARE(title, inTree ? QString("Properties of a") : QString("Properties of b"));
+        QCOMPARE(f.CcXploreTreeView1->CurrentFolder(), root() + "/a"); // nothing opened
     }
 
     // A menu closed with Escape leaves the keys with the menu bar; Ctrl+V

@@ -1,6 +1,7 @@
 // The Recycle Bin's verbs in the file list: restoring and deleting for good
 // what it shows, from the home trash and from another volume's.
 #include "explorerlistview.h"
+#include "explorertreeview.h"
 #include "foldermodel.h"
 #include "harness.h"
 #include "mounts.h"
@@ -8,7 +9,10 @@
 #include "trash.h"
 
 #include <QItemSelectionModel>
+#include <QMenu>
 #include <QStandardPaths>
+#include <QTimer>
+#include <QTreeView>
 #include <algorithm>
 #include <dirent.h>
 #include <fcntl.h>
@@ -238,6 +242,90 @@ private slots:
         }
         QCOMPARE(readRaw(path), "taken");
         QCOMPARE(contents.size(), 7);
+    }
+
+    // "Empty Recycle Bin" on the Recycle Bin's background, its item on the
+    // Desktop and its node in the tree: a question, then every trash the
+    // Recycle Bin shows emptied. Greyed where the Recycle Bin is seen empty.
+    void emptyRecycleBin_data()
+    {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<bool>("answer");
+        QTest::newRow("background, yes") << "background" << true;
+        QTest::newRow("background, no") << "background" << false;
+        QTest::newRow("desktop item") << "desktop" << true;
+        QTest::newRow("tree node") << "tree" << true;
+    }
+    void emptyRecycleBin()
+    {
+        QFETCH(QString, from);
+        QFETCH(bool, answer);
+        std::optional<test::ScratchVolume> volume;
+        QList<QByteArray> tops;
+        QList<QByteArray> trashes{QFile::encodeName(trashFolder())};
+        if (volume.emplace(root()).isMounted()) {
+            tops << volume->encodedPath();
+            trashes << volume->encodedPath() + "/.Trash-" + QByteArray::number(geteuid());
+            QVERIFY(test::writeFile(volume->path() + "/v.txt", "v"));
+            QVERIFY(TrashStore({}, tops).trash(volume->path() + "/v.txt"));
+        }
+        for (const QString name : {"a.txt", "b"})
+            QVERIFY(test::writeFile(root() + "/" + name) &&
+                    TrashStore().trash(root() + "/" + name));
+        test::RecordingMessages messages;
+        messages.confirmAnswers = {answer};
+        ExplorerListView list;
+        list.setMessages(&messages);
+        list.setVolumeSource([] { return QList<Volume>{}; });
+        list.setTrashTopSource([tops] { return tops; });
+        ExplorerTreeView tree;
+        tree.setMessages(&messages);
+        tree.setLinkedListView(&list);
+        QAbstractItemView *view = list.currentView();
+        if (from == "tree") {
+            view = tree.view();
+            QVERIFY(tree.navigateTo(Location::special(RecycleBinSpace)));
+        } else {
+            list.setLocation(Location::special(from == "desktop" ? DesktopSpace : RecycleBinSpace));
+        }
+        QVERIFY(test::waitListed(&list));
+        if (from == "desktop") {
+            for (int r = 0; r < list.shellModel()->rowCount(); ++r)
+                if (list.shellModel()->itemAt(r).target == Location::special(RecycleBinSpace))
+                    view->setCurrentIndex(list.shellModel()->index(r, 0));
+        } else if (from == "background") {
+            view->setCurrentIndex({});
+        }
+        const auto emptyEntry = [&](bool trigger) {
+            std::optional<bool> enabled;
+            QTimer::singleShot(0, [&] {
+                auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+                for (QAction *a : menu ? menu->actions() : QList<QAction *>{}) {
+                    if (a->text() == "Empty Recycle &Bin") {
+                        enabled = a->isEnabled();
+                        if (trigger)
+                            a->trigger();
+                    }
+                }
+                if (menu)
+                    menu->close();
+            });
+            QTest::keyClick(view, Qt::Key_F10, Qt::ShiftModifier);
+            return enabled;
+        };
+        QCOMPARE(emptyEntry(true), std::optional(true));
+        QCOMPARE(messages.confirmations,
+                 QStringList{"Permanently delete everything in the Recycle Bin? This cannot be "
+                             "undone."});
+        for (const QByteArray &trash : trashes) {
+            QCOMPARE(namesIn(trash + "/files").isEmpty(), answer);
+            QCOMPARE(namesIn(trash + "/info").isEmpty(), answer);
+        }
+        QCOMPARE(messages.errors, QStringList());
+        if (from == "background" && answer) {
+            QTRY_COMPARE(list.shellModel()->rowCount(), 0);
+            QCOMPARE(emptyEntry(false), std::optional(false));
+        }
     }
 
     // Restore and Delete on items gone from the trash meanwhile say so.

@@ -11,8 +11,12 @@
 
 #include <QClipboard>
 #include <QDropEvent>
+#include <QLineEdit>
+#include <QMenu>
 #include <QMimeData>
+#include <QProcess>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QTreeView>
 #include <fcntl.h>
 #include <unistd.h>
@@ -252,6 +256,100 @@ private slots:
         }
     }
 
+    // Shift+Delete asks its own question, No by default, and deletes past the
+    // Recycle Bin.
+    void shiftDeleteDeletesForGood_data()
+    {
+        QTest::addColumn<bool>("inTree");
+        QTest::addColumn<QStringList>("selected");
+        QTest::addColumn<bool>("answer");
+        QTest::addColumn<QString>("question");
+        QTest::newRow("list, one") << false << QStringList{"a.txt"} << true
+                                   << "Permanently delete “a.txt”? This cannot be undone.";
+        QTest::newRow("list, two") << false << QStringList{"a.txt", "sub"} << true
+                                   << "Permanently delete these 2 items? This cannot be undone.";
+        QTest::newRow("list, no") << false << QStringList{"a.txt"} << false
+                                  << "Permanently delete “a.txt”? This cannot be undone.";
+        QTest::newRow("tree") << true << QStringList{"sub"} << true
+                              << "Permanently delete “sub”? This cannot be undone.";
+    }
+    void shiftDeleteDeletesForGood()
+    {
+        QFETCH(bool, inTree);
+        QFETCH(QStringList, selected);
+        QFETCH(bool, answer);
+        QFETCH(QString, question);
+        test::writeFile(root() + "/a.txt", "alpha");
+        test::writeFile(root() + "/sub/inner.txt", "beta");
+        frmExplore &f = openWithSelection(inTree ? QStringList{} : selected);
+        if (inTree)
+            QVERIFY(f.CcXploreTreeView1->setCurrentFolder(root() + "/sub"));
+        h->messages.confirmAnswers = {answer};
+        QWidget *pane = inTree ? static_cast<QWidget *>(f.CcXploreTreeView1->view())
+                               : f.CcXploreListView1->currentView();
+        QTest::keyClick(pane, Qt::Key_Delete, Qt::ShiftModifier);
+        QCOMPARE(h->messages.confirmations, QStringList{question});
+        for (const QString &n : selected)
+            QCOMPARE(QFileInfo::exists(root() + "/" + n), !answer);
+        QVERIFY(!QFileInfo::exists(trashFolder() + "/files"));
+        if (inTree)
+            QCOMPARE(f.CcXploreTreeView1->CurrentFolder(), root());
+    }
+
+    // Renaming selects the name without its extension, so what is typed
+    // keeps the item's type.
+    void renameSelectsTheNameBeforeItsExtension_data()
+    {
+        QTest::addColumn<QString>("pane");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("selected");
+        QTest::addColumn<bool>("isDir");
+        QTest::newRow("icons") << "icons"
+                               << "beach.jpg"
+                               << "beach" << false;
+        QTest::newRow("details") << "details"
+                                 << "archive.tar.gz"
+                                 << "archive.tar" << false;
+        QTest::newRow("dot file") << "details"
+                                  << ".bashrc"
+                                  << ".bashrc" << false;
+        QTest::newRow("no dot") << "icons"
+                                << "README"
+                                << "README" << false;
+        QTest::newRow("folder") << "icons"
+                                << "photos.2024"
+                                << "photos.2024" << true;
+        QTest::newRow("tree folder") << "tree"
+                                     << "photos.2024"
+                                     << "photos.2024" << true;
+    }
+    void renameSelectsTheNameBeforeItsExtension()
+    {
+        QFETCH(QString, pane);
+        QFETCH(QString, name);
+        QFETCH(QString, selected);
+        QFETCH(bool, isDir);
+        QVERIFY(isDir ? QDir().mkpath(root() + "/" + name) : test::writeFile(root() + "/" + name));
+        frmExplore &f = openWithSelection({});
+        ExplorerListView *list = f.CcXploreListView1.get();
+        QAbstractItemView *view = list->currentView();
+        if (pane == "tree") {
+            QVERIFY(f.CcXploreTreeView1->setCurrentFolder(root() + "/" + name));
+            view = f.CcXploreTreeView1->view();
+        } else {
+            if (pane == "details")
+                f.mnuViewDetails_Click();
+            view = list->currentView();
+            view->setCurrentIndex(list->model()->index(list->model()->rowOfName(name), 0));
+        }
+        view->setFocus();
+        QTest::keyClick(view, Qt::Key_F2);
+        auto *editor = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+        QVERIFY(editor);
+        QCOMPARE(editor->text(), name);
+        QTRY_COMPARE(editor->selectedText(), selected);
+    }
+
     // One rule names every item that must not take a taken name's place.
     void numberedNamesFit_data()
     {
@@ -366,7 +464,7 @@ private slots:
     {
         QFETCH(bool, cut);
         test::writeFile(root() + "/src/a.txt", "alpha");
-        QDir().mkpath(root() + "/dst");
+        test::writeFile(root() + "/dst/z.txt", "was there");
         frmExplore &f = h->open();
         f.CcXploreTreeView1->setCurrentFolder(root() + "/src");
         ExplorerListView *list = f.CcXploreListView1.get();
@@ -379,15 +477,44 @@ private slots:
         QVERIFY(f.mnuEditPaste->isEnabled());
         f.CcXploreTreeView1->setCurrentFolder(root() + "/dst");
         QVERIFY(test::waitListed(list));
+        list->setSelected(list->model()->rowOfName("z.txt"), true);
         f.Toolbar1_ButtonClick(QStringLiteral("Paste"));
         QFile pasted(root() + "/dst/a.txt");
         QTRY_VERIFY(pasted.exists());
+        // What arrived is the selection once the folder's watcher brings it in.
+        QTRY_COMPARE(list->selectedPaths(),
+                     QList<QByteArray>{QFile::encodeName(pasted.fileName())});
+        QCOMPARE(list->currentView()->currentIndex().row(), list->model()->rowOfName("a.txt"));
         QVERIFY(pasted.open(QIODevice::ReadOnly));
         QCOMPARE(pasted.readAll(), QByteArray("alpha"));
         QCOMPARE(QFile::exists(root() + "/src/a.txt"), !cut);
         // A pasted cut is done with once the paste has ended.
         QTRY_COMPARE((f.mnuEditTop_Click(), f.mnuEditPaste->isEnabled()), !cut);
         QVERIFY(h->messages.errors.isEmpty());
+    }
+
+    // Extract Here from the list's menu: what the archive made becomes the
+    // selection.
+    void extractHereSelectsWhatArrived()
+    {
+        test::writeFile(root() + "/in/inner.txt", "x");
+        QCOMPARE(QProcess::execute(
+                     "tar", {"czf", root() + "/b.tar.gz", "-C", root() + "/in", "inner.txt"}),
+                 0);
+        frmExplore &f = openWithSelection({"b.tar.gz"});
+        ExplorerListView *list = f.CcXploreListView1.get();
+        QAbstractItemView *view = list->currentView();
+        view->setCurrentIndex(list->model()->index(list->model()->rowOfName("b.tar.gz"), 0));
+        QTimer::singleShot(0, [] {
+            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            for (QAction *a : menu ? menu->actions() : QList<QAction *>{})
+                if (a->text() == "E&xtract Here")
+                    a->trigger();
+            if (menu)
+                menu->close();
+        });
+        QTest::keyClick(view, Qt::Key_F10, Qt::ShiftModifier);
+        QTRY_COMPARE(list->selectedPaths(), QList<QByteArray>{rootBytes() + "/inner.txt"});
     }
 
     void pasteWithoutFiles()
@@ -493,6 +620,9 @@ private slots:
         QTRY_VERIFY(QFileInfo::exists(landed) || QFileInfo(landed).isSymLink());
         QCOMPARE(QFileInfo(landed).isSymLink(), result == "link");
         QTRY_COMPARE(QFile::exists(root() + "/src/a.txt"), result != "move");
+        // Into the folder shown (from either pane), what arrived is selected.
+        if (!intoInner)
+            QTRY_COMPARE(list->selectedPaths(), QList<QByteArray>{QFile::encodeName(landed)});
     }
 
     // A drag begins over the item being dragged, a place that refuses it.
@@ -575,10 +705,6 @@ private slots:
         }
         QFile::setPermissions(root(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
-};
-
-TARNWICK_TEST_MAIN(TestVerbs)
-#include "test_verbs.moc"
 
     // The Desktop node of the tree stands for the desktop folder: it has a
     // folder's menu, and what is pasted on it lands in that folder.
@@ -613,3 +739,7 @@ TARNWICK_TEST_MAIN(TestVerbs)
         QVERIFY(h->messages.errors.isEmpty());
         QVERIFY(QDir(desktop).removeRecursively());
     }
+};
+
+TARNWICK_TEST_MAIN(TestVerbs)
+#include "test_verbs.moc"

@@ -132,8 +132,12 @@ public:
     // Toolbars: a clicked button's key reaches the handler its menu entry has.
     void Toolbar1_ButtonClick(const QString &key);
     void Toolbar2_ButtonClick(const QString &key);
-    // The toolbars' Up One Level.
+    // The toolbars' Up One Level, and the buttons the customise dialog
+    // offers besides the design's: Back, Forward and Home.
     void upOneLevel();
+    void goBack();
+    void goForward();
+    void goHome();
     // The menu entry of that name, if any.
     QAction *menuEntry(const QString &name) const;
 
@@ -226,6 +230,7 @@ private:
     void buildToolbars();
     void buildKeys(QWidget *window);
     void focusAddress();
+    void toggleHiddenFiles();
     void focusNextPane(bool forward);
     void alignBars();
     void chooseView(ExplorerListView::ViewMode mode, const QString &key);

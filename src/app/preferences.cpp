@@ -56,7 +56,7 @@ bool megabytes(const QString &v)
     return wholeNumberIn(v, 0, 1 << 20);
 }
 
-constexpr int KeyCount = int(Pref::ThumbnailMaxMb) + 1;
+constexpr int KeyCount = int(Pref::Toolbar2Buttons) + 1;
 
 const std::array<PrefKey, KeyCount> &table()
 {
@@ -84,6 +84,8 @@ const std::array<PrefKey, KeyCount> &table()
         {Pref::IconSize, "IconSize", "48", iconSide},
         {Pref::ThumbnailsOnNetwork, "ThumbnailsOnNetwork", "0", switchText},
         {Pref::ThumbnailMaxMb, "ThumbnailMaxMB", "50", megabytes},
+        {Pref::Toolbar1Buttons, "Toolbar1Buttons", "*", anyText},
+        {Pref::Toolbar2Buttons, "Toolbar2Buttons", "*", anyText},
     }};
     return keys;
 }

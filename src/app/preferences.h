@@ -25,6 +25,8 @@ enum class Pref
     IconSize,            // the side of Large Icons' pictures, 48 to 256
     ThumbnailsOnNetwork, // pictures of files on network mounts too
     ThumbnailMaxMb,      // pictures larger than this get no thumbnail
+    Toolbar1Buttons,     // a customised arrangement of each toolbar, "*" for the
+    Toolbar2Buttons,     // design's (see Toolbar::arrangementText)
 };
 
 constexpr int CustomFilterCount = 12;

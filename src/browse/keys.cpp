@@ -1,12 +1,13 @@
 // Keys that no menu shows, as users of a file manager expect them: the
 // address box, the panes in turn, up, back and forward through the folders
-// seen in this window, and Find. They belong to the window, so they work
-// whichever of its controls has the focus; a text box keeps the editing keys
-// (Backspace among them) for itself.
+// seen in this window, Find, and hidden files shown or not. They belong to
+// the window, so they work whichever of its controls has the focus; a text
+// box keeps the editing keys (Backspace among them) for itself.
 #include "explorercombo.h"
 #include "explorerlistview.h"
 #include "explorertreeview.h"
 #include "frmexplore.h"
+#include "preferences.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -63,6 +64,7 @@ void frmExplore::buildKeys(QWidget *window)
     bind({Qt::ALT | Qt::Key_Left}, [this] { CcXploreTreeView1->GoBack(); });
     bind({Qt::ALT | Qt::Key_Right}, [this] { CcXploreTreeView1->GoForward(); });
     bind({QKeyCombination(Qt::Key_F3)}, [this] { mnuToolsFind_Click(); });
+    bind({Qt::CTRL | Qt::Key_H}, [this] { toggleHiddenFiles(); });
 
     // A menu closed with Escape leaves the menu bar holding the keys; Cut,
     // Copy and Paste still go to the pane last worked in, which takes the
@@ -83,6 +85,15 @@ void frmExplore::buildKeys(QWidget *window)
         }
         return false;
     }));
+}
+
+// The same stored switch as the Options dialog's "Show Hidden Files" box, so
+// the box agrees when it next opens; the tree follows the list.
+void frmExplore::toggleHiddenFiles()
+{
+    const bool show = !CcXploreListView1->Hidden();
+    prefs_.write(Pref::HiddenFiles, show ? QStringLiteral("1") : QStringLiteral("0"));
+    CcXploreListView1->setShowHidden(show);
 }
 
 void frmExplore::focusAddress()

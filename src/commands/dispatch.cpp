@@ -3,6 +3,7 @@
 #include "commandtable.h"
 #include "frmexplore.h"
 
+#include <QDir>
 #include <cstring>
 
 namespace tarnwick {
@@ -40,6 +41,9 @@ const Command table[] = {
     {"mnuToolsHistory", nullptr, &frmExplore::mnuToolsHistory_Click},
     {"mnuHelpAbout", nullptr, &frmExplore::mnuHelpAbout_Click},
     {nullptr, "UpOneLevel", &frmExplore::upOneLevel},
+    {nullptr, "Back", &frmExplore::goBack},
+    {nullptr, "Forward", &frmExplore::goForward},
+    {nullptr, "Home", &frmExplore::goHome},
 };
 
 } // namespace
@@ -83,6 +87,21 @@ void frmExplore::dispatchToolbarKey(const QString &key)
 void frmExplore::upOneLevel()
 {
     CcXploreTreeView1->GoUpOneLevel();
+}
+
+void frmExplore::goBack()
+{
+    CcXploreTreeView1->GoBack();
+}
+
+void frmExplore::goForward()
+{
+    CcXploreTreeView1->GoForward();
+}
+
+void frmExplore::goHome()
+{
+    CcXploreTreeView1->setCurrentFolder(QDir::homePath());
 }
 
 } // namespace tarnwick

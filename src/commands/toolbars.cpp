@@ -1,10 +1,12 @@
 // The two toolbars: the same buttons, small and large, and their pictures.
 #include "frmexplore.h"
 #include "icons.h"
+#include "preferences.h"
 
 #include <QCoreApplication>
 #include <QPainter>
 #include <QPainterPath>
+#include <tuple>
 
 namespace tarnwick {
 
@@ -64,8 +66,9 @@ QPixmap drawPicture(int picture, int size)
                        QPointF(s * 0.88, s * (0.42 + 0.16 * r)));
         break;
     default: { // a labelled tile
-        static const char *labels[] = {"",    "Up",   "Map", "Disc", "Cut", "Copy", "Paste", "",
-                                       "Del", "Prop", "",    "",     "",    "",     "Print"};
+        static const char *labels[] = {"",      "Up", "Map",   "Disc", "Cut", "Copy",
+                                       "Paste", "",   "Del",   "Prop", "",    "",
+                                       "",      "",   "Print", "Back", "Fwd", "Home"};
         p.drawRoundedRect(QRectF(s * 0.06, s * 0.06, s * 0.88, s * 0.88), s * 0.15, s * 0.15);
         QFont f = p.font();
         f.setPixelSize(std::max(6, int(s * 0.3)));
@@ -83,7 +86,7 @@ QIcon picture(int index, int size)
     static const char *themeNames[] = {
         "",           "go-up", "network-server", "network-offline",     "edit-cut", "edit-copy",
         "edit-paste", "",      "edit-delete",    "document-properties", "",         "",
-        "",           "",      "document-print"};
+        "",           "",      "document-print", "go-previous",         "go-next",  "go-home"};
     const QIcon drawn(drawPicture(index, size));
     const char *name = themeNames[index];
     if (!*name)
@@ -179,6 +182,28 @@ std::vector<Toolbar::Button> buttonsFor(bool small, const QList<QIcon> &pictures
     return out;
 }
 
+// Offered by the customise dialog only: no toolbar starts with them. Their
+// pictures follow the design's fourteen.
+std::vector<Toolbar::Button> navigationButtons(int size)
+{
+    const struct
+    {
+        const char *key, *words;
+        int picture;
+    } rows[] = {{"Back", QT_TRANSLATE_NOOP("tarnwick::frmExplore", "Back"), 15},
+                {"Forward", QT_TRANSLATE_NOOP("tarnwick::frmExplore", "Forward"), 16},
+                {"Home", QT_TRANSLATE_NOOP("tarnwick::frmExplore", "Home"), 17}};
+    std::vector<Toolbar::Button> out;
+    for (const auto &row : rows) {
+        Toolbar::Button b;
+        b.key = QString::fromLatin1(row.key);
+        b.picture = picture(row.picture, size);
+        b.description = b.toolTip = frmExplore::tr(row.words);
+        out.push_back(b);
+    }
+    return out;
+}
+
 } // namespace
 
 void frmExplore::buildToolbars()
@@ -193,6 +218,19 @@ void frmExplore::buildToolbars()
     Toolbar2->setDesignButtons(buttonsFor(false, ImageList1));
     connect(Toolbar1.get(), &Toolbar::ButtonClick, this, &frmExplore::Toolbar1_ButtonClick);
     connect(Toolbar2.get(), &Toolbar::ButtonClick, this, &frmExplore::Toolbar2_ButtonClick);
+    // A customised arrangement comes back at the next start.
+    for (const auto &[toolbar, stored, side] :
+         {std::tuple{Toolbar1.get(), Pref::Toolbar1Buttons, 16},
+          std::tuple{Toolbar2.get(), Pref::Toolbar2Buttons, 32}}) {
+        Toolbar *bar = toolbar;
+        const Pref pref = stored;
+        bar->setExtraButtons(navigationButtons(side));
+        const QString text = prefs_.read(pref);
+        if (text != QLatin1String(prefKey(pref).fallback))
+            bar->setArrangementText(text);
+        connect(bar, &Toolbar::arrangementChanged, this,
+                [this, bar, pref] { prefs_.write(pref, bar->arrangementText()); });
+    }
 }
 
 } // namespace tarnwick

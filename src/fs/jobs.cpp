@@ -42,6 +42,7 @@ struct StepOutcome
     QByteArray created;
     bool refused = false;
     std::optional<UndoItem> undo; // how to take it back
+    QList<UndoItem> undoMore;     // of a step over many items
 };
 
 StepOutcome ok(const QByteArray &created = {}, std::optional<UndoItem> undo = std::nullopt)
@@ -141,6 +142,7 @@ private:
             if (out.refused)
                 result_.refused << labels_[i];
         }
+        result_.undoItems += out.undoMore; // kept even when some of the step failed
         emit progress(rawpath::shown(labels_[i]), 0, 0, int(i + 1), int(labels_.size()));
     }
     void end()
@@ -379,6 +381,32 @@ Job *eraseFromTrash(const QList<TrashItem> &items, const TrashStore &store)
         if (store.erase(items[i], &why, &stop))
             return ok({}, UndoItem{items[i].encodedOriginalPath, {}});
         return failed(why);
+    });
+}
+
+Job *emptyTrash(const TrashStore &store)
+{
+    const QList<TrashDir> dirs = store.dirs();
+    QList<QByteArray> labels;
+    for (const TrashDir &dir : dirs)
+        labels << dir.dir;
+    return new StepJob(JobKind::EraseFromTrash, labels, [dirs, store](qsizetype i, Stop stop) {
+        QStringList why;
+        QList<UndoItem> gone;
+        for (const TrashItem &item : store.itemsIn(dirs[i])) {
+            if (stop.load())
+                break;
+            QString error;
+            if (store.erase(item, &error, &stop))
+                gone << UndoItem{item.encodedOriginalPath, {}};
+            else
+                why << error;
+        }
+        // A folder left part-way by a cancel is not done, whatever went.
+        StepOutcome out =
+            why.isEmpty() && !stop.load() ? ok() : failed(why.join(QLatin1Char('\n')));
+        out.undoMore = gone;
+        return out;
     });
 }
 

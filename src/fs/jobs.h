@@ -171,6 +171,8 @@ Job *trash(const QList<QByteArray> &paths, const TrashStore &store);
 // Each item deleted for good, folders with all they hold, links never followed.
 Job *erase(const QList<QByteArray> &paths);
 Job *eraseFromTrash(const QList<TrashItem> &items, const TrashStore &store);
+// Every item of every trash folder of `store`, a step each folder.
+Job *emptyTrash(const TrashStore &store);
 // Each item back to its target (where it came from when empty).
 Job *restore(const QList<std::pair<TrashItem, QByteArray>> &items, const TrashStore &store);
 // Sets the bits of `set` and clears those of `clear` in each item's mode,

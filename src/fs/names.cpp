@@ -36,6 +36,14 @@ QByteArray numbered(const QByteArray &name, int n, bool isDir)
     return fitted(name.left(dot), " (" + QByteArray::number(n) + ')' + name.mid(dot));
 }
 
+qsizetype stemLength(const QString &name, bool isDir)
+{
+    const qsizetype dot = isDir ? -1 : name.lastIndexOf(QLatin1Char('.'));
+    if (dot <= 0 || name.size() - dot > LongestExtension)
+        return name.size();
+    return dot;
+}
+
 QByteArray link(const QByteArray &targetName, int n, bool toFolder)
 {
     return numbered("Link to " + (targetName.isEmpty() ? QByteArray("root") : targetName), n,

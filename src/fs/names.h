@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QString>
 
 // How every new item is named where its name is taken: one rule for Keep
 // both, new folders, links and restores.
@@ -15,6 +16,11 @@ QByteArray fitted(const QByteArray &base, const QByteArray &tail);
 // n == 1: the name itself; then "report (2).pdf", "photos.2024 (2)" for a
 // folder, ".bashrc (2)". An extension too long to be one is not kept apart.
 QByteArray numbered(const QByteArray &name, int n, bool isDir);
+
+// How much of `name` renaming selects at first: the name before its
+// extension by the rule above ("beach" of "beach.jpg"), or all of it for a
+// folder, a name starting with its only dot (".bashrc") and a name with none.
+qsizetype stemLength(const QString &name, bool isDir);
 
 // "Link to NAME", numbered by the same rule, after what it leads to: a link
 // to a folder keeps no extension apart. The root is "root".

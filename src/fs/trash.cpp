@@ -234,22 +234,38 @@ std::optional<TrashItem> TrashStore::makeItem(const TrashDir &loc, const QByteAr
 QList<TrashItem> TrashStore::items() const
 {
     QList<TrashItem> out;
-    for (const TrashDir &loc : usableDirs()) {
-        const QByteArray infoDir = loc.dir + "/info";
-        DIR *dir = opendir(infoDir.constData());
-        if (!dir)
-            continue;
-        QList<QByteArray> names;
-        while (const dirent *e = readdir(dir)) {
-            const QByteArray n(e->d_name);
-            if (n.size() > InfoSuffixLength && n.endsWith(InfoSuffix))
-                names.append(n.chopped(InfoSuffixLength));
-        }
-        closedir(dir);
-        for (const QByteArray &n : names) {
-            if (auto item = makeItem(loc, n))
-                out.append(*item);
-        }
+    for (const TrashDir &loc : usableDirs())
+        out += itemsOf(loc);
+    return out;
+}
+
+QList<TrashDir> TrashStore::dirs() const
+{
+    return trashDirCandidates(rawpath::toBytes(QDir::cleanPath(home_)), volumeTops_);
+}
+
+QList<TrashItem> TrashStore::itemsIn(const TrashDir &loc) const
+{
+    return usable(loc) ? itemsOf(loc) : QList<TrashItem>{};
+}
+
+QList<TrashItem> TrashStore::itemsOf(const TrashDir &loc) const
+{
+    QList<TrashItem> out;
+    const QByteArray infoDir = loc.dir + "/info";
+    DIR *dir = opendir(infoDir.constData());
+    if (!dir)
+        return out;
+    QList<QByteArray> names;
+    while (const dirent *e = readdir(dir)) {
+        const QByteArray n(e->d_name);
+        if (n.size() > InfoSuffixLength && n.endsWith(InfoSuffix))
+            names.append(n.chopped(InfoSuffixLength));
+    }
+    closedir(dir);
+    for (const QByteArray &n : names) {
+        if (auto item = makeItem(loc, n))
+            out.append(*item);
     }
     return out;
 }

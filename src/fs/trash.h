@@ -77,6 +77,12 @@ public:
     // only; nothing when it is not (or no longer) in one of ours.
     std::optional<TrashItem> item(const QByteArray &filesPath) const;
 
+    // Every trash folder this store may hold items in, usable or not, and
+    // the items of one of them (none when it is not usable): for a job that
+    // goes through them one by one, off the window's thread.
+    QList<TrashDir> dirs() const;
+    QList<TrashItem> itemsIn(const TrashDir &loc) const;
+
     // Moves `path` into the trash of its own volume: the home trash when it
     // lives on the same device, else the trash at the top of its volume. Only
     // ever renames; false with *error set when that is not possible.
@@ -102,6 +108,7 @@ public:
 private:
     QList<TrashDir> usableDirs() const;
     std::optional<TrashDir> dirOf(const TrashItem &item) const;
+    QList<TrashItem> itemsOf(const TrashDir &loc) const;
     std::optional<TrashItem> makeItem(const TrashDir &loc, const QByteArray &entry) const;
     std::optional<TrashDir> volumeTrash(const QByteArray &folder, dev_t dev, const QString &what,
                                         QString *error) const;

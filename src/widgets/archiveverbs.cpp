@@ -39,9 +39,10 @@ bool isArchive(const QByteArray &path)
     return Archives::isArchive(path);
 }
 
-void extractHere(QWidget *parent, UserMessages &messages, JobAsker &asker,
-                 const QList<QByteArray> &archives)
+QList<JobRunner *> extractHere(QWidget *parent, UserMessages &messages, JobAsker &asker,
+                               const QList<QByteArray> &archives)
 {
+    QList<JobRunner *> runners;
     Q_UNUSED(messages); // the job reports what is not an archive, per item
     // Each beside itself: one job per folder.
     QMap<QByteArray, QList<QByteArray>> byFolder;
@@ -50,8 +51,9 @@ void extractHere(QWidget *parent, UserMessages &messages, JobAsker &asker,
     for (auto it = byFolder.cbegin(); it != byFolder.cend(); ++it) {
         Job *job = Archives::extract(it.value(), it.key());
         job->describe(it.key(), int(it.value().size()));
-        runJob(job, parent, asker);
+        runners << runJob(job, parent, asker);
     }
+    return runners;
 }
 
 QString suggestedName(const QList<QByteArray> &items)
@@ -102,7 +104,7 @@ void compress(QWidget *parent, UserMessages &messages, JobAsker &asker,
 }
 
 void addMenuEntries(QMenu &menu, QWidget *parent, UserMessages &messages, JobAsker &asker,
-                    const QList<QByteArray> &items)
+                    const QList<QByteArray> &items, std::function<void(JobRunner *)> extracting)
 {
     if (items.isEmpty())
         return;
@@ -111,9 +113,12 @@ void addMenuEntries(QMenu &menu, QWidget *parent, UserMessages &messages, JobAsk
     });
     if (allArchives) {
         QAction *extract = menu.addAction(Words::tr("E&xtract Here"));
-        QObject::connect(extract, &QAction::triggered, parent, [parent, &messages, &asker, items] {
-            extractHere(parent, messages, asker, items);
-        });
+        QObject::connect(extract, &QAction::triggered, parent,
+                         [parent, &messages, &asker, items, extracting] {
+                             for (JobRunner *runner : extractHere(parent, messages, asker, items))
+                                 if (extracting)
+                                     extracting(runner);
+                         });
     }
     QAction *pack = menu.addAction(Words::tr("Compre&ss..."));
     QObject::connect(pack, &QAction::triggered, parent, [parent, &messages, &asker, items] {

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QDialog>
 #include <QList>
+#include <functional>
 
 class QComboBox;
 class QLineEdit;
@@ -13,6 +14,7 @@ class QMenu;
 namespace tarnwick {
 
 class JobAsker;
+class JobRunner;
 class UserMessages;
 
 // "Extract Here" and "Compress..." for the panes. Paths are the bytes on disk.
@@ -21,9 +23,10 @@ namespace ArchiveVerbs {
 // Whether the file at `path` is an archive this program unpacks.
 bool isArchive(const QByteArray &path);
 
-// Each archive unpacked beside itself, as a job the runner shows.
-void extractHere(QWidget *parent, UserMessages &messages, JobAsker &asker,
-                 const QList<QByteArray> &archives);
+// Each archive unpacked beside itself, as a job the runner shows; the
+// runners, one a folder.
+QList<JobRunner *> extractHere(QWidget *parent, UserMessages &messages, JobAsker &asker,
+                               const QList<QByteArray> &archives);
 
 // Asks for the archive's name and format, then packs the items (all in one
 // folder) into it beside them.
@@ -40,8 +43,10 @@ QString suggestedName(const QList<QByteArray> &items);
 
 // "Extract Here" when every item is an archive by its name (a menu reads
 // nothing from the disk), and "Compress...", for items in a folder.
+// `extracting` hears of each unpacking started.
 void addMenuEntries(QMenu &menu, QWidget *parent, UserMessages &messages, JobAsker &asker,
-                    const QList<QByteArray> &items);
+                    const QList<QByteArray> &items,
+                    std::function<void(JobRunner *)> extracting = {});
 
 } // namespace ArchiveVerbs
 

@@ -24,6 +24,7 @@
 #include <QDropEvent>
 #include <QGuiApplication>
 #include <QMenu>
+#include <QTimer>
 #include <memory>
 
 namespace tarnwick {
@@ -69,14 +70,17 @@ void ExplorerListView::InvokeVerb(Verb verb)
     if (verb == Verb::Copy || verb == Verb::Cut) {
         if (!inTrash)
             ShellVerbs::putOnClipboard(paths, verb == Verb::Cut);
-    } else if (verb == Verb::Delete) {
+    } else if (verb == Verb::Delete || verb == Verb::DeleteForGood) {
         if (inTrash)
             ShellVerbs::eraseFromTrash(this, *messages_, trashStore(), paths);
-        else
+        else if (verb == Verb::Delete)
             ShellVerbs::moveToTrash(this, *messages_, paths, trashStore());
+        else if (location_.isFolder() || location_.nameSpace == DesktopSpace)
+            ShellVerbs::deleteForGood(this, *messages_, paths);
     } else if (verb == Verb::Paste) {
         if (location_.isFolder())
-            ShellVerbs::pasteInto(this, *messages_, *asker_, rawpath::toBytes(location_.path));
+            selectWhenArrived(
+                ShellVerbs::pasteInto(this, *messages_, *asker_, rawpath::toBytes(location_.path)));
         else
             messages_->error(this,
                              tr("Files cannot be pasted into %1.").arg(location_.displayName()));
@@ -145,7 +149,7 @@ bool ExplorerListView::handleDrag(QAbstractItemView *view, QEvent *event)
     drop->setDropAction(ShellVerbs::dropAction(kind));
     drop->accept();
     if (event->type() == QEvent::Drop)
-        runJob(new FileTransfer(kind, files->paths, target), this, *asker_);
+        selectWhenArrived(runJob(new FileTransfer(kind, files->paths, target), this, *asker_));
     return true;
 }
 
@@ -175,7 +179,31 @@ void ExplorerListView::newFolder()
     });
 }
 
-void ExplorerListView::selectWhenListed(const QStringList &names)
+// The folder's watcher brings new items in behind a short delay; what has
+// not come within this long is not waited for.
+constexpr int ArrivalPatienceMs = 5000;
+
+void ExplorerListView::selectWhenArrived(JobRunner *runner)
+{
+    if (!runner)
+        return;
+    connect(runner, &JobRunner::finished, this, [this](const JobResult &result) {
+        if (!location_.isFolder())
+            return;
+        const QByteArray folder = rawpath::toBytes(location_.path);
+        QStringList names;
+        for (const QByteArray &path : result.created) {
+            if (rawpath::parentOf(path) == folder)
+                names << rawpath::toText(rawpath::baseName(path));
+        }
+        if (names.isEmpty())
+            return;
+        selectionModel()->clearSelection();
+        selectWhenListed(names, ArrivalPatienceMs);
+    });
+}
+
+void ExplorerListView::selectWhenListed(const QStringList &names, int patienceMs)
 {
     if (names.isEmpty() || !location_.isFolder())
         return;
@@ -186,6 +214,11 @@ void ExplorerListView::selectWhenListed(const QStringList &names)
         QStringList names;
         bool first = true;
         QMetaObject::Connection inserted, finished;
+        void stop()
+        {
+            QObject::disconnect(inserted);
+            QObject::disconnect(finished);
+        }
     };
     auto pending = std::make_shared<Pending>();
     pending->names = names;
@@ -207,19 +240,32 @@ void ExplorerListView::selectWhenListed(const QStringList &names)
             }
             it = pending->names.erase(it);
         }
-        if (pending->names.isEmpty()) {
-            disconnect(pending->inserted);
-            disconnect(pending->finished);
-        }
+        if (pending->names.isEmpty())
+            pending->stop();
     };
     pending->inserted = connect(model_, &QAbstractItemModel::rowsInserted, this, selectFound);
     pending->finished =
         connect(model_, &FolderModel::loadingFinished, this, [pending, selectFound] {
             selectFound();
-            disconnect(pending->inserted);
-            disconnect(pending->finished);
+            pending->stop();
         });
+    if (patienceMs > 0)
+        QTimer::singleShot(patienceMs, this, [pending] { pending->stop(); });
     selectFound();
+}
+
+void ExplorerListView::addEmptyTrash(QMenu &menu, bool enabled)
+{
+    menu.addSeparator();
+    menu.addAction(tr("Empty Recycle &Bin"), this, &ExplorerListView::emptyRecycleBin)
+        ->setEnabled(enabled);
+}
+
+void ExplorerListView::emptyRecycleBin()
+{
+    ShellVerbs::emptyTrash(this, *messages_, trashStore());
+    if (location_.nameSpace == RecycleBinSpace)
+        shell_->reload();
 }
 
 void ExplorerListView::showContextMenu(QAbstractItemView *view, const QPoint &pos)
@@ -312,6 +358,8 @@ void ExplorerListView::showContextMenuFor(QAbstractItemView *view, const QModelI
                 volumeMenu_(menu, id);
             }
         }
+        if (!inFolder && shell_->itemAt(at.row()).target == Location::special(RecycleBinSpace))
+            addEmptyTrash(menu, true);
         if (inTrash) {
             add(Verb::Restore);
             menu.addSeparator();
@@ -326,7 +374,8 @@ void ExplorerListView::showContextMenuFor(QAbstractItemView *view, const QModelI
             add(Verb::Delete);
             add(Verb::Rename, allowRename_);
             add(Verb::Link);
-            ArchiveVerbs::addMenuEntries(menu, this, *messages_, *asker_, selectedPaths());
+            ArchiveVerbs::addMenuEntries(menu, this, *messages_, *asker_, selectedPaths(),
+                                         [this](JobRunner *r) { selectWhenArrived(r); });
             menu.addSeparator();
             if (model_->entryAt(at.row()).isDir) {
                 const QByteArray folder = rawpath::toBytes(model_->pathAt(at.row()));
@@ -335,6 +384,8 @@ void ExplorerListView::showContextMenuFor(QAbstractItemView *view, const QModelI
             }
             add(Verb::Properties);
         }
+    } else if (inTrash) {
+        addEmptyTrash(menu, shell_->rowCount() > 0);
     } else if (inFolder) {
         HistoryVerbs::addEntries(menu, this, *messages_, *asker_);
         add(Verb::NewFolder);

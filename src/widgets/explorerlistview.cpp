@@ -12,6 +12,7 @@
 #include "historyverbs.h"
 #include "launcher.h"
 #include "mounts.h"
+#include "nameeditdelegate.h"
 #include "printersource.h"
 #include "rawpaths.h"
 #include "shellitems.h"
@@ -89,6 +90,7 @@ ExplorerListView::ExplorerListView(QWidget *parent)
     details_->setSortingEnabled(true);
     details_->header()->setStretchLastSection(true);
     details_->header()->setSortIndicator(0, Qt::AscendingOrder);
+    details_->setItemDelegate(new NameEditDelegate(details_, FolderModel::IsFolderRole));
 
     for (QAbstractItemView *v :
          {static_cast<QAbstractItemView *>(icons_), static_cast<QAbstractItemView *>(details_)}) {

@@ -28,6 +28,7 @@ class FolderWatcher;
 class Launcher;
 class OpenAsker;
 class JobAsker;
+class JobRunner;
 class TrashStore;
 class MountMonitor;
 class VolumeMonitor;
@@ -114,13 +115,20 @@ public:
     // Runs a verb on the selection (Restore only in the Recycle Bin); Find
     // and New Folder are not the selection's.
     void InvokeVerb(Verb verb);
+    // After a question, deletes for good everything in every trash the
+    // Recycle Bin shows.
+    void emptyRecycleBin();
     // The selected items as the bytes of their paths.
     QList<QByteArray> selectedPaths() const;
     // A new folder here, then renaming it in place.
     void newFolder();
     // Selects the items of these names in the folder shown as its listing
-    // brings them in; the first is made current.
-    void selectWhenListed(const QStringList &names);
+    // brings them in; the first is made current. Waits until the listing
+    // ends, or for at most `patienceMs` when that is given.
+    void selectWhenListed(const QStringList &names, int patienceMs = 0);
+    // Once the job ends, what it made in the folder shown becomes the
+    // selection, as the folder's watcher brings it in.
+    void selectWhenArrived(JobRunner *runner);
 
     // Who moves to a place the user opens in the list: the linked tree, or
     // the list itself when none is set.
@@ -176,6 +184,8 @@ private:
     void showContextMenu(QAbstractItemView *view, const QPoint &pos);
     void showContextMenuFromKeyboard(QAbstractItemView *view);
     void showContextMenuFor(QAbstractItemView *view, const QModelIndex &at, const QPoint &pos);
+    // "Empty Recycle Bin", for the Recycle Bin's item or its background.
+    void addEmptyTrash(QMenu &menu, bool enabled);
     bool handleDrag(QAbstractItemView *view, QEvent *event);
     QList<int> selectedRows() const;
     TrashStore trashStore() const;

@@ -2,11 +2,12 @@
 #include "explorertreeview.h"
 
 #include "clipboardfiles.h"
+#include "explorerlistview.h"
 #include "fileopener.h"
 #include "fileoperationdialogs.h"
 #include "fileoperations.h"
-#include "historyverbs.h"
 #include "findwindow.h"
+#include "historyverbs.h"
 #include "launcher.h"
 #include "mounts.h"
 #include "namespacemodel.h"
@@ -25,7 +26,6 @@
 
 namespace tarnwick {
 
-void ExplorerTreeView::InvokeVerb(Verb verb)
 QString ExplorerTreeView::folderOf(const Location &place) const
 {
     if (place.isFolder())
@@ -33,6 +33,7 @@ QString ExplorerTreeView::folderOf(const Location &place) const
     return place == Location::special(DesktopSpace) ? model_->desktopFolder() : QString();
 }
 
+void ExplorerTreeView::InvokeVerb(Verb verb)
 {
     // Special places are not the verbs' to copy, move or delete; the
     // Desktop takes what is pasted on it, into the desktop folder.
@@ -51,7 +52,9 @@ QString ExplorerTreeView::folderOf(const Location &place) const
         return;
     }
     if (verb == Verb::Paste) {
-        ShellVerbs::pasteInto(this, *messages_, JobAsker::dialogs(), path);
+        JobRunner *runner = ShellVerbs::pasteInto(this, *messages_, JobAsker::dialogs(), path);
+        if (list_) // it shows this folder
+            list_->selectWhenArrived(runner);
         return;
     }
     if (verb == Verb::Properties) {
@@ -73,6 +76,15 @@ QString ExplorerTreeView::folderOf(const Location &place) const
         const QString parent = rawpath::toText(rawpath::parentOf(path));
         const TrashStore trash({}, mountedTrashTops());
         if (ShellVerbs::moveToTrash(this, *messages_, {path}, trash) > 0)
+            navigateTo(Location::folder(parent));
+    } else if (verb == Verb::DeleteForGood) {
+        if (volume) {
+            messages_->error(
+                this, tr("“%1” is a whole volume and cannot be deleted.").arg(current_.path));
+            return;
+        }
+        const QString parent = rawpath::toText(rawpath::parentOf(path));
+        if (ShellVerbs::deleteForGood(this, *messages_, {path}) > 0)
             navigateTo(Location::folder(parent));
     } else if (verb == Verb::Link) {
         ShellVerbs::makeLinks(this, *messages_, JobAsker::dialogs(), {path},
@@ -121,13 +133,26 @@ void ExplorerTreeView::showContextMenuFor(const QModelIndex &at, const QPoint &p
         menu.exec(view_->viewport()->mapToGlobal(pos));
         return;
     }
+    if (model_->locationOf(at) == Location::special(RecycleBinSpace)) {
+        QMenu menu(this);
+        menu.addAction(tr("&Open"), this, [this, at] { view_->setCurrentIndex(at); });
+        menu.addSeparator();
+        // The linked list knows which trashes the Recycle Bin shows.
+        menu.addAction(tr("Empty Recycle &Bin"), this, [this] {
+            if (list_)
+                list_->emptyRecycleBin();
+            else
+                ShellVerbs::emptyTrash(this, *messages_, TrashStore({}, mountedTrashTops()));
+        });
+        menu.exec(view_->viewport()->mapToGlobal(pos));
+        return;
+    }
     if (at != view_->currentIndex()) {
         view_->setCurrentIndex(at); // the verbs apply to the folder shown
         if (model_->locationOf(at) != current_)
             return; // refused: the user was told why
     }
-    const QString folder = folderOf(current_);
-    if (folder.isEmpty())
+    if (folderOf(current_).isEmpty())
         return;
     const bool pasteable = holdsFiles(QGuiApplication::clipboard()->mimeData());
     const bool editable = model_->flags(at) & Qt::ItemIsEditable;
@@ -159,7 +184,8 @@ void ExplorerTreeView::showContextMenuFor(const QModelIndex &at, const QPoint &p
 
 void ExplorerTreeView::openTerminalHere()
 {
-    if (folderOf(current_).isEmpty())
+    const QString folder = folderOf(current_);
+    if (folder.isEmpty())
         return;
     auto *opener = new FileOpener(
         this, {messages_, launcher_ ? launcher_ : &Launcher::system(), &OpenAsker::dialogs()});
@@ -188,8 +214,11 @@ bool ExplorerTreeView::handleDrag(QEvent *event)
         return refuse();
     drop->setDropAction(ShellVerbs::dropAction(kind));
     drop->accept();
-    if (event->type() == QEvent::Drop)
-        runJob(new FileTransfer(kind, files->paths, folder), this);
+    if (event->type() == QEvent::Drop) {
+        JobRunner *runner = runJob(new FileTransfer(kind, files->paths, folder), this);
+        if (list_) // it selects what came into the folder it shows
+            list_->selectWhenArrived(runner);
+    }
     return true;
 }
 

@@ -8,6 +8,7 @@
 #include "historyverbs.h"
 #include "jobs.h"
 #include "mounts.h"
+#include "nameeditdelegate.h"
 #include "namespacemodel.h"
 #include "networkmounts.h"
 #include "rawpaths.h"
@@ -74,6 +75,7 @@ ExplorerTreeView::ExplorerTreeView(QWidget *parent, NamespaceModel *model)
     view_->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     view_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     view_->setEditTriggers(QAbstractItemView::EditKeyPressed);
+    view_->setItemDelegate(new NameEditDelegate(view_, -1)); // folders only
     view_->setSelectionMode(QAbstractItemView::SingleSelection);
     view_->installEventFilter(this);
     view_->viewport()->installEventFilter(this);

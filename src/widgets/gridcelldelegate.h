@@ -1,17 +1,22 @@
 #pragma once
 
+#include "foldermodel.h"
+#include "nameeditdelegate.h"
+
 #include <QListView>
-#include <QStyledItemDelegate>
 
 namespace tarnwick {
 
 // Every item takes the whole of its grid cell. The icon views size all
 // items alike from one sample (their last row), so without this a short
 // last name cut every other name down to its width.
-class GridCellDelegate : public QStyledItemDelegate
+class GridCellDelegate : public NameEditDelegate
 {
 public:
-    explicit GridCellDelegate(QListView *view) : QStyledItemDelegate(view), view_(view) {}
+    explicit GridCellDelegate(QListView *view)
+        : NameEditDelegate(view, FolderModel::IsFolderRole), view_(view)
+    {
+    }
 
     QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
     {

@@ -49,19 +49,20 @@ void putOnClipboard(const QList<QByteArray> &paths, bool cut)
     QGuiApplication::clipboard()->setMimeData(makeFilesMimeData({paths, cut}));
 }
 
-bool pasteInto(QWidget *parent, UserMessages &messages, JobAsker &asker, const QByteArray &folder)
+JobRunner *pasteInto(QWidget *parent, UserMessages &messages, JobAsker &asker,
+                     const QByteArray &folder)
 {
     QClipboard *clipboard = QGuiApplication::clipboard();
     const auto files = filesFromMimeData(clipboard->mimeData());
     if (!files) {
         messages.error(parent, QObject::tr("There are no files on the clipboard to paste."));
-        return false;
+        return nullptr;
     }
     const JobKind kind = files->cut ? JobKind::Move : JobKind::Copy;
     const QString refusal = FileTransfer::refusal(kind, files->paths, folder);
     if (!refusal.isEmpty()) {
         messages.error(parent, refusal);
-        return false;
+        return nullptr;
     }
     // It goes on in the list of operations, the window free meanwhile; a
     // second paste onto the same disk waits its turn there.
@@ -77,7 +78,7 @@ bool pasteInto(QWidget *parent, UserMessages &messages, JobAsker &asker, const Q
                 board->clear();
         });
     }
-    return true;
+    return runner;
 }
 
 void showProperties(QWidget *parent, UserMessages &messages, const QList<QByteArray> &paths)
@@ -127,6 +128,24 @@ int moveToTrash(QWidget *parent, UserMessages &messages, const QList<QByteArray>
     return gone;
 }
 
+int deleteForGood(QWidget *parent, UserMessages &messages, const QList<QByteArray> &paths)
+{
+    if (paths.isEmpty())
+        return 0;
+    const QString question =
+        paths.size() == 1 ? QObject::tr("Permanently delete “%1”? This cannot be undone.")
+                                .arg(shown(paths.first()))
+                          : QObject::tr("Permanently delete these %n items? This cannot be undone.",
+                                        nullptr, int(paths.size()));
+    if (!messages.confirm(parent, question))
+        return 0;
+    const JobResult erased = runJobModal(Jobs::erase(paths), parent, JobAsker::dialogs(), false);
+    if (!erased.errors.isEmpty())
+        messages.error(parent, QObject::tr("These items could not be deleted:\n%1")
+                                   .arg(erased.errors.join(QLatin1Char('\n'))));
+    return erased.done;
+}
+
 int eraseFromTrash(QWidget *parent, UserMessages &messages, const TrashStore &trash,
                    const QList<QByteArray> &entries)
 {
@@ -153,6 +172,14 @@ int eraseFromTrash(QWidget *parent, UserMessages &messages, const TrashStore &tr
         messages.error(parent, QObject::tr("These items could not be deleted:\n%1")
                                    .arg(failed.join(QLatin1Char('\n'))));
     return gone;
+}
+
+int emptyTrash(QWidget *parent, UserMessages &messages, const TrashStore &trash)
+{
+    if (!messages.confirm(parent, QObject::tr("Permanently delete everything in the Recycle Bin? "
+                                              "This cannot be undone.")))
+        return 0;
+    return int(runJobModal(Jobs::emptyTrash(trash), parent).undoItems.size());
 }
 
 int restoreFromTrash(QWidget *parent, UserMessages &messages, const TrashStore &trash,

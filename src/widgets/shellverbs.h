@@ -12,6 +12,7 @@ class QWidget;
 namespace tarnwick {
 
 class JobAsker;
+class JobRunner;
 class TrashStore;
 class UserMessages;
 
@@ -24,9 +25,10 @@ void putOnClipboard(const QList<QByteArray> &paths, bool cut);
 
 // "paste": the clipboard's files into `folder`, copied, or moved when they
 // were cut (the clipboard is then cleared once all went), as a job that goes
-// on after this returns. Returns false when it could not start, after
-// telling the user why.
-bool pasteInto(QWidget *parent, UserMessages &messages, JobAsker &asker, const QByteArray &folder);
+// on after this returns. Returns its runner, or null when it could not
+// start, after telling the user why.
+JobRunner *pasteInto(QWidget *parent, UserMessages &messages, JobAsker &asker,
+                     const QByteArray &folder);
 
 // "properties": the properties dialog of the items, modal.
 void showProperties(QWidget *parent, UserMessages &messages, const QList<QByteArray> &paths);
@@ -37,11 +39,19 @@ void showProperties(QWidget *parent, UserMessages &messages, const QList<QByteAr
 int moveToTrash(QWidget *parent, UserMessages &messages, const QList<QByteArray> &paths,
                 const TrashStore &trash);
 
+// Shift+Delete: after its own question, default No, deletes the items for
+// good, never by way of the trash. Returns how many items went.
+int deleteForGood(QWidget *parent, UserMessages &messages, const QList<QByteArray> &paths);
+
 // Deleting trashed items for good, after a confirmation. `entries` are the
 // items' paths in files/ of one of `trash`'s trashes; those that are not
 // there any more are reported.
 int eraseFromTrash(QWidget *parent, UserMessages &messages, const TrashStore &trash,
                    const QList<QByteArray> &entries);
+
+// "Empty Recycle Bin": after a question, deletes every item of every trash
+// of `trash` for good, in one job. Returns how many items went.
+int emptyTrash(QWidget *parent, UserMessages &messages, const TrashStore &trash);
 
 // Puts trashed items back where they came from; where that place is taken,
 // asks to restore under a numbered name beside it. Whatever could not be

@@ -3,6 +3,7 @@
 
 #include "toolbarcustomizer.h"
 
+#include <QStringList>
 #include <QToolButton>
 
 namespace tarnwick {
@@ -32,10 +33,49 @@ void Toolbar::setDesignButtons(std::vector<Button> buttons)
 
 void Toolbar::customize()
 {
-    ToolbarCustomizeDialog dialog(design_, buttons_, this);
-    connect(&dialog, &ToolbarCustomizeDialog::arrangementChanged, this,
-            [this, &dialog] { setButtons(dialog.arrangement()); });
+    ToolbarCustomizeDialog dialog(design_, buttons_, this, extra_);
+    connect(&dialog, &ToolbarCustomizeDialog::arrangementChanged, this, [this, &dialog] {
+        setButtons(dialog.arrangement());
+        emit arrangementChanged();
+    });
     dialog.exec();
+}
+
+namespace {
+
+const QString SeparatorWord = QStringLiteral("|");
+const QString BlankWord = QStringLiteral("_");
+
+} // namespace
+
+QString Toolbar::arrangementText() const
+{
+    QStringList words;
+    for (const Button &b : buttons_) {
+        if (b.style == Style::Separator)
+            words << SeparatorWord;
+        else
+            words << (b.key.isEmpty() ? BlankWord : b.key);
+    }
+    return words.join(QLatin1Char(','));
+}
+
+void Toolbar::setArrangementText(const QString &text)
+{
+    std::vector<Button> offered = design_;
+    offered.insert(offered.end(), extra_.begin(), extra_.end());
+    std::vector<Button> out;
+    for (const QString &word : text.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        for (const Button &b : offered) {
+            const bool separator = b.style == Style::Separator;
+            if ((separator && word == SeparatorWord) ||
+                (!separator && (b.key.isEmpty() ? word == BlankWord : word == b.key))) {
+                out.push_back(b);
+                break;
+            }
+        }
+    }
+    setButtons(std::move(out));
 }
 
 void Toolbar::setButtons(std::vector<Button> buttons)

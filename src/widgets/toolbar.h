@@ -43,6 +43,17 @@ public:
     const std::vector<Button> &designButtons() const { return design_; }
     void setButtons(std::vector<Button> buttons);
     const std::vector<Button> &buttons() const { return buttons_; }
+    // Buttons the customise dialog offers beyond the design's; none shows
+    // until the user adds it.
+    void setExtraButtons(std::vector<Button> buttons) { extra_ = std::move(buttons); }
+    const std::vector<Button> &extraButtons() const { return extra_; }
+
+    // The arrangement as text to store: the keys in order, "|" for a
+    // separator and "_" for a button without a key, joined by commas. Read
+    // back against the design's and the extra buttons; a word naming none of
+    // them is passed over.
+    QString arrangementText() const;
+    void setArrangementText(const QString &text);
 
     // The customise dialog, modal; returns when it is closed, with the new
     // arrangement already shown.
@@ -59,11 +70,14 @@ public:
 
 signals:
     void ButtonClick(const QString &key);
+    // The user changed the arrangement in the customise dialog.
+    void arrangementChanged();
 
 private:
     void rebuild();
 
     std::vector<Button> design_;
+    std::vector<Button> extra_;
     std::vector<Button> buttons_;
     std::vector<QToolButton *> widgets_;
     QSize buttonSize_{24, 22};

@@ -22,8 +22,9 @@ bool sameButton(const Toolbar::Button &a, const Toolbar::Button &b)
 
 ToolbarCustomizeDialog::ToolbarCustomizeDialog(std::vector<Toolbar::Button> design,
                                                std::vector<Toolbar::Button> current,
-                                               QWidget *parent)
-    : QDialog(parent), design_(std::move(design)), current_(std::move(current))
+                                               QWidget *parent, std::vector<Toolbar::Button> extra)
+    : QDialog(parent), design_(std::move(design)), extra_(std::move(extra)),
+      current_(std::move(current))
 {
     setWindowTitle(tr("Customize Toolbar"));
     widenForTitle(this);
@@ -92,14 +93,17 @@ QString ToolbarCustomizeDialog::label(const Toolbar::Button &button)
     return tr("(blank button)");
 }
 
-// The design's buttons not on the toolbar now; a separator is always there.
+// The design's and the extra buttons not on the toolbar now; a separator is
+// always there.
 std::vector<Toolbar::Button> ToolbarCustomizeDialog::availableButtons() const
 {
     std::vector<Toolbar::Button> out;
     Toolbar::Button separator;
     separator.style = Toolbar::Style::Separator;
     out.push_back(separator);
-    for (const Toolbar::Button &b : design_) {
+    std::vector<Toolbar::Button> offered = design_;
+    offered.insert(offered.end(), extra_.begin(), extra_.end());
+    for (const Toolbar::Button &b : offered) {
         if (b.style == Toolbar::Style::Separator)
             continue;
         const bool used = std::any_of(current_.begin(), current_.end(),

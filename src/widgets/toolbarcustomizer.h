@@ -16,8 +16,10 @@ class ToolbarCustomizeDialog : public QDialog
 {
     Q_OBJECT
 public:
+    // `extra`: buttons offered besides the design's, which Reset leaves off.
     ToolbarCustomizeDialog(std::vector<Toolbar::Button> design,
-                           std::vector<Toolbar::Button> current, QWidget *parent = nullptr);
+                           std::vector<Toolbar::Button> current, QWidget *parent = nullptr,
+                           std::vector<Toolbar::Button> extra = {});
 
     const std::vector<Toolbar::Button> &arrangement() const { return current_; }
 
@@ -43,6 +45,7 @@ private:
     void updateButtons();
 
     std::vector<Toolbar::Button> design_;
+    std::vector<Toolbar::Button> extra_;
     std::vector<Toolbar::Button> current_;
     QListWidget *available_;
     QListWidget *shown_;

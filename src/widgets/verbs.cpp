@@ -14,21 +14,42 @@ struct VerbRow
     Verb verb;
     const char *caption;
     std::optional<QKeySequence::StandardKey> standardKey;
-    int key; // beside the standard one; 0 for none
+    // Beside the standard one; a key without modifiers here takes any.
+    QKeyCombination keys[2];
 };
 
+// Shift+Delete comes first: the desktop's Cut takes it too, and Delete
+// takes every other modifier.
 const VerbRow verbTable[] = {
-    {Verb::Cut, QT_TRANSLATE_NOOP("Verbs", "Cu&t"), QKeySequence::Cut, 0},
-    {Verb::Copy, QT_TRANSLATE_NOOP("Verbs", "&Copy"), QKeySequence::Copy, 0},
-    {Verb::Paste, QT_TRANSLATE_NOOP("Verbs", "&Paste"), QKeySequence::Paste, 0},
-    {Verb::Delete, QT_TRANSLATE_NOOP("Verbs", "&Delete"), std::nullopt, Qt::Key_Delete},
-    {Verb::Rename, QT_TRANSLATE_NOOP("Verbs", "Rena&me"), std::nullopt, 0},
-    {Verb::Link, QT_TRANSLATE_NOOP("Verbs", "Create &Link"), std::nullopt, 0},
-    {Verb::Properties, QT_TRANSLATE_NOOP("Verbs", "P&roperties"), std::nullopt, 0},
-    {Verb::Restore, QT_TRANSLATE_NOOP("Verbs", "&Restore"), std::nullopt, 0},
-    {Verb::Find, QT_TRANSLATE_NOOP("Verbs", "&Find..."), std::nullopt, 0},
-    {Verb::NewFolder, QT_TRANSLATE_NOOP("Verbs", "New &Folder"), std::nullopt, 0},
+    {Verb::DeleteForGood,
+     QT_TRANSLATE_NOOP("Verbs", "Delete for &Good"),
+     std::nullopt,
+     {Qt::SHIFT | Qt::Key_Delete}},
+    {Verb::Cut, QT_TRANSLATE_NOOP("Verbs", "Cu&t"), QKeySequence::Cut, {}},
+    {Verb::Copy, QT_TRANSLATE_NOOP("Verbs", "&Copy"), QKeySequence::Copy, {}},
+    {Verb::Paste, QT_TRANSLATE_NOOP("Verbs", "&Paste"), QKeySequence::Paste, {}},
+    {Verb::Delete,
+     QT_TRANSLATE_NOOP("Verbs", "&Delete"),
+     std::nullopt,
+     {QKeyCombination(Qt::Key_Delete)}},
+    {Verb::Rename, QT_TRANSLATE_NOOP("Verbs", "Rena&me"), std::nullopt, {}},
+    {Verb::Link, QT_TRANSLATE_NOOP("Verbs", "Create &Link"), std::nullopt, {}},
+    {Verb::Properties,
+     QT_TRANSLATE_NOOP("Verbs", "P&roperties"),
+     std::nullopt,
+     {Qt::ALT | Qt::Key_Return, Qt::ALT | Qt::Key_Enter}},
+    {Verb::Restore, QT_TRANSLATE_NOOP("Verbs", "&Restore"), std::nullopt, {}},
+    {Verb::Find, QT_TRANSLATE_NOOP("Verbs", "&Find..."), std::nullopt, {}},
+    {Verb::NewFolder, QT_TRANSLATE_NOOP("Verbs", "New &Folder"), std::nullopt, {}},
 };
+
+bool matches(const QKeyEvent &event, QKeyCombination key)
+{
+    if (key.key() == Qt::Key_unknown || event.key() != key.key())
+        return false;
+    const Qt::KeyboardModifiers wanted = key.keyboardModifiers();
+    return !wanted || (event.modifiers() & ~Qt::KeypadModifier) == wanted;
+}
 
 } // namespace
 
@@ -44,7 +65,8 @@ QString verbCaption(Verb verb)
 std::optional<Verb> verbForKey(const QKeyEvent &key)
 {
     for (const VerbRow &row : verbTable) {
-        if ((row.standardKey && key.matches(*row.standardKey)) || (row.key && key.key() == row.key))
+        if ((row.standardKey && key.matches(*row.standardKey)) || matches(key, row.keys[0]) ||
+            matches(key, row.keys[1]))
             return row.verb;
     }
     return std::nullopt;

@@ -25,13 +25,15 @@ enum class Verb
     Properties,
     Restore,
     Find,
-    NewFolder
+    NewFolder,
+    DeleteForGood // past the Recycle Bin, by its key only
 };
 
 // The verbs' one table: the caption each has in the panes' context menus,
 // and the keys that run them in a pane.
 QString verbCaption(Verb verb);
-// Delete, and the desktop's Cut, Copy and Paste keys.
+// Delete, Shift+Delete (for good), Alt+Enter (Properties), and the
+// desktop's Cut, Copy and Paste keys.
 std::optional<Verb> verbForKey(const QKeyEvent &key);
 // A context-menu entry for `verb` that calls `run`.
 QAction *addVerbEntry(QMenu &menu, Verb verb, bool enabled, std::function<void()> run);
