@@ -216,8 +216,8 @@ class TestPseudoLanguage : public QObject
     std::unique_ptr<test::ExploreHarness> h;
 
     // Runs `open`, then inspects the first window it shows (a modal one
-    // while it waits) and closes it.
-    QStringList inspectOpened(const std::function<void()> &open)
+    // or a menu while it waits) and closes it.
+    QStringList inspectOpened(const std::function<void()> &open, bool menu = false)
     {
         const QWidgetList before = QApplication::topLevelWidgets();
         QStringList problems;
@@ -226,11 +226,15 @@ class TestPseudoLanguage : public QObject
         poll.setInterval(100);
         connect(&poll, &QTimer::timeout, this, [&] {
             for (QWidget *w : QApplication::topLevelWidgets()) {
-                if (before.contains(w) || !w->isVisible() || qobject_cast<QMenu *>(w) ||
+                auto *popup = qobject_cast<QMenu *>(w);
+                if (before.contains(w) || !w->isVisible() || bool(popup) != menu ||
                     w->windowType() == Qt::ToolTip)
                     continue;
                 Inspection look;
-                look.window(w);
+                if (popup)
+                    look.menus(popup->actions());
+                else
+                    look.window(w);
                 problems = look.problems;
                 seen = true;
                 poll.stop();
@@ -274,6 +278,7 @@ private slots:
         frmExplore &f = h->form();
         f.menuEntry(view)->trigger();
         f.CcXploreListView1->setFocus();
+        f.menuEntry(QStringLiteral("mnuEditSelectAll"))->trigger(); // the status bar's count
         QApplication::processEvents();
         Inspection look;
         look.window(f.window());
@@ -301,6 +306,41 @@ private slots:
         QAction *action = f.menuEntry(entry);
         QVERIFY(action);
         const QStringList problems = inspectOpened([action] { action->trigger(); });
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
+    }
+    // The panes' menus, built from the verb table.
+    void contextMenus_data()
+    {
+        QTest::addColumn<bool>("inTree");
+        QTest::addColumn<bool>("onItem");
+        QTest::newRow("list item") << false << true;
+        QTest::newRow("list background") << false << false;
+        QTest::newRow("tree folder") << true << true;
+    }
+    void contextMenus()
+    {
+        QFETCH(bool, inTree);
+        QFETCH(bool, onItem);
+        frmExplore &f = h->form();
+        f.menuEntry(QStringLiteral("mnuViewDetails"))->trigger();
+        QWidget *pane = inTree ? static_cast<QWidget *>(f.CcXploreTreeView1.get())
+                               : static_cast<QWidget *>(f.CcXploreListView1.get());
+        QAbstractItemView *view = nullptr;
+        for (auto *v : pane->findChildren<QAbstractItemView *>())
+            if (v->isVisible() && !qobject_cast<QHeaderView *>(v))
+                view = v;
+        QVERIFY(view);
+        QPoint at(5, view->viewport()->height() - 5);
+        if (onItem) {
+            const QModelIndex index = inTree ? view->currentIndex() : view->model()->index(0, 0);
+            QVERIFY(index.isValid());
+            view->setCurrentIndex(index);
+            at = view->visualRect(index).center();
+        } else {
+            view->clearSelection();
+        }
+        const QStringList problems =
+            inspectOpened([view, at] { emit view->customContextMenuRequested(at); }, true);
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
     }
 };

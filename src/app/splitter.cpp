@@ -56,7 +56,8 @@ void frmExplore::placeSplitterGrip()
     const int start = scale_.toPixels(CcXploreTreeView1.Width());
     const int end = scale_.toPixels(CcXploreTreeView1.Width() + PaneGap);
     const QRect panel = picSplitter->geometry();
-    splitterGrip_->setGeometry(start - Reach, panel.top(), end - start + 2 * Reach, panel.height());
+    placeByDirection(splitterGrip_,
+                     QRect(start - Reach, panel.top(), end - start + 2 * Reach, panel.height()));
 }
 
 } // namespace tarnwick

@@ -142,7 +142,8 @@ private:
     {
         const QLocale l;
         if (r.bytesTotal() <= 0)
-            return Words::tr("%1 of %2 items").arg(r.filesDone()).arg(r.filesTotal());
+            return Words::tr("%1 of %2 items")
+                .arg(l.toString(r.filesDone()), l.toString(r.filesTotal()));
         QString text = Words::tr("%1 of %2")
                            .arg(dataSizeText(r.bytesDone(), l), dataSizeText(r.bytesTotal(), l));
         if (speed_ > 0) {
@@ -156,11 +157,13 @@ private:
 
     static QString timeLeft(qint64 seconds)
     {
+        const QLocale l; // digits as the user's locale writes them
         if (seconds < 60)
-            return Words::tr("%1 s").arg(qMax<qint64>(seconds, 1));
+            return Words::tr("%1 s").arg(l.toString(qMax<qint64>(seconds, 1)));
         if (seconds < 3600)
-            return Words::tr("%1 min").arg(seconds / 60);
-        return Words::tr("%1 h %2 min").arg(seconds / 3600).arg(seconds / 60 % 60);
+            return Words::tr("%1 min").arg(l.toString(seconds / 60));
+        return Words::tr("%1 h %2 min")
+            .arg(l.toString(seconds / 3600), l.toString(seconds / 60 % 60));
     }
 
     QPointer<JobRunner> runner_;
