@@ -1551,15 +1551,15 @@ Delete them for good? They cannot be brought back. This cannot be undone.</sourc
     <name>frmExplore</name>
     <message>
         <source>Back</source>
-        <translation>الخلف</translation>
+        <translation type="vanished">الخلف</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation>الأمام</translation>
+        <translation type="vanished">الأمام</translation>
     </message>
     <message>
         <source>Home</source>
-        <translation>المنزل</translation>
+        <translation type="vanished">المنزل</translation>
     </message>
 </context>
 <context>
@@ -2048,7 +2048,11 @@ Delete them for good? They cannot be brought back. This cannot be undone.</sourc
     </message>
     <message>
         <source>Another window could not be opened: “%1” did not start.</source>
-        <translation>تعذّر فتح نافذة أخرى: لم يبدأ «%1».</translation>
+        <translation type="vanished">تعذّر فتح نافذة أخرى: لم يبدأ «%1».</translation>
+    </message>
+    <message>
+        <source>Another window could not be opened: “%1” did not start. %2</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2739,6 +2743,18 @@ dav://server/folder — مجلد WebDAV (و davs:// للاتصال الآمن)</
     <message>
         <source>Print</source>
         <translation>طباعة</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation type="unfinished">الخلف</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation type="unfinished">الأمام</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation type="unfinished">المنزل</translation>
     </message>
 </context>
 <context>
