@@ -233,6 +233,28 @@ private slots:
         QVERIFY2(since.elapsed() < 1000, qPrintable(QString::number(since.elapsed())));
     }
 
+    // What was found shows at once, not once a long file has been read.
+    void firstResultsDoNotWait()
+    {
+        QVERIFY(make(at("early.txt"), "a needle"));
+        QVERIFY(mkdir(at("sub"), 0755) == 0);
+        makeHugeFile(); // in the top folder; moved below, read after early.txt
+        QVERIFY(rename(at("huge.bin"), at("sub/huge.bin")) == 0);
+        FileSearch s;
+        QElapsedTimer since;
+        qint64 firstAfter = -1;
+        connect(&s, &FileSearch::found, this, [&](FoundBatch &) {
+            if (firstAfter < 0)
+                firstAfter = since.elapsed();
+        });
+        FindQuery q{root(), {}, "needle"};
+        q.binaryFiles = true;
+        since.start();
+        s.start(q);
+        QTRY_VERIFY_WITH_TIMEOUT(firstAfter >= 0, 5000);
+        QVERIFY2(firstAfter < 500, qPrintable(QString::number(firstAfter)));
+    }
+
     // The model keeps its order and its selection as batches arrive, and
     // shows names as plain text on one line.
     void resultsModel()

@@ -152,16 +152,22 @@ public:
     // Whether the regular file `name` in `dirFd` holds the text; its stat in
     // *st when it was read. Opened without blocking and without following a
     // link, and looked at once open: a pipe or device put in the file's
-    // place meanwhile is never read.
+    // place meanwhile is never read. `beforeLongRead` runs before a file
+    // that takes more than a few reads.
+    template <typename F>
     bool foundIn(int dirFd, const char *name, struct stat *st, std::vector<char> &buffer,
-                 const std::atomic<bool> &cancel) const
+                 const std::atomic<bool> &cancel, const F &beforeLongRead) const
     {
         const int fd =
             openat(dirFd, name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
         if (fd < 0)
             return false;
-        const bool hit = fstat(fd, st) == 0 && S_ISREG(st->st_mode) && st->st_size > 0 &&
-                         search(fd, buffer, cancel);
+        bool hit = false;
+        if (fstat(fd, st) == 0 && S_ISREG(st->st_mode) && st->st_size > 0) {
+            if (st->st_size > qint64(4 * ReadSize))
+                beforeLongRead();
+            hit = search(fd, buffer, cancel);
+        }
         close(fd);
         return hit;
     }
@@ -276,7 +282,9 @@ private:
             return;
         struct stat st;
         if (text_) {
-            if (e.type != DT_REG || !text_->foundIn(e.dirFd, e.name, &st, w.buffer, stop_))
+            // What was found waits for no long file.
+            if (e.type != DT_REG ||
+                !text_->foundIn(e.dirFd, e.name, &st, w.buffer, stop_, [&] { hand(w); }))
                 return;
         } else if (e.st) {
             st = *e.st;
