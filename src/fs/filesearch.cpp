@@ -251,7 +251,7 @@ public:
         options.workers = std::clamp(QThread::idealThreadCount(), 1, 8);
         QFile table(QStringLiteral("/proc/self/mountinfo"));
         if (table.open(QIODevice::ReadOnly))
-            options.avoid = unreliableMountPoints(table.readAll());
+            options.avoid = inOwnSpelling(unreliableMountPoints(table.readAll()), query_.folder);
         options.idle = [this](int worker) { hand(workers_[size_t(worker)]); };
         workers_.resize(size_t(options.workers));
         const WalkResult r =
@@ -268,6 +268,22 @@ public:
     }
 
 private:
+    // The mount table names mount points by their real paths; a folder
+    // reached through a link has other names for them.
+    static QSet<QByteArray> inOwnSpelling(const QSet<QByteArray> &points, const QByteArray &top)
+    {
+        const QByteArray real = rawpath::canonical(top);
+        if (real.isEmpty() || real == top)
+            return points;
+        QSet<QByteArray> spelled = points;
+        for (const QByteArray &p : points) {
+            if (p.size() > real.size() && rawpath::isAtOrUnder(p, real))
+                spelled.insert(
+                    rawpath::join(top, p.mid(real.size() + (real.endsWith('/') ? 0 : 1))));
+        }
+        return spelled;
+    }
+
     void visit(Worker &w, const FoundEntry &e)
     {
         // The clock is looked at now and then, not for every entry.

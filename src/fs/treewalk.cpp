@@ -244,9 +244,10 @@ private:
         const int flags = O_RDONLY | O_DIRECTORY | O_CLOEXEC | (w.top ? 0 : O_NOFOLLOW);
         const int fd = w.parent ? openat(w.parent->fd, w.path.constData() + w.nameAt, flags)
                                 : open(w.path.constData(), flags);
-        w.parent.reset();
+        const int err = errno;
+        w.parent.reset(); // may close the parent, which touches errno
         if (fd < 0) {
-            if (w.top || !merelyGone(errno))
+            if (w.top || !merelyGone(err))
                 ++unreadable_;
             return;
         }
