@@ -180,7 +180,7 @@ void row(const char *what, const Run &r, const Run *base = nullptr)
         std::printf("  %lld found, first after %.0f ms", static_cast<long long>(r.results),
                     r.firstMs);
     // Too few results to tell from the resident set's noise.
-    if (r.results >= 1000)
+    if (r.results >= 20000)
         std::printf(", %.0f B/result (%.0f B beyond the paths)", r.bytesPerResult, r.beyondPaths);
     std::printf("\n");
     std::fflush(stdout);
