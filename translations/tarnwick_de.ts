@@ -1007,6 +1007,18 @@ Endgültig löschen? Sie können nicht wiederhergestellt werden. Dies kann nicht
         <source>Folder</source>
         <translation>Ordner</translation>
     </message>
+    <message>
+        <source>Local Disk</source>
+        <translation>Lokaler Datenträger</translation>
+    </message>
+    <message>
+        <source>Network Drive</source>
+        <translation>Netzlaufwerk</translation>
+    </message>
+    <message>
+        <source>Local Disk (%1)</source>
+        <translation>Lokaler Datenträger (%1)</translation>
+    </message>
 </context>
 <context>
     <name>StartPlaces</name>
@@ -1440,7 +1452,7 @@ Endgültig löschen? Sie können nicht wiederhergestellt werden. Dies kann nicht
     </message>
     <message>
         <source>Local Disk</source>
-        <translation>Lokaler Datenträger</translation>
+        <translation type="vanished">Lokaler Datenträger</translation>
     </message>
     <message>
         <source>Home</source>
@@ -1452,11 +1464,11 @@ Endgültig löschen? Sie können nicht wiederhergestellt werden. Dies kann nicht
     </message>
     <message>
         <source>Network Drive</source>
-        <translation>Netzlaufwerk</translation>
+        <translation type="vanished">Netzlaufwerk</translation>
     </message>
     <message>
         <source>Local Disk (%1)</source>
-        <translation>Lokaler Datenträger (%1)</translation>
+        <translation type="vanished">Lokaler Datenträger (%1)</translation>
     </message>
     <message>
         <source>Description</source>

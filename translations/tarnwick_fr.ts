@@ -1007,6 +1007,18 @@ Les supprimer définitivement&#xa0;? Ils ne pourront pas être récupérés. Cet
         <source>Folder</source>
         <translation>Dossier</translation>
     </message>
+    <message>
+        <source>Local Disk</source>
+        <translation>Disque local</translation>
+    </message>
+    <message>
+        <source>Network Drive</source>
+        <translation>Lecteur réseau</translation>
+    </message>
+    <message>
+        <source>Local Disk (%1)</source>
+        <translation>Disque local (%1)</translation>
+    </message>
 </context>
 <context>
     <name>StartPlaces</name>
@@ -1440,7 +1452,7 @@ Les supprimer définitivement&#xa0;? Ils ne pourront pas être récupérés. Cet
     </message>
     <message>
         <source>Local Disk</source>
-        <translation>Disque local</translation>
+        <translation type="vanished">Disque local</translation>
     </message>
     <message>
         <source>Home</source>
@@ -1452,11 +1464,11 @@ Les supprimer définitivement&#xa0;? Ils ne pourront pas être récupérés. Cet
     </message>
     <message>
         <source>Network Drive</source>
-        <translation>Lecteur réseau</translation>
+        <translation type="vanished">Lecteur réseau</translation>
     </message>
     <message>
         <source>Local Disk (%1)</source>
-        <translation>Disque local (%1)</translation>
+        <translation type="vanished">Disque local (%1)</translation>
     </message>
     <message>
         <source>Description</source>
