@@ -249,6 +249,15 @@ private slots:
         QVERIFY(messages.errors.isEmpty());
     }
 
+    // The top of a volume is named for its kind, as My Computer lists it.
+    void volumeNamesItsKind()
+    {
+        test::RecordingMessages messages;
+        std::unique_ptr<PropertiesDialog> d(PropertiesDialog::create({"/"}, nullptr, messages));
+        QVERIFY(d);
+        QCOMPARE(widgetText(*d, "type"), QStringLiteral("Local Disk"));
+    }
+
     void ownerWithoutAName()
     {
         if (geteuid() != 0)

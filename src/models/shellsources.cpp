@@ -115,6 +115,18 @@ ShellItemsModel::Source desktop(const QString &desktopDir)
     return s;
 }
 
+QString volumeKind(const QString &mountPoint, const QList<Volume> &volumes)
+{
+    if (mountPoint == QLatin1String("/"))
+        return Words::tr("Local Disk");
+    for (const Volume &v : volumes) {
+        if (v.mountPoint == mountPoint)
+            return v.network ? Words::tr("Network Drive")
+                             : Words::tr("Local Disk (%1)").arg(v.fileSystem);
+    }
+    return {};
+}
+
 ShellItemsModel::Source myComputer(VolumeSource volumes, const QString &homeDir,
                                    const QList<DriveVolume> &unmounted)
 {
@@ -142,15 +154,14 @@ ShellItemsModel::Source myComputer(VolumeSource volumes, const QString &homeDir,
             }
             items.append(item);
         };
-        add(QStringLiteral("/"), QStringLiteral("/"), Words::tr("Local Disk"),
+        const QList<Volume> mounted = volumes();
+        add(QStringLiteral("/"), QStringLiteral("/"), volumeKind(QStringLiteral("/"), mounted),
             QStringLiteral("drive-harddisk"));
         add(homeDir, Words::tr("Home"), Words::tr("Home Folder"), QStringLiteral("user-home"));
-        for (const Volume &v : volumes()) {
+        for (const Volume &v : mounted) {
             if (v.mountPoint == QLatin1String("/") || v.mountPoint == homeDir)
                 continue;
-            add(v.mountPoint, v.name,
-                v.network ? Words::tr("Network Drive")
-                          : Words::tr("Local Disk (%1)").arg(v.fileSystem),
+            add(v.mountPoint, v.name, volumeKind(v.mountPoint, mounted),
                 v.network ? QStringLiteral("folder-remote") : QStringLiteral("drive-harddisk"));
         }
         for (const DriveVolume &v : unmounted) {

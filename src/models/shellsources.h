@@ -20,6 +20,10 @@ ShellItemsModel::Source desktop(const QString &desktopDir);
 // `unmounted`: the volumes present but not mounted, listed dimmed after them.
 ShellItemsModel::Source myComputer(VolumeSource volumes, const QString &homeDir,
                                    const QList<DriveVolume> &unmounted = {});
+// The kind of volume mounted at `mountPoint`, in the words My Computer uses
+// ("Local Disk", "Network Drive"); empty when no volume of `volumes` is
+// mounted there.
+QString volumeKind(const QString &mountPoint, const QList<Volume> &volumes);
 // The desktop's settings applications; opening one starts it.
 ShellItemsModel::Source controlPanel();
 // What is in the trash of the home and of the volumes `tops` gives; the

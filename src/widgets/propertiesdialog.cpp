@@ -3,11 +3,13 @@
 #include "fileentry.h"
 #include "fileoperationdialogs.h"
 #include "jobs.h"
+#include "mounts.h"
 #include "rawpaths.h"
 
 #include "foldermodel.h"
 #include "icons.h"
 #include "plaintext.h"
+#include "shellsources.h"
 
 #include "panels.h"
 
@@ -242,7 +244,13 @@ PropertiesDialog::PropertiesDialog(QVector<Item> items, UserMessages &messages, 
     QString typeText;
     if (single) {
         const TypeInfo type = typeOf(first.path, first.mode, true);
-        typeText = type.text;
+        // A volume's top is named for the kind of volume, as My Computer
+        // lists it, rather than as a folder.
+        const QString volume =
+            S_ISDIR(first.mode)
+                ? ShellSources::volumeKind(rawpath::toText(first.path), mountedVolumes())
+                : QString();
+        typeText = volume.isEmpty() ? type.text : volume;
         icon->setPixmap(type.icon.pixmap(32, 32));
         originalName_ = shown(rawpath::baseName(first.path));
         name_ = new QLineEdit(originalName_, this);
