@@ -485,6 +485,7 @@ private slots:
         QTRY_COMPARE(list->selectedPaths(),
                      QList<QByteArray>{QFile::encodeName(pasted.fileName())});
         QCOMPARE(list->currentView()->currentIndex().row(), list->model()->rowOfName("a.txt"));
+        QCOMPARE(f.StatusBar1->SimpleText(), QStringLiteral("1 Item Selected"));
         QVERIFY(pasted.open(QIODevice::ReadOnly));
         QCOMPARE(pasted.readAll(), QByteArray("alpha"));
         QCOMPARE(QFile::exists(root() + "/src/a.txt"), !cut);

@@ -91,10 +91,10 @@ QIcon picture(int index, int size)
     const char *name = themeNames[index];
     if (!*name)
         return Icons::fadedWhenDisabled(drawn);
-    // The theme's "go-up" is a pale arrow that looks disabled even when it
-    // is not: its shape in the text colour reads clearly.
-    if (index == 1)
-        return Icons::inTextColour(QStringLiteral("go-up"), drawn);
+    // The theme's "go-" arrows and home are pale and look disabled even when
+    // they are not: their shapes in the text colour read clearly.
+    if (index == 1 || index >= 15)
+        return Icons::inTextColour(QString::fromLatin1(name), drawn);
     // The theme's icon whole, not one pixmap of it: it then stays sharp on a
     // screen of twice the density. Some are grey already, so their look out
     // of use is made faint as well as grey.

@@ -226,6 +226,7 @@ void ExplorerListView::selectWhenListed(const QStringList &names, int patienceMs
     const auto selectFound = [this, pending, folder] {
         if (location_.path != folder) // the user has gone elsewhere meanwhile
             pending->names.clear();
+        bool selected = false;
         for (auto it = pending->names.begin(); it != pending->names.end();) {
             const int row = model_->rowOfName(*it);
             if (row < 0) {
@@ -233,6 +234,7 @@ void ExplorerListView::selectWhenListed(const QStringList &names, int patienceMs
                 continue;
             }
             setSelected(row, true);
+            selected = true;
             if (std::exchange(pending->first, false)) {
                 const QModelIndex index = model_->index(row, 0);
                 selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
@@ -240,6 +242,8 @@ void ExplorerListView::selectWhenListed(const QStringList &names, int patienceMs
             }
             it = pending->names.erase(it);
         }
+        if (selected) // as a click would, so that the count shown follows
+            emit Click();
         if (pending->names.isEmpty())
             pending->stop();
     };
