@@ -289,6 +289,45 @@ private slots:
         QCOMPARE(model.folderAt(0), QByteArray("/f"));
     }
 
+    // Sizes and times a search by name did not read come as a view asks for
+    // them, and a sort by size has them all read first.
+    void detailsReadWhenShown()
+    {
+        const auto batch = [this] {
+            FoundBatch b;
+            for (const QByteArray &name : {"big", "small", "mid"}) {
+                FoundItem i;
+                i.pathAt = quint32(b.bytes.size());
+                b.bytes += at(name);
+                i.pathLength = quint32(b.bytes.size()) - i.pathAt;
+                i.nameAt = i.pathLength - quint32(name.size());
+                i.mode = S_IFREG;
+                i.size = -1;
+                b.items << i;
+            }
+            return b;
+        };
+        QVERIFY(make(at("big"), QByteArray(30, 'x')) && make(at("small"), "x") &&
+                make(at("mid"), QByteArray(10, 'x')));
+        FoundItemsModel shownFirst, sortedFirst;
+        QAbstractItemModelTester tester(&shownFirst,
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
+        const auto shown = [](const FoundItemsModel &m, int row, int column) {
+            return m.data(m.index(row, column)).toString();
+        };
+        FoundBatch one = batch(), two = batch();
+        shownFirst.append(one);
+        QCOMPARE(shown(shownFirst, 0, FoundItemsModel::SizeColumn), QString());
+        QTRY_VERIFY(shown(shownFirst, 0, FoundItemsModel::SizeColumn).contains("30"));
+        QVERIFY(!shown(shownFirst, 0, FoundItemsModel::ModifiedColumn).isEmpty());
+
+        sortedFirst.append(two);
+        sortedFirst.sort(FoundItemsModel::SizeColumn);
+        QTRY_COMPARE(QStringList({shown(sortedFirst, 0, 0), shown(sortedFirst, 1, 0),
+                                  shown(sortedFirst, 2, 0)}),
+                     QStringList({"small", "mid", "big"}));
+    }
+
     void countAndEscape()
     {
         for (const char *name : {"a.txt", "b.txt", "c.txt", "d.md"})

@@ -304,8 +304,12 @@ private:
                 return;
         } else if (e.st) {
             st = *e.st;
-        } else if (fstatat(e.dirFd, e.name, &st, AT_SYMLINK_NOFOLLOW) != 0) {
-            return; // removed while we were reading
+        } else {
+            // Its size and time are read once it is shown: a hundred
+            // thousand calls cost more than the whole walk.
+            st = {};
+            st.st_mode = DTTOIF(e.type);
+            st.st_size = -1;
         }
         add(w, e, st);
         if (w.batch.items.size() >= MaxBatch)

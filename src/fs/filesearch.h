@@ -28,9 +28,9 @@ struct FoundItem
     quint32 pathAt = 0; // in FoundBatch::bytes
     quint32 pathLength = 0;
     quint32 nameAt = 0; // where the name starts within the path
-    quint32 mode = 0;   // st_mode
-    qint64 size = 0;
-    qint64 mtime = 0; // seconds since the epoch
+    quint32 mode = 0;   // st_mode; only its type when the size is not known
+    qint64 size = 0;    // -1: not read yet (see FileSearch)
+    qint64 mtime = 0;   // seconds since the epoch
 };
 
 // Items found in one stretch of a search: their paths end to end, a row each.
@@ -47,12 +47,12 @@ struct FoundBatch
 
 // Looks for files by name and, optionally, by what they contain, on a few
 // threads at once; what is found arrives in batches while the search goes
-// on. Links are never followed, and only regular files are read: a pipe or
-// a device could wait for ever or change as it is read. Files that look
-// binary (a NUL byte in their first block) are not searched for text unless
-// the query asks. Mounts of servers and user-space file systems below the
-// folder are not entered. Folders that cannot be read are skipped and
-// counted.
+// on. A search by name alone reads no item's size and time where its folder
+// entry tells its type: they come with size -1, to be read when shown. Links are never followed,
+// and only regular files are read: a pipe or a device could wait for ever or change as it is read.
+// Files that look binary (a NUL byte in their first block) are not searched for text unless the
+// query asks. Mounts of servers and user-space file systems below the folder are not entered.
+// Folders that cannot be read are skipped and counted.
 class FileSearch : public QObject
 {
     Q_OBJECT
