@@ -1007,6 +1007,18 @@ Delete them for good? They cannot be brought back. This cannot be undone.</sourc
         <source>Folder</source>
         <translation>Carpeta</translation>
     </message>
+    <message>
+        <source>Local Disk</source>
+        <translation>Disco local</translation>
+    </message>
+    <message>
+        <source>Network Drive</source>
+        <translation>Unidad de red</translation>
+    </message>
+    <message>
+        <source>Local Disk (%1)</source>
+        <translation>Disco local (%1)</translation>
+    </message>
 </context>
 <context>
     <name>StartPlaces</name>
@@ -1440,7 +1452,7 @@ Delete them for good? They cannot be brought back. This cannot be undone.</sourc
     </message>
     <message>
         <source>Local Disk</source>
-        <translation>Disco local</translation>
+        <translation type="vanished">Disco local</translation>
     </message>
     <message>
         <source>Home</source>
@@ -1452,11 +1464,11 @@ Delete them for good? They cannot be brought back. This cannot be undone.</sourc
     </message>
     <message>
         <source>Network Drive</source>
-        <translation>Unidad de red</translation>
+        <translation type="vanished">Unidad de red</translation>
     </message>
     <message>
         <source>Local Disk (%1)</source>
-        <translation>Disco local (%1)</translation>
+        <translation type="vanished">Disco local (%1)</translation>
     </message>
     <message>
         <source>Description</source>

@@ -998,6 +998,18 @@ Delete them for good? They cannot be brought back. This cannot be undone.</sourc
         <source>Folder</source>
         <translation>フォルダー</translation>
     </message>
+    <message>
+        <source>Local Disk</source>
+        <translation>ローカル ディスク</translation>
+    </message>
+    <message>
+        <source>Network Drive</source>
+        <translation>ネットワーク ドライブ</translation>
+    </message>
+    <message>
+        <source>Local Disk (%1)</source>
+        <translation>ローカル ディスク (%1)</translation>
+    </message>
 </context>
 <context>
     <name>StartPlaces</name>
@@ -1430,7 +1442,7 @@ Delete them for good? They cannot be brought back. This cannot be undone.</sourc
     </message>
     <message>
         <source>Local Disk</source>
-        <translation>ローカル ディスク</translation>
+        <translation type="vanished">ローカル ディスク</translation>
     </message>
     <message>
         <source>Home</source>
@@ -1442,11 +1454,11 @@ Delete them for good? They cannot be brought back. This cannot be undone.</sourc
     </message>
     <message>
         <source>Network Drive</source>
-        <translation>ネットワーク ドライブ</translation>
+        <translation type="vanished">ネットワーク ドライブ</translation>
     </message>
     <message>
         <source>Local Disk (%1)</source>
-        <translation>ローカル ディスク (%1)</translation>
+        <translation type="vanished">ローカル ディスク (%1)</translation>
     </message>
     <message>
         <source>Description</source>
