@@ -573,6 +573,7 @@ private slots:
         QTest::addColumn<qint64>("bytes");
         QTest::addColumn<QString>("text");
         QTest::newRow("bytes") << "en_US" << qint64(12) << "12 bytes";
+        QTest::newRow("a byte") << "en_US" << qint64(1) << "1 byte";
         QTest::newRow("KiB") << "en_US" << qint64(1536) << "1.5 KiB";
         QTest::newRow("MiB") << "en_US" << qint64(5) * 1024 * 1024 << "5.0 MiB";
         QTest::newRow("GiB") << "en_US" << (qint64(2) << 30) << "2.0 GiB";

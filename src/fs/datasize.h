@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QString>
 
@@ -10,6 +11,11 @@ namespace tarnwick {
 // separators. The printed listing's fixed "kb" column is not this.
 inline QString dataSizeText(qint64 bytes, const QLocale &locale = QLocale())
 {
+    // Qt writes every count under a kibibyte as "%1 bytes", "1 bytes" too.
+    if (bytes == 1 && locale == QLocale())
+        return QCoreApplication::translate("tarnwick::DataSize", "1 byte");
+    if (bytes >= 0 && bytes < 1024 && locale == QLocale())
+        return QCoreApplication::translate("tarnwick::DataSize", "%Ln bytes", nullptr, int(bytes));
     return locale.formattedDataSize(bytes, 1, QLocale::DataSizeIecFormat);
 }
 
