@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs every Debian package Tarnwick needs to build, test and run.
 # Idempotent: only missing packages are installed; sudo only when not root.
-#   --screenshot  also what `make screenshot` needs
+#   --screenshot  also what `make screenshot` needs (a Japanese font among it)
 #   --package     also what `make deb` needs to build and check the package
 #   --maintainer  also what scripts/render-icons.sh needs
 #   --bench       also the command-line tools `make bench` measures against
@@ -57,7 +57,7 @@ packages=(
 )
 for option in "$@"; do
     case $option in
-    --screenshot) packages+=(imagemagick x11-utils) ;;
+    --screenshot) packages+=(imagemagick x11-utils fonts-vlgothic) ;;
     --package) packages+=(dpkg-dev file lintian) ;;
     --maintainer) packages+=(librsvg2-bin) ;;
     --bench) packages+=(fd-find findutils grep) ;;

@@ -5,7 +5,7 @@ translated shows at a glance and can be found by a test.
 
     pseudo-translate.py SOURCE.ts OUTPUT.ts
 
-Placeholders (%1, %L1, %n), mnemonics (&F, &&), markup (<b>, &amp;) and
+Placeholders (%1, %L1, %n, %Ln), mnemonics (&F, &&), markup (<b>, &amp;) and
 escapes stay as they are, so the texts work wherever the English ones do.
 """
 import math
@@ -21,7 +21,7 @@ ACCENTED = dict(
 )
 # What must reach the program unchanged: placeholders, markup, entities,
 # and a mnemonic's "&" (the letter after it is accented like any other).
-KEEP = re.compile(r"%L?\d+|%n|<[^>]*>|&[a-zA-Z#0-9]+;|&&|&")
+KEEP = re.compile(r"%L?\d+|%L?n|<[^>]*>|&[a-zA-Z#0-9]+;|&&|&")
 
 
 def accent(text):

@@ -8,6 +8,7 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -114,6 +115,9 @@ private:
     {
         if (!isTranslated(shown(text)))
             problems << QStringLiteral("%1: %2 not translated: %3").arg(where_, what, text);
+        static const QRegularExpression placeholder(QStringLiteral("%[LĻ]?[nñ\\d]"));
+        if (placeholder.match(text).hasMatch())
+            problems << QStringLiteral("%1: %2 keeps a placeholder: %3").arg(where_, what, text);
     }
     void cut(const QString &text, int needed, int room)
     {
@@ -222,6 +226,7 @@ class TestPseudoLanguage : public QObject
         const QWidgetList before = QApplication::topLevelWidgets();
         QStringList problems;
         bool seen = false;
+        QElapsedTimer shown; // what it counts or reads in the background arrives first
         QTimer poll;
         poll.setInterval(100);
         connect(&poll, &QTimer::timeout, this, [&] {
@@ -230,6 +235,10 @@ class TestPseudoLanguage : public QObject
                 if (before.contains(w) || !w->isVisible() || bool(popup) != menu ||
                     w->windowType() == Qt::ToolTip)
                     continue;
+                if (!shown.isValid())
+                    shown.start();
+                if (!popup && shown.elapsed() < 700)
+                    return;
                 Inspection look;
                 if (popup)
                     look.menus(popup->actions());
