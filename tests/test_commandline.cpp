@@ -140,6 +140,8 @@ private slots:
         // What another copy is given leads it to the same place.
         for (const StartPlace &p : request.places) {
             QStringList again = argumentsFor(p);
+            for (const QString &a : again) // as a started process receives them
+                QCOMPARE(QFile::encodeName(a), rawpath::toBytes(a));
             const bool selecting = again.first() == QLatin1String("--select");
             if (selecting)
                 again.removeFirst();

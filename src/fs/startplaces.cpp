@@ -110,14 +110,29 @@ StartRequest startPlaces(const QStringList &arguments, bool selectItems)
     return request;
 }
 
+namespace {
+
+// A process's arguments are written out as UTF-8, which has no way to carry
+// a name's bytes that are not: such a path goes as a file address, whose
+// escapes carry any byte.
+QString argumentFor(const QByteArray &path)
+{
+    const QString text = rawpath::toText(path);
+    if (text.toUtf8() == path)
+        return text;
+    return QLatin1String("file://") + QString::fromLatin1(path.toPercentEncoding("/"));
+}
+
+} // namespace
+
 QStringList argumentsFor(const StartPlace &place)
 {
+    const QByteArray folder = rawpath::toBytes(place.folder);
     if (place.selected.isEmpty())
-        return {place.folder};
+        return {argumentFor(folder)};
     QStringList arguments{QStringLiteral("--select")};
     for (const QString &name : place.selected)
-        arguments << rawpath::toText(
-            rawpath::join(rawpath::toBytes(place.folder), rawpath::toBytes(name)));
+        arguments << argumentFor(rawpath::join(folder, rawpath::toBytes(name)));
     return arguments;
 }
 
