@@ -1602,6 +1602,20 @@ Endgültig löschen? Sie können nicht wiederhergestellt werden. Dies kann nicht
     </message>
 </context>
 <context>
+    <name>tarnwick::DataSize</name>
+    <message>
+        <source>1 byte</source>
+        <translation>1 Byte</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln bytes</source>
+        <translation>
+            <numerusform>%Ln Byte</numerusform>
+            <numerusform>%Ln Bytes</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>tarnwick::DisconnectNetworkDriveDialog</name>
     <message>
         <source>Disconnect Network Drive</source>

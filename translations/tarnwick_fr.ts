@@ -1602,6 +1602,20 @@ Les supprimer définitivement&#xa0;? Ils ne pourront pas être récupérés. Cet
     </message>
 </context>
 <context>
+    <name>tarnwick::DataSize</name>
+    <message>
+        <source>1 byte</source>
+        <translation>1 octet</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln bytes</source>
+        <translation>
+            <numerusform>%Ln octet</numerusform>
+            <numerusform>%Ln octets</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>tarnwick::DisconnectNetworkDriveDialog</name>
     <message>
         <source>Disconnect Network Drive</source>
