@@ -2,6 +2,7 @@
 #include "frmabout.h"
 #include "icons.h"
 #include "language.h"
+#include "panels.h"
 #include "program.h"
 #include "rawpaths.h"
 #include "settingsstore.h"
@@ -127,6 +128,7 @@ int main(int argc, char *argv[])
     // Before any window, so each is built in the user's language and laid
     // out in its direction.
     tarnwick::language::useSystemLanguage();
+    QApplication::setStyle(new tarnwick::ProgramStyle);
     QApplication::setApplicationDisplayName(QString::fromLatin1(tarnwick::version::Title));
     QApplication::setWindowIcon(tarnwick::applicationIcon());
     // Ties the windows to the installed launcher (its icon, its name).

@@ -2,9 +2,12 @@
 // own texts, and the window mirrored for a language written right to left.
 #include "harness.h"
 #include "language.h"
+#include "panels.h"
 #include "toolbar.h"
 
+#include <QDialogButtonBox>
 #include <QProcess>
+#include <QPushButton>
 #include <QToolButton>
 
 using namespace tarnwick;
@@ -133,6 +136,30 @@ private slots:
         const auto buttons = f.Toolbar1->findChildren<QToolButton *>();
         QVERIFY(buttons.size() > 2);
         QVERIFY(buttons.first()->x() > buttons.last()->x());
+    }
+
+    // Qt's style would set a standard button's words against its far edge
+    // beside a picture, and cut them: right to left, they go without one,
+    // whatever the desktop's style would show.
+    void standardButtonsWithoutPictures()
+    {
+        struct WithPictures : QProxyStyle
+        {
+            int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+                          QStyleHintReturn *data) const override
+            {
+                return hint == SH_DialogButtonBox_ButtonsHaveIcons
+                           ? 1
+                           : QProxyStyle::styleHint(hint, option, widget, data);
+            }
+        };
+        QApplication::setStyle(new ProgramStyle(new WithPictures));
+        QDialogButtonBox ltr(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+        QVERIFY(!ltr.button(QDialogButtonBox::Cancel)->icon().isNull());
+        QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+        QDialogButtonBox rtl(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+        QVERIFY(rtl.button(QDialogButtonBox::Cancel)->icon().isNull());
+        QVERIFY(rtl.button(QDialogButtonBox::Ok)->icon().isNull());
     }
 
     // Dragging the splitter measures the tree from the right edge.

@@ -23,11 +23,6 @@ struct Words
     Q_DECLARE_TR_FUNCTIONS(Applications)
 };
 
-QString tr(const char *text)
-{
-    return Words::tr(text);
-}
-
 struct Unref
 {
     void operator()(gpointer p) const { g_object_unref(p); }

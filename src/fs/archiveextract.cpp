@@ -32,11 +32,6 @@ struct Words
     Q_DECLARE_TR_FUNCTIONS(Archives)
 };
 
-QString tr(const char *text)
-{
-    return Words::tr(text);
-}
-
 using rawpath::shown;
 
 // An archive that unpacks to more than this many times its size, and to

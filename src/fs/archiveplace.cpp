@@ -23,11 +23,6 @@ struct Words
     Q_DECLARE_TR_FUNCTIONS(Archives)
 };
 
-QString tr(const char *text)
-{
-    return Words::tr(text);
-}
-
 using rawpath::join;
 using rawpath::shown;
 

@@ -24,11 +24,6 @@ struct Words
     Q_DECLARE_TR_FUNCTIONS(Jobs)
 };
 
-QString tr(const char *text)
-{
-    return Words::tr(text);
-}
-
 QString shownName(const QByteArray &path)
 {
     return rawpath::shown(rawpath::baseName(path));

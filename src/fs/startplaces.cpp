@@ -24,11 +24,6 @@ struct Words
     Q_DECLARE_TR_FUNCTIONS(StartPlaces)
 };
 
-QString tr(const char *text)
-{
-    return Words::tr(text);
-}
-
 QString systemError(int error)
 {
     return QString::fromLocal8Bit(strerror(error));

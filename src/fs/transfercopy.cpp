@@ -24,11 +24,6 @@ struct Words
     Q_DECLARE_TR_FUNCTIONS(FileTransfer)
 };
 
-QString tr(const char *text)
-{
-    return Words::tr(text);
-}
-
 } // namespace
 
 namespace transfer {

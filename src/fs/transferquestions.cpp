@@ -21,11 +21,6 @@ struct Words
     Q_DECLARE_TR_FUNCTIONS(FileTransfer)
 };
 
-QString tr(const char *text)
-{
-    return Words::tr(text);
-}
-
 bool sameFile(const struct stat &a, const struct stat &b)
 {
     return a.st_dev == b.st_dev && a.st_ino == b.st_ino;

@@ -26,11 +26,6 @@ struct Words
 {
     Q_DECLARE_TR_FUNCTIONS(FileTransfer)
 };
-
-QString tr(const char *text)
-{
-    return Words::tr(text);
-}
 using rawpath::join;
 
 using names::fitted;

@@ -37,11 +37,6 @@ struct Words
     Q_DECLARE_TR_FUNCTIONS(TrashStore)
 };
 
-QString tr(const char *text)
-{
-    return Words::tr(text);
-}
-
 QString errnoText(int err)
 {
     return QString::fromLocal8Bit(strerror(err));

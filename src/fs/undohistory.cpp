@@ -15,11 +15,6 @@ struct Words
     Q_DECLARE_TR_FUNCTIONS(Undo)
 };
 
-QString tr(const char *text)
-{
-    return Words::tr(text);
-}
-
 QString kindName(int kind)
 {
     switch (JobKind(kind)) {

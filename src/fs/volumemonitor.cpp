@@ -20,11 +20,6 @@ struct Words
     Q_DECLARE_TR_FUNCTIONS(VolumeMonitor)
 };
 
-QString text(const char *source)
-{
-    return Words::tr(source);
-}
-
 QString takeString(char *s)
 {
     const QString out = QString::fromUtf8(s);

@@ -26,11 +26,6 @@ struct Words
     Q_DECLARE_TR_FUNCTIONS(ShellSources)
 };
 
-QString tr(const char *text)
-{
-    return Words::tr(text);
-}
-
 QString dateText(const QDateTime &when)
 {
     return when.isValid() ? QLocale().toString(when, QLocale::ShortFormat) : QString();

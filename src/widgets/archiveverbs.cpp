@@ -25,11 +25,6 @@ struct Words
     Q_DECLARE_TR_FUNCTIONS(ArchiveVerbs)
 };
 
-QString tr(const char *text)
-{
-    return Words::tr(text);
-}
-
 } // namespace
 
 namespace ArchiveVerbs {

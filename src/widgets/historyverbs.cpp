@@ -18,11 +18,6 @@ struct Words
     Q_DECLARE_TR_FUNCTIONS(HistoryVerbs)
 };
 
-QString tr(const char *text)
-{
-    return Words::tr(text);
-}
-
 } // namespace
 
 std::optional<bool> forKey(const QKeyEvent &key)

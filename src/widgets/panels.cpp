@@ -10,6 +10,15 @@
 
 namespace tarnwick {
 
+int ProgramStyle::styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+                            QStyleHintReturn *returnData) const
+{
+    const bool rightToLeft = widget ? widget->isRightToLeft() : QGuiApplication::isRightToLeft();
+    if (hint == SH_DialogButtonBox_ButtonsHaveIcons && rightToLeft)
+        return 0;
+    return QProxyStyle::styleHint(hint, option, widget, returnData);
+}
+
 CaptionBox::CaptionBox(const QString &text, QWidget *parent) : QLineEdit(text, parent)
 {
     setReadOnly(true);

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QPointer>
+#include <QProxyStyle>
 #include <functional>
 
 namespace tarnwick {
@@ -69,6 +70,19 @@ void centreOnScreen(QWidget *window);
 void widenForTitle(QWidget *window);
 // The width widenForTitle() asks for `title`, before the screen's limit.
 int titleWidth(const QString &title);
+
+// The desktop's style, but for one thing: right to left, the standard
+// buttons of a dialog show no picture. With one, Qt's style sets the words
+// against the far edge and cuts them (in Arabic, "إلغاء" loses its end).
+class ProgramStyle : public QProxyStyle
+{
+    Q_OBJECT
+public:
+    using QProxyStyle::QProxyStyle;
+    int styleHint(StyleHint hint, const QStyleOption *option = nullptr,
+                  const QWidget *widget = nullptr,
+                  QStyleHintReturn *returnData = nullptr) const override;
+};
 
 // The top-level window of a form: a menu bar over a client area whose
 // children are placed by the form itself. It reports resizes of the client

@@ -13,11 +13,6 @@ struct Words
     Q_DECLARE_TR_FUNCTIONS(ShellSources)
 };
 
-QString tr(const char *text)
-{
-    return Words::tr(text);
-}
-
 } // namespace
 
 ShellItemsModel::Source printers()
