@@ -138,9 +138,9 @@ private slots:
         QVERIFY(buttons.first()->x() > buttons.last()->x());
     }
 
-    // Qt's style would set a standard button's words against its far edge
-    // beside a picture, and cut them: right to left, they go without one,
-    // whatever the desktop's style would show.
+    // Qt's style would set a standard button's words against its far edge,
+    // away from its picture: right to left, they go without one, whatever
+    // the desktop's style would show.
     void standardButtonsWithoutPictures()
     {
         struct WithPictures : QProxyStyle

@@ -72,8 +72,9 @@ void widenForTitle(QWidget *window);
 int titleWidth(const QString &title);
 
 // The desktop's style, but for one thing: right to left, the standard
-// buttons of a dialog show no picture. With one, Qt's style sets the words
-// against the far edge and cuts them (in Arabic, "إلغاء" loses its end).
+// buttons of a dialog show no picture. With one, Qt's style mirrors the
+// words' place twice and sets them against the button's far edge, away from
+// the picture.
 class ProgramStyle : public QProxyStyle
 {
     Q_OBJECT
