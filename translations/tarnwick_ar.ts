@@ -1043,6 +1043,18 @@ Delete them for good? They cannot be brought back. This cannot be undone.</sourc
         <source>Folder</source>
         <translation>مجلد</translation>
     </message>
+    <message>
+        <source>Local Disk</source>
+        <translation>قرص محلي</translation>
+    </message>
+    <message>
+        <source>Network Drive</source>
+        <translation>محرك أقراص شبكة</translation>
+    </message>
+    <message>
+        <source>Local Disk (%1)</source>
+        <translation>قرص محلي (%1)</translation>
+    </message>
 </context>
 <context>
     <name>StartPlaces</name>
@@ -1480,7 +1492,7 @@ Delete them for good? They cannot be brought back. This cannot be undone.</sourc
     </message>
     <message>
         <source>Local Disk</source>
-        <translation>قرص محلي</translation>
+        <translation type="vanished">قرص محلي</translation>
     </message>
     <message>
         <source>Home</source>
@@ -1492,11 +1504,11 @@ Delete them for good? They cannot be brought back. This cannot be undone.</sourc
     </message>
     <message>
         <source>Network Drive</source>
-        <translation>محرك أقراص شبكة</translation>
+        <translation type="vanished">محرك أقراص شبكة</translation>
     </message>
     <message>
         <source>Local Disk (%1)</source>
-        <translation>قرص محلي (%1)</translation>
+        <translation type="vanished">قرص محلي (%1)</translation>
     </message>
     <message>
         <source>Description</source>
@@ -1627,6 +1639,24 @@ Delete them for good? They cannot be brought back. This cannot be undone.</sourc
     <message>
         <source>Cancel</source>
         <translation>إلغاء</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::DataSize</name>
+    <message>
+        <source>1 byte</source>
+        <translation>بايت واحد</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln bytes</source>
+        <translation>
+            <numerusform>%Ln بايت</numerusform>
+            <numerusform>بايت واحد</numerusform>
+            <numerusform>بايتان</numerusform>
+            <numerusform>%Ln بايت</numerusform>
+            <numerusform>%Ln بايت</numerusform>
+            <numerusform>%Ln بايت</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2052,7 +2082,7 @@ Delete them for good? They cannot be brought back. This cannot be undone.</sourc
     </message>
     <message>
         <source>Another window could not be opened: “%1” did not start. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر فتح نافذة أخرى: لم يبدأ «%1». %2</translation>
     </message>
 </context>
 <context>
@@ -2746,15 +2776,15 @@ dav://server/folder — مجلد WebDAV (و davs:// للاتصال الآمن)</
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished">الخلف</translation>
+        <translation>الخلف</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished">الأمام</translation>
+        <translation>الأمام</translation>
     </message>
     <message>
         <source>Home</source>
-        <translation type="unfinished">المنزل</translation>
+        <translation>المنزل</translation>
     </message>
 </context>
 <context>
