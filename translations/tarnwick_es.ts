@@ -1602,6 +1602,20 @@ Delete them for good? They cannot be brought back. This cannot be undone.</sourc
     </message>
 </context>
 <context>
+    <name>tarnwick::DataSize</name>
+    <message>
+        <source>1 byte</source>
+        <translation>1 byte</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln bytes</source>
+        <translation>
+            <numerusform>%Ln byte</numerusform>
+            <numerusform>%Ln bytes</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>tarnwick::DisconnectNetworkDriveDialog</name>
     <message>
         <source>Disconnect Network Drive</source>

@@ -1592,6 +1592,19 @@ Delete them for good? They cannot be brought back. This cannot be undone.</sourc
     </message>
 </context>
 <context>
+    <name>tarnwick::DataSize</name>
+    <message>
+        <source>1 byte</source>
+        <translation>1 バイト</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln bytes</source>
+        <translation>
+            <numerusform>%Ln バイト</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>tarnwick::DisconnectNetworkDriveDialog</name>
     <message>
         <source>Disconnect Network Drive</source>
