@@ -2,12 +2,15 @@
 // own texts, and the window mirrored for a language written right to left.
 #include "harness.h"
 #include "language.h"
+#include "nameeditdelegate.h"
 #include "panels.h"
 #include "toolbar.h"
 
 #include <QDialogButtonBox>
+#include <QListView>
 #include <QProcess>
 #include <QPushButton>
+#include <QStringListModel>
 #include <QToolButton>
 
 using namespace tarnwick;
@@ -160,6 +163,33 @@ private slots:
         QDialogButtonBox rtl(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
         QVERIFY(rtl.button(QDialogButtonBox::Cancel)->icon().isNull());
         QVERIFY(rtl.button(QDialogButtonBox::Ok)->icon().isNull());
+    }
+
+    // Right to left, a name still reads from its own first letter: the dot
+    // of ".bashrc" is drawn at its left, not carried to its right.
+    void namesKeepTheirOwnDirection()
+    {
+        QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+        QStringListModel model({QStringLiteral(".bashrc")});
+        QListView view;
+        view.setItemDelegate(new NameEditDelegate(&view, -1));
+        view.setModel(&model);
+        view.resize(200, 60);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        const QImage shot = view.viewport()->grab().toImage();
+        const QRect item = view.visualRect(model.index(0));
+        const auto inkAt = [&](int x) {
+            int ink = 0;
+            for (int y = item.top(); y <= item.bottom(); ++y)
+                ink += qGray(shot.pixel(x, y)) < 128;
+            return ink;
+        };
+        int left = item.left();
+        while (left < item.right() && inkAt(left) == 0)
+            ++left;
+        QVERIFY(left < item.right());
+        QVERIFY2(inkAt(left) <= 3, "the leftmost mark is a letter's stem, not the dot");
     }
 
     // Dragging the splitter measures the tree from the right edge.

@@ -1,4 +1,5 @@
 #include "findwindow.h"
+#include "nameeditdelegate.h"
 
 #include "founditemsmodel.h"
 #include "jobs.h"
@@ -103,6 +104,7 @@ FindWindow::FindWindow(const QString &folder, Navigator navigator, QWidget *pare
     results_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     results_->setSelectionBehavior(QAbstractItemView::SelectRows);
     results_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    results_->setItemDelegate(new NameEditDelegate(results_, -1)); // names keep their direction
     results_->setModel(model_);
     results_->header()->setStretchLastSection(false);
     results_->header()->setSectionResizeMode(FolderColumn, QHeaderView::Stretch);

@@ -2,6 +2,7 @@
 
 #include "names.h"
 
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QStyledItemDelegate>
 
@@ -32,6 +33,17 @@ public:
                 Qt::QueuedConnection);
         }
         return editor;
+    }
+
+    // Right to left, the window's direction would carry a name's leading
+    // dot or closing bracket to its other end (".bashrc" as "bashrc."): a
+    // text keeps the direction of its own first letter.
+    QString displayText(const QVariant &value, const QLocale &locale) const override
+    {
+        const QString text = QStyledItemDelegate::displayText(value, locale);
+        if (!QGuiApplication::isRightToLeft() || value.userType() != QMetaType::QString)
+            return text;
+        return QChar(0x2068) + text + QChar(0x2069); // first strong isolate ... pop
     }
 
 private:
