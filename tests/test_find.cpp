@@ -295,7 +295,7 @@ private slots:
     {
         const auto batch = [this] {
             FoundBatch b;
-            for (const QByteArray &name : {"big", "small", "mid"}) {
+            for (const QByteArray name : {"big", "small", "mid"}) {
                 FoundItem i;
                 i.pathAt = quint32(b.bytes.size());
                 b.bytes += at(name);
