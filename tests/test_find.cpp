@@ -215,7 +215,7 @@ private slots:
         w->findChild<QLineEdit *>("containing")->setText("never there");
         w->findChild<QCheckBox *>("binaryFiles")->setChecked(true);
         w->findNow();
-        QTest::qWait(100);
+        QTRY_VERIFY(Background::runningCount() > before); // its workers are reading
         QVERIFY(w->isSearching());
         QElapsedTimer since;
         since.start();

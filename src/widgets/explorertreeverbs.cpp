@@ -67,24 +67,18 @@ void ExplorerTreeView::InvokeVerb(Verb verb)
     }
     if (verb == Verb::Copy || verb == Verb::Cut) {
         ShellVerbs::putOnClipboard({path}, verb == Verb::Cut);
-    } else if (verb == Verb::Delete) {
+    } else if (verb == Verb::Delete || verb == Verb::DeleteForGood) {
         if (volume) {
             messages_->error(
                 this, tr("“%1” is a whole volume and cannot be deleted.").arg(current_.path));
             return;
         }
         const QString parent = rawpath::toText(rawpath::parentOf(path));
-        const TrashStore trash({}, mountedTrashTops());
-        if (ShellVerbs::moveToTrash(this, *messages_, {path}, trash) > 0)
-            navigateTo(Location::folder(parent));
-    } else if (verb == Verb::DeleteForGood) {
-        if (volume) {
-            messages_->error(
-                this, tr("“%1” is a whole volume and cannot be deleted.").arg(current_.path));
-            return;
-        }
-        const QString parent = rawpath::toText(rawpath::parentOf(path));
-        if (ShellVerbs::deleteForGood(this, *messages_, {path}) > 0)
+        const int gone = verb == Verb::Delete
+                             ? ShellVerbs::moveToTrash(this, *messages_, {path},
+                                                       TrashStore({}, mountedTrashTops()))
+                             : ShellVerbs::deleteForGood(this, *messages_, {path});
+        if (gone > 0)
             navigateTo(Location::folder(parent));
     } else if (verb == Verb::Link) {
         ShellVerbs::makeLinks(this, *messages_, JobAsker::dialogs(), {path},

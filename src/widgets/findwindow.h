@@ -1,6 +1,7 @@
 #pragma once
 
 #include "filesearch.h"
+#include "founditemsmodel.h"
 
 #include <QWidget>
 #include <functional>
@@ -15,7 +16,6 @@ class QTreeView;
 
 namespace tarnwick {
 
-class FoundItemsModel;
 class Launcher;
 class OpenAsker;
 class UserMessages;
@@ -51,14 +51,7 @@ public:
     void stop();
     bool isSearching() const { return search_.isRunning(); }
 
-    enum Column
-    {
-        NameColumn,
-        FolderColumn,
-        SizeColumn,
-        ModifiedColumn,
-        ColumnCount
-    };
+    using enum FoundItemsModel::Column;
 
 signals:
     void searchFinished();
