@@ -5,7 +5,14 @@
 
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QDeadlineTimer>
 #include <QThread>
+
+#include <array>
+#include <cstring>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
 
 using namespace tarnwick;
 using namespace tarnwick::test;
@@ -245,7 +252,7 @@ private slots:
         QWidget main;
         main.show();
         QVERIFY(QTest::qWaitForWindowActive(&main));
-        const auto [a, b] = twoSlowCopies(root, root);
+        const auto [a, b] = twoSlowCopies(root, root, {false, true});
         OperationsWindow &w = OperationsWindow::shared();
         QTRY_COMPARE(w.rowCount(), 2);
         QVERIFY(w.isVisible());
@@ -253,17 +260,24 @@ private slots:
         QVERIFY(names(b->folder).isEmpty());
         QVERIFY(!button(w, "Pause %1", b->what)->isEnabled());
         button(w, "Start %1 now", b->what)->click();
-        QTRY_VERIFY(!names(b->folder).isEmpty());
+        QTRY_VERIFY(bytesIn(b->folder) > 0);
 
+        // The block under way when Pause came still lands; after it, nothing.
         button(w, "Pause %1", a->what)->click();
-        QTest::qWait(200);
+        const auto steady = [&] {
+            const qint64 before = bytesIn(a->folder);
+            QTest::qWait(300);
+            return bytesIn(a->folder) == before;
+        };
+        QTRY_VERIFY(steady());
         const qint64 held = bytesIn(a->folder);
         QTest::qWait(400);
         QCOMPARE(bytesIn(a->folder), held);
-        QVERIFY(bytesIn(b->folder) > 0);
+        QVERIFY(!a->ended);
         button(w, "Resume %1", a->what)->click(); // and it ends complete, below
 
         button(w, "Cancel %1", b->what)->click();
+        b->held = false;
         QTRY_VERIFY_WITH_TIMEOUT(a->ended && b->ended, 20000);
         QVERIFY(b->result.cancelled && !a->result.cancelled);
         QCOMPARE(a->result.done, 4);
@@ -281,9 +295,10 @@ private slots:
         ScratchVolume volume(dir.path(), "64m");
         if (!volume.isMounted())
             QSKIP(qPrintable(volume.whyNot()));
-        const auto [a, b] = twoSlowCopies(root, volume.encodedPath());
-        QTRY_VERIFY(!names(a->folder).isEmpty() && !names(b->folder).isEmpty());
+        const auto [a, b] = twoSlowCopies(root, volume.encodedPath(), {true, true});
+        QTRY_VERIFY(bytesIn(a->folder) > 0 && bytesIn(b->folder) > 0);
         QVERIFY(!a->ended && !b->ended);
+        a->held = b->held = false;
         QTRY_VERIFY_WITH_TIMEOUT(a->ended && b->ended, 20000);
         QCOMPARE(a->result.done + b->result.done, 8);
     }
@@ -335,7 +350,7 @@ private slots:
         QFETCH(bool, finish);
         QTemporaryDir dir;
         const QByteArray root = QFile::encodeName(dir.path());
-        const auto [a, b] = twoSlowCopies(root, root);
+        const auto [a, b] = twoSlowCopies(root, root, {true, false});
         QTRY_VERIFY(bytesIn(a->folder) > 0);
         RecordingMessages messages;
         messages.confirmAnswers = {finish};
@@ -349,6 +364,7 @@ private slots:
         QCOMPARE(messages.confirmations.size(), 1);
         QVERIFY(!window.isVisible());
         QVERIFY(!ended);
+        a->held = false;
         QTRY_VERIFY_WITH_TIMEOUT(ended, 30000);
         QVERIFY(afterJobs);
         QCOMPARE(a->result.cancelled, !finish);
@@ -367,12 +383,15 @@ private:
         QString what;
         bool ended = false;
         JobResult result;
+        std::atomic<bool> held = false; // stop once something has landed, until cleared
     };
 
     // Two copies of four 8 MiB files, each block held up a little, to
-    // folders under `first` and `second`.
+    // folders under `first` and `second`. A copy started `held` goes no
+    // further than the first block it writes until its test lets it.
     static std::pair<std::shared_ptr<Run>, std::shared_ptr<Run>>
-    twoSlowCopies(const QByteArray &first, const QByteArray &second)
+    twoSlowCopies(const QByteArray &first, const QByteArray &second,
+                  std::array<bool, 2> held = {})
     {
         const QByteArray src = first + "/src";
         mkdir(src.constData(), 0755);
@@ -384,15 +403,21 @@ private:
         std::shared_ptr<Run> runs[2];
         for (int k = 0; k < 2; ++k) {
             auto run = std::make_shared<Run>();
+            run->held = held[k];
             run->folder = (k == 0 ? first + "/a" : second + "/b");
             mkdir(run->folder.constData(), 0755);
             run->what = QStringLiteral("Copying 4 items to \u201c%1\u201d")
                             .arg(QString::fromUtf8(rawpath::baseName(run->folder)));
             auto *t = new FileTransfer(JobKind::Copy, sources, run->folder);
             t->setProgressInterval(0);
-            t->setFaultHook([](FaultPoint p, const QByteArray &) {
-                if (p == FaultPoint::Read)
-                    QThread::msleep(150);
+            t->setFaultHook([run](FaultPoint p, const QByteArray &) {
+                if (p != FaultPoint::Read)
+                    return 0;
+                QThread::msleep(150);
+                const QDeadlineTimer limit(20000); // a failed test lets go in the end
+                if (run->held && bytesIn(run->folder) > 0)
+                    while (run->held && !limit.hasExpired())
+                        QThread::msleep(5);
                 return 0;
             });
             JobRunner *runner = runJob(t, nullptr, asker());
@@ -421,13 +446,29 @@ private:
         return nullptr;
     }
 
+    // What the folder holds, counted again if a part file was renamed as
+    // it was being counted.
     static qint64 bytesIn(const QByteArray &folder)
     {
-        qint64 n = 0;
-        struct stat st;
-        for (const QByteArray &name : names(folder))
-            n += stat(join(folder, name).constData(), &st) == 0 ? st.st_size : 0;
-        return n;
+        for (;;) {
+            DIR *dir = opendir(folder.constData());
+            if (!dir)
+                return 0;
+            qint64 n = 0;
+            bool moved = false;
+            struct stat st;
+            while (const dirent *e = readdir(dir)) {
+                if (e->d_name[0] == '.' && (!e->d_name[1] || !strcmp(e->d_name, "..")))
+                    continue;
+                if (fstatat(dirfd(dir), e->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0)
+                    n += st.st_size;
+                else
+                    moved = true;
+            }
+            closedir(dir);
+            if (!moved)
+                return n;
+        }
     }
 };
 
