@@ -320,6 +320,31 @@ private slots:
         QVERIFY2(t.messages.errors[0].contains(v.name), qPrintable(t.messages.errors[0]));
         QVERIFY2(t.messages.errors[0].contains(at + "/photos"), qPrintable(t.messages.errors[0]));
     }
+
+    // Unmounted before the mount it was opened with was reported done: the
+    // tree does not go into it afterwards.
+    void releasedWhileOpeningIsNotEntered()
+    {
+        Tree t;
+        make(t);
+        t.fake.set({unmountedDisk()});
+        const Location before = t.view->location();
+        t.view->openVolume(unmountedDisk().id);
+        const QString at = root() + "/media/late";
+        QDir().mkpath(at);
+        DriveVolume v = unmountedDisk();
+        v.mountPath = at;
+        v.canMount = false;
+        v.canUnmount = true;
+        t.fake.set({v});
+        QMenu menu;
+        t.view->addVolumeEntries(menu, v.id);
+        menu.actions().constFirst()->trigger();
+        emit t.fake.mounted(v.id, at);
+        QTest::qWait(0);
+        QCOMPARE(t.view->location(), before);
+        QVERIFY(t.messages.errors.isEmpty());
+    }
 };
 
 QTEST_MAIN(TestVolumes)

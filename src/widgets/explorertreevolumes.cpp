@@ -144,6 +144,10 @@ void ExplorerTreeView::releaseVolume(const QString &id, void (VolumeMonitor::*ho
         left_ = current_.path;
         navigateTo(Location::special(MyComputerSpace));
     }
+    // Released before its mount was reported done: the user has changed
+    // their mind, and the tree does not go into it after all.
+    if (opening_ == id)
+        opening_.clear();
     releasing_ = id;
     (volumes_->*how)(id);
 }
