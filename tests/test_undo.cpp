@@ -397,8 +397,15 @@ void TestUndo::jobUndoneAndRedone()
             .arg(QFileInfo(root + "/a").permissions() & QFile::ReadGroup ? "r" : "-");
     };
     const QString doneState = state();
+    const auto doneEnds = undo::ends(journal.load().at(0));
     for (const bool redo : {false, true, false}) {
         const QList<UndoRecord> history = journal.load();
+        // The history shows where it went as it was done, undone or not;
+        // what a copy was made from is not kept past its undo.
+        const auto ends = undo::ends(history[0]);
+        QCOMPARE(ends.second, doneEnds.second);
+        if (!QStringList{"copy", "restore", "extract", "compress"}.contains(kind))
+            QCOMPARE(ends.first, doneEnds.first);
         QCOMPARE(history.size(), 1);
         QCOMPARE(redo ? undo::nextRedo(history) : undo::nextUndo(history), history[0].id);
         QString why;

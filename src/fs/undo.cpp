@@ -327,6 +327,26 @@ QString apply(int kind, bool redo, const UndoItem &item, const TrashStore &store
                  item.from);
 }
 
+std::pair<QByteArray, QByteArray> ends(const UndoRecord &record)
+{
+    const UndoItem first = record.items.value(0);
+    if (!record.undone)
+        return {first.from, first.to};
+    switch (JobKind(record.kind)) {
+    case JobKind::Move:
+    case JobKind::Rename:
+    case JobKind::Trash:
+        return {first.to, first.from};
+    case JobKind::Copy:
+    case JobKind::Restore:
+    case JobKind::Extract:
+    case JobKind::Compress:
+        return {{}, first.from}; // now: from where it was made, to the trash
+    default:
+        return {first.from, first.to};
+    }
+}
+
 Job *undo(const UndoRecord &record, const TrashStore &store, bool redo)
 {
     QList<QByteArray> labels;

@@ -3,6 +3,8 @@
 #include "jobs.h"
 #include "undojournal.h"
 
+#include <utility>
+
 namespace tarnwick {
 
 namespace undo {
@@ -33,6 +35,11 @@ Job *undo(const UndoRecord &record, const TrashStore &store, bool redo = false);
 // Keeps a finished job in the history: one append for the whole job, and
 // nothing for a job that did nothing or is itself an undo or redo.
 bool record(const Job &job, const JobResult &result, UndoJournal &journal);
+
+// Where the operation's first item came from and went, as it was done, even
+// once undone (when the items say how to do it again). What a copy was made
+// from is not kept past its undo: empty while undone, the trash once redone.
+std::pair<QByteArray, QByteArray> ends(const UndoRecord &record);
 
 // What an operation is called: "Move of 3 Items", "Rename of “a.txt”".
 QString title(const UndoRecord &record);

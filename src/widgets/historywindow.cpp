@@ -94,11 +94,11 @@ void HistoryWindow::refresh()
     const QLocale locale;
     for (qsizetype i = records_.size() - 1; i >= 0; --i) {
         const UndoRecord &r = records_[i];
-        const UndoItem first = r.items.value(0);
+        const auto [from, to] = undo::ends(r);
         auto *row = new QTreeWidgetItem(
             list_, {locale.toString(QDateTime::fromSecsSinceEpoch(r.when), QLocale::ShortFormat),
-                    undo::title(r), locale.toString(r.items.size()), folderOf(first.from),
-                    folderOf(first.to), stateOf(r)});
+                    undo::title(r), locale.toString(r.items.size()), folderOf(from), folderOf(to),
+                    stateOf(r)});
         row->setData(0, Qt::UserRole, r.id);
         if (r.id == chosen)
             list_->setCurrentItem(row);
