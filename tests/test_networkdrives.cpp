@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScopeGuard>
@@ -37,12 +38,14 @@ public:
         given << QStringList{user, domain, password, remember ? "remember" : ""}.join('|');
     }
     void cancelCredentials() override { ++credentialsCancelled; }
+    void answerQuestion(int choice) override { answers << choice; }
 
     QString reason; // not available when set
     QList<NetworkMount> list;
     QStringList mounting, cancelled, unmounting;
     QStringList given; // user|domain|password|remember
     int credentialsCancelled = 0;
+    QList<int> answers;
 };
 
 template <class T> T *child(const QWidget &w, const char *name)
@@ -210,6 +213,54 @@ private slots:
         connectTo(d, Share);
         CredentialsDialog *fresh = ask();
         QVERIFY(fresh && !child<QLabel>(*fresh, "refused"));
+    }
+
+    // A question the connection puts (a certificate nobody vouches for)
+    // is asked in plain text with the connection's own choices; the one
+    // taken, or -1 for Cancel, goes back. Closing the dialog gives it up.
+    void questionIsAnswered_data()
+    {
+        QTest::addColumn<int>("button"); // 0, 1: a choice; -1: Cancel; -2: close the dialog
+        QTest::addColumn<QList<int>>("answers");
+        QTest::addColumn<int>("cancelled");
+        QTest::newRow("first choice") << 0 << QList<int>{0} << 0;
+        QTest::newRow("second choice") << 1 << QList<int>{1} << 0;
+        QTest::newRow("cancel") << -1 << QList<int>{-1} << 0;
+        QTest::newRow("dialog closed") << -2 << QList<int>{} << 1;
+    }
+    void questionIsAnswered()
+    {
+        QFETCH(int, button);
+        QFETCH(QList<int>, answers);
+        QFETCH(int, cancelled);
+        ScriptedMounter m;
+        MapNetworkDriveDialog d(m);
+        d.show();
+        emit m.questionAsked("Not ours", {"Yes"}); // nothing being connected
+        QVERIFY(!d.findChild<QMessageBox *>());
+        connectTo(d, Share);
+        const QString message = "The certificate of <b>host</b> is not trusted.";
+        emit m.questionAsked(message, {"Log In Anyway", "Cancel & Log Out"});
+        auto *box = d.findChild<QMessageBox *>();
+        QVERIFY(box && box->isVisible());
+        QCOMPARE(box->textFormat(), Qt::PlainText);
+        QCOMPARE(box->text(), message);
+        QStringList shown;
+        for (QAbstractButton *b : box->buttons())
+            shown << b->text();
+        QVERIFY2(shown.contains("Log In Anyway") && shown.contains("Cancel && Log Out"),
+                 qPrintable(shown.join('|')));
+        if (button == -2)
+            standardButton(d, QDialogButtonBox::Cancel)->click();
+        else if (button == -1)
+            box->button(QMessageBox::Cancel)->click();
+        else
+            box->buttons()
+                .at(shown.indexOf(button ? "Cancel && Log Out" : "Log In Anyway"))
+                ->click();
+        QTRY_VERIFY(!d.findChild<QMessageBox *>());
+        QCOMPARE(m.answers, answers);
+        QCOMPARE(m.credentialsCancelled, cancelled);
     }
 
     void outcome_data()

@@ -3,9 +3,9 @@
 
 #include "operationswindow.h"
 
+#include <QDeadlineTimer>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QDeadlineTimer>
 #include <QThread>
 
 #include <array>
@@ -390,8 +390,7 @@ private:
     // folders under `first` and `second`. A copy started `held` goes no
     // further than the first block it writes until its test lets it.
     static std::pair<std::shared_ptr<Run>, std::shared_ptr<Run>>
-    twoSlowCopies(const QByteArray &first, const QByteArray &second,
-                  std::array<bool, 2> held = {})
+    twoSlowCopies(const QByteArray &first, const QByteArray &second, std::array<bool, 2> held = {})
     {
         const QByteArray src = first + "/src";
         mkdir(src.constData(), 0755);

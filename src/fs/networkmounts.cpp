@@ -146,6 +146,7 @@ public:
     void provideCredentials(const QString &user, const QString &domain, const QString &password,
                             bool remember) override;
     void cancelCredentials() override;
+    void answerQuestion(int choice) override;
 
 private:
     // One mount or unmount under way. GIO's callback owns it and frees it,
@@ -181,10 +182,15 @@ private:
 
     static void askPassword(GMountOperation *gop, const char *message, const char *user,
                             const char *domain, GAskPasswordFlags flags, gpointer data);
+    static void askQuestion(GMountOperation *gop, const char *message, const char **choices,
+                            gpointer data);
+    // Whether `op` may wait on the user to answer `question` through
+    // `signal`; if not, it is given up at once rather than left to the timeout.
+    static bool mayAsk(Operation *op, const char *question, const QMetaMethod &signal);
     static void done(GObject *source, GAsyncResult *result, gpointer data);
 
     QList<Operation *> operations_;
-    Operation *asking_ = nullptr; // waiting for the user's credentials
+    Operation *asking_ = nullptr; // waiting for the user's credentials or answer
     mutable GVolumeMonitor *monitor_ = nullptr;
 };
 
@@ -324,6 +330,7 @@ void GioMounter::mount(const QString &address)
     GFile *file = g_file_new_for_uri(uri.toUtf8().constData());
     Operation *op = begin(address, true, G_OBJECT(file));
     g_signal_connect(op->gop, "ask-password", G_CALLBACK(askPassword), op);
+    g_signal_connect(op->gop, "ask-question", G_CALLBACK(askQuestion), op);
     g_file_mount_enclosing_volume(file, G_MOUNT_MOUNT_NONE, op->gop, op->cancellable, done, op);
 }
 
@@ -355,25 +362,56 @@ void GioMounter::unmount(const QString &uri)
     g_mount_unmount_with_operation(m, G_MOUNT_UNMOUNT_NONE, op->gop, op->cancellable, done, op);
 }
 
-void GioMounter::askPassword(GMountOperation *gop, const char *message, const char *user,
+void GioMounter::askPassword(GMountOperation *, const char *message, const char *user,
                              const char *domain, GAskPasswordFlags flags, gpointer data)
 {
     auto *op = static_cast<Operation *>(data);
     GioMounter *self = op->owner;
-    // Nobody to ask: fail now rather than wait for the timeout.
-    if (!self || self->asking_ ||
-        !self->isSignalConnected(QMetaMethod::fromSignal(&NetworkMounter::credentialsNeeded))) {
-        g_mount_operation_reply(gop, G_MOUNT_OPERATION_ABORTED);
+    if (!mayAsk(op, "ask-password", QMetaMethod::fromSignal(&NetworkMounter::credentialsNeeded)))
         return;
-    }
-    // GIO's own handler would answer "unhandled" before the user could.
-    g_signal_stop_emission_by_name(gop, "ask-password");
-    // The user may take their time.
-    op->timeout.stop();
     op->anonymousAllowed = flags & G_ASK_PASSWORD_ANONYMOUS_SUPPORTED;
-    self->asking_ = op;
     emit self->credentialsNeeded(QString::fromUtf8(message), QString::fromUtf8(user),
                                  QString::fromUtf8(domain), flags & G_ASK_PASSWORD_NEED_DOMAIN);
+}
+
+void GioMounter::askQuestion(GMountOperation *, const char *message, const char **choices,
+                             gpointer data)
+{
+    auto *op = static_cast<Operation *>(data);
+    if (!mayAsk(op, "ask-question", QMetaMethod::fromSignal(&NetworkMounter::questionAsked)))
+        return;
+    QStringList list;
+    for (; choices && *choices; ++choices)
+        list << QString::fromUtf8(*choices);
+    emit op->owner->questionAsked(QString::fromUtf8(message), list);
+}
+
+bool GioMounter::mayAsk(Operation *op, const char *question, const QMetaMethod &signal)
+{
+    // GIO's own handler would answer "unhandled" before the user could.
+    g_signal_stop_emission_by_name(op->gop, question);
+    // Nobody to ask: fail now rather than wait for the timeout.
+    GioMounter *self = op->owner;
+    if (!self || self->asking_ || !self->isSignalConnected(signal)) {
+        g_mount_operation_reply(op->gop, G_MOUNT_OPERATION_ABORTED);
+        return false;
+    }
+    // The user may take their time.
+    op->timeout.stop();
+    self->asking_ = op;
+    return true;
+}
+
+void GioMounter::answerQuestion(int choice)
+{
+    Operation *op = std::exchange(asking_, nullptr);
+    if (!op)
+        return;
+    op->timeout.start(OperationTimeoutMs);
+    if (choice >= 0)
+        g_mount_operation_set_choice(op->gop, choice);
+    g_mount_operation_reply(op->gop,
+                            choice >= 0 ? G_MOUNT_OPERATION_HANDLED : G_MOUNT_OPERATION_ABORTED);
 }
 
 void GioMounter::provideCredentials(const QString &user, const QString &domain,

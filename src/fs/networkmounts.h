@@ -58,10 +58,15 @@ public:
     virtual void provideCredentials(const QString &user, const QString &domain,
                                     const QString &password, bool remember) = 0;
     virtual void cancelCredentials() = 0;
+    // Answers questionAsked: the index of the choice taken, or -1 to give up.
+    virtual void answerQuestion(int choice) { Q_UNUSED(choice) }
 
 signals:
     void credentialsNeeded(const QString &message, const QString &defaultUser,
                            const QString &defaultDomain, bool needsDomain);
+    // A question the connection puts to the user, such as whether to trust
+    // a server's certificate that nobody vouches for, and the answers it takes.
+    void questionAsked(const QString &message, const QStringList &choices);
     void mounted(const QString &uri, const QString &path);
     void mountFailed(const QString &uri, const QString &error);
     void unmounted(const QString &uri);

@@ -4,6 +4,7 @@
 
 #include "panels.h"
 #include "plaintext.h"
+#include "usermessages.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -12,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QUrl>
@@ -210,6 +212,7 @@ MapNetworkDriveDialog::MapNetworkDriveDialog(NetworkMounter &mounter, QWidget *p
     connect(address_, &QLineEdit::textEdited, this, [this] { showStatus(QString()); });
     connect(&mounter_, &NetworkMounter::credentialsNeeded, this,
             &MapNetworkDriveDialog::askCredentials);
+    connect(&mounter_, &NetworkMounter::questionAsked, this, &MapNetworkDriveDialog::askQuestion);
     connect(&mounter_, &NetworkMounter::mounted, this, &MapNetworkDriveDialog::onMounted);
     connect(&mounter_, &NetworkMounter::mountFailed, this, &MapNetworkDriveDialog::onMountFailed);
     address_->setFocus();
@@ -263,6 +266,31 @@ void MapNetworkDriveDialog::askCredentials(const QString &message, const QString
     d->open();
 }
 
+// Not waited for: the dialog goes on showing that it is connecting.
+void MapNetworkDriveDialog::askQuestion(const QString &message, const QStringList &choices)
+{
+    if (pending_.isEmpty() || credentials_ || question_)
+        return;
+    auto *box =
+        new QMessageBox(QMessageBox::Question, windowTitle(), message, QMessageBox::NoButton, this);
+    question_ = box;
+    QList<QAbstractButton *> buttons;
+    for (const QString &choice : choices) {
+        // A choice is plain text: an ampersand in it is not a mnemonic.
+        QString label = choice;
+        buttons.append(box->addButton(label.replace(QLatin1Char('&'), QLatin1String("&&")),
+                                      QMessageBox::AcceptRole));
+    }
+    box->setEscapeButton(box->addButton(QMessageBox::Cancel));
+    showAsPlainText(*box);
+    connect(box, &QMessageBox::finished, this, [this, box, buttons] {
+        question_ = nullptr;
+        box->deleteLater();
+        mounter_.answerQuestion(int(buttons.indexOf(box->clickedButton())));
+    });
+    box->open();
+}
+
 void MapNetworkDriveDialog::onMounted(const QString &uri, const QString &path)
 {
     if (pending_.isEmpty() || uri != pending_)
@@ -290,7 +318,7 @@ void MapNetworkDriveDialog::onMountFailed(const QString &uri, const QString &err
 void MapNetworkDriveDialog::done(int result)
 {
     if (!pending_.isEmpty()) {
-        if (credentials_) {
+        if (credentials_ || question_) {
             dropCredentials();
             mounter_.cancelCredentials();
         }
@@ -301,9 +329,14 @@ void MapNetworkDriveDialog::done(int result)
     QDialog::done(result);
 }
 
-// Closes the credentials dialog without passing its answer on.
+// Closes the credentials dialog or the question without passing the answer on.
 void MapNetworkDriveDialog::dropCredentials()
 {
+    if (QMessageBox *box = std::exchange(question_, nullptr)) {
+        box->disconnect(this);
+        box->reject();
+        box->deleteLater();
+    }
     if (CredentialsDialog *d = std::exchange(credentials_, nullptr)) {
         d->disconnect(this);
         d->reject();

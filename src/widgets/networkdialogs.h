@@ -8,6 +8,7 @@ class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QMessageBox;
 class QProgressBar;
 class QPushButton;
 
@@ -59,6 +60,7 @@ private:
     void connectDrive();
     void askCredentials(const QString &message, const QString &user, const QString &domain,
                         bool needsDomain);
+    void askQuestion(const QString &message, const QStringList &choices);
     void onMounted(const QString &uri, const QString &path);
     void onMountFailed(const QString &uri, const QString &error);
     void dropCredentials();
@@ -71,6 +73,7 @@ private:
     QProgressBar *busy_ = nullptr;
     QLabel *status_;
     QPointer<CredentialsDialog> credentials_;
+    QPointer<QMessageBox> question_;
     QString pending_;       // the address being connected
     bool answered_ = false; // the user gave credentials for it
     QString mountedPath_;
