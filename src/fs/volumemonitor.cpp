@@ -15,6 +15,9 @@
 namespace tarnwick {
 namespace {
 
+// How long the volume service is given to settle before a second try.
+constexpr int RetryDelayMs = 500;
+
 struct Words
 {
     Q_DECLARE_TR_FUNCTIONS(VolumeMonitor)
@@ -96,7 +99,8 @@ private:
         GioVolumeMonitor *owner = nullptr; // null once nothing more is to be reported
         QString id;
         Kind kind = Mount;
-        bool busy = false; // the volume was in use
+        bool busy = false;  // the volume was in use
+        bool again = false; // a second try after the volume service lost track
         GMountOperation *gop = g_mount_operation_new();
     };
 
@@ -135,6 +139,7 @@ private:
     GVolumeMonitor *monitor_ = nullptr;
     QList<Operation *> operations_;
     QTimer settle_;
+    QString tryingAgain_; // the id begin() marks as a second try
 };
 
 GioVolumeMonitor::GioVolumeMonitor(QObject *parent) : VolumeMonitor(parent)
@@ -272,6 +277,7 @@ GioVolumeMonitor::Operation *GioVolumeMonitor::begin(const QString &id, Kind kin
     op->owner = this;
     op->id = id;
     op->kind = kind;
+    op->again = id == tryingAgain_;
     g_signal_connect(op->gop, "ask-password", G_CALLBACK(askPassword), op);
     g_signal_connect(op->gop, "ask-question", G_CALLBACK(askQuestion), op);
     g_signal_connect(op->gop, "show-processes", G_CALLBACK(showProcesses), op);
@@ -406,6 +412,23 @@ void GioVolumeMonitor::answerQuestion(const QString &id, int choice)
 void GioVolumeMonitor::finish(Operation *op, bool ok, const GError *error)
 {
     operations_.removeOne(op);
+    // Just after a volume is mounted, the desktop's volume service may put a
+    // new mount in place of the one this process was told of, and refuses
+    // the old one as not found: asked once more, with the objects found afresh.
+    if (!ok && op->kind != Mount && !op->again &&
+        g_error_matches(error, G_IO_ERROR, G_IO_ERROR_DBUS_ERROR)) {
+        QTimer::singleShot(RetryDelayMs, this, [this, id = op->id, kind = op->kind] {
+            tryingAgain_ = id;
+            if (kind == Unmount)
+                unmount(id);
+            else if (kind == Eject)
+                eject(id);
+            else
+                stop(id);
+            tryingAgain_.clear();
+        });
+        return;
+    }
     const bool busy = op->busy || g_error_matches(error, G_IO_ERROR, G_IO_ERROR_BUSY);
     if (op->kind == Mount &&
         (ok || g_error_matches(error, G_IO_ERROR, G_IO_ERROR_ALREADY_MOUNTED))) {
