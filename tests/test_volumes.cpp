@@ -68,6 +68,16 @@ DriveVolume unmountedDisk()
     return v;
 }
 
+// The same disk once mounted at `at`.
+DriveVolume mountedDisk(const QString &at)
+{
+    DriveVolume v = unmountedDisk();
+    v.mountPath = at;
+    v.canMount = false;
+    v.canUnmount = true;
+    return v;
+}
+
 } // namespace
 
 class TestVolumes : public QObject
@@ -129,10 +139,7 @@ private slots:
         const QString at = root() + "/media/backup";
         QDir().mkpath(at);
         t.mounted.append({at, "backup", "/dev/sdb1", "vfat", false, false});
-        DriveVolume mounted = unmountedDisk();
-        mounted.mountPath = at;
-        mounted.canMount = false;
-        mounted.canUnmount = true;
+        const DriveVolume mounted = mountedDisk(at);
         t.fake.list = {mounted};
         emit t.fake.mounted(mounted.id, at);
         QTRY_COMPARE(t.view->location(), Location::folder(at));
@@ -301,10 +308,8 @@ private slots:
         QDir().mkpath(at + "/photos");
         t.mounted.append({at, "stick", "/dev/sdc1", "vfat", false, false});
         make(t);
-        DriveVolume v = unmountedDisk();
-        v.mountPath = at;
-        v.canMount = false;
-        v.canUnmount = v.canEject = v.canStop = true;
+        DriveVolume v = mountedDisk(at);
+        v.canStop = true;
         t.fake.set({v});
         QVERIFY(t.view->navigateTo(Location::folder(at + "/photos")));
         QTRY_COMPARE(t.view->location(), Location::folder(at + "/photos"));
@@ -333,10 +338,7 @@ private slots:
         t.view->openVolume(unmountedDisk().id);
         const QString at = root() + "/media/late";
         QDir().mkpath(at);
-        DriveVolume v = unmountedDisk();
-        v.mountPath = at;
-        v.canMount = false;
-        v.canUnmount = true;
+        const DriveVolume v = mountedDisk(at);
         t.fake.set({v});
         QMenu menu;
         t.view->addVolumeEntries(menu, v.id);

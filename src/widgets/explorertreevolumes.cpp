@@ -174,24 +174,11 @@ void ExplorerTreeView::askVolumePassword(const QString &id, const QString &messa
 void ExplorerTreeView::askVolumeQuestion(const QString &id, const QString &message,
                                          const QStringList &choices)
 {
-    auto *box =
-        new QMessageBox(QMessageBox::Question, windowTitle(), message, QMessageBox::NoButton, this);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    QList<QAbstractButton *> buttons;
-    for (const QString &choice : choices) {
-        // A choice is plain text: an ampersand in it is not a mnemonic.
-        QString label = choice;
-        buttons.append(box->addButton(label.replace(QLatin1Char('&'), QLatin1String("&&")),
-                                      QMessageBox::AcceptRole));
-    }
-    box->addButton(QMessageBox::Cancel);
-    showAsPlainText(*box);
     QPointer<VolumeMonitor> monitor(volumes_);
-    connect(box, &QMessageBox::finished, this, [box, buttons, monitor, id] {
+    askChoice(this, windowTitle(), message, choices, [monitor, id](int choice) {
         if (monitor)
-            monitor->answerQuestion(id, int(buttons.indexOf(box->clickedButton())));
+            monitor->answerQuestion(id, choice);
     });
-    box->open();
 }
 
 } // namespace tarnwick

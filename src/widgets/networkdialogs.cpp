@@ -271,24 +271,10 @@ void MapNetworkDriveDialog::askQuestion(const QString &message, const QStringLis
 {
     if (pending_.isEmpty() || credentials_ || question_)
         return;
-    auto *box =
-        new QMessageBox(QMessageBox::Question, windowTitle(), message, QMessageBox::NoButton, this);
-    question_ = box;
-    QList<QAbstractButton *> buttons;
-    for (const QString &choice : choices) {
-        // A choice is plain text: an ampersand in it is not a mnemonic.
-        QString label = choice;
-        buttons.append(box->addButton(label.replace(QLatin1Char('&'), QLatin1String("&&")),
-                                      QMessageBox::AcceptRole));
-    }
-    box->setEscapeButton(box->addButton(QMessageBox::Cancel));
-    showAsPlainText(*box);
-    connect(box, &QMessageBox::finished, this, [this, box, buttons] {
+    question_ = askChoice(this, windowTitle(), message, choices, [this](int choice) {
         question_ = nullptr;
-        box->deleteLater();
-        mounter_.answerQuestion(int(buttons.indexOf(box->clickedButton())));
+        mounter_.answerQuestion(choice);
     });
-    box->open();
 }
 
 void MapNetworkDriveDialog::onMounted(const QString &uri, const QString &path)
@@ -334,8 +320,7 @@ void MapNetworkDriveDialog::dropCredentials()
 {
     if (QMessageBox *box = std::exchange(question_, nullptr)) {
         box->disconnect(this);
-        box->reject();
-        box->deleteLater();
+        box->reject(); // and it deletes itself
     }
     if (CredentialsDialog *d = std::exchange(credentials_, nullptr)) {
         d->disconnect(this);

@@ -4,6 +4,7 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace tarnwick {
 namespace {
@@ -62,6 +63,29 @@ void showAsPlainText(QMessageBox &box)
     box.setTextFormat(Qt::PlainText);
     for (QLabel *label : box.findChildren<QLabel *>())
         label->setTextFormat(Qt::PlainText);
+}
+
+QMessageBox *askChoice(QWidget *parent, const QString &title, const QString &message,
+                       const QStringList &choices, std::function<void(int)> answered)
+{
+    auto *box =
+        new QMessageBox(QMessageBox::Question, title, message, QMessageBox::NoButton, parent);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    QList<QAbstractButton *> buttons;
+    for (const QString &choice : choices) {
+        // A choice is plain text: an ampersand in it is not a mnemonic.
+        QString label = choice;
+        buttons.append(box->addButton(label.replace(QLatin1Char('&'), QLatin1String("&&")),
+                                      QMessageBox::AcceptRole));
+    }
+    box->setEscapeButton(box->addButton(QMessageBox::Cancel));
+    showAsPlainText(*box);
+    QObject::connect(box, &QMessageBox::finished, parent,
+                     [box, buttons, answered = std::move(answered)] {
+                         answered(int(buttons.indexOf(box->clickedButton())));
+                     });
+    box->open();
+    return box;
 }
 
 } // namespace tarnwick

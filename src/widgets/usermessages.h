@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+#include <functional>
 #include <optional>
 
 class QMessageBox;
@@ -33,5 +35,12 @@ public:
 // file. The informative text's label keeps guessing whatever the box's text
 // format, so this comes once every text is set.
 void showAsPlainText(QMessageBox &box);
+
+// Puts a question from outside (a volume or a connection) without waiting:
+// its own `choices`, each plain text, then Cancel. `answered` gets the index
+// of the choice taken, or -1, in the context of `parent`. The box deletes
+// itself once answered.
+QMessageBox *askChoice(QWidget *parent, const QString &title, const QString &message,
+                       const QStringList &choices, std::function<void(int)> answered);
 
 } // namespace tarnwick
